@@ -1,0 +1,41 @@
+include(GoogleTest)
+
+# Tests labelled "core" also run in the sanitizer build; the target
+# core-tests builds just those, so that build stays small.
+add_custom_target(core-tests)
+
+# fct_add_test(NAME [CORE] [QT] SOURCES ... LIBS ...)
+# QT tests get a main that creates a QApplication on the offscreen platform.
+function(fct_add_test name)
+  cmake_parse_arguments(T "CORE;QT" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  if(T_QT)
+    target_link_libraries(${name} PRIVATE fct_test_support)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  set(labels ${name})
+  if(T_CORE)
+    list(APPEND labels core)
+    add_dependencies(core-tests ${name})
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES
+      LABELS "${labels}"
+      TIMEOUT 120
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;FCT_TEST_OUTPUT=${FCT_TEST_OUTPUT_DIR};FCT_BIN_DIR=${CMAKE_BINARY_DIR}/bin;ASAN_OPTIONS=detect_leaks=0")
+endfunction()
+
+# fct_add_fuzz(NAME SOURCES ... LIBS ...): a libFuzzer target, built only in
+# the clang fuzz configuration; the executable is called fuzz_NAME.
+add_custom_target(fuzz-targets)
+function(fct_add_fuzz name)
+  cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(fuzz_${name} ${F_SOURCES})
+  target_link_libraries(fuzz_${name} PRIVATE ${F_LIBS})
+  target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+  add_dependencies(fuzz-targets fuzz_${name})
+endfunction()

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace testsupport {
+
+// Folder for pictures and logs that a person may want to look at after a
+// run (build/test-output); created on first use.
+QString testOutputDir();
+
+// Folder holding the built programs (build/bin).
+QString binDir();
+
+} // namespace testsupport
