@@ -1,0 +1,38 @@
+#include "protocol/TelemetryField.h"
+
+#include <array>
+
+namespace protocol {
+namespace {
+
+constexpr std::array<std::string_view, kTelemetryFieldCount> kCaptions = {
+    "Roll ", "Pitch ", "Yaw ",
+    "GyroX ", "GyroY ", "GyroZ ",
+    "CH1 A ", "CH2 E ", "CH3 T  ",
+    "CH4 R  ", "CH5  ", "CH6  ",
+    "Gyro Gain   ", "AUX Gain   ", "Version ",
+    "Battery ", "Azimuth", "Heading ",
+    "Altitude ", "Alt Vel  ", "Alt Gain  ",
+    "Lat. ", "Lon. ", "HAC ",
+    "Mx ", "My ", "Mz ",
+    "Ax ", "Ay ", "Az ",
+    "Receiver", "Low Voltage  ",
+    "Range Limit ", "Heigh Limit ",
+};
+
+} // namespace
+
+std::string_view fieldCaption(TelemetryField field)
+{
+    return kCaptions[static_cast<size_t>(field)];
+}
+
+std::string_view fieldName(TelemetryField field)
+{
+    std::string_view caption = fieldCaption(field);
+    while (!caption.empty() && caption.back() == ' ')
+        caption.remove_suffix(1);
+    return caption;
+}
+
+} // namespace protocol
