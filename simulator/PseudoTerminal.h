@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace simulator {
+
+// The controller's end of a pseudo-terminal: a client opens slavePath() as
+// its serial device. The slave is kept open here too, in raw mode, so the
+// link survives clients coming and going.
+class PseudoTerminal {
+public:
+    PseudoTerminal();
+    ~PseudoTerminal();
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    const std::string& slavePath() const { return m_slavePath; }
+
+    // Non-blocking; return the count moved, 0 when nothing could be.
+    size_t write(const uint8_t* data, size_t size);
+    size_t read(uint8_t* buffer, size_t size);
+    // Waits until the client wrote something or the time is up.
+    bool waitReadable(int timeoutMs);
+
+private:
+    int m_master = -1;
+    int m_slave = -1;
+    std::string m_slavePath;
+};
+
+} // namespace simulator

@@ -1,0 +1,76 @@
+#include "simulator/SimulatorLink.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace simulator {
+namespace {
+
+// More telemetry than this waiting for a slow or absent client is not
+// queued: a real controller keeps sending and bytes are lost on the wire.
+constexpr size_t kMaxPending = 4096;
+constexpr int kTickMs = 5;
+
+} // namespace
+
+SimulatorLink::SimulatorLink(Options options)
+    : m_options(options)
+    , m_controller(options.seed)
+{
+}
+
+void SimulatorLink::run()
+{
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    while (!m_stopping) {
+        const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+        if (m_options.durationSeconds > 0 && elapsed >= m_options.durationSeconds)
+            break;
+        m_controller.advanceTo(elapsed);
+        sendDueFrames(elapsed);
+        if (m_terminal.waitReadable(kTickMs))
+            receiveCommands();
+    }
+}
+
+void SimulatorLink::sendDueFrames(double elapsed)
+{
+    const auto due = static_cast<uint64_t>(elapsed * m_options.framesPerSecond);
+    while (m_framesSent < due) {
+        ++m_framesSent;
+        if (m_pending.size() >= kMaxPending)
+            continue;
+        const auto frame = m_controller.nextFrame();
+        m_pending.insert(m_pending.end(), frame.begin(), frame.end());
+    }
+    if (!m_pending.empty()) {
+        const size_t written = m_terminal.write(m_pending.data(), m_pending.size());
+        m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(written));
+    }
+}
+
+void SimulatorLink::receiveCommands()
+{
+    uint8_t buffer[256];
+    const size_t got = m_terminal.read(buffer, sizeof buffer);
+    for (size_t i = 0; i < got; ++i) {
+        const uint8_t byte = buffer[i];
+        // A frame starts at a header byte; anything else between frames is
+        // line noise.
+        if (m_command.empty() && byte != protocol::kParameterHeader && byte != protocol::kLimitHeader)
+            continue;
+        m_command.push_back(byte);
+        if (m_command.size() < protocol::kCommandSize)
+            continue;
+        protocol::CommandBytes bytes;
+        std::copy_n(m_command.begin(), protocol::kCommandSize, bytes.begin());
+        m_command.clear();
+        if (onCommand)
+            onCommand(bytes);
+        if (const auto command = protocol::decodeCommand(bytes))
+            m_controller.apply(*command);
+    }
+}
+
+} // namespace simulator
