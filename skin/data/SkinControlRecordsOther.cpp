@@ -1,0 +1,424 @@
+#include "skin/data/SkinControlRecords.h"
+
+#include "platform/IniFile.h"
+
+namespace skin {
+
+void TkvDataSkinComboBox::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinComboBox::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinComboBox::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.rect("itemrect", itemrect);
+    v.rect("focusitemrect", focusitemrect);
+    v.integer("itemleftoffset", itemleftoffset, 0);
+    v.integer("itemrightoffset", itemrightoffset, 0);
+    v.rect("itemtextrect", itemtextrect);
+    v.string("fontname", fontname, QStringLiteral("Arial"));
+    v.integer("fontheight", fontheight, 14);
+    v.fontStyles("fontstyle", fontstyle);
+    v.color("fontcolor", fontcolor);
+    v.color("focusfontcolor", focusfontcolor);
+    v.rect("buttonrect", buttonrect);
+    v.rect("activebuttonrect", activebuttonrect);
+    v.rect("downbuttonrect", downbuttonrect);
+    v.rect("unenabledbuttonrect", unenabledbuttonrect);
+    v.string("listboxname", listboxname, QString());
+}
+
+void TkvDataSkinListBox::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinListBox::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinListBox::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.rect("itemrect", itemrect);
+    v.rect("activeitemrect", activeitemrect);
+    v.rect("focusitemrect", focusitemrect);
+    v.integer("itemleftoffset", itemleftoffset, 0);
+    v.integer("itemrightoffset", itemrightoffset, 0);
+    v.rect("itemtextrect", itemtextrect);
+    v.string("fontname", fontname, QStringLiteral("Arial"));
+    v.integer("fontheight", fontheight, 14);
+    v.fontStyles("fontstyle", fontstyle);
+    v.color("fontcolor", fontcolor);
+    v.color("activefontcolor", activefontcolor);
+    v.color("focusfontcolor", focusfontcolor);
+    v.rect("captionrect", captionrect);
+    v.string("captionfontname", captionfontname, QStringLiteral("Arial"));
+    v.integer("captionfontheight", captionfontheight, 14);
+    v.fontStyles("captionfontstyle", captionfontstyle);
+    v.color("captionfontcolor", captionfontcolor);
+    v.rect("upbuttonrect", upbuttonrect);
+    v.rect("activeupbuttonrect", activeupbuttonrect);
+    v.rect("downupbuttonrect", downupbuttonrect);
+    v.rect("downbuttonrect", downbuttonrect);
+    v.rect("activedownbuttonrect", activedownbuttonrect);
+    v.rect("downdownbuttonrect", downdownbuttonrect);
+    v.rect("checkbuttonrect", checkbuttonrect);
+    v.rect("activecheckbuttonrect", activecheckbuttonrect);
+    v.rect("downcheckbuttonrect", downcheckbuttonrect);
+    v.string("vscrollbarname", vscrollbarname, QStringLiteral("vscrollbar"));
+    v.string("hscrollbarname", hscrollbarname, QStringLiteral("hscrollbar"));
+    v.string("bothhscrollbarname", bothhscrollbarname, QStringLiteral("bothhscrollbar"));
+}
+
+void TkvDataSkinCheckListBox::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinListBox::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinCheckListBox::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinListBox::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinCheckListBox::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.rect("itemcheckrect", itemcheckrect);
+    v.rect("uncheckimagerect", uncheckimagerect);
+    v.rect("checkimagerect", checkimagerect);
+}
+
+void TkvDataSkinLabelControl::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinLabelControl::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinLabelControl::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.string("fontname", fontname, QStringLiteral("Arial"));
+    v.integer("fontheight", fontheight, 14);
+    v.fontStyles("fontstyle", fontstyle);
+    v.color("fontcolor", fontcolor);
+}
+
+void TkvDataSkinSplitterControl::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinSplitterControl::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinSplitterControl::visitOwnFields(SkinFieldVisitor&) { }
+
+void TkvDataSkinUpDownControl::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::LoadFromFile(ini);
+    clearCut();
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinUpDownControl::SaveToFile(CustomIniFile& ini)
+{
+    clearCut();
+    TkvDataSkinCustomControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinUpDownControl::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.rect("upbuttonrect", upbuttonrect);
+    v.rect("activeupbuttonrect", activeupbuttonrect);
+    v.rect("downupbuttonrect", downupbuttonrect);
+    v.rect("downbuttonrect", downbuttonrect);
+    v.rect("activedownbuttonrect", activedownbuttonrect);
+    v.rect("downdownbuttonrect", downdownbuttonrect);
+}
+
+void TkvDataSkinUpDownControl::clearCut()
+{
+    lefttoppoint = righttoppoint = leftbottompoint = rightbottompoint = TPoint {};
+    clientrect = TRect {};
+}
+
+void TkvDataSkinScrollBoxControl::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinScrollBoxControl::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinScrollBoxControl::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.pictureIndex("bgpictureindex", bgpictureindex);
+}
+
+void TkvDataSkinControlBar::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinControlBar::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinCustomControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinControlBar::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.rect("itemrect", itemrect);
+    v.pictureIndex("bgpictureindex", bgpictureindex);
+}
+
+void TkvDataSkinStdLabelControl::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinStdLabelControl::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinStdLabelControl::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.string("fontname", fontname, QStringLiteral("Arial"));
+    v.integer("fontheight", fontheight, 14);
+    v.fontStyles("fontstyle", fontstyle);
+    v.color("fontcolor", fontcolor);
+    v.color("activefontcolor", activefontcolor, 16711680);
+}
+
+void TkvDataSkinSlider::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinSlider::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinSlider::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.color("bgcolor", bgcolor);
+    v.rect("hrulerrect", hrulerrect);
+    v.rect("hthumbrect", hthumbrect);
+    v.rect("vrulerrect", vrulerrect);
+    v.rect("vthumbrect", vthumbrect);
+    v.integer("edgesize", edgesize, 0);
+    v.color("pointscolor", pointscolor);
+}
+
+void TkvDataSkinBevel::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinBevel::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinBevel::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.color("lightcolor", lightcolor);
+    v.color("darkcolor", darkcolor);
+}
+
+void TkvDataSkinTreeView::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinTreeView::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinTreeView::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.string("fontname", fontname, QStringLiteral("Arial"));
+    v.integer("fontheight", fontheight, 14);
+    v.fontStyles("fontstyle", fontstyle);
+    v.color("fontcolor", fontcolor);
+    v.color("bgcolor", bgcolor);
+}
+
+void TkvDataSkinListView::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinListView::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinListView::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.string("fontname", fontname, QStringLiteral("Arial"));
+    v.integer("fontheight", fontheight, 14);
+    v.fontStyles("fontstyle", fontstyle);
+    v.color("fontcolor", fontcolor);
+    v.color("bgcolor", bgcolor);
+}
+
+void TkvDataSkinRichEdit::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinRichEdit::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinRichEdit::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.string("fontname", fontname, QStringLiteral("Arial"));
+    v.integer("fontheight", fontheight, 14);
+    v.fontStyles("fontstyle", fontstyle);
+    v.color("fontcolor", fontcolor);
+    v.color("bgcolor", bgcolor);
+}
+
+void TkvDataSkinTabControl::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinTabControl::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinTabControl::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.rect("tabrect", tabrect);
+    v.rect("activetabrect", activetabrect);
+    v.rect("focustabrect", focustabrect);
+    v.rect("mouseintabrect", mouseintabrect);
+    v.rect("clientrect", clientrect);
+    v.pictureIndex("bgpictureindex", bgpictureindex);
+    v.point("lefttoppoint", lefttoppoint);
+    v.point("righttoppoint", righttoppoint);
+    v.point("leftbottompoint", leftbottompoint);
+    v.point("rightbottompoint", rightbottompoint);
+    v.integer("tableftoffset", tableftoffset, 0);
+    v.integer("tabrightoffset", tabrightoffset, 0);
+    v.rect("tabsbgrect", tabsbgrect);
+    v.string("fontname", fontname, QStringLiteral("Arial"));
+    v.integer("fontheight", fontheight, 14);
+    v.fontStyles("fontstyle", fontstyle);
+    v.color("fontcolor", fontcolor);
+    v.color("activefontcolor", activefontcolor);
+    v.color("focusfontcolor", focusfontcolor);
+    v.color("mouseinfontcolor", mouseinfontcolor);
+    v.string("updown", updown, QString());
+}
+
+void TkvDataSkinGridControl::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinGridControl::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinGridControl::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.rect("fixedcellrect", fixedcellrect);
+    v.rect("selectcellrect", selectcellrect);
+    v.rect("focuscellrect", focuscellrect);
+    v.integer("fixedcellleftoffset", fixedcellleftoffset, 0);
+    v.integer("fixedcellrightoffset", fixedcellrightoffset, 0);
+    v.rect("fixedcelltextrect", fixedcelltextrect);
+    v.integer("cellleftoffset", cellleftoffset, 0);
+    v.integer("cellrightoffset", cellrightoffset, 0);
+    v.rect("celltextrect", celltextrect);
+    v.color("linescolor", linescolor);
+    v.color("bgcolor", bgcolor);
+    v.string("fontname", fontname, QStringLiteral("Arial"));
+    v.integer("fontheight", fontheight, 14);
+    v.fontStyles("fontstyle", fontstyle);
+    v.color("fontcolor", fontcolor);
+    v.color("selectfontcolor", selectfontcolor);
+    v.color("focusfontcolor", focusfontcolor);
+    v.string("fixedfontname", fixedfontname, QStringLiteral("Arial"));
+    v.integer("fixedfontheight", fixedfontheight, 14);
+    v.fontStyles("fixedfontstyle", fixedfontstyle);
+    v.color("fixedfontcolor", fixedfontcolor);
+}
+
+void TkvDataSkinMainMenuBar::LoadFromFile(const CustomIniFile& ini)
+{
+    TkvDataSkinControl::LoadFromFile(ini);
+    readOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinMainMenuBar::SaveToFile(CustomIniFile& ini)
+{
+    TkvDataSkinControl::SaveToFile(ini);
+    writeOwnFields(*this, ini, IDName);
+}
+
+void TkvDataSkinMainMenuBar::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.rect("itemsrect", itemsrect);
+    v.string("menubaritem", menubaritem, QString());
+    v.string("closebutton", closebutton, QString());
+    v.string("minbutton", minbutton, QString());
+    v.string("maxbutton", maxbutton, QString());
+    v.string("sysmenubutton", sysmenubutton, QString());
+    v.color("trackmarkcolor", trackmarkcolor);
+    v.color("trackmarkactivecolor", trackmarkactivecolor);
+}
+
+} // namespace skin

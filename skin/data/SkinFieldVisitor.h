@@ -1,0 +1,89 @@
+#pragma once
+
+#include "skin/data/SkinTypes.h"
+
+#include <QString>
+
+namespace platform {
+class CustomIniFile;
+}
+
+namespace skin {
+
+using platform::CustomIniFile;
+
+// Each record lists its own fields once, in the order they are written,
+// through this visitor; one visitor reads them from a section and another
+// writes them, so keys, types and defaults cannot drift apart.
+class SkinFieldVisitor {
+public:
+    virtual ~SkinFieldVisitor() = default;
+
+    virtual void integer(const char* key, qint32& value, qint32 defaultValue) = 0;
+    virtual void string(const char* key, QString& value, const QString& defaultValue) = 0;
+    virtual void boolean(const char* key, bool& value) = 0;
+    virtual void rect(const char* key, TRect& value) = 0;
+    virtual void point(const char* key, TPoint& value) = 0;
+    virtual void fontStyles(const char* key, TFontStyles& value) = 0;
+    virtual void alignment(const char* key, TAlignment& value) = 0;
+    virtual void morphKind(const char* key, TkvMorphKind& value) = 0;
+    virtual void command(const char* key, TkvStdCommand& value) = 0;
+
+    void color(const char* key, TColor& value, TColor defaultValue = 0) { integer(key, value, defaultValue); }
+    void pictureIndex(const char* key, qint32& value) { integer(key, value, -1); }
+};
+
+class IniFieldReader final : public SkinFieldVisitor {
+public:
+    IniFieldReader(const CustomIniFile& ini, const QString& section) : m_ini(ini), m_section(section) {}
+
+    void integer(const char* key, qint32& value, qint32 defaultValue) override;
+    void string(const char* key, QString& value, const QString& defaultValue) override;
+    void boolean(const char* key, bool& value) override;
+    void rect(const char* key, TRect& value) override;
+    void point(const char* key, TPoint& value) override;
+    void fontStyles(const char* key, TFontStyles& value) override;
+    void alignment(const char* key, TAlignment& value) override;
+    void morphKind(const char* key, TkvMorphKind& value) override;
+    void command(const char* key, TkvStdCommand& value) override;
+
+private:
+    const CustomIniFile& m_ini;
+    const QString& m_section;
+};
+
+class IniFieldWriter final : public SkinFieldVisitor {
+public:
+    IniFieldWriter(CustomIniFile& ini, const QString& section) : m_ini(ini), m_section(section) {}
+
+    void integer(const char* key, qint32& value, qint32 defaultValue) override;
+    void string(const char* key, QString& value, const QString& defaultValue) override;
+    void boolean(const char* key, bool& value) override;
+    void rect(const char* key, TRect& value) override;
+    void point(const char* key, TPoint& value) override;
+    void fontStyles(const char* key, TFontStyles& value) override;
+    void alignment(const char* key, TAlignment& value) override;
+    void morphKind(const char* key, TkvMorphKind& value) override;
+    void command(const char* key, TkvStdCommand& value) override;
+
+private:
+    CustomIniFile& m_ini;
+    const QString& m_section;
+};
+
+// Reads or writes the fields a record class adds to its base.
+template<typename Record>
+void readOwnFields(Record& record, const CustomIniFile& ini, const QString& section)
+{
+    IniFieldReader reader(ini, section);
+    record.Record::visitOwnFields(reader);
+}
+
+template<typename Record>
+void writeOwnFields(Record& record, CustomIniFile& ini, const QString& section)
+{
+    IniFieldWriter writer(ini, section);
+    record.Record::visitOwnFields(writer);
+}
+
+} // namespace skin

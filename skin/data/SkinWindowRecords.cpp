@@ -1,0 +1,59 @@
+#include "skin/data/SkinWindowRecords.h"
+
+#include "platform/IniFile.h"
+
+namespace skin {
+
+void TkvDataSkinPopupWindow::LoadFromFile(const CustomIniFile& ini) { readOwnFields(*this, ini, Section); }
+
+void TkvDataSkinPopupWindow::SaveToFile(CustomIniFile& ini)
+{
+    ini.eraseSection(Section);
+    writeOwnFields(*this, ini, Section);
+}
+
+void TkvDataSkinPopupWindow::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.pictureIndex("windowpictureindex", windowpictureindex);
+    v.pictureIndex("maskpictureindex", maskpictureindex);
+    v.point("lefttoppoint", lefttoppoint);
+    v.point("righttoppoint", righttoppoint);
+    v.point("leftbottompoint", leftbottompoint);
+    v.point("rightbottompoint", rightbottompoint);
+    v.rect("itemsrect", itemsrect);
+    v.color("scrollmarkercolor", scrollmarkercolor);
+    v.color("scrollmarkeractivecolor", scrollmarkeractivecolor);
+    v.boolean("leftstretch", leftstretch);
+    v.boolean("rightstretch", rightstretch);
+    v.boolean("topstretch", topstretch);
+    v.boolean("bottomstretch", bottomstretch);
+}
+
+void TkvDataSkinHintWindow::LoadFromFile(const CustomIniFile& ini) { readOwnFields(*this, ini, Section); }
+
+void TkvDataSkinHintWindow::SaveToFile(CustomIniFile& ini)
+{
+    ini.eraseSection(Section);
+    writeOwnFields(*this, ini, Section);
+}
+
+void TkvDataSkinHintWindow::visitOwnFields(SkinFieldVisitor& v)
+{
+    v.pictureIndex("windowpictureindex", windowpictureindex);
+    v.pictureIndex("maskpictureindex", maskpictureindex);
+    v.point("lefttoppoint", lefttoppoint);
+    v.point("righttoppoint", righttoppoint);
+    v.point("leftbottompoint", leftbottompoint);
+    v.point("rightbottompoint", rightbottompoint);
+    v.rect("clientrect", clientrect);
+    v.string("fontname", fontname, QStringLiteral("Arial"));
+    v.integer("fontheight", fontheight, 14);
+    v.fontStyles("fontstyle", fontstyle);
+    v.color("fontcolor", fontcolor);
+    v.boolean("leftstretch", leftstretch);
+    v.boolean("rightstretch", rightstretch);
+    v.boolean("topstretch", topstretch);
+    v.boolean("bottomstretch", bottomstretch);
+}
+
+} // namespace skin
