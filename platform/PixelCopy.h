@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <QImage>
+
+#include <optional>
+
+namespace platform {
+
+// Copies sourceRect of source into dest of target, nearest-pixel scaled
+// when the sizes differ, clipped to both images. Pixels of the colour
+// transparent (when given) are skipped. Empty or inverted rectangles copy
+// nothing. Both images are 32-bit; source may be target.
+void copyPixels(QImage& target, const TRect& dest, const QImage& source, const TRect& sourceRect,
+    std::optional<QRgb> transparent);
+
+} // namespace platform
