@@ -1,6 +1,6 @@
 #include "protocol/TelemetryDecoder.h"
 
-#include "RecordingSink.h"
+#include "tests/support/RecordingSink.h"
 
 #include <gtest/gtest.h>
 

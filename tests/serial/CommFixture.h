@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include "tests/support/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
