@@ -1,0 +1,93 @@
+#include "instruments/Heading.h"
+
+#include "instruments/AngleFactor.h"
+#include "platform/Bitmap.h"
+
+#include <QString>
+
+#include <array>
+#include <cmath>
+
+namespace instruments {
+
+using namespace platform;
+
+namespace {
+
+struct Letter {
+    const char* text;
+    double degrees;
+};
+
+constexpr std::array<Letter, 4> kLetters{{{"N", 0}, {"E", 90}, {"S", 180}, {"W", 270}}};
+
+// The marks were meant to show on the black face; a light pen does that.
+constexpr TColor kMarkColor = clWhite;
+
+} // namespace
+
+int headingReadout(double heading)
+{
+    int degrees = truncToInt(heading * kRadiansToDegrees);
+    if (degrees < 0)
+        degrees += 360;
+    if (degrees >= 360)
+        degrees -= 360;
+    return degrees;
+}
+
+void DrawHeading(double heading, TBitmap& picture)
+{
+    TCanvas& canvas = picture.Canvas();
+    const int w = picture.Width();
+    const int h = picture.Height();
+    const int c = w / 2;
+    // Point at an angle clockwise from up and a radius from the centre.
+    const auto polar = [c](double radius, double theta) {
+        return TPoint{truncToInt(c + radius * std::sin(theta)), truncToInt(c - radius * std::cos(theta))};
+    };
+
+    canvas.Brush.Color = clSilver;
+    canvas.Brush.Style = BrushStyle::Solid;
+    canvas.Rectangle(0, 0, w, h);
+
+    canvas.Pen.Width = 2;
+    canvas.Pen.Color = clBlack;
+    canvas.Ellipse(0, 0, w, h);
+
+    canvas.Brush.Color = clBlack;
+    canvas.Ellipse(truncToInt(0.05 * w), truncToInt(0.05 * h), truncToInt(0.95 * w), truncToInt(0.95 * h));
+
+    canvas.Pen.Color = kMarkColor;
+    for (int k = 0; k <= 11; ++k) {
+        const double theta = 30 * k / kRadiansToDegrees;
+        const TPoint inner = polar(0.8 * c, theta);
+        const TPoint outer = polar(0.9 * c, theta);
+        canvas.MoveTo(inner.x, inner.y);
+        canvas.LineTo(outer.x, outer.y);
+    }
+
+    canvas.Font.Color = clRed;
+    canvas.Font.SetSize(12);
+    for (const Letter& letter : kLetters) {
+        const double theta = letter.degrees / kRadiansToDegrees;
+        canvas.TextOut(truncToInt(0.95 * c + 0.7 * c * std::sin(theta)),
+            truncToInt(0.95 * c - 0.7 * c * std::cos(theta)), QString::fromLatin1(letter.text));
+    }
+
+    canvas.Pen.Width = 2;
+    canvas.Pen.Color = clBlue;
+    const TPoint tip = polar(0.9 * c, heading);
+    canvas.MoveTo(truncToInt(c), truncToInt(c));
+    canvas.LineTo(tip.x, tip.y);
+
+    canvas.Pen.Color = clWhite;
+    canvas.Pen.Width = 2;
+    canvas.Rectangle(truncToInt(0.8 * c), truncToInt(0.8 * c), truncToInt(1.2 * c), truncToInt(1.1 * c));
+
+    canvas.Font.Color = clWhite;
+    canvas.Font.Height = 12;
+    canvas.TextOut(truncToInt(0.9 * c), truncToInt(0.9 * c), QString::number(headingReadout(heading)));
+}
+
+} // namespace instruments
