@@ -34,6 +34,11 @@ void IniFieldReader::alignment(const char* key, TAlignment& value) { value = Rea
 void IniFieldReader::morphKind(const char* key, TkvMorphKind& value) { value = ReadMorphKind(m_ini, m_section, name(key)); }
 void IniFieldReader::command(const char* key, TkvStdCommand& value) { value = readStdCommand(m_ini, m_section, name(key)); }
 
+void IniFieldReader::inactiveEffect(const char* key, TkvInActiveEffect& value)
+{
+    value = ReadInActiveEffect(m_ini, m_section, name(key));
+}
+
 void IniFieldWriter::integer(const char* key, qint32& value, qint32) { m_ini.writeInteger(m_section, name(key), value); }
 void IniFieldWriter::string(const char* key, QString& value, const QString&) { m_ini.writeString(m_section, name(key), value); }
 void IniFieldWriter::boolean(const char* key, bool& value) { WriteBoolean(m_ini, m_section, name(key), value); }
@@ -43,5 +48,10 @@ void IniFieldWriter::fontStyles(const char* key, TFontStyles& value) { WriteFont
 void IniFieldWriter::alignment(const char* key, TAlignment& value) { WriteAlignment(m_ini, m_section, name(key), value); }
 void IniFieldWriter::morphKind(const char* key, TkvMorphKind& value) { WriteMorphKind(m_ini, m_section, name(key), value); }
 void IniFieldWriter::command(const char* key, TkvStdCommand& value) { writeStdCommand(m_ini, m_section, name(key), value); }
+
+void IniFieldWriter::inactiveEffect(const char* key, TkvInActiveEffect& value)
+{
+    WriteInActiveEffect(m_ini, m_section, name(key), value);
+}
 
 } // namespace skin

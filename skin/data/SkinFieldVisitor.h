@@ -28,6 +28,7 @@ public:
     virtual void alignment(const char* key, TAlignment& value) = 0;
     virtual void morphKind(const char* key, TkvMorphKind& value) = 0;
     virtual void command(const char* key, TkvStdCommand& value) = 0;
+    virtual void inactiveEffect(const char* key, TkvInActiveEffect& value) = 0;
 
     void color(const char* key, TColor& value, TColor defaultValue = 0) { integer(key, value, defaultValue); }
     void pictureIndex(const char* key, qint32& value) { integer(key, value, -1); }
@@ -46,6 +47,7 @@ public:
     void alignment(const char* key, TAlignment& value) override;
     void morphKind(const char* key, TkvMorphKind& value) override;
     void command(const char* key, TkvStdCommand& value) override;
+    void inactiveEffect(const char* key, TkvInActiveEffect& value) override;
 
 private:
     const CustomIniFile& m_ini;
@@ -65,6 +67,7 @@ public:
     void alignment(const char* key, TAlignment& value) override;
     void morphKind(const char* key, TkvMorphKind& value) override;
     void command(const char* key, TkvStdCommand& value) override;
+    void inactiveEffect(const char* key, TkvInActiveEffect& value) override;
 
 private:
     CustomIniFile& m_ini;

@@ -1,0 +1,106 @@
+#include "skin/data/TkvCompressedStoredSkin.h"
+
+#include "platform/BmpCodec.h"
+#include "platform/ByteStream.h"
+#include "platform/IniFile.h"
+#include "skin/data/SkinIniValues.h"
+#include "skin/data/StoredSkinStream.h"
+#include "skin/data/TkvSkinData.h"
+#include "skin/data/ZlibStreams.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace skin {
+
+using platform::BmpImage;
+using platform::MemoryStream;
+
+namespace {
+
+constexpr qint32 sknVersion = 3;
+
+QByteArray compress(MemoryStream& stored)
+{
+    MemoryStream compressed;
+    CompressStream(stored, compressed, TCompressionLevel::clMax);
+    return compressed.bytes();
+}
+
+} // namespace
+
+TkvCompressedStoredSkin::TkvCompressedStoredSkin(QObject* owner)
+    : QObject(owner)
+{
+}
+
+void TkvCompressedStoredSkin::WriteData(platform::Stream& stream) const { stream.writeBytes(m_compressed); }
+
+void TkvCompressedStoredSkin::ReadData(platform::Stream& stream) { m_compressed = stream.readAll(); }
+
+void TkvCompressedStoredSkin::DeCompressToStream(MemoryStream& target) const
+{
+    MemoryStream source(m_compressed);
+    DeCompressStream(target, source);
+}
+
+void TkvCompressedStoredSkin::LoadFromSkinData(TkvSkinData& skinData)
+{
+    m_compressed.clear();
+    platform::MemIniFile ini;
+    skinData.SaveToCustomIniFile(ini);
+    MemoryStream stored;
+    writeStoredSkin(stored, skinData.PictureBitmap, skinData.InactivePictureBitmap, skinData.MaskBitmap,
+        skinData.ActiveBitmaps, ini.getStrings());
+    m_compressed = compress(stored);
+}
+
+void TkvCompressedStoredSkin::LoadFromIniFile(const QString& fileName)
+{
+    const QStringList lines = platform::MemIniFile::splitLines(platform::readWholeFile(fileName));
+    const platform::MemIniFile ini(lines);
+    if (!CheckSkinSections(ini))
+        return;
+    m_compressed.clear();
+
+    const QDir folder = QFileInfo(fileName).absoluteDir();
+    const QString pictures = QStringLiteral("PICTURES");
+    const auto load = [&](const QString& name) {
+        return name.isEmpty() ? BmpImage() : BmpImage::loadFromFile(folder.filePath(name));
+    };
+    const BmpImage picture = load(ini.readString(pictures, QStringLiteral("picture"), QString()));
+    const BmpImage inactivePicture = load(ini.readString(pictures, QStringLiteral("inactivepicture"), QString()));
+    const BmpImage mask = load(ini.readString(pictures, QStringLiteral("mask"), QString()));
+    QStringList names;
+    ReadStrings1(ini, pictures, QStringLiteral("activepictures"), names);
+    QList<BmpImage> active;
+    for (const QString& name : std::as_const(names))
+        active.append(BmpImage::loadFromFile(folder.filePath(name)));
+
+    // The definition goes in as written, comments and blank lines included.
+    MemoryStream stored;
+    writeStoredSkin(stored, picture, inactivePicture, mask, active, lines);
+    m_compressed = compress(stored);
+}
+
+void TkvCompressedStoredSkin::LoadFromCompressFile(const QString& fileName)
+{
+    m_compressed.clear();
+    platform::FileStream file(fileName, platform::FileStream::Mode::Read);
+    if (file.readInt32() > sknVersion)
+        return;
+    const qint32 length = file.readInt32();
+    m_compressed = file.readBytes(length);
+}
+
+void TkvCompressedStoredSkin::SaveToCompressFile(const QString& fileName) const
+{
+    if (GetEmpty())
+        return;
+    platform::FileStream file(fileName, platform::FileStream::Mode::Create);
+    file.writeInt32(sknVersion);
+    file.writeInt32(qint32(m_compressed.size()));
+    file.writeBytes(m_compressed);
+}
+
+} // namespace skin

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+namespace platform {
+class MemoryStream;
+class Stream;
+}
+
+namespace skin {
+
+class TkvSkinData;
+
+// Carries one skin as zlib-compressed stored skin bytes, saved with the
+// window layout as "CompressedData". It never keeps the inflated skin:
+// every load inflates afresh.
+class TkvCompressedStoredSkin : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString Description READ Description WRITE SetDescription)
+    Q_PROPERTY(QString FileName READ FileName WRITE SetFileName)
+    Q_PROPERTY(QString CompressedFileName READ CompressedFileName WRITE SetCompressedFileName)
+    Q_PROPERTY(QByteArray CompressedData READ CompressedData WRITE SetCompressedData)
+
+public:
+    explicit TkvCompressedStoredSkin(QObject* owner = nullptr);
+
+    QString Description() const { return m_description; }
+    void SetDescription(const QString& value) { m_description = value; }
+    // There is no design time here, so these only store the names.
+    QString FileName() const { return m_fileName; }
+    void SetFileName(const QString& value) { m_fileName = value; }
+    QString CompressedFileName() const { return m_compressedFileName; }
+    void SetCompressedFileName(const QString& value) { m_compressedFileName = value; }
+
+    // The zlib bytes exactly, as stored with the layout.
+    const QByteArray& CompressedData() const { return m_compressed; }
+    void SetCompressedData(const QByteArray& bytes) { m_compressed = bytes; }
+
+    bool GetEmpty() const { return m_compressed.isEmpty(); }
+
+    void WriteData(platform::Stream& stream) const;
+    // Replaces the compressed bytes with everything left in stream.
+    void ReadData(platform::Stream& stream);
+    void DeCompressToStream(platform::MemoryStream& target) const;
+
+    // Packs the skin a skin data holds.
+    void LoadFromSkinData(TkvSkinData& skinData);
+    // Packs a folder skin; text without the five required sections leaves
+    // the former data in place.
+    void LoadFromIniFile(const QString& fileName);
+    // Loads a ".skn" file: version, length, zlib bytes. A version above 3
+    // leaves the component empty; a file shorter than its length field is a
+    // read error.
+    void LoadFromCompressFile(const QString& fileName);
+    // Writes a ".skn" file; an empty component writes no file at all.
+    void SaveToCompressFile(const QString& fileName) const;
+
+private:
+    QString m_description;
+    QString m_fileName;
+    QString m_compressedFileName;
+    QByteArray m_compressed;
+};
+
+} // namespace skin

@@ -1,0 +1,129 @@
+// The load and save paths of TkvSkinData: folder skins, stored skins and
+// ".skn" files.
+
+#include "skin/data/TkvSkinData.h"
+
+#include "platform/ByteStream.h"
+#include "platform/IniFile.h"
+#include "skin/data/SkinIniValues.h"
+#include "skin/data/SkinMessages.h"
+#include "skin/data/StoredSkinStream.h"
+#include "skin/data/TkvCompressedStoredSkin.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace skin {
+
+using platform::BmpImage;
+
+namespace {
+
+BmpImage loadNamed(const QDir& folder, const QString& name)
+{
+    return name.isEmpty() ? BmpImage() : BmpImage::loadFromFile(folder.filePath(name));
+}
+
+// Picture names come from skin text that may come from anywhere; writing
+// must stay inside the target folder.
+QString targetPath(const QDir& folder, const QString& name)
+{
+    const QString clean = QDir::cleanPath(name);
+    if (QDir::isAbsolutePath(clean) || clean == QStringLiteral("..") || clean.startsWith(QStringLiteral("../")))
+        throw platform::EFOpenError(QStringLiteral("Cannot create file %1 outside the skin folder").arg(name));
+    const QString path = folder.filePath(clean);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return path;
+}
+
+} // namespace
+
+void TkvSkinData::LoadFromFile(const QString& fileName)
+{
+    m_isEmpty = true;
+    SendSkinDataMessage(SKINMSG_BEFORECHANGE);
+    ClearAll();
+    const platform::IniFile ini(fileName);
+    if (!CheckSkinSections(ini)) {
+        SendSkinDataMessage(SKINMSG_CHANGE);
+        SendSkinDataMessage(SKINMSG_AFTERCHANGE);
+        return;
+    }
+    readVersionAndPictureNames(ini);
+    const QDir folder = QFileInfo(fileName).absoluteDir();
+    PictureBitmap = loadNamed(folder, picture);
+    InactivePictureBitmap = loadNamed(folder, inactivepicture);
+    MaskBitmap = loadNamed(folder, mask);
+    ReadActivePictures(ini, folder.absolutePath());
+    readRecords(ini);
+    finishLoad();
+}
+
+void TkvSkinData::SaveToFile(const QString& fileName)
+{
+    platform::MemIniFile ini;
+    SaveToCustomIniFile(ini);
+    platform::writeWholeFile(fileName, ini.toText());
+}
+
+void TkvSkinData::StoreToDisk(const QString& fileName)
+{
+    SaveToFile(fileName);
+    const QDir folder = QFileInfo(fileName).absoluteDir();
+    const auto store = [&](const BmpImage& image, const QString& name) {
+        // A bitmap without a name has no place in the definition; skip it.
+        if (!image.isEmpty() && !name.isEmpty())
+            image.saveToFile(targetPath(folder, name));
+    };
+    store(PictureBitmap, picture);
+    store(InactivePictureBitmap, inactivepicture);
+    store(MaskBitmap, mask);
+    for (int i = 0; i < ActiveBitmaps.size() && i < ActivePictureNames.size(); ++i)
+        store(ActiveBitmaps[i], ActivePictureNames[i]);
+}
+
+void TkvSkinData::LoadCompressedStoredSkin(TkvCompressedStoredSkin* storedSkin)
+{
+    if (!storedSkin || storedSkin->GetEmpty())
+        return;
+    m_isEmpty = true;
+    SendSkinDataMessage(SKINMSG_BEFORECHANGE);
+    ClearAll();
+
+    std::optional<StoredSkin> stored;
+    {
+        platform::MemoryStream stream;
+        storedSkin->DeCompressToStream(stream);
+        stream.setPosition(0);
+        stored = readStoredSkin(stream);
+    }
+    if (!stored)
+        return;
+    PictureBitmap = std::move(stored->picture);
+    InactivePictureBitmap = std::move(stored->inactivePicture);
+    MaskBitmap = std::move(stored->mask);
+    ActiveBitmaps = std::move(stored->activeBitmaps);
+
+    const platform::MemIniFile ini(stored->lines);
+    readVersionAndPictureNames(ini);
+    ReadStrings1(ini, QStringLiteral("PICTURES"), QStringLiteral("activepictures"), ActivePictureNames);
+    readRecords(ini);
+    finishLoad();
+}
+
+void TkvSkinData::LoadFromCompressedFile(const QString& fileName)
+{
+    TkvCompressedStoredSkin storedSkin;
+    storedSkin.LoadFromCompressFile(fileName);
+    if (!storedSkin.GetEmpty())
+        LoadCompressedStoredSkin(&storedSkin);
+}
+
+void TkvSkinData::SaveToCompressedFile(const QString& fileName)
+{
+    TkvCompressedStoredSkin storedSkin;
+    storedSkin.LoadFromSkinData(*this);
+    storedSkin.SaveToCompressFile(fileName);
+}
+
+} // namespace skin
