@@ -18,7 +18,6 @@
 
 namespace skin {
 
-
 // One loaded skin: its pictures, the frame geometry of [FORMINFO], the
 // popup and hint window records and the catalogues of object and control
 // records. Windows and controls look records up by name and copy what they
