@@ -1,39 +1,87 @@
 #include "protocol/NumberFormat.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
 
 namespace protocol {
 namespace {
 
 // Decimal digits of |value| with the position of the decimal point:
-// value = 0.d1 d2 ... dn × 10^pointPosition.
+// value = 0.d1 d2 ... dn × 10^pointPosition. Kept in a fixed buffer: the
+// decoder formats up to three numbers per frame, a thousand frames a second.
 struct DecimalDigits {
-    std::string digits;
+    std::array<char, 24> digits{};
+    int count = 0;
     int pointPosition = 0;
     bool negative = false;
+
+    void setZero()
+    {
+        digits[0] = '0';
+        count = 1;
+        pointPosition = 1;
+    }
+    bool isZero() const
+    {
+        for (int i = 0; i < count; ++i)
+            if (digits[static_cast<size_t>(i)] != '0')
+                return false;
+        return true;
+    }
+    char at(int index) const { return index >= 0 && index < count ? digits[static_cast<size_t>(index)] : '0'; }
 };
 
+// Powers of ten up to 10^27 are exact in the 64-bit mantissa of the 80-bit
+// format; beyond that powl is close enough for numbers we never show.
+long double powerOfTen(int exponent)
+{
+    static const auto table = [] {
+        std::array<long double, 28> powers{};
+        powers[0] = 1;
+        for (size_t i = 1; i < powers.size(); ++i)
+            powers[i] = powers[i - 1] * 10;
+        return powers;
+    }();
+    if (exponent >= 0 && exponent < static_cast<int>(table.size()))
+        return table[static_cast<size_t>(exponent)];
+    return std::pow(10.0L, static_cast<long double>(exponent));
+}
+
+// The first `significantDigits` (at most 18) digits of |value|: the value is
+// scaled by a power of ten into an integer of that many digits and rounded
+// to nearest, as the classic formatter does on the 80-bit value.
 DecimalDigits toDecimal(long double value, int significantDigits)
 {
     DecimalDigits result;
     result.negative = std::signbit(value);
-    if (value == 0) {
-        result.digits = "0";
-        result.pointPosition = 1;
+    const long double magnitude = std::fabs(value);
+    if (magnitude == 0 || !std::isfinite(magnitude)) {
+        result.setZero();
         return result;
     }
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", significantDigits - 1, std::fabs(value));
-    // buffer: d.ddddde±XX
-    std::string_view text(buffer);
-    const auto e = text.find('e');
-    for (char c : text.substr(0, e))
-        if (c != '.')
-            result.digits += c;
-    result.pointPosition = std::atoi(buffer + e + 1) + 1;
+    const auto low = static_cast<uint64_t>(powerOfTen(significantDigits - 1));
+    const auto high = static_cast<uint64_t>(powerOfTen(significantDigits));
+    int exponent = static_cast<int>(std::floor(std::log10(static_cast<double>(magnitude))));
+    uint64_t mantissa = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int shift = significantDigits - 1 - exponent;
+        const long double scaled = shift >= 0 ? magnitude * powerOfTen(shift) : magnitude / powerOfTen(-shift);
+        mantissa = static_cast<uint64_t>(std::rint(scaled));
+        if (mantissa >= high)
+            ++exponent;
+        else if (mantissa < low)
+            --exponent;
+        else
+            break;
+    }
+    const auto [end, error] = std::to_chars(result.digits.data(), result.digits.data() + result.digits.size(), mantissa);
+    result.count = error == std::errc() ? static_cast<int>(end - result.digits.data()) : 0;
+    result.pointPosition = exponent + 1;
+    if (result.count == 0)
+        result.setZero();
     return result;
 }
 
@@ -41,33 +89,31 @@ DecimalDigits toDecimal(long double value, int significantDigits)
 // in front ("999" → "1000") and then moves the point.
 void roundDigits(DecimalDigits& number, int keep)
 {
-    if (keep >= static_cast<int>(number.digits.size()))
+    if (keep >= number.count)
         return;
     if (keep < 0) {
-        number.digits = "0";
-        number.pointPosition = 1;
+        number.setZero();
         return;
     }
-    const bool up = number.digits[keep] >= '5';
-    number.digits.resize(keep);
+    const bool up = number.digits[static_cast<size_t>(keep)] >= '5';
+    number.count = keep;
     if (up) {
         int i = keep - 1;
-        while (i >= 0 && number.digits[i] == '9')
-            number.digits[i--] = '0';
+        while (i >= 0 && number.digits[static_cast<size_t>(i)] == '9')
+            number.digits[static_cast<size_t>(i--)] = '0';
         if (i >= 0) {
-            ++number.digits[i];
+            ++number.digits[static_cast<size_t>(i)];
         } else {
-            number.digits.insert(number.digits.begin(), '1');
+            std::copy_backward(number.digits.begin(), number.digits.begin() + number.count,
+                number.digits.begin() + number.count + 1);
+            number.digits[0] = '1';
+            ++number.count;
             ++number.pointPosition;
         }
     }
-    if (number.digits.empty() || number.digits.find_first_not_of('0') == std::string::npos) {
-        number.digits = "0";
-        number.pointPosition = 1;
-    }
+    if (number.count == 0 || number.isZero())
+        number.setZero();
 }
-
-bool isZero(const DecimalDigits& number) { return number.digits.find_first_not_of('0') == std::string::npos; }
 
 } // namespace
 
@@ -78,25 +124,23 @@ std::string formatFixed(long double value, int decimals, char separator)
     DecimalDigits number = toDecimal(value, 18);
     roundDigits(number, number.pointPosition + decimals);
 
-    std::string integerPart;
-    std::string fraction;
-    const int size = static_cast<int>(number.digits.size());
-    for (int i = 0; i < number.pointPosition; ++i)
-        integerPart += i < size ? number.digits[i] : '0';
-    for (int i = 0; i < decimals; ++i) {
-        const int index = number.pointPosition + i;
-        fraction += index >= 0 && index < size ? number.digits[index] : '0';
-    }
-    const auto firstNonZero = integerPart.find_first_not_of('0');
-    integerPart = firstNonZero == std::string::npos ? "0" : integerPart.substr(firstNonZero);
-
     std::string text;
-    if (number.negative && !isZero(number))
+    if (number.negative && !number.isZero())
         text += '-';
-    text += integerPart;
+    bool leading = true;
+    for (int i = 0; i < number.pointPosition; ++i) {
+        const char digit = number.at(i);
+        if (leading && digit == '0')
+            continue;
+        leading = false;
+        text += digit;
+    }
+    if (leading)
+        text += '0';
     if (decimals > 0) {
         text += separator;
-        text += fraction;
+        for (int i = 0; i < decimals; ++i)
+            text += number.at(number.pointPosition + i);
     }
     return text;
 }
@@ -104,18 +148,18 @@ std::string formatFixed(long double value, int decimals, char separator)
 std::string formatGeneral(long double value, char separator)
 {
     DecimalDigits number = toDecimal(value, 15);
-    while (number.digits.size() > 1 && number.digits.back() == '0')
-        number.digits.pop_back();
-    if (isZero(number))
+    while (number.count > 1 && number.digits[static_cast<size_t>(number.count - 1)] == '0')
+        --number.count;
+    if (number.isZero())
         return "0";
 
     std::string text = number.negative ? "-" : "";
-    const int size = static_cast<int>(number.digits.size());
+    const std::string_view digits(number.digits.data(), static_cast<size_t>(number.count));
     if (number.pointPosition > 15 || number.pointPosition < -3) {
-        text += number.digits[0];
-        if (size > 1) {
+        text += digits[0];
+        if (digits.size() > 1) {
             text += separator;
-            text += number.digits.substr(1);
+            text += digits.substr(1);
         }
         text += 'E';
         text += std::to_string(number.pointPosition - 1);
@@ -125,14 +169,14 @@ std::string formatGeneral(long double value, char separator)
         text += '0';
         text += separator;
         text.append(static_cast<size_t>(-number.pointPosition), '0');
-        text += number.digits;
+        text += digits;
         return text;
     }
     for (int i = 0; i < number.pointPosition; ++i)
-        text += i < size ? number.digits[i] : '0';
-    if (size > number.pointPosition) {
+        text += number.at(i);
+    if (number.count > number.pointPosition) {
         text += separator;
-        text += number.digits.substr(static_cast<size_t>(number.pointPosition));
+        text += digits.substr(static_cast<size_t>(number.pointPosition));
     }
     return text;
 }

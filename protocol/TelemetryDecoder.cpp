@@ -28,7 +28,7 @@ void TelemetryDecoder::feed(uint8_t byte)
 {
     std::copy(m_window.begin() + 1, m_window.end(), m_window.begin());
     m_window[kFrameSize - 1] = byte;
-    if (m_window[0] == kFrameHeader && m_window[kFrameSize - 1] == kFrameTrailer)
+    if (byte == kFrameTrailer && m_window[0] == kFrameHeader)
         decode();
 }
 

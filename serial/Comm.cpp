@@ -26,7 +26,7 @@ TComm::TComm(QObject* owner, std::unique_ptr<SerialDriver> driver)
     , m_timer(new QTimer(this))
 {
     m_timer->setInterval(kPollIntervalMs);
-    m_timer->setTimerType(Qt::PreciseTimer);
+    m_timer->setTimerType(Qt::CoarseTimer);
     connect(m_timer, &QTimer::timeout, this, &TComm::ProcTimer);
 }
 

@@ -67,6 +67,7 @@ OpenResult QtSerialDriver::open(const std::string& device)
             return {OpenError::Other, detail};
         }
     }
+    m_modemLinesUnsupported = false;
     m_settings.baudRate = m_port.baudRate();
     m_settings.byteSize = static_cast<uint8_t>(m_port.dataBits());
     return {};
@@ -144,11 +145,15 @@ bool QtSerialDriver::clearError(CommStatus& status)
 
 bool QtSerialDriver::modemStatus(uint32_t& lines)
 {
-    if (!m_port.isOpen() || deviceGone())
+    if (!m_port.isOpen() || deviceGone() || m_modemLinesUnsupported)
         return false;
     m_port.clearError();
     const QSerialPort::PinoutSignals pins = m_port.pinoutSignals();
     if (m_port.error() != QSerialPort::NoError) {
+        // Devices without modem lines (pseudo-terminals, some adapters)
+        // refuse the query every time; asking 100 times a second only
+        // costs system calls.
+        m_modemLinesUnsupported = true;
         m_port.clearError();
         return false;
     }

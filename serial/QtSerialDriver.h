@@ -31,6 +31,7 @@ private:
 
     QSerialPort m_port;
     LineSettings m_settings;
+    bool m_modemLinesUnsupported = false;
 };
 
 } // namespace serial
