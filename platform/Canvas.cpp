@@ -2,17 +2,14 @@
 
 #include "platform/Bitmap.h"
 #include "platform/PixelCopy.h"
-
-#include <QFontMetricsF>
-#include <QPainter>
-#include <QPainterPath>
+#include "platform/Raster.h"
+#include "platform/TextCache.h"
 
 #include <array>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
 #include <utility>
-#include <vector>
 
 namespace platform {
 
@@ -36,49 +33,22 @@ std::span<const int> dashPattern(PenStyle style)
     return {};
 }
 
-QPen makePen(const TPen& pen)
+// Where the centre line of a wide pen runs through a pixel: through its
+// centre for odd widths; even widths have no middle pixel, so their line
+// runs along the pixel's top-left edges and the extra pixel lies up and left.
+QPointF penPoint(QPointF pixelCentre, int width)
 {
-    if (pen.Style == PenStyle::Clear || pen.Width <= 0)
-        return QPen(Qt::NoPen);
-    const auto dashes = pen.Width == 1 ? dashPattern(pen.Style) : std::span<const int>{};
-    QPen result(QColor(toQRgb(pen.Color)), pen.Width, Qt::SolidLine, dashes.empty() ? Qt::RoundCap : Qt::FlatCap,
-        Qt::RoundJoin);
-    if (!dashes.empty())
-        result.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
-    return result;
+    return width % 2 == 0 ? pixelCentre - QPointF(0.5, 0.5) : pixelCentre;
 }
 
-// The classic platform maps the fonts of its default look to faces we ship.
-void registerFontSubstitutions()
-{
-    static const bool registered = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-        return true;
-    }();
-    (void)registered;
-}
+QPointF centreOf(TPoint p) { return {p.x + 0.5, p.y + 0.5}; }
 
-// Qt sizes fonts by their em; a positive classic height is the cell
-// (ascent plus descent), which for most faces is about 1.15 em.
-int pixelSizeFor(const QFont& font, int height)
+void normalize(int& left, int& top, int& right, int& bottom)
 {
-    if (height < 0)
-        return -height;
-    QFont probe(font);
-    probe.setPixelSize(1000);
-    const QFontMetricsF metrics(probe);
-    return std::max(1, static_cast<int>(std::lround(height * 1000.0 / (metrics.ascent() + metrics.descent()))));
-}
-
-// Angle in degrees, counter-clockwise from three o'clock, of the point of
-// the ellipse (centre c, radii rx, ry) on the radial through p. Qt's arcs
-// take the angle of the ellipse's parameter, so the radial is scaled to a
-// circle first.
-qreal radialAngle(QPointF c, qreal rx, qreal ry, QPointF p)
-{
-    const qreal dx = rx > 0 ? (p.x() - c.x()) / rx : 0;
-    const qreal dy = ry > 0 ? (c.y() - p.y()) / ry : 0;
-    return std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+    if (right < left)
+        std::swap(left, right);
+    if (bottom < top)
+        std::swap(top, bottom);
 }
 
 } // namespace
@@ -95,77 +65,12 @@ void TFont::SetSize(int points)
 
 TCanvas::TCanvas(TBitmap& bitmap) : m_bitmap(bitmap) {}
 
-TCanvas::~TCanvas() = default;
-
-void TCanvas::releasePainter()
-{
-    m_painter.reset();
-}
-
-QPainter& TCanvas::painter()
-{
-    if (!m_painter) {
-        m_painter = std::make_unique<QPainter>(&m_bitmap.pixels());
-        m_painter->setRenderHint(QPainter::Antialiasing, false);
-        m_painter->setRenderHint(QPainter::TextAntialiasing, false);
-        m_appliedPen.reset();
-        m_appliedBrush.reset();
-        m_painterFontStale = true;
-    }
-    return *m_painter;
-}
-
-void TCanvas::applyPen(const TPen& pen)
-{
-    if (m_appliedPen && *m_appliedPen == pen)
-        return;
-    painter().setPen(makePen(pen));
-    m_appliedPen = pen;
-}
-
-void TCanvas::applyBrush()
-{
-    if (m_appliedBrush && *m_appliedBrush == Brush)
-        return;
-    if (Brush.Style == BrushStyle::Clear)
-        painter().setBrush(Qt::NoBrush);
-    else
-        painter().setBrush(QColor(toQRgb(Brush.Color)));
-    m_appliedBrush = Brush;
-}
-
-void TCanvas::useFont()
-{
-    if (m_fontSource && *m_fontSource == Font)
-        return;
-    registerFontSubstitutions();
-    QFont font(Font.Name);
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setBold(Font.Style.testFlag(FontStyle::Bold));
-    font.setItalic(Font.Style.testFlag(FontStyle::Italic));
-    font.setUnderline(Font.Style.testFlag(FontStyle::Underline));
-    font.setStrikeOut(Font.Style.testFlag(FontStyle::StrikeOut));
-    font.setPixelSize(pixelSizeFor(font, Font.Height != 0 ? Font.Height : TFont{}.Height));
-    m_font = font;
-    m_metrics.emplace(font);
-    m_fontSource = Font;
-    m_painterFontStale = true;
-}
-
 void TCanvas::fillPixels(int left, int top, int right, int bottom, TColor color)
 {
-    QImage& image = m_bitmap.pixels();
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, image.width());
-    bottom = std::min(bottom, image.height());
-    if (left >= right || top >= bottom)
-        return;
+    const raster::Target image = raster::Target::of(m_bitmap.pixels());
     const QRgb pixel = toQRgb(color);
-    for (int y = top; y < bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::fill(row + left, row + right, pixel);
-    }
+    for (int y = std::max(top, 0); y < std::min(bottom, image.height); ++y)
+        raster::fillRun(image, y, left, right - 1, pixel);
 }
 
 void TCanvas::FillRect(const TRect& rect)
@@ -176,10 +81,7 @@ void TCanvas::FillRect(const TRect& rect)
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom)
 {
-    if (right < left)
-        std::swap(left, right);
-    if (bottom < top)
-        std::swap(top, bottom);
+    normalize(left, top, right, bottom);
     if (m_bitmap.Empty())
         return;
     // Without an outline the classic platform fills one pixel less in
@@ -212,96 +114,113 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom)
 {
-    if (right < left)
-        std::swap(left, right);
-    if (bottom < top)
-        std::swap(top, bottom);
+    normalize(left, top, right, bottom);
     if (m_bitmap.Empty() || right == left || bottom == top)
         return;
-    const bool thinOutline = penDraws() && Pen.Width == 1 && Pen.Style == PenStyle::Solid;
-    // Without an outline the classic platform fills one pixel less in
-    // each direction.
+    const raster::Target image = raster::Target::of(m_bitmap.pixels());
+    const bool fill = Brush.Style == BrushStyle::Solid;
     if (!penDraws()) {
-        --right;
-        --bottom;
+        // One pixel less without an outline, as for rectangles.
+        if (fill)
+            raster::fill(image, raster::ellipse(left, top, right - 1, bottom - 1), toQRgb(Brush.Color));
+        return;
     }
-    if (thinOutline || Brush.Style == BrushStyle::Solid)
-        ellipseSpans(left, top, right, bottom, thinOutline);
-    if (penDraws() && !thinOutline) {
-        applyPen(Pen);
-        painter().setBrush(Qt::NoBrush);
-        m_appliedBrush.reset();
-        painter().drawEllipse(QRectF(left + 0.5, top + 0.5, right - left - 1, bottom - top - 1));
+    if (Pen.Width == 1) {
+        thinEllipse(left, top, right, bottom);
+        return;
     }
+    const int w = Pen.Width;
+    const int o = (w - 1) / 2;
+    const raster::Spans& outer = raster::ellipse(left - o, top - o, right + o, bottom + o);
+    const raster::Spans& inner = raster::ellipse(left - o + w, top - o + w, right + o - w, bottom + o - w);
+    if (fill)
+        raster::fill(image, inner, toQRgb(Brush.Color));
+    raster::fillBand(image, outer, inner, toQRgb(Pen.Color));
 }
 
-// Fills the pixels whose centres lie in the ellipse inscribed in the box,
-// row by row, so the shape is symmetric in both axes. With an outline, the
-// pixels of the shape that touch the outside on any side take the pen.
-void TCanvas::ellipseSpans(int left, int top, int right, int bottom, bool outline)
+// A one-pixel outline: the pixels of the shape that touch its outside on
+// any of their four sides.
+void TCanvas::thinEllipse(int left, int top, int right, int bottom)
 {
-    const double cx = (left + right) / 2.0;
-    const double cy = (top + bottom) / 2.0;
-    const double rx = (right - left) / 2.0;
-    const double ry = (bottom - top) / 2.0;
-    const int rows = bottom - top;
-    // Span of each row, with an empty row before and after.
-    std::vector<std::pair<int, int>> spans(static_cast<std::size_t>(rows) + 2, {1, 0});
-    for (int i = 0; i < rows; ++i) {
-        const double v = (top + i + 0.5 - cy) / ry;
-        const double dx = rx * std::sqrt(std::max(0.0, 1 - v * v));
-        const int first = static_cast<int>(std::ceil(cx - dx - 0.5));
-        spans[static_cast<std::size_t>(i) + 1] = {first, left + right - 1 - first};
-    }
+    const raster::Target image = raster::Target::of(m_bitmap.pixels());
+    const raster::Spans& spans = raster::ellipse(left, top, right, bottom);
+    const QRgb ink = toQRgb(Pen.Color);
+    const QRgb paper = toQRgb(Brush.Color);
     const bool fill = Brush.Style == BrushStyle::Solid;
-    for (int i = 0; i < rows; ++i) {
-        const auto [a, b] = spans[static_cast<std::size_t>(i) + 1];
-        if (a > b)
+    for (int y = spans.top; y < spans.bottom(); ++y) {
+        const raster::Run run = spans.row(y);
+        if (run.last < run.first)
             continue;
-        const int y = top + i;
-        if (!outline) {
-            fillPixels(a, y, b + 1, y + 1, Brush.Color);
-            continue;
-        }
-        const auto [upA, upB] = spans[static_cast<std::size_t>(i)];
-        const auto [downA, downB] = spans[static_cast<std::size_t>(i) + 2];
-        const int innerA = std::max({a + 1, upA, downA});
-        const int innerB = std::min({b - 1, upB, downB});
-        if (innerA > innerB) {
-            fillPixels(a, y, b + 1, y + 1, Pen.Color);
+        const raster::Run up = spans.row(y - 1);
+        const raster::Run down = spans.row(y + 1);
+        const int innerFirst = std::max({run.first + 1, up.first, down.first});
+        const int innerLast = std::min({run.last - 1, up.last, down.last});
+        if (innerFirst > innerLast) {
+            raster::fillRun(image, y, run.first, run.last, ink);
             continue;
         }
-        fillPixels(a, y, innerA, y + 1, Pen.Color);
-        fillPixels(innerB + 1, y, b + 1, y + 1, Pen.Color);
+        raster::fillRun(image, y, run.first, innerFirst - 1, ink);
+        raster::fillRun(image, y, innerLast + 1, run.last, ink);
         if (fill)
-            fillPixels(innerA, y, innerB + 1, y + 1, Brush.Color);
+            raster::fillRun(image, y, innerFirst, innerLast, paper);
     }
 }
 
 void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    if (x2 < x1)
-        std::swap(x1, x2);
-    if (y2 < y1)
-        std::swap(y1, y2);
+    normalize(x1, y1, x2, y2);
     if (m_bitmap.Empty() || x1 == x2 || y1 == y2)
         return;
-    const QRectF box(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1);
-    const QPointF centre = box.center();
-    const qreal rx = box.width() / 2;
-    const qreal ry = box.height() / 2;
-    const qreal start = radialAngle(centre, rx, ry, QPointF(x3, y3));
-    qreal span = radialAngle(centre, rx, ry, QPointF(x4, y4)) - start;
+    // The outline runs through the centres of the box's outermost pixels;
+    // the radials meet it where they cross it.
+    const QPointF centre((x1 + x2) / 2.0, (y1 + y2) / 2.0);
+    const double rx = (x2 - x1 - 1) / 2.0;
+    const double ry = (y2 - y1 - 1) / 2.0;
+    const auto parameter = [&](TPoint through) {
+        const QPointF d = centreOf(through) - centre;
+        return std::atan2(ry > 0 ? -d.y() / ry : 0, rx > 0 ? d.x() / rx : 0);
+    };
+    const auto onOutline = [&](double t) { return centre + QPointF(rx * std::cos(t), -ry * std::sin(t)); };
+    const double start = parameter({x3, y3});
+    double span = parameter({x4, y4}) - start;
     // Equal radials give the whole ellipse.
     if (span <= 0)
-        span += 360;
-    QPainterPath path;
-    path.arcMoveTo(box, start);
-    path.arcTo(box, start, span);
-    path.closeSubpath();
-    applyPen(Pen);
-    applyBrush();
-    painter().drawPath(path);
+        span += 2 * std::numbers::pi;
+    const bool whole = span >= 2 * std::numbers::pi - 1e-12;
+    const QPointF a = onOutline(start);
+    const QPointF b = onOutline(start + span);
+
+    // The chord is the ellipse cut by the line through the arc's ends, on
+    // the side of the arc's middle.
+    raster::HalfPlane side{a.y() - b.y(), b.x() - a.x(), 0};
+    side.c = -(side.a * a.x() + side.b * a.y());
+    const QPointF middle = onOutline(start + span / 2);
+    if (side.a * middle.x() + side.b * middle.y() + side.c < 0)
+        side = {-side.a, -side.b, -side.c};
+    const raster::HalfPlane* clip = whole ? nullptr : &side;
+
+    const raster::Target image = raster::Target::of(m_bitmap.pixels());
+    if (Brush.Style == BrushStyle::Solid) {
+        const int shrink = penDraws() ? 0 : 1;
+        raster::fill(image, raster::ellipse(x1, y1, x2 - shrink, y2 - shrink), toQRgb(Brush.Color), clip);
+    }
+    if (!penDraws())
+        return;
+    const int w = Pen.Width;
+    const int o = (w - 1) / 2;
+    const raster::Spans& outer = raster::ellipse(x1 - o, y1 - o, x2 + o, y2 + o);
+    const raster::Spans& inner = raster::ellipse(x1 - o + w, y1 - o + w, x2 + o - w, y2 + o - w);
+    raster::fillBand(image, outer, inner, toQRgb(Pen.Color), clip);
+    if (whole)
+        return;
+    if (w == 1) {
+        const TPoint from{static_cast<int>(std::floor(a.x())), static_cast<int>(std::floor(a.y()))};
+        const TPoint to{static_cast<int>(std::floor(b.x())), static_cast<int>(std::floor(b.y()))};
+        thinLine(from, to);
+        SetPixels(to.x, to.y, Pen.Color);
+        return;
+    }
+    raster::fill(image, raster::capsule(penPoint(a, w), penPoint(b, w), w), toQRgb(Pen.Color));
 }
 
 void TCanvas::LineTo(int x, int y)
@@ -310,42 +229,43 @@ void TCanvas::LineTo(int x, int y)
     m_penPos = {x, y};
     if (m_bitmap.Empty() || !penDraws())
         return;
-    if (Pen.Width == 1) {
+    if (Pen.Width == 1)
         thinLine(from, m_penPos);
-        return;
-    }
-    applyPen(Pen);
-    painter().drawLine(QPoint(from.x, from.y), QPoint(x, y));
+    else
+        wideLine(from, m_penPos);
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points)
 {
-    if (points.size() < 2 || m_bitmap.Empty() || !penDraws())
+    if (m_bitmap.Empty() || !penDraws())
         return;
-    if (Pen.Width == 1) {
-        for (std::size_t i = 1; i < points.size(); ++i)
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        if (Pen.Width == 1)
             thinLine(points[i - 1], points[i]);
-        return;
+        else
+            wideLine(points[i - 1], points[i]);
     }
-    std::vector<QPoint> qpoints;
-    qpoints.reserve(points.size());
-    for (const TPoint& p : points)
-        qpoints.emplace_back(p.x, p.y);
-    applyPen(Pen);
-    painter().drawPolyline(qpoints.data(), static_cast<int>(qpoints.size()));
+}
+
+// Wide pens have round ends, so consecutive lines join smoothly; the end
+// point is painted like every other point under the pen.
+void TCanvas::wideLine(TPoint from, TPoint to)
+{
+    const int w = Pen.Width;
+    raster::fill(raster::Target::of(m_bitmap.pixels()), raster::capsule(penPoint(centreOf(from), w), penPoint(centreOf(to), w), w),
+        toQRgb(Pen.Color));
 }
 
 // One-pixel line by the midpoint rule, without its end point. The gaps of a
 // dashed pen take the brush colour unless the brush is clear.
 void TCanvas::thinLine(TPoint from, TPoint to)
 {
-    QImage& image = m_bitmap.pixels();
+    const raster::Target image = raster::Target::of(m_bitmap.pixels());
     const int dx = std::abs(to.x - from.x);
     const int dy = std::abs(to.y - from.y);
     const int sx = to.x > from.x ? 1 : -1;
     const int sy = to.y > from.y ? 1 : -1;
     const bool xMajor = dx >= dy;
-    const int steps = xMajor ? dx : dy;
     const int major = xMajor ? dx : dy;
     const int minor = xMajor ? dy : dx;
     const QRgb ink = toQRgb(Pen.Color);
@@ -358,10 +278,10 @@ void TCanvas::thinLine(TPoint from, TPoint to)
     int x = from.x;
     int y = from.y;
     int error = 2 * minor - major;
-    for (int i = 0; i < steps; ++i) {
+    for (int i = 0; i < major; ++i) {
         const bool on = dashes.empty() || dashIndex % 2 == 0;
-        if ((on || paintGaps) && x >= 0 && y >= 0 && x < image.width() && y < image.height())
-            reinterpret_cast<QRgb*>(image.scanLine(y))[x] = on ? ink : gap;
+        if ((on || paintGaps) && x >= 0 && y >= 0 && x < image.width && y < image.height)
+            image.pixels[y * image.stride + x] = on ? ink : gap;
         if (!dashes.empty() && --dashLeft == 0) {
             dashIndex = (dashIndex + 1) % dashes.size();
             dashLeft = dashes[dashIndex];
@@ -375,57 +295,61 @@ void TCanvas::thinLine(TPoint from, TPoint to)
     }
 }
 
-void TCanvas::drawText(int x, int y, const QString& text)
+void TCanvas::drawText(int x, int y, const QString& text, const TRect* clip)
 {
-    QPainter& p = painter();
-    if (m_painterFontStale) {
-        p.setFont(m_font);
-        m_painterFontStale = false;
+    TextCache& cache = TextCache::instance();
+    const TextInk& ink = cache.ink(cache.font(Font), text);
+    const raster::Target image = raster::Target::of(m_bitmap.pixels());
+    const QRgb color = toQRgb(Font.Color);
+    for (const TextInk::Run& run : ink.runs) {
+        const int row = y + run.y;
+        int first = x + run.first;
+        int last = x + run.last;
+        if (clip) {
+            if (row < clip->top || row >= clip->bottom)
+                continue;
+            first = std::max(first, clip->left);
+            last = std::min(last, clip->right - 1);
+        }
+        raster::fillRun(image, row, first, last, color);
     }
-    applyPen(TPen{Font.Color, 1, PenStyle::Solid});
-    p.drawText(QPoint(x, y + m_metrics->ascent()), text);
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text)
 {
-    useFont();
-    const int width = m_metrics->horizontalAdvance(text);
+    const QSize extent = TextExtent(text);
     if (!m_bitmap.Empty()) {
         if (Brush.Style == BrushStyle::Solid)
-            fillPixels(x, y, x + width, y + m_metrics->height(), Brush.Color);
-        drawText(x, y, text);
+            fillPixels(x, y, x + extent.width(), y + extent.height(), Brush.Color);
+        drawText(x, y, text, nullptr);
     }
-    m_penPos = {x + width, y};
+    m_penPos = {x + extent.width(), y};
 }
 
 void TCanvas::TextRect(const TRect& rect, int x, int y, const QString& text)
 {
-    useFont();
     if (m_bitmap.Empty())
         return;
     FillRect(rect);
-    QPainter& p = painter();
-    p.setClipRect(QRect(rect.left, rect.top, rect.width(), rect.height()));
-    drawText(x, y, text);
-    p.setClipping(false);
+    drawText(x, y, text, &rect);
 }
 
 int TCanvas::TextWidth(const QString& text)
 {
-    useFont();
-    return m_metrics->horizontalAdvance(text);
+    TextCache& cache = TextCache::instance();
+    return cache.advance(cache.font(Font), text);
 }
 
 int TCanvas::TextHeight(const QString&)
 {
-    useFont();
-    return m_metrics->height();
+    return TextCache::instance().font(Font).metrics.height();
 }
 
 QSize TCanvas::TextExtent(const QString& text)
 {
-    useFont();
-    return {m_metrics->horizontalAdvance(text), m_metrics->height()};
+    TextCache& cache = TextCache::instance();
+    TextCache::FontEntry& entry = cache.font(Font);
+    return {cache.advance(entry, text), entry.metrics.height()};
 }
 
 void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect)

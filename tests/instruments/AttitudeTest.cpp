@@ -45,8 +45,8 @@ TEST_F(Attitude, LevelShowsSkyAboveAndGroundBelowTheCentreRow)
     // Columns outside the wing bars.
     for (int x : {3, 101}) {
         EXPECT_NEAR(horizonRow(picture, x), 53, 1) << "x = " << x;
-        EXPECT_EQ(at(x, 40), kSky);
-        EXPECT_EQ(at(x, 65), kGround);
+        EXPECT_EQ(at(x, 47), kSky);
+        EXPECT_EQ(at(x, 58), kGround);
     }
 }
 

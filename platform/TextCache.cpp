@@ -1,0 +1,121 @@
+#include "platform/TextCache.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+// The classic platform maps the fonts of its default look to faces we ship.
+void registerFontSubstitutions()
+{
+    static const bool registered = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    (void)registered;
+}
+
+// Qt sizes fonts by their em; a positive classic height is the cell
+// (ascent plus descent), which for most faces is about 1.15 em.
+int pixelSizeFor(const QFont& font, int height)
+{
+    if (height < 0)
+        return -height;
+    QFont probe(font);
+    probe.setPixelSize(1000);
+    const QFontMetricsF metrics(probe);
+    return std::max(1, static_cast<int>(std::lround(height * 1000.0 / (metrics.ascent() + metrics.descent()))));
+}
+
+QFont makeFont(const TFont& source)
+{
+    registerFontSubstitutions();
+    QFont font(source.Name);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setBold(source.Style.testFlag(FontStyle::Bold));
+    font.setItalic(source.Style.testFlag(FontStyle::Italic));
+    font.setUnderline(source.Style.testFlag(FontStyle::Underline));
+    font.setStrikeOut(source.Style.testFlag(FontStyle::StrikeOut));
+    font.setPixelSize(pixelSizeFor(font, source.Height != 0 ? source.Height : TFont{}.Height));
+    return font;
+}
+
+} // namespace
+
+TextCache& TextCache::instance()
+{
+    static TextCache cache;
+    return cache;
+}
+
+TextCache::FontEntry& TextCache::font(const TFont& source)
+{
+    // The colour is not part of the shape of the text.
+    for (auto it = m_fonts.begin(); it != m_fonts.end(); ++it) {
+        const TFont& known = (*it)->source;
+        if (known.Height == source.Height && known.Style == source.Style && known.Name == source.Name) {
+            // Most recently used first, so the oldest goes when full.
+            if (it != m_fonts.begin())
+                std::rotate(m_fonts.begin(), it, it + 1);
+            return *m_fonts.front();
+        }
+    }
+    if (m_fonts.size() == kMaxFonts)
+        m_fonts.pop_back();
+    const QFont font = makeFont(source);
+    m_fonts.insert(m_fonts.begin(), std::make_unique<FontEntry>(FontEntry{source, font, QFontMetrics(font), {}, {}}));
+    return *m_fonts.front();
+}
+
+int TextCache::advance(FontEntry& entry, const QString& text)
+{
+    if (const auto it = entry.advances.constFind(text); it != entry.advances.cend())
+        return *it;
+    if (entry.advances.size() >= kMaxTextsPerFont)
+        entry.advances.clear();
+    return *entry.advances.insert(text, entry.metrics.horizontalAdvance(text));
+}
+
+const TextInk& TextCache::ink(FontEntry& entry, const QString& text)
+{
+    if (const auto it = entry.inks.constFind(text); it != entry.inks.cend())
+        return *it;
+    if (entry.inks.size() >= kMaxTextsPerFont)
+        entry.inks.clear();
+
+    // Render with room on every side for overhangs of italics and glyphs
+    // that reach left of their origin.
+    const int height = entry.metrics.height();
+    const int margin = height;
+    QImage canvas(advance(entry, text) + 2 * margin, height + 2 * margin, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        painter.setFont(entry.font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(margin, margin + entry.metrics.ascent()), text);
+    }
+    TextInk ink;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width();) {
+            if (qAlpha(row[x]) < 128) {
+                ++x;
+                continue;
+            }
+            const int first = x;
+            while (x < canvas.width() && qAlpha(row[x]) >= 128)
+                ++x;
+            ink.runs.push_back({y - margin, first - margin, x - 1 - margin});
+        }
+    }
+    return *entry.inks.insert(text, std::move(ink));
+}
+
+} // namespace platform

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/CanvasTools.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+// The ink of one text in one font, as runs of pixels relative to the
+// text's top-left corner. Text is drawn without antialiasing, so a pixel is
+// either ink or not.
+struct TextInk {
+    struct Run {
+        int y;
+        int first;
+        int last; // inclusive
+    };
+    std::vector<Run> runs;
+};
+
+// Fonts and rendered texts, kept so that redrawing the same text costs a
+// few fills instead of shaping and rasterising it again. Used from the
+// user-interface thread only.
+class TextCache {
+public:
+    struct FontEntry {
+        TFont source;
+        QFont font;
+        QFontMetrics metrics;
+        QHash<QString, TextInk> inks;
+        QHash<QString, int> advances;
+    };
+
+    static TextCache& instance();
+
+    FontEntry& font(const TFont& font);
+    const TextInk& ink(FontEntry& entry, const QString& text);
+    int advance(FontEntry& entry, const QString& text);
+
+private:
+    static constexpr std::size_t kMaxFonts = 16;
+    static constexpr qsizetype kMaxTextsPerFont = 1024;
+
+    std::vector<std::unique_ptr<FontEntry>> m_fonts;
+};
+
+} // namespace platform
