@@ -220,7 +220,7 @@ void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int 
         SetPixels(to.x, to.y, Pen.Color);
         return;
     }
-    raster::fill(image, raster::capsule(penPoint(a, w), penPoint(b, w), w), toQRgb(Pen.Color));
+    raster::fill(image, raster::capsule(penPoint(a, w), penPoint(b, w), w, 0, image.height), toQRgb(Pen.Color));
 }
 
 void TCanvas::LineTo(int x, int y)
@@ -252,8 +252,10 @@ void TCanvas::Polyline(std::span<const TPoint> points)
 void TCanvas::wideLine(TPoint from, TPoint to)
 {
     const int w = Pen.Width;
-    raster::fill(raster::Target::of(m_bitmap.pixels()), raster::capsule(penPoint(centreOf(from), w), penPoint(centreOf(to), w), w),
-        toQRgb(Pen.Color));
+    const raster::Target image = raster::Target::of(m_bitmap.pixels());
+    const raster::Spans line
+        = raster::capsule(penPoint(centreOf(from), w), penPoint(centreOf(to), w), w, 0, image.height);
+    raster::fill(image, line, toQRgb(Pen.Color));
 }
 
 // One-pixel line by the midpoint rule, without its end point. The gaps of a

@@ -13,28 +13,63 @@ namespace platform::raster {
 namespace {
 
 constexpr double kEpsilon = 1e-9;
+constexpr int kMaxExtent = 1 << 16;
+
+// std::floor and std::ceil are library calls on the baseline x86-64 target;
+// these are not. Values are kept inside int first.
+constexpr double kFar = 1e9;
+
+int floorToInt(double v)
+{
+    v = std::clamp(v, -kFar, kFar);
+    const int i = static_cast<int>(v);
+    return i - (v < i);
+}
+
+int ceilToInt(double v)
+{
+    v = std::clamp(v, -kFar, kFar);
+    const int i = static_cast<int>(v);
+    return i + (v > i);
+}
 
 // Pixels whose centres lie in [from, to].
 Run centresIn(double from, double to)
 {
-    return {static_cast<int>(std::ceil(from - 0.5 - kEpsilon)), static_cast<int>(std::floor(to - 0.5 + kEpsilon))};
+    return {ceilToInt(from - 0.5 - kEpsilon), floorToInt(to - 0.5 + kEpsilon)};
 }
 
-Run clipRun(Run run, int y, const HalfPlane* clip)
-{
-    if (!clip || run.last < run.first)
+// A half-plane as a limit on each row: the pixels right of (or left of)
+// a bound that moves linearly from row to row.
+class RowClip {
+public:
+    explicit RowClip(const HalfPlane* plane) : m_plane(plane)
+    {
+        if (!plane || std::abs(plane->a) < kEpsilon)
+            return;
+        m_slope = -plane->b / plane->a;
+        m_offset = -(0.5 * plane->b + plane->c) / plane->a - 0.5;
+    }
+
+    Run apply(Run run, int y) const
+    {
+        if (!m_plane || run.last < run.first)
+            return run;
+        if (std::abs(m_plane->a) < kEpsilon)
+            return m_plane->b * (y + 0.5) + m_plane->c >= -kEpsilon ? run : Run{};
+        const double bound = m_offset + m_slope * y;
+        if (m_plane->a > 0)
+            run.first = std::max(run.first, ceilToInt(bound - kEpsilon));
+        else
+            run.last = std::min(run.last, floorToInt(bound + kEpsilon));
         return run;
-    const double cy = y + 0.5;
-    const double rest = clip->b * cy + clip->c;
-    if (std::abs(clip->a) < kEpsilon)
-        return rest >= -kEpsilon ? run : Run{};
-    const double bound = -rest / clip->a - 0.5;
-    if (clip->a > 0)
-        run.first = std::max(run.first, static_cast<int>(std::ceil(bound - kEpsilon)));
-    else
-        run.last = std::min(run.last, static_cast<int>(std::floor(bound + kEpsilon)));
-    return run;
-}
+    }
+
+private:
+    const HalfPlane* m_plane;
+    double m_slope = 0;
+    double m_offset = 0;
+};
 
 // The compiler does not vectorise a plain fill loop at our optimisation
 // level, and fills are most of the canvas's work.
@@ -67,14 +102,14 @@ namespace {
 Spans computeEllipse(int left, int top, int right, int bottom)
 {
     Spans spans;
-    const double cx = (left + right) / 2;
-    const double cy = (top + bottom) / 2;
-    const double rx = (right - left) / 2;
-    const double ry = (bottom - top) / 2;
+    const double cx = (double(left) + right) / 2;
+    const double cy = (double(top) + bottom) / 2;
+    const double rx = (double(right) - left) / 2;
+    const double ry = (double(bottom) - top) / 2;
     if (rx <= 0 || ry <= 0)
         return spans;
-    spans.top = static_cast<int>(std::floor(top));
-    const int bottomRow = static_cast<int>(std::ceil(bottom));
+    spans.top = top;
+    const int bottomRow = bottom;
     spans.rows.reserve(static_cast<std::size_t>(bottomRow - spans.top));
     for (int y = spans.top; y < bottomRow; ++y) {
         const double v = (y + 0.5 - cy) / ry;
@@ -98,6 +133,10 @@ const Spans& ellipse(int left, int top, int right, int bottom)
     };
     static thread_local std::array<Entry, 8> recent;
     static thread_local std::size_t next = 0;
+    static const Spans none;
+    // Nothing on any picture we draw is this big.
+    if (qint64(right) - left > kMaxExtent || qint64(bottom) - top > kMaxExtent)
+        return none;
     for (const Entry& entry : recent)
         if (entry.left == left && entry.top == top && entry.right == right && entry.bottom == bottom
             && !entry.spans.rows.empty())
@@ -108,15 +147,23 @@ const Spans& ellipse(int left, int top, int right, int bottom)
     return entry.spans;
 }
 
-Spans capsule(QPointF a, QPointF b, double width)
+Spans capsule(QPointF a, QPointF b, double width, int firstRow, int endRow)
 {
     Spans spans;
     const double r = width / 2;
-    spans.top = static_cast<int>(std::floor(std::min(a.y(), b.y()) - r));
-    const int bottomRow = static_cast<int>(std::ceil(std::max(a.y(), b.y()) + r)) + 1;
+    spans.top = std::max(floorToInt(std::min(a.y(), b.y()) - r), firstRow);
+    const int bottomRow = std::min(ceilToInt(std::max(a.y(), b.y()) + r) + 1, endRow);
+    if (bottomRow <= spans.top)
+        return spans;
     const double dx = b.x() - a.x();
     const double dy = b.y() - a.y();
     const double length = std::hypot(dx, dy);
+    const double ux = length > 0 ? dx / length : 0;
+    const double uy = length > 0 ? dy / length : 0;
+    const double invUx = std::abs(ux) > kEpsilon ? 1 / ux : 0;
+    const double invUy = std::abs(uy) > kEpsilon ? 1 / uy : 0;
+    // Half the width of the body's cut through a row.
+    const double halfWidth = r * std::abs(invUy);
     spans.rows.reserve(static_cast<std::size_t>(bottomRow - spans.top));
     for (int y = spans.top; y < bottomRow; ++y) {
         const double cy = y + 0.5;
@@ -131,32 +178,24 @@ Spans capsule(QPointF a, QPointF b, double width)
                 to = std::max(to, end.x() + s);
             }
         }
-        // The body: points whose projection falls on the segment and whose
-        // distance from its line is at most r. Each condition is linear in
-        // x along the row, so together they give one interval.
+        // The body: points within r of the segment's line whose projection
+        // falls on the segment. Both conditions are linear in x along a row.
         if (length > 0 && std::abs(dy) > kEpsilon) {
-            const double ux = dx / length;
-            const double uy = dy / length;
-            double lo = -std::numeric_limits<double>::infinity();
-            double hi = -lo;
-            const auto limit = [&](double slope, double offset, double min, double max) {
-                // min <= slope * x + offset <= max
-                if (std::abs(slope) < kEpsilon) {
-                    if (offset < min - kEpsilon || offset > max + kEpsilon)
-                        hi = lo - 1;
-                    return;
-                }
-                double x1 = (min - offset) / slope;
-                double x2 = (max - offset) / slope;
+            const double t = cy - a.y();
+            const double xc = a.x() + t * ux * invUy;
+            double lo = xc - halfWidth;
+            double hi = xc + halfWidth;
+            const double along = t * uy;
+            if (std::abs(ux) > kEpsilon) {
+                double x1 = a.x() - along * invUx;
+                double x2 = a.x() + (length - along) * invUx;
                 if (x1 > x2)
                     std::swap(x1, x2);
                 lo = std::max(lo, x1);
                 hi = std::min(hi, x2);
-            };
-            // Along the segment: (x - a.x) * ux + (cy - a.y) * uy in [0, length].
-            limit(ux, -a.x() * ux + (cy - a.y()) * uy, 0, length);
-            // Across it: (x - a.x) * uy - (cy - a.y) * ux in [-r, r].
-            limit(uy, -a.x() * uy - (cy - a.y()) * ux, -r, r);
+            } else if (along < 0 || along > length) {
+                hi = lo - 1;
+            }
             if (lo <= hi) {
                 from = std::min(from, lo);
                 to = std::max(to, hi);
@@ -172,24 +211,26 @@ Spans capsule(QPointF a, QPointF b, double width)
 
 void fill(const Target& target, const Spans& spans, QRgb color, const HalfPlane* clip)
 {
+    const RowClip rows(clip);
     for (int y = spans.top; y < spans.bottom(); ++y) {
-        const Run run = clipRun(spans.row(y), y, clip);
+        const Run run = rows.apply(spans.row(y), y);
         fillRun(target, y, run.first, run.last, color);
     }
 }
 
 void fillBand(const Target& target, const Spans& outer, const Spans& inner, QRgb color, const HalfPlane* clip)
 {
+    const RowClip rows(clip);
     for (int y = outer.top; y < outer.bottom(); ++y) {
         const Run out = outer.row(y);
         const Run in = inner.row(y);
         if (in.last < in.first || in.first > out.last || in.last < out.first) {
-            const Run run = clipRun(out, y, clip);
+            const Run run = rows.apply(out, y);
             fillRun(target, y, run.first, run.last, color);
             continue;
         }
-        const Run left = clipRun({out.first, in.first - 1}, y, clip);
-        const Run right = clipRun({in.last + 1, out.last}, y, clip);
+        const Run left = rows.apply({out.first, in.first - 1}, y);
+        const Run right = rows.apply({in.last + 1, out.last}, y);
         fillRun(target, y, left.first, left.last, color);
         fillRun(target, y, right.first, right.last, color);
     }

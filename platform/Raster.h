@@ -51,12 +51,13 @@ struct HalfPlane {
 };
 
 // The ellipse inscribed in the box; symmetric in both axes. The instruments
-// draw the same few ellipses on every frame, so recent ones are kept.
+// draw the same few ellipses on every frame, so recent ones are kept. Boxes
+// wider or higher than 65536 give nothing.
 const Spans& ellipse(int left, int top, int right, int bottom);
 
 // A line of the given width with round ends: the points within width / 2
-// of the segment from a to b.
-Spans capsule(QPointF a, QPointF b, double width);
+// of the segment from a to b, on the rows firstRow to endRow - 1 only.
+Spans capsule(QPointF a, QPointF b, double width, int firstRow, int endRow);
 
 void fill(const Target& target, const Spans& spans, QRgb color, const HalfPlane* clip = nullptr);
 
