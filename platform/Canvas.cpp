@@ -259,41 +259,60 @@ void TCanvas::wideLine(TPoint from, TPoint to)
 }
 
 // One-pixel line by the midpoint rule, without its end point. The gaps of a
-// dashed pen take the brush colour unless the brush is clear.
+// dashed pen take the brush colour unless the brush is clear. Only the
+// steps that can be on the picture are walked, so far-away end points cost
+// nothing; beyond 2^29 they are pulled in, which the picture never shows.
 void TCanvas::thinLine(TPoint from, TPoint to)
 {
     const raster::Target image = raster::Target::of(m_bitmap.pixels());
-    const int dx = std::abs(to.x - from.x);
-    const int dy = std::abs(to.y - from.y);
-    const int sx = to.x > from.x ? 1 : -1;
-    const int sy = to.y > from.y ? 1 : -1;
+    constexpr qint64 far = qint64(1) << 29;
+    const qint64 x0 = std::clamp<qint64>(from.x, -far, far);
+    const qint64 y0 = std::clamp<qint64>(from.y, -far, far);
+    const qint64 x1 = std::clamp<qint64>(to.x, -far, far);
+    const qint64 y1 = std::clamp<qint64>(to.y, -far, far);
+    const qint64 dx = std::abs(x1 - x0);
+    const qint64 dy = std::abs(y1 - y0);
+    const int sx = x1 > x0 ? 1 : -1;
+    const int sy = y1 > y0 ? 1 : -1;
     const bool xMajor = dx >= dy;
-    const int major = xMajor ? dx : dy;
-    const int minor = xMajor ? dy : dx;
-    const QRgb ink = toQRgb(Pen.Color);
-    const auto dashes = dashPattern(Pen.Style);
-    const bool paintGaps = Brush.Style == BrushStyle::Solid;
-    const QRgb gap = toQRgb(Brush.Color);
-    std::size_t dashIndex = 0;
-    int dashLeft = dashes.empty() ? 0 : dashes[0];
+    const qint64 major = xMajor ? dx : dy;
+    const qint64 minor = xMajor ? dy : dx;
+    if (major == 0 || image.pixels == nullptr)
+        return;
 
-    int x = from.x;
-    int y = from.y;
-    int error = 2 * minor - major;
-    for (int i = 0; i < major; ++i) {
-        const bool on = dashes.empty() || dashIndex % 2 == 0;
-        if ((on || paintGaps) && x >= 0 && y >= 0 && x < image.width && y < image.height)
+    // Steps whose coordinate along the major axis is on the picture.
+    const qint64 start = xMajor ? x0 : y0;
+    const int step = xMajor ? sx : sy;
+    const qint64 limit = xMajor ? image.width : image.height;
+    const qint64 first = std::max<qint64>(0, step > 0 ? -start : start - (limit - 1));
+    const qint64 last = std::min<qint64>(major - 1, step > 0 ? limit - 1 - start : start);
+
+    const QRgb ink = toQRgb(Pen.Color);
+    const QRgb gap = toQRgb(Brush.Color);
+    const bool paintGaps = Brush.Style == BrushStyle::Solid;
+    const auto dashes = dashPattern(Pen.Style);
+    int period = 0;
+    for (const int length : dashes)
+        period += length;
+
+    for (qint64 i = first; i <= last; ++i) {
+        // Steps taken along the minor axis after i steps along the major
+        // one: the closed form of the midpoint rule's error term.
+        const qint64 k = (2 * minor * i + major - 1) / (2 * major);
+        const qint64 x = xMajor ? x0 + sx * i : x0 + sx * k;
+        const qint64 y = xMajor ? y0 + sy * k : y0 + sy * i;
+        if (x < 0 || y < 0 || x >= image.width || y >= image.height)
+            continue;
+        bool on = true;
+        if (period > 0) {
+            qint64 phase = i % period;
+            std::size_t d = 0;
+            while (phase >= dashes[d])
+                phase -= dashes[d++];
+            on = d % 2 == 0;
+        }
+        if (on || paintGaps)
             image.pixels[y * image.stride + x] = on ? ink : gap;
-        if (!dashes.empty() && --dashLeft == 0) {
-            dashIndex = (dashIndex + 1) % dashes.size();
-            dashLeft = dashes[dashIndex];
-        }
-        if (error > 0) {
-            (xMajor ? y += sy : x += sx);
-            error -= 2 * major;
-        }
-        error += 2 * minor;
-        (xMajor ? x += sx : y += sy);
     }
 }
 

@@ -217,6 +217,29 @@ TEST(Canvas, ChordRadialsMeetAWideEllipseAtTheirOwnAngle)
     EXPECT_NEAR(cap.bottom, 5, 1);
 }
 
+TEST(Canvas, ChordIsClosedByItsStraightEdge)
+{
+    TBitmap bitmap(40, 40);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.Brush.Color = clRed;
+    canvas.Pen.Width = 2;
+    canvas.Chord(0, 0, 40, 40, 0, 20, 40, 20);
+    int edge = 0;
+    for (int y = 17; y <= 22; ++y)
+        edge += canvas.Pixels(20, y) == clBlack;
+    EXPECT_EQ(edge, 2);
+    EXPECT_EQ(canvas.Pixels(20, 30), clRed);
+    EXPECT_EQ(canvas.Pixels(20, 38), clBlack) << "arc";
+    EXPECT_EQ(canvas.Pixels(20, 12), clWhite);
+
+    TBitmap thin(40, 40);
+    thin.Canvas().Chord(0, 0, 40, 40, 0, 20, 40, 20);
+    int thinEdge = 0;
+    for (int x = 0; x < 40; ++x)
+        thinEdge += thin.Canvas().Pixels(x, 19) == clBlack || thin.Canvas().Pixels(x, 20) == clBlack;
+    EXPECT_EQ(thinEdge, 40) << "the edge runs from arc end to arc end";
+}
+
 struct LineCase {
     int dx, dy;
 };
@@ -244,6 +267,61 @@ TEST_P(LineEnds, LineToPaintsTheStartButNotTheEnd)
 INSTANTIATE_TEST_SUITE_P(EveryDirection, LineEnds,
     ::testing::Values(LineCase{7, 0}, LineCase{-7, 0}, LineCase{0, 7}, LineCase{0, -7}, LineCase{5, 5},
         LineCase{-5, 5}, LineCase{5, -5}, LineCase{-5, -5}, LineCase{8, 3}, LineCase{-3, -8}, LineCase{1, 0}));
+
+TEST(Canvas, LinesFromFarAwayDrawTheirVisiblePart)
+{
+    TBitmap bitmap(20, 10);
+    TCanvas& canvas = bitmap.Canvas();
+    canvas.MoveTo(INT_MIN, 4);
+    canvas.LineTo(INT_MAX, 4);
+    EXPECT_EQ(countPixels(bitmap, clBlack), 20);
+    canvas.Pen.Color = clRed;
+    canvas.MoveTo(-1000, -1000);
+    canvas.LineTo(1000, 1000);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(canvas.Pixels(i, i), clRed) << i;
+    canvas.Pen.Width = 3;
+    canvas.Pen.Color = clBlue;
+    canvas.MoveTo(5, -2000000000);
+    canvas.LineTo(5, 2000000000);
+    EXPECT_EQ(canvas.Pixels(4, 0), clBlue);
+    EXPECT_EQ(canvas.Pixels(6, 9), clBlue);
+}
+
+TEST(Canvas, WideLinesAreCentredWithRoundEnds)
+{
+    TBitmap bitmap(60, 60);
+    TCanvas& canvas = bitmap.Canvas();
+    // Even width: no middle pixel, the extra row lies above.
+    canvas.Pen.Width = 6;
+    canvas.MoveTo(8, 52);
+    canvas.LineTo(39, 52);
+    EXPECT_EQ(inkBox(bitmap), (Box{5, 49, 41, 54}));
+    EXPECT_EQ(canvas.Pixels(5, 52), clBlack);
+    EXPECT_EQ(canvas.Pixels(5, 49), clWhite) << "rounded corner";
+
+    // Odd width: centred on the pixels of the line, end point included.
+    TBitmap odd(30, 20);
+    odd.Canvas().Pen.Width = 3;
+    odd.Canvas().MoveTo(10, 10);
+    odd.Canvas().LineTo(20, 10);
+    EXPECT_EQ(inkBox(odd), (Box{9, 9, 21, 11}));
+
+    // A steep line is as wide across as a flat one.
+    TBitmap steep(30, 30);
+    steep.Canvas().Pen.Width = 3;
+    steep.Canvas().MoveTo(10, 2);
+    steep.Canvas().LineTo(10, 25);
+    EXPECT_EQ(inkBox(steep), (Box{9, 1, 11, 26}));
+
+    // Joined segments of a wide polyline leave no notch at the corner.
+    TBitmap corner(30, 30);
+    corner.Canvas().Pen.Width = 4;
+    const std::array<TPoint, 3> points{TPoint{5, 5}, {20, 5}, {20, 20}};
+    corner.Canvas().Polyline(points);
+    EXPECT_EQ(corner.Canvas().Pixels(20, 5), clBlack);
+    EXPECT_EQ(corner.Canvas().Pixels(21, 4), clBlack);
+}
 
 TEST(Canvas, LineToOfZeroLengthPaintsNothing)
 {
@@ -376,6 +454,27 @@ TEST(Canvas, TextOutPaintsTheCellOnTheBrushAndMovesThePen)
     clear.Canvas().TextOut(5, 4, "N0");
     EXPECT_GT(countPixels(clear, clRed), 10);
     EXPECT_EQ(countPixels(clear, clRed) + countPixels(clear, clWhite), 60 * 30) << "no antialiasing, no background";
+}
+
+TEST(Canvas, RedrawnTextIsTheSameInEveryColourAndPlace)
+{
+    TBitmap first(40, 20);
+    first.Canvas().Font.Color = clRed;
+    first.Canvas().TextOut(2, 2, "259");
+    TBitmap second(40, 20);
+    second.Canvas().Font.Color = clBlue;
+    second.Canvas().Font.Height = 30;
+    second.Canvas().TextOut(0, 0, "259");
+    second.Canvas().Font.Height = TFont{}.Height;
+    second.Canvas().FillRect(Rect(0, 0, 40, 20));
+    second.Canvas().TextOut(2, 2, "259");
+    QImage blue = second.image();
+    for (int y = 0; y < blue.height(); ++y)
+        for (int x = 0; x < blue.width(); ++x)
+            if (blue.pixel(x, y) == qRgb(0, 0, 255))
+                blue.setPixel(x, y, qRgb(255, 0, 0));
+    EXPECT_EQ(blue, first.image());
+    EXPECT_GT(countPixels(first, clRed), 10);
 }
 
 TEST(Canvas, TextRectClipsToItsRectangle)
