@@ -78,7 +78,7 @@ void DrawHeading(double heading, TBitmap& picture)
     canvas.Pen.Width = 2;
     canvas.Pen.Color = clBlue;
     const TPoint tip = polar(0.9 * c, heading);
-    canvas.MoveTo(truncToInt(c), truncToInt(c));
+    canvas.MoveTo(c, c);
     canvas.LineTo(tip.x, tip.y);
 
     canvas.Pen.Color = clWhite;

@@ -172,14 +172,3 @@ TEST_F(Heading, RingFaceAndOutline)
     EXPECT_EQ(at(1, 5), clWhite);
     EXPECT_EQ(at(2, 5), clSilver);
 }
-
-TEST_F(Heading, InstrumentsShareOnePictureThroughTheCanvasState)
-{
-    // The heading leaves a white pen; drawn afterwards, the attitude's
-    // background takes it for its outline.
-    draw(0);
-    const double extreme = degreesToRadians(359.99);
-    DrawHeading(extreme, picture);
-    savePicture(picture, "heading_359_99_redrawn");
-    EXPECT_EQ(at(0, 5), clWhite);
-}
