@@ -26,17 +26,18 @@ void CustomIniFile::writeInteger(const QString& section, const QString& key, int
 
 const MemIniFile::Section* MemIniFile::findSection(const QString& name) const
 {
-    const auto it = m_index.constFind(name.toLower());
+    const auto it = m_index.constFind(name.trimmed().toLower());
     return it == m_index.constEnd() ? nullptr : &m_sections[*it];
 }
 
 MemIniFile::Section& MemIniFile::sectionForWriting(const QString& name)
 {
-    const QString lower = name.toLower();
+    const QString trimmed = name.trimmed();
+    const QString lower = trimmed.toLower();
     const auto it = m_index.constFind(lower);
     if (it != m_index.constEnd())
         return m_sections[*it];
-    m_sections.push_back({name, {}});
+    m_sections.push_back({trimmed, {}});
     m_index.insert(lower, int(m_sections.size()) - 1);
     return m_sections.back();
 }
@@ -53,8 +54,9 @@ QString MemIniFile::readString(const QString& section, const QString& key, const
     const Section* s = findSection(section);
     if (!s)
         return defaultValue;
+    const QString name = key.trimmed();
     for (const Entry& e : s->entries) {
-        if (e.hasKey && e.key.compare(key, Qt::CaseInsensitive) == 0)
+        if (e.hasKey && e.key.compare(name, Qt::CaseInsensitive) == 0)
             return e.value;
     }
     return defaultValue;
@@ -64,20 +66,21 @@ void MemIniFile::writeString(const QString& section, const QString& key, const Q
 {
     Section& s = sectionForWriting(section);
     m_modified = true;
+    const QString name = key.trimmed();
     for (Entry& e : s.entries) {
-        if (e.hasKey && e.key.compare(key, Qt::CaseInsensitive) == 0) {
+        if (e.hasKey && e.key.compare(name, Qt::CaseInsensitive) == 0) {
             e.value = value;
             return;
         }
     }
-    s.entries.push_back({key, value, true});
+    s.entries.push_back({name, value, true});
 }
 
 bool MemIniFile::sectionExists(const QString& section) const { return findSection(section) != nullptr; }
 
 void MemIniFile::eraseSection(const QString& section)
 {
-    const auto it = m_index.constFind(section.toLower());
+    const auto it = m_index.constFind(section.trimmed().toLower());
     if (it == m_index.constEnd())
         return;
     m_sections.erase(m_sections.begin() + *it);

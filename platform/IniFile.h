@@ -9,7 +9,8 @@
 namespace platform {
 
 // An INI object: sections of key/value lines. Section and key names match
-// without regard to letter case; values come back exactly as written.
+// without regard to letter case or surrounding blanks (the text cannot
+// hold those blanks); values come back exactly as written.
 class CustomIniFile {
 public:
     virtual ~CustomIniFile() = default;

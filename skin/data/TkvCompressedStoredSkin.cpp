@@ -87,10 +87,16 @@ void TkvCompressedStoredSkin::LoadFromCompressFile(const QString& fileName)
 {
     m_compressed.clear();
     platform::FileStream file(fileName, platform::FileStream::Mode::Read);
-    if (file.readInt32() > sknVersion)
+    loadFromCompressStream(file);
+}
+
+void TkvCompressedStoredSkin::loadFromCompressStream(platform::Stream& stream)
+{
+    m_compressed.clear();
+    if (stream.readInt32() > sknVersion)
         return;
-    const qint32 length = file.readInt32();
-    m_compressed = file.readBytes(length);
+    const qint32 length = stream.readInt32();
+    m_compressed = stream.readBytes(length);
 }
 
 void TkvCompressedStoredSkin::SaveToCompressFile(const QString& fileName) const

@@ -54,6 +54,8 @@ public:
     // leaves the component empty; a file shorter than its length field is a
     // read error.
     void LoadFromCompressFile(const QString& fileName);
+    // The same from the stream's position.
+    void loadFromCompressStream(platform::Stream& stream);
     // Writes a ".skn" file; an empty component writes no file at all.
     void SaveToCompressFile(const QString& fileName) const;
 

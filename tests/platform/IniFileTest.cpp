@@ -43,6 +43,7 @@ TEST(IniText, ReadingFollowsTheLayoutRules)
     EXPECT_EQ(ini.readString("main", "comment", "d"), "d");
     EXPECT_EQ(ini.readString("main", "novalue", "d"), "d");
     EXPECT_EQ(ini.readString("main", "dup", "d"), "first");
+    EXPECT_EQ(ini.readString(" Main ", " key ", "d"), "some value = with equals");
     EXPECT_EQ(ini.readString("other", "x", "d"), "");
     EXPECT_EQ(ini.readString("other", "y", "d"), "d");
     EXPECT_EQ(ini.readString("none", "x", "d"), "d");
@@ -70,10 +71,12 @@ TEST(IniText, WriterLayoutAndSectionOrder)
     ini.writeString("FIRST", "B", "3"); // replaces "b" in place
     EXPECT_EQ(ini.toText(), QByteArray("[First]\r\nb=3\r\nA=-7\r\n\r\n[Second]\r\nx= spaced \r\n\r\n"));
 
+    ini.writeString(" Second ", " y ", "2");
+    EXPECT_EQ(ini.sectionKeys("second"), QStringList({"x", "y"}));
     ini.eraseSection("first");
     EXPECT_FALSE(ini.sectionExists("First"));
     ini.writeString("First", "c", "1");
-    EXPECT_EQ(ini.getStrings(), QStringList({"[Second]", "x= spaced ", "", "[First]", "c=1", ""}));
+    EXPECT_EQ(ini.getStrings(), QStringList({"[Second]", "x= spaced ", "y=2", "", "[First]", "c=1", ""}));
 }
 
 TEST(IniText, TextRoundTripsThroughGetStrings)
