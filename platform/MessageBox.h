@@ -17,16 +17,25 @@ void ShowMessage(const QString& text);
 // default.
 MessageSink setMessageSink(MessageSink sink);
 
+// The standard error box: the message of an exception that escaped an
+// event handler. A sink of its own, so tests tell errors from messages.
+void ShowError(const QString& text);
+MessageSink setErrorSink(MessageSink sink);
+
 // Installs a sink for the lifetime of this object.
-class ScopedMessageSink {
+template <MessageSink (*install)(MessageSink)>
+class ScopedSink {
 public:
-    explicit ScopedMessageSink(MessageSink sink) : m_previous(setMessageSink(std::move(sink))) {}
-    ~ScopedMessageSink() { setMessageSink(std::move(m_previous)); }
-    ScopedMessageSink(const ScopedMessageSink&) = delete;
-    ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;
+    explicit ScopedSink(MessageSink sink) : m_previous(install(std::move(sink))) {}
+    ~ScopedSink() { install(std::move(m_previous)); }
+    ScopedSink(const ScopedSink&) = delete;
+    ScopedSink& operator=(const ScopedSink&) = delete;
 
 private:
     MessageSink m_previous;
 };
+
+using ScopedMessageSink = ScopedSink<setMessageSink>;
+using ScopedErrorSink = ScopedSink<setErrorSink>;
 
 } // namespace platform

@@ -17,3 +17,15 @@ TEST(MessageSink, ScopedSinkCapturesAndRestores)
     platform::ShowMessage("second");
     EXPECT_EQ(outer, QStringList{"second"});
 }
+
+TEST(MessageSink, ErrorsGoToTheirOwnSink)
+{
+    QStringList messages;
+    QStringList errors;
+    platform::ScopedMessageSink messageSink([&](const QString& text) { messages << text; });
+    platform::ScopedErrorSink errorSink([&](const QString& text) { errors << text; });
+    platform::ShowError("'x' is not a valid integer value");
+    platform::ShowMessage("COM Port is not opened yet!");
+    EXPECT_EQ(errors, QStringList{"'x' is not a valid integer value"});
+    EXPECT_EQ(messages, QStringList{"COM Port is not opened yet!"});
+}
