@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace instruments {
 
@@ -17,20 +18,6 @@ constexpr double kPitchLimit = 45;
 
 constexpr TColor kGround = RGB(205, 133, 63);
 constexpr TColor kSky = RGB(166, 202, 240);
-
-// A pair of reference lines: half-length and distance from the centre, as
-// fractions of the radius.
-struct ReferencePair {
-    double halfLength;
-    double distance;
-};
-
-constexpr std::array<ReferencePair, 4> kReferencePairs{{
-    {0.5, 0.495},
-    {0.5, 0.7},
-    {1.0 / 3.0, 0.17},
-    {1.0 / 3.0, 0.34},
-}};
 
 } // namespace
 
@@ -66,11 +53,19 @@ void DrawAttitude(double roll, double pitch, TBitmap& picture)
     canvas.Pen.Style = PenStyle::Solid;
     canvas.Pen.Color = clWhite;
 
-    for (const ReferencePair& pair : kReferencePairs) {
-        const double hr = pair.halfLength;
-        const double dr = pair.distance;
+    // Half-length and distance from the centre of each pair of lines,
+    // written as the sums are meant: truncation makes their last bits count.
+    const std::array<std::pair<double, double>, 4> pairs{{
+        {0.5 * r, 0.495 * r},
+        {0.5 * r, 0.7 * r},
+        {r / 3, 0.17 * r},
+        {r / 3, 0.34 * r},
+    }};
+    for (const auto& [halfLength, distance] : pairs) {
+        const double hr = halfLength / r;
+        const double dr = distance / r;
         const double radius = std::sqrt(r * r * hr * hr + r * r * dr * dr);
-        const double phi = std::atan((hr * r) / (dr * r));
+        const double phi = std::atan(halfLength / distance);
         canvas.MoveTo(truncToInt(r - radius * std::sin(phi + a)), truncToInt(r + radius * std::cos(phi + a)));
         canvas.LineTo(truncToInt(r + radius * std::sin(phi - a)), truncToInt(r + radius * std::cos(phi - a)));
         canvas.MoveTo(truncToInt(r - radius * std::sin(phi - a)), truncToInt(r - radius * std::cos(phi - a)));
