@@ -22,15 +22,22 @@ void registerFontSubstitutions()
 }
 
 // Qt sizes fonts by their em; a positive classic height is the cell
-// (ascent plus descent), which for most faces is about 1.15 em.
+// (ascent plus descent), about 1.12 em for the faces we ship. Qt rounds the
+// cell up to whole pixels, so the size is the largest whose cell fits.
 int pixelSizeFor(const QFont& font, int height)
 {
     if (height < 0)
         return -height;
     QFont probe(font);
     probe.setPixelSize(1000);
-    const QFontMetricsF metrics(probe);
-    return std::max(1, static_cast<int>(std::lround(height * 1000.0 / (metrics.ascent() + metrics.descent()))));
+    const QFontMetricsF large(probe);
+    int size = std::max(1, static_cast<int>(std::lround(height * 1000.0 / (large.ascent() + large.descent()))));
+    for (; size > 1; --size) {
+        probe.setPixelSize(size);
+        if (QFontMetrics(probe).height() <= height)
+            break;
+    }
+    return size;
 }
 
 QFont makeFont(const TFont& source)

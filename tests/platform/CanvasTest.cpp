@@ -430,8 +430,11 @@ TEST(Canvas, PositiveFontHeightIsTheCellHeight)
     TBitmap bitmap(10, 10);
     TCanvas& canvas = bitmap.Canvas();
     canvas.Font.Name = "Arial";
+    for (int height : {12, 14, 20}) {
+        canvas.Font.Height = height;
+        EXPECT_EQ(canvas.TextHeight("Ag"), height);
+    }
     canvas.Font.Height = 14;
-    EXPECT_NEAR(canvas.TextHeight("Ag"), 14, 1);
     canvas.Font.Height = -14;
     EXPECT_GT(canvas.TextHeight("Ag"), 15);
     const QSize extent = canvas.TextExtent("Wide text");
