@@ -4,37 +4,6 @@
 
 namespace skin {
 
-void TkvDataSkinComboBox::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinComboBox::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinComboBox::visitOwnFields(SkinFieldVisitor& v)
-{
-    v.rect("itemrect", itemrect);
-    v.rect("focusitemrect", focusitemrect);
-    v.integer("itemleftoffset", itemleftoffset, 0);
-    v.integer("itemrightoffset", itemrightoffset, 0);
-    v.rect("itemtextrect", itemtextrect);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
-    v.color("focusfontcolor", focusfontcolor);
-    v.rect("buttonrect", buttonrect);
-    v.rect("activebuttonrect", activebuttonrect);
-    v.rect("downbuttonrect", downbuttonrect);
-    v.rect("unenabledbuttonrect", unenabledbuttonrect);
-    v.string("listboxname", listboxname, QString());
-}
-
 void TkvDataSkinListBox::LoadFromFile(const CustomIniFile& ini)
 {
     TkvDataSkinCustomControl::LoadFromFile(ini);

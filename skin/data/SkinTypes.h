@@ -1,33 +1,24 @@
 #pragma once
 
+#include "platform/Geometry.h"
+
 #include <QtGlobal>
 
 namespace skin {
 
-// Rectangle of skin coordinates; right and bottom are exclusive, so width
-// is right - left. Null (not given) when width or height is 0 or less.
-struct TRect {
-    qint32 left = 0;
-    qint32 top = 0;
-    qint32 right = 0;
-    qint32 bottom = 0;
+// Skin rectangles and points are the platform's, so records feed canvas
+// calls directly. A rectangle is null (not given) when its width or height
+// is 0 or less; a point is null when x or y is 0.
+using TRect = platform::TRect;
+using TPoint = platform::TPoint;
 
-    qint64 width() const { return qint64(right) - left; }
-    qint64 height() const { return qint64(bottom) - top; }
-    bool isNull() const { return width() <= 0 || height() <= 0; }
-    // All four bounds inclusive.
-    bool contains(qint32 x, qint32 y) const { return left <= x && x <= right && top <= y && y <= bottom; }
-    friend bool operator==(const TRect&, const TRect&) = default;
-};
-
-// Null when x or y is 0.
-struct TPoint {
-    qint32 x = 0;
-    qint32 y = 0;
-
-    bool isNull() const { return x == 0 || y == 0; }
-    friend bool operator==(const TPoint&, const TPoint&) = default;
-};
+inline bool isNullRect(const TRect& r) { return qint64(r.right) - r.left <= 0 || qint64(r.bottom) - r.top <= 0; }
+inline bool isNullPoint(const TPoint& p) { return p.x == 0 || p.y == 0; }
+// All four bounds inclusive.
+inline bool rectContains(const TRect& r, qint32 x, qint32 y)
+{
+    return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
+}
 
 // Red in the low byte, green in the next, blue in the third.
 using TColor = qint32;

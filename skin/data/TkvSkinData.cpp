@@ -220,7 +220,7 @@ void TkvSkinData::ReadFormInfo(const CustomIniFile& ini)
     visitFormInfo(reader);
 
     if (!mask.isEmpty()) {
-        if (maskrectarea.isNull()) {
+        if (isNullRect(maskrectarea)) {
             maskrectarea = clientrect;
         } else {
             maskrectarea.left = std::min(maskrectarea.left, clientrect.left);
@@ -229,7 +229,7 @@ void TkvSkinData::ReadFormInfo(const CustomIniFile& ini)
             maskrectarea.bottom = std::max(maskrectarea.bottom, clientrect.bottom);
         }
         const auto orFramePoint = [](TPoint& hitTest, const TPoint& frame) {
-            if (hitTest.isNull())
+            if (isNullPoint(hitTest))
                 hitTest = frame;
         };
         orFramePoint(hittestlefttoppoint, lefttoppoint);

@@ -274,7 +274,7 @@ TEST(SkinRecords, DefaultsWhenKeysAreAbsent)
     TkvDataSkinCaption caption("c");
     caption.LoadFromFile(empty);
     EXPECT_EQ(caption.alignment, TAlignment::taCenter);
-    EXPECT_TRUE(caption.skinrect.isNull());
+    EXPECT_TRUE(isNullRect(caption.skinrect));
 
     TkvDataSkinTabControl tab("t");
     tab.LoadFromFile(empty);
@@ -292,7 +292,7 @@ TEST(SkinRecords, SpecialReadingRules)
     TkvDataSkinUpDownControl updown("u");
     updown.LoadFromFile(ini);
     EXPECT_EQ(updown.lefttoppoint, TPoint {});
-    EXPECT_TRUE(updown.clientrect.isNull());
+    EXPECT_TRUE(isNullRect(updown.clientrect));
     EXPECT_EQ(updown.upbuttonrect, (TRect {1, 2, 3, 4}));
     updown.lefttoppoint = {5, 5};
     MemIniFile out;

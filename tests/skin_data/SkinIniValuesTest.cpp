@@ -53,14 +53,14 @@ TEST(GetPoint, WalksDigitsAndRejectsMissingFields)
 
 TEST(SkinValues, NullRectanglesAndPoints)
 {
-    EXPECT_TRUE((TRect {5, 1, 5, 9}).isNull());
-    EXPECT_TRUE((TRect {1, 9, 5, 2}).isNull());
-    EXPECT_FALSE((TRect {1, 2, 3, 4}).isNull());
-    EXPECT_TRUE((TPoint {12, 0}).isNull());
-    EXPECT_TRUE((TPoint {0, 3}).isNull());
-    EXPECT_FALSE((TPoint {1, 1}).isNull());
-    EXPECT_TRUE((TRect {1, 1, 4, 4}).contains(4, 4));
-    EXPECT_FALSE((TRect {1, 1, 4, 4}).contains(5, 4));
+    EXPECT_TRUE(isNullRect(TRect {5, 1, 5, 9}));
+    EXPECT_TRUE(isNullRect(TRect {1, 9, 5, 2}));
+    EXPECT_FALSE(isNullRect(TRect {1, 2, 3, 4}));
+    EXPECT_TRUE(isNullPoint(TPoint {12, 0}));
+    EXPECT_TRUE(isNullPoint(TPoint {0, 3}));
+    EXPECT_FALSE(isNullPoint(TPoint {1, 1}));
+    EXPECT_TRUE(rectContains(TRect {1, 1, 4, 4}, 4, 4));
+    EXPECT_FALSE(rectContains(TRect {1, 1, 4, 4}, 5, 4));
 }
 
 TEST(SkinValues, RectAndPointReadersDefaultAndReportTheKey)
