@@ -1,0 +1,231 @@
+#include "skin/controls/TkvSkinButton.h"
+
+#include "skin/controls/DefaultLook.h"
+
+#include <QApplication>
+#include <QDialog>
+
+namespace skin {
+
+TkvSkinButton::TkvSkinButton(QWidget* parent) : TkvSkinCustomControl(parent)
+{
+    SetSkinDataName(QStringLiteral("button"));
+    resize(75, 25);
+    setFocusPolicy(Qt::StrongFocus);
+    m_repeatTimer.setObjectName(QStringLiteral("repeat"));
+    m_morphTimer.setObjectName(QStringLiteral("morph"));
+    m_morphTimer.setInterval(20);
+    connect(&m_repeatTimer, &QTimer::timeout, this, [this] { ButtonClick(); });
+    connect(&m_morphTimer, &QTimer::timeout, this, [this] { DoMorph(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { formFocusChanged(now); });
+}
+
+void TkvSkinButton::SetCaption(const QString& value)
+{
+    if (m_caption == value)
+        return;
+    m_caption = value;
+    updateAccelerator();
+    update();
+}
+
+void TkvSkinButton::SetGlyph(const platform::TBitmap& value)
+{
+    m_glyph.Assign(value);
+    update();
+}
+
+void TkvSkinButton::SetNumGlyphs(int value)
+{
+    value = std::clamp(value, 1, 4);
+    if (m_numGlyphs == value)
+        return;
+    m_numGlyphs = value;
+    update();
+}
+
+void TkvSkinButton::SetLayout(TkvButtonLayout value)
+{
+    if (m_layout == value)
+        return;
+    m_layout = value;
+    update();
+}
+
+void TkvSkinButton::SetMargin(int value)
+{
+    if (m_margin == value || value < -1)
+        return;
+    m_margin = value;
+    update();
+}
+
+void TkvSkinButton::SetSpacing(int value)
+{
+    if (m_spacing == value)
+        return;
+    m_spacing = value;
+    update();
+}
+
+void TkvSkinButton::SetRepeatInterval(int value)
+{
+    m_repeatInterval = value;
+    if (m_repeatTimer.isActive())
+        m_repeatTimer.setInterval(value);
+}
+
+void TkvSkinButton::SetGroupIndex(int value)
+{
+    m_groupIndex = value;
+    if (value != 0)
+        SetCanFocused(false);
+}
+
+void TkvSkinButton::SetCanFocused(bool value)
+{
+    m_canFocused = value;
+    setFocusPolicy(value ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void TkvSkinButton::SetDefault(bool value)
+{
+    m_default = value;
+    m_activeDefault = value;
+    updateDialogKeyFilter();
+}
+
+void TkvSkinButton::SetCancel(bool value)
+{
+    m_cancel = value;
+    updateDialogKeyFilter();
+}
+
+void TkvSkinButton::SetDown(bool value)
+{
+    if (m_down == value)
+        return;
+    m_down = value;
+    if (m_morphing) {
+        if (value) {
+            m_morphFactor = 1.0;
+            StopMorph();
+        } else {
+            // Lets the hot look fade out when the pointer has gone.
+            StartMorph();
+        }
+    }
+    update();
+    if (m_groupIndex == 0 || !m_down || m_allowAllUp || !parentWidget())
+        return;
+    for (QObject* child : parentWidget()->children()) {
+        auto* other = qobject_cast<TkvSkinButton*>(child);
+        if (other && other != this && other->m_groupIndex == m_groupIndex && other->m_down)
+            other->SetDown(false);
+    }
+}
+
+bool TkvSkinButton::IsFocused() const { return hasFocus() && m_canFocused; }
+
+void TkvSkinButton::ButtonClick()
+{
+    if (m_canFocused && m_modalResult != 0) {
+        if (auto* dialog = qobject_cast<QDialog*>(window()))
+            dialog->done(m_modalResult);
+    }
+    raiseEvent(OnClick, this);
+}
+
+void TkvSkinButton::ChangeSkinData()
+{
+    StopMorph();
+    m_morphFactor = 0.0;
+    TkvSkinCustomControl::ChangeSkinData();
+    if (m_morphing && (IsFocused() || m_mouseIn))
+        m_morphFactor = 1.0;
+}
+
+int TkvSkinButton::GetGlyphNum(bool ADown, bool AMouseIn) const
+{
+    if (ADown && AMouseIn && m_numGlyphs > 2)
+        return 3;
+    if (AMouseIn && m_numGlyphs > 3)
+        return 4;
+    if (!isEnabled() && m_numGlyphs > 1)
+        return 2;
+    return 1;
+}
+
+bool TkvSkinButton::showsPressed() const
+{
+    return m_down && (m_groupIndex != 0 || m_mouseIn || (IsFocused() && !m_buttonHeld));
+}
+
+void TkvSkinButton::CreateControlDefaultImage(platform::TBitmap& bitmap)
+{
+    platform::TCanvas& canvas = bitmap.Canvas();
+    const platform::TRect r = RealClientRect();
+    PartLook look = PartLook::Normal;
+    if (showsPressed())
+        look = PartLook::Pressed;
+    else if (m_mouseIn || IsFocused())
+        look = PartLook::Hot;
+    drawPart(canvas, r, look);
+    canvas.Font = controlFont();
+    if (!isEnabled())
+        canvas.Font.Color = platform::clBtnShadow;
+    DrawImageAndText(canvas, r, m_margin, m_spacing, m_layout, m_caption, m_glyph, m_numGlyphs,
+        GetGlyphNum(m_down, m_mouseIn), look == PartLook::Pressed);
+}
+
+void TkvSkinButton::ReDrawControl()
+{
+    if (m_morphing && hasRecord())
+        StartMorph();
+    else
+        update();
+}
+
+void TkvSkinButton::StartMorph()
+{
+    if (!m_morphTimer.isActive())
+        m_morphTimer.start();
+}
+
+void TkvSkinButton::StopMorph() { m_morphTimer.stop(); }
+
+void TkvSkinButton::DoMorph()
+{
+    const double target = (m_mouseIn || IsFocused()) ? 1.0 : 0.0;
+    if (!hasRecord() || !m_morphing) {
+        m_morphFactor = target;
+        StopMorph();
+        return;
+    }
+    if (target == 1.0 && m_morphFactor < 1.0) {
+        m_morphFactor += 0.2;
+    } else if (target == 0.0 && m_morphFactor > 0.0) {
+        m_morphFactor -= 0.2;
+    } else {
+        m_morphFactor = target;
+        StopMorph();
+    }
+    update();
+}
+
+void TkvSkinButton::startRepeat() { m_repeatTimer.start(m_repeatInterval); }
+
+void TkvSkinButton::stopRepeat() { m_repeatTimer.stop(); }
+
+void TkvSkinButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        StopMorph();
+        m_morphFactor = 0.0;
+        m_mouseIn = false;
+        update();
+    }
+    TkvSkinCustomControl::changeEvent(event);
+}
+
+} // namespace skin

@@ -1,0 +1,80 @@
+#include "skin/controls/TkvSkinControl.h"
+
+#include "skin/data/TkvSkinData.h"
+
+#include <QPainter>
+
+namespace skin {
+
+TkvSkinControl::TkvSkinControl(QWidget* parent) : QWidget(parent)
+{
+    // The face covers every pixel; nothing of the parent shows through.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+TkvSkinControl::~TkvSkinControl() = default;
+
+void TkvSkinControl::SetSkinData(TkvSkinData* value)
+{
+    m_skinData = value;
+    if (value && !value->IsEmpty())
+        ChangeSkinData();
+}
+
+void TkvSkinControl::SetSkinDataName(const QString& value) { m_skinDataName = value; }
+
+void TkvSkinControl::GetSkinData()
+{
+    if (!m_skinData || m_skinData->IsEmpty())
+        m_recordIndex = -1;
+    else
+        m_recordIndex = m_skinData->GetControlIndex(m_skinDataName);
+}
+
+void TkvSkinControl::ChangeSkinData()
+{
+    GetSkinData();
+    update();
+}
+
+void TkvSkinControl::BeforeChangeSkinData() { m_recordIndex = -1; }
+
+void TkvSkinControl::AfterChangeSkinData() {}
+
+void TkvSkinControl::SetBounds(int left, int top, int width, int height)
+{
+    setGeometry(left, top, width, height);
+}
+
+void TkvSkinControl::CreateControlDefaultImage(platform::TBitmap&) {}
+
+void TkvSkinControl::CreateControlSkinImage(platform::TBitmap&) {}
+
+QImage TkvSkinControl::renderFace()
+{
+    if (width() <= 0 || height() <= 0)
+        return {};
+    GetSkinData();
+    platform::TBitmap bitmap(width(), height());
+    if (hasRecord())
+        CreateControlSkinImage(bitmap);
+    else
+        CreateControlDefaultImage(bitmap);
+    return bitmap.image();
+}
+
+void TkvSkinControl::paintEvent(QPaintEvent*)
+{
+    const QImage face = renderFace();
+    if (face.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, face);
+}
+
+void TkvSkinControl::enterEvent(QEnterEvent*) { raiseEvent(OnMouseEnter, this); }
+
+void TkvSkinControl::leaveEvent(QEvent*) { raiseEvent(OnMouseLeave, this); }
+
+} // namespace skin

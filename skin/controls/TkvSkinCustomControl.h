@@ -1,0 +1,50 @@
+#pragma once
+
+#include "skin/controls/TkvSkinControl.h"
+
+#include "platform/CanvasTools.h"
+
+namespace skin {
+
+// Windowed skinned control with a font of its own and a size that follows
+// its record. Without a record it keeps its size unless DefaultWidth or
+// DefaultHeight force one, and draws its default image.
+class TkvSkinCustomControl : public TkvSkinControl {
+    Q_OBJECT
+
+public:
+    explicit TkvSkinCustomControl(QWidget* parent = nullptr);
+
+    const platform::TFont& DefaultFont() const { return m_defaultFont; }
+    void SetDefaultFont(const platform::TFont& value);
+    int DefaultWidth() const { return m_defaultWidth; }
+    void SetDefaultWidth(int value);
+    int DefaultHeight() const { return m_defaultHeight; }
+    void SetDefaultHeight(int value);
+    bool UseSkinFont() const { return m_useSkinFont; }
+    void SetUseSkinFont(bool value);
+
+    void ChangeSkinData() override;
+    // Fits a requested size to the record; nothing changes without one.
+    virtual void CalcSize(int& width, int& height);
+    // Sets or removes the window region taken from the record's mask.
+    virtual void SetControlRegion();
+
+    // The rectangle inside which the control draws its content.
+    platform::TRect RealClientRect() const;
+
+protected:
+    virtual void DefaultFontChange();
+    // The font a control draws its text with.
+    platform::TFont controlFont() const;
+
+    void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
+
+private:
+    platform::TFont m_defaultFont{QStringLiteral("Arial"), 14, {}, platform::clWindowText};
+    int m_defaultWidth = 0;
+    int m_defaultHeight = 0;
+    bool m_useSkinFont = true;
+};
+
+} // namespace skin

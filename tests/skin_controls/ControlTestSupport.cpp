@@ -1,0 +1,70 @@
+#include "ControlTestSupport.h"
+
+#include "tests/support/TestOutput.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+HostWindow::HostWindow(int width, int height) : m_window(std::make_unique<QWidget>())
+{
+    m_window->resize(width, height);
+}
+
+HostWindow::~HostWindow() = default;
+
+void HostWindow::show()
+{
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void hover(QWidget* widget, QPoint pos)
+{
+    QWidget* window = widget->window();
+    QTest::mouseMove(window, QPoint(window->width() - 1, window->height() - 1));
+    QTest::mouseMove(widget, pos);
+}
+
+namespace {
+
+QTimer* findTimer(QObject* owner, const char* timerName)
+{
+    return owner->findChild<QTimer*>(QString::fromLatin1(timerName), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+void fireTimer(QObject* owner, const char* timerName)
+{
+    QTimer* timer = findTimer(owner, timerName);
+    ASSERT_NE(timer, nullptr) << timerName;
+    ASSERT_TRUE(timer->isActive()) << timerName << " is not running";
+    QMetaObject::invokeMethod(timer, "timeout");
+}
+
+bool timerActive(QObject* owner, const char* timerName)
+{
+    QTimer* timer = findTimer(owner, timerName);
+    return timer && timer->isActive();
+}
+
+int timerInterval(QObject* owner, const char* timerName)
+{
+    QTimer* timer = findTimer(owner, timerName);
+    return timer ? timer->interval() : -1;
+}
+
+void savePicture(const QImage& image, const QString& name)
+{
+    const QString dir = testOutputDir() + QStringLiteral("/controls");
+    QDir().mkpath(dir);
+    EXPECT_TRUE(image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
+}
+
+} // namespace testsupport

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/Color.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+namespace testsupport {
+
+// A shown, active top-level window for the controls under test, so that
+// focus, enter/leave and mouse grabs behave as on a desktop.
+class HostWindow {
+public:
+    HostWindow(int width = 400, int height = 300);
+    ~HostWindow();
+    QWidget* widget() const { return m_window.get(); }
+    void show();
+
+private:
+    std::unique_ptr<QWidget> m_window;
+};
+
+// Moves the pointer onto pos of widget from outside its window, so that
+// the widget sees it enter even when the pointer was there before.
+void hover(QWidget* widget, QPoint pos);
+
+// Runs one tick of the control's timer with this object name, as the
+// event loop would when it expires.
+void fireTimer(QObject* owner, const char* timerName);
+bool timerActive(QObject* owner, const char* timerName);
+int timerInterval(QObject* owner, const char* timerName);
+
+// The two fills of the default look, written out here so that the tests
+// check the values rather than the code's own constants.
+inline constexpr platform::TColor kPressedFill = platform::RGB(133, 147, 181);
+inline constexpr platform::TColor kHotFill = platform::RGB(182, 189, 210);
+
+inline platform::TColor pixel(const QImage& image, int x, int y) { return platform::fromQRgb(image.pixel(x, y)); }
+inline platform::TColor rgbOf(platform::TColor color) { return platform::ColorToRGB(color); }
+
+// Saves image under build/test-output/controls/NAME.png.
+void savePicture(const QImage& image, const QString& name);
+
+} // namespace testsupport
