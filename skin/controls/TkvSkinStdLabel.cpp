@@ -1,0 +1,208 @@
+#include "skin/controls/TkvSkinStdLabel.h"
+
+#include "skin/controls/DefaultLook.h"
+
+#include <QEvent>
+#include <QPainter>
+
+namespace skin {
+
+using platform::TRect;
+
+TkvSkinStdLabel::TkvSkinStdLabel(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    adjustBounds();
+}
+
+void TkvSkinStdLabel::SetSkinData(TkvSkinData* value)
+{
+    m_skinData = value;
+    if (value)
+        ChangeSkinData();
+}
+
+void TkvSkinStdLabel::GetSkinData()
+{
+    m_recordIndex = (!m_skinData || m_skinData->IsEmpty()) ? -1 : m_skinData->GetControlIndex(SkinDataName);
+}
+
+void TkvSkinStdLabel::ChangeSkinData()
+{
+    GetSkinData();
+    adjustBounds();
+    update();
+}
+
+void TkvSkinStdLabel::SetCaption(const QString& value)
+{
+    if (m_caption == value)
+        return;
+    m_caption = value;
+    adjustBounds();
+    update();
+}
+
+void TkvSkinStdLabel::SetFont(const platform::TFont& value)
+{
+    if (m_font == value)
+        return;
+    m_font = value;
+    adjustBounds();
+    update();
+}
+
+void TkvSkinStdLabel::SetDefaultFont(const platform::TFont& value)
+{
+    if (m_defaultFont == value)
+        return;
+    m_defaultFont = value;
+    adjustBounds();
+    update();
+}
+
+void TkvSkinStdLabel::SetUseSkinFont(bool value)
+{
+    if (m_useSkinFont == value)
+        return;
+    m_useSkinFont = value;
+    adjustBounds();
+    update();
+}
+
+void TkvSkinStdLabel::SetAlignment(TAlignment value)
+{
+    if (m_alignment == value)
+        return;
+    m_alignment = value;
+    adjustBounds();
+    update();
+}
+
+void TkvSkinStdLabel::SetLayout(TTextLayout value)
+{
+    if (m_layout == value)
+        return;
+    m_layout = value;
+    update();
+}
+
+void TkvSkinStdLabel::SetAutoSize(bool value)
+{
+    if (m_autoSize == value)
+        return;
+    m_autoSize = value;
+    adjustBounds();
+}
+
+void TkvSkinStdLabel::SetShowAccelChar(bool value)
+{
+    if (m_showAccelChar == value)
+        return;
+    m_showAccelChar = value;
+    adjustBounds();
+    update();
+}
+
+void TkvSkinStdLabel::SetBounds(int left, int top, int width, int height)
+{
+    setGeometry(left, top, width, height);
+    adjustBounds();
+}
+
+platform::TFont TkvSkinStdLabel::textFont() const
+{
+    // The record's font and colour come with the skin issue's record copy;
+    // without a record the switch picks between the two fonts.
+    return m_useSkinFont ? m_defaultFont : m_font;
+}
+
+void TkvSkinStdLabel::adjustBounds()
+{
+    if (!m_autoSize)
+        return;
+    platform::TBitmap scratch(1, 1);
+    TRect r{0, 0, width(), height()};
+    DoDrawText(scratch.Canvas(), r, true);
+    // Right-aligned labels grow to the left, as their text stays put.
+    const int left = m_alignment == TAlignment::taRightJustify ? x() + width() - r.width() : x();
+    setGeometry(left, y(), r.width(), r.height());
+}
+
+void TkvSkinStdLabel::DoDrawText(platform::TCanvas& canvas, TRect& rect, bool measure)
+{
+    GetSkinData();
+    QString text = m_caption;
+    if (measure && (text.isEmpty() || (m_showAccelChar && text == QStringLiteral("&"))))
+        text += u' ';
+    if (!m_showAccelChar)
+        text.replace(QStringLiteral("&"), QStringLiteral("&&"));
+    canvas.Font = textFont();
+    const QSize extent = accelTextExtent(canvas, text);
+    if (measure) {
+        rect.right = rect.left + extent.width();
+        rect.bottom = rect.top + extent.height();
+        return;
+    }
+    int x = rect.left;
+    if (m_alignment == TAlignment::taRightJustify)
+        x = rect.right - extent.width();
+    else if (m_alignment == TAlignment::taCenter)
+        x = rect.left + (rect.width() - extent.width()) / 2;
+    int y = rect.top;
+    if (m_layout == TTextLayout::tlCenter)
+        y = rect.top + (rect.height() - extent.height()) / 2;
+    else if (m_layout == TTextLayout::tlBottom)
+        y = rect.bottom - extent.height();
+    if (isEnabled()) {
+        drawAccelTextClipped(canvas, rect, x, y, text);
+        return;
+    }
+    canvas.Font.Color = platform::clBtnHighlight;
+    drawAccelTextClipped(canvas, rect, x + 1, y + 1, text);
+    canvas.Font.Color = platform::clBtnShadow;
+    drawAccelTextClipped(canvas, rect, x, y, text);
+}
+
+QImage TkvSkinStdLabel::renderText()
+{
+    // The canvas draws opaque pixels, so the text is drawn twice, on black
+    // and on white: pixels that differ between the two are background.
+    auto draw = [this](platform::TColor background) {
+        platform::TBitmap bitmap(width(), height());
+        fillRect(bitmap.Canvas(), {0, 0, width(), height()}, background);
+        TRect r{0, 0, width(), height()};
+        DoDrawText(bitmap.Canvas(), r, false);
+        return bitmap.image();
+    };
+    const QImage onBlack = draw(platform::clBlack);
+    const QImage onWhite = draw(platform::clWhite);
+    QImage result(size(), QImage::Format_ARGB32);
+    result.fill(Qt::transparent);
+    for (int y = 0; y < result.height(); ++y) {
+        const QRgb* b = reinterpret_cast<const QRgb*>(onBlack.constScanLine(y));
+        const QRgb* w = reinterpret_cast<const QRgb*>(onWhite.constScanLine(y));
+        QRgb* out = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x)
+            if (b[x] == w[x])
+                out[x] = b[x];
+    }
+    return result;
+}
+
+void TkvSkinStdLabel::paintEvent(QPaintEvent*)
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, renderText());
+}
+
+void TkvSkinStdLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+} // namespace skin
