@@ -98,6 +98,13 @@ void TkvSkinData::SetResourceStrData(TkvResourceStrData* value)
     SendSkinDataMessage(SKINMSG_RESSTRCHANGE);
 }
 
+const platform::BmpImage* TkvSkinData::activeBitmap(qint32 pictureIndex) const
+{
+    if (pictureIndex < 0 || pictureIndex >= ActiveBitmaps.size() || ActiveBitmaps[pictureIndex].isEmpty())
+        return nullptr;
+    return &ActiveBitmaps[pictureIndex];
+}
+
 int TkvSkinData::GetIndex(const QString& name) const { return indexOf(SkinObjects, name); }
 
 int TkvSkinData::GetControlIndex(const QString& name) const { return indexOf(SkinControls, name); }

@@ -41,6 +41,10 @@ public:
 
     bool IsEmpty() const { return m_isEmpty; }
 
+    // The active picture a picture index selects; nullptr for -1, an index
+    // at or beyond the list's length, or an empty picture.
+    const platform::BmpImage* activeBitmap(qint32 pictureIndex) const;
+
     // First record whose IDName equals name exactly (case-sensitive), or -1.
     int GetIndex(const QString& name) const;
     int GetControlIndex(const QString& name) const;

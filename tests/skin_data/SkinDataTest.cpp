@@ -293,6 +293,10 @@ TEST(SkinLoad, FolderSkinContent)
     EXPECT_EQ(data.ActivePictureNames, QStringList({"a0.bmp", "a1.bmp", "sub/a2.bmp"}));
     ASSERT_EQ(data.ActiveBitmaps.size(), 3);
     EXPECT_EQ(data.ActiveBitmaps[2].width(), 48);
+    ASSERT_NE(data.activeBitmap(2), nullptr);
+    EXPECT_EQ(data.activeBitmap(2)->width(), 48);
+    EXPECT_EQ(data.activeBitmap(3), nullptr);
+    EXPECT_EQ(data.activeBitmap(-1), nullptr);
     EXPECT_EQ(data.SkinObjects.size(), 4u);
     EXPECT_EQ(data.SkinControls.size(), 6u);
     EXPECT_EQ(data.inactiveeffect, TkvInActiveEffect::ieDarkness);
