@@ -1,0 +1,97 @@
+#include "skin/controls/TkvSkinCustomSlider.h"
+
+#include "skin/controls/DefaultLook.h"
+
+// Drawing of the slider: background, ruler, focus, tick marks and thumb.
+namespace skin {
+
+using platform::TRect;
+
+void TkvSkinCustomSlider::CreateControlDefaultImage(platform::TBitmap& bitmap)
+{
+    platform::TCanvas& canvas = bitmap.Canvas();
+    QWidget* parent = parentWidget();
+    if (m_transparent && parent) {
+        // The parent's own face under the slider, without its other children.
+        QImage under(size(), QImage::Format_RGB32);
+        under.fill(platform::toQRgb(platform::clBtnFace));
+        parent->render(&under, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground);
+        bitmap.setImage(under);
+    } else {
+        fillRect(canvas, {0, 0, width(), height()}, m_color);
+    }
+
+    const platform::TBitmap& ruler = m_rulerImage;
+    if (!ruler.Empty()) {
+        const TRect all{0, 0, ruler.Width(), ruler.Height()};
+        if (m_options & TkvSliderOption::soRulerOpaque)
+            canvas.CopyRect(platform::Bounds(m_rulerOrigin.x, m_rulerOrigin.y, ruler.Width(), ruler.Height()),
+                ruler.Canvas(), all);
+        else
+            canvas.DrawTransparent(m_rulerOrigin.x, m_rulerOrigin.y, ruler, all,
+                ruler.Canvas().Pixels(0, ruler.Height() - 1));
+    }
+
+    if ((m_options & TkvSliderOption::soShowFocus) && m_focused) {
+        const TRect s = GetSliderRect();
+        drawFocusRect(canvas, {s.left + 2, s.top + 2, s.right - 2, s.bottom - 2});
+    }
+    if (m_options & TkvSliderOption::soShowPoints) {
+        if (OnDrawPoints)
+            OnDrawPoints(this, canvas, m_tickArea);
+        else
+            DefaultDrawPoints(canvas);
+    }
+    DrawThumb(canvas);
+}
+
+void TkvSkinCustomSlider::DefaultDrawPoints(platform::TCanvas& canvas) { InternalDrawPoints(canvas, m_increment, 5, 3); }
+
+void TkvSkinCustomSlider::InternalDrawPoints(platform::TCanvas& canvas, int Step, int EndLength, int MidLength)
+{
+    const int length = GetRulerLength();
+    const int range = m_maxValue - m_minValue;
+    if (Step <= 0 || length <= 0 || range <= 0)
+        return;
+    // The smallest multiple of Step whose ticks stand at least 4 pixels apart.
+    int every = Step;
+    int count = 1;
+    for (int k = 1;; ++k) {
+        every = Step * k;
+        count = roundEven(double(range) / every) + 1;
+        const int spacing = count <= 1 ? length : length / (count - 1);
+        if (spacing >= 4 || spacing >= length)
+            break;
+    }
+    const platform::TColor colour = platform::clWindowText;
+    for (int i = 0; i < count; ++i) {
+        const int value = i == count - 1 ? m_maxValue : m_minValue + i * every;
+        const int tickLength = (value == m_minValue || value == m_maxValue) ? EndLength : MidLength;
+        const int offset = GetOffsetByValue(value);
+        if (horizontal()) {
+            const int x = offset + thumbWidth() / 2;
+            fillRect(canvas, {x, m_tickArea.top, x + 1, m_tickArea.top + tickLength}, colour);
+        } else {
+            const int y = offset + thumbHeight() / 2;
+            fillRect(canvas, {m_tickArea.left, y, m_tickArea.left + tickLength, y + 1}, colour);
+        }
+    }
+}
+
+void TkvSkinCustomSlider::DrawThumb(platform::TCanvas& canvas)
+{
+    const platform::TBitmap& image = thumbImage();
+    if (image.Empty())
+        return;
+    const int w = thumbWidth();
+    const bool second = m_numThumbStates == 2 && (m_thumbPressed || !isEnabled());
+    const TRect source{second ? w : 0, 0, second ? 2 * w : w, image.Height()};
+    if (m_options & TkvSliderOption::soThumbOpaque)
+        canvas.CopyRect(platform::Bounds(m_thumbBounds.left, m_thumbBounds.top, w, image.Height()), image.Canvas(),
+            source);
+    else
+        canvas.DrawTransparent(m_thumbBounds.left, m_thumbBounds.top, image, source,
+            image.Canvas().Pixels(0, image.Height() - 1));
+}
+
+} // namespace skin
