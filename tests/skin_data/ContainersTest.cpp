@@ -107,6 +107,39 @@ TEST(ZlibWrapper, DamagedTruncatedAndOversizedStreamsFail)
     EXPECT_THROW(DeCompressStream(target, source, 4096), ECompressionError);
 }
 
+TEST(ZlibWrapper, StreamsWorkInPiecesAndRefuseTheOtherDirection)
+{
+    QByteArray data;
+    for (int i = 0; i < 30000; ++i)
+        data.append(char((i * i) % 253));
+    MemoryStream packed;
+    {
+        TCompressionStream z(TCompressionLevel::clFastest, packed);
+        for (qsizetype at = 0; at < data.size(); at += 777)
+            z.write(data.constData() + at, std::min<qsizetype>(777, data.size() - at));
+        EXPECT_EQ(z.position(), data.size());
+        char c;
+        EXPECT_THROW(z.read(&c, 1), ECompressionError);
+        EXPECT_THROW(z.setPosition(0), ECompressionError);
+        z.finish();
+    }
+    EXPECT_EQ(quint8(packed.bytes()[1]), 0x01); // fastest level
+    packed.setPosition(0);
+    TDecompressionStream z(packed);
+    QByteArray back;
+    char buffer[1000];
+    for (qint64 n; (n = z.read(buffer, 999)) > 0;)
+        back.append(buffer, n);
+    EXPECT_EQ(back, data);
+    EXPECT_EQ(z.read(buffer, 10), 0);
+    try {
+        z.write("x", 1);
+        ADD_FAILURE() << "no error";
+    } catch (const ECompressionError& error) {
+        EXPECT_EQ(error.message(), "Invalid stream operation");
+    }
+}
+
 TEST(StoredSkinStream, VersionsFlagsAndCounts)
 {
     const BmpImage main = skintest::indexedPicture(6, 5, 1);
