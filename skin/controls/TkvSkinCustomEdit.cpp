@@ -1,0 +1,358 @@
+#include "skin/controls/TkvSkinCustomEdit.h"
+
+#include "skin/controls/DefaultLook.h"
+
+#include "platform/TextCache.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace skin {
+
+using platform::TRect;
+
+namespace {
+
+// Frame width on every side without a record.
+constexpr int kFrame = 2;
+
+Qt::Alignment qtAlignment(TAlignment alignment)
+{
+    switch (alignment) {
+    case TAlignment::taRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
+    case TAlignment::taCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case TAlignment::taLeftJustify: break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+} // namespace
+
+TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent) : QWidget(parent), m_edit(new QLineEdit(this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    m_edit->setObjectName(QStringLiteral("edit"));
+    m_edit->setFrame(false);
+    // The text lands on the frame image painted underneath.
+    QPalette palette = m_edit->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    m_edit->setPalette(palette);
+    m_edit->setAutoFillBackground(false);
+    m_edit->setTextMargins(2, 0, 0, 0);
+    m_edit->installEventFilter(this);
+    setFocusProxy(m_edit);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(m_edit, &QLineEdit::textChanged, this, &TkvSkinCustomEdit::textEdited);
+    applyFont();
+    SetAlignment(TAlignment::taLeftJustify);
+    resize(121, 20);
+}
+
+void TkvSkinCustomEdit::SetSkinData(TkvSkinData* value)
+{
+    m_skinData = value;
+    if (value && !value->IsEmpty())
+        ChangeSkinData();
+}
+
+void TkvSkinCustomEdit::GetSkinData()
+{
+    m_recordIndex = (!m_skinData || m_skinData->IsEmpty()) ? -1 : m_skinData->GetControlIndex(SkinDataName);
+}
+
+void TkvSkinCustomEdit::ChangeSkinData()
+{
+    GetSkinData();
+    if (m_recordIndex == -1) {
+        m_font = m_defaultFont;
+        applyFont();
+        resize(m_defaultWidth > 0 ? m_defaultWidth : width(),
+            m_defaultHeight > 0 && m_useSkinFont ? m_defaultHeight : height());
+    }
+    applyTextColour(isEnabled() ? m_font.Color : platform::clGrayText);
+    if (!m_useSkinFont)
+        AdjustEditHeight();
+    update();
+}
+
+QString TkvSkinCustomEdit::Text() const { return m_edit->text(); }
+
+void TkvSkinCustomEdit::SetText(const QString& value) { m_edit->setText(value); }
+
+bool TkvSkinCustomEdit::ReadOnly() const { return m_edit->isReadOnly(); }
+
+void TkvSkinCustomEdit::SetReadOnly(bool value) { m_edit->setReadOnly(value); }
+
+void TkvSkinCustomEdit::SetAlignment(TAlignment value)
+{
+    m_alignment = value;
+    m_edit->setAlignment(qtAlignment(value));
+}
+
+void TkvSkinCustomEdit::SetFont(const platform::TFont& value)
+{
+    if (m_font == value)
+        return;
+    m_font = value;
+    applyFont();
+    if (!m_useSkinFont)
+        AdjustEditHeight();
+}
+
+void TkvSkinCustomEdit::SetDefaultFont(const platform::TFont& value)
+{
+    if (m_defaultFont == value)
+        return;
+    m_defaultFont = value;
+    if (m_recordIndex == -1)
+        SetFont(value);
+}
+
+void TkvSkinCustomEdit::SetUseSkinFont(bool value)
+{
+    if (m_useSkinFont == value)
+        return;
+    m_useSkinFont = value;
+    if (!value)
+        AdjustEditHeight();
+}
+
+void TkvSkinCustomEdit::SetDefaultWidth(int value)
+{
+    m_defaultWidth = value;
+    if (m_recordIndex == -1 && value > 0)
+        resize(value, height());
+}
+
+void TkvSkinCustomEdit::SetDefaultHeight(int value)
+{
+    m_defaultHeight = value;
+    if (m_recordIndex != -1 || value <= 0)
+        return;
+    if (m_useSkinFont)
+        resize(width(), value);
+    else
+        AdjustEditHeight();
+}
+
+void TkvSkinCustomEdit::SetButtonMode(bool value)
+{
+    if (m_buttonMode == value)
+        return;
+    m_buttonMode = value;
+    resizeEvent(nullptr);
+    update();
+}
+
+int TkvSkinCustomEdit::MaxLength() const { return m_edit->maxLength(); }
+
+void TkvSkinCustomEdit::SetMaxLength(int value) { m_edit->setMaxLength(value > 0 ? value : 32767); }
+
+void TkvSkinCustomEdit::SetBounds(int left, int top, int width, int height)
+{
+    setGeometry(left, top, width, height);
+    if (!m_useSkinFont)
+        AdjustEditHeight();
+}
+
+int TkvSkinCustomEdit::CalcEditHeight() const
+{
+    platform::TBitmap scratch(1, 1);
+    scratch.Canvas().Font = m_font;
+    return scratch.Canvas().TextHeight(QStringLiteral("0")) + 2 * kFrame;
+}
+
+void TkvSkinCustomEdit::AdjustEditHeight() { resize(width(), CalcEditHeight()); }
+
+QRect TkvSkinCustomEdit::buttonRect() const
+{
+    return m_buttonMode ? QRect(width() - height(), 0, height(), height()) : QRect();
+}
+
+QRect TkvSkinCustomEdit::textRect() const
+{
+    const int right = m_buttonMode ? width() - height() : width() - kFrame;
+    return QRect(QPoint(kFrame, kFrame), QPoint(right - 1, height() - kFrame - 1));
+}
+
+void TkvSkinCustomEdit::applyFont()
+{
+    m_edit->setFont(platform::TextCache::instance().font(m_font).font);
+    applyTextColour(isEnabled() ? m_font.Color : platform::clGrayText);
+}
+
+void TkvSkinCustomEdit::applyTextColour(platform::TColor colour)
+{
+    QPalette palette = m_edit->palette();
+    const QColor c = QColor::fromRgb(platform::toQRgb(colour));
+    palette.setColor(QPalette::Active, QPalette::Text, c);
+    palette.setColor(QPalette::Inactive, QPalette::Text, c);
+    palette.setColor(QPalette::Disabled, QPalette::Text, c);
+    m_edit->setPalette(palette);
+}
+
+void TkvSkinCustomEdit::textEdited(const QString& text)
+{
+    if (text == m_lastText)
+        return;
+    m_lastText = text;
+    raiseEvent(OnChange, this);
+}
+
+bool TkvSkinCustomEdit::filterKey(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        // Never inserted and never passed on, so a dialog's Enter and Esc
+        // stay with the edit's key-press handler.
+        QChar ch(key == Qt::Key_Escape ? 27 : 13);
+        if (OnKeyPress)
+            OnKeyPress(this, ch);
+        return true;
+    }
+    if (event->text().isEmpty() || !event->text()[0].isPrint() || ReadOnly() || !OnKeyPress)
+        return false;
+    QChar ch = event->text()[0];
+    OnKeyPress(this, ch);
+    if (ch.isNull())
+        return true;
+    if (ch != event->text()[0]) {
+        m_edit->insert(QString(ch));
+        return true;
+    }
+    return false;
+}
+
+bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_edit)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return filterKey(static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn:
+        if (m_autoSelect)
+            m_edit->selectAll();
+        update();
+        raiseEvent(OnEnter, this);
+        break;
+    case QEvent::FocusOut:
+        update();
+        raiseEvent(OnExit, this);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            raiseEvent(OnClick, this);
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void TkvSkinCustomEdit::DrawSkinEdit(platform::TCanvas& canvas)
+{
+    const int frameWidth = width() - (m_buttonMode ? height() : 0);
+    const TRect frame{0, 0, frameWidth, height()};
+    frameRect(canvas, frame, platform::clBtnShadow);
+    frameRect(canvas, {1, 1, frame.right - 1, frame.bottom - 1}, platform::clBtnFace);
+    if (m_buttonMode) {
+        const QRect b = buttonRect();
+        const TRect r{b.left(), b.top(), b.right() + 1, b.bottom() + 1};
+        const PartLook look = m_buttonPressed && m_buttonHot ? PartLook::Pressed
+            : m_buttonHot                                    ? PartLook::Hot
+                                                             : PartLook::Normal;
+        drawPart(canvas, r, look);
+        drawArrow(canvas, r, ArrowDirection::Down, isEnabled() ? platform::clBlack : platform::clBtnShadow);
+    }
+}
+
+QImage TkvSkinCustomEdit::renderFrame()
+{
+    if (width() <= 0 || height() <= 0)
+        return {};
+    GetSkinData();
+    platform::TBitmap bitmap(width(), height());
+    DrawSkinEdit(bitmap.Canvas());
+    return bitmap.image();
+}
+
+void TkvSkinCustomEdit::paintEvent(QPaintEvent*)
+{
+    const QImage frame = renderFrame();
+    if (frame.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, frame);
+}
+
+void TkvSkinCustomEdit::resizeEvent(QResizeEvent*)
+{
+    m_edit->setGeometry(textRect());
+}
+
+void TkvSkinCustomEdit::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        applyTextColour(isEnabled() ? m_defaultFont.Color : platform::clGrayText);
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+void TkvSkinCustomEdit::enterEvent(QEnterEvent*)
+{
+    m_mouseIn = true;
+    raiseEvent(OnMouseEnter, this);
+}
+
+void TkvSkinCustomEdit::leaveEvent(QEvent*)
+{
+    m_mouseIn = false;
+    if (m_buttonHot) {
+        m_buttonHot = false;
+        update();
+    }
+    raiseEvent(OnMouseLeave, this);
+}
+
+void TkvSkinCustomEdit::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && buttonRect().contains(event->position().toPoint())) {
+        m_buttonPressed = true;
+        m_buttonHot = true;
+        update();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void TkvSkinCustomEdit::mouseMoveEvent(QMouseEvent* event)
+{
+    const bool hot = buttonRect().contains(event->position().toPoint());
+    if (hot != m_buttonHot) {
+        m_buttonHot = hot;
+        update();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void TkvSkinCustomEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_buttonPressed) {
+        m_buttonPressed = false;
+        update();
+        if (buttonRect().contains(event->position().toPoint())) {
+            m_edit->setFocus(Qt::MouseFocusReason);
+            raiseEvent(OnButtonClick, this);
+        }
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace skin

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "skin/controls/ControlTypes.h"
+
+#include "platform/Bitmap.h"
+#include "skin/data/TkvSkinData.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace skin {
+
+// Called with each typed character before the edit sees it; setting Key to
+// a null character swallows it. Enter (13) and Esc (27) arrive here and
+// never reach the text.
+using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
+
+// Single-line edit: the platform's line edit does caret, selection,
+// clipboard and undo and draws only the text; this control paints the
+// frame and the background under it.
+class TkvSkinCustomEdit : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TkvSkinCustomEdit(QWidget* parent = nullptr);
+
+    TkvSkinData* SkinData() const { return m_skinData; }
+    virtual void SetSkinData(TkvSkinData* value);
+    QString SkinDataName = QStringLiteral("edit");
+    int RecordIndex() const { return m_recordIndex; }
+    void GetSkinData();
+    virtual void ChangeSkinData();
+
+    QString Text() const;
+    void SetText(const QString& value);
+    bool ReadOnly() const;
+    void SetReadOnly(bool value);
+    TAlignment Alignment() const { return m_alignment; }
+    void SetAlignment(TAlignment value);
+    const platform::TFont& Font() const { return m_font; }
+    void SetFont(const platform::TFont& value);
+    const platform::TFont& DefaultFont() const { return m_defaultFont; }
+    void SetDefaultFont(const platform::TFont& value);
+    bool UseSkinFont() const { return m_useSkinFont; }
+    void SetUseSkinFont(bool value);
+    int DefaultWidth() const { return m_defaultWidth; }
+    void SetDefaultWidth(int value);
+    int DefaultHeight() const { return m_defaultHeight; }
+    void SetDefaultHeight(int value);
+    bool ButtonMode() const { return m_buttonMode; }
+    void SetButtonMode(bool value);
+    bool AutoSelect() const { return m_autoSelect; }
+    void SetAutoSelect(bool value) { m_autoSelect = value; }
+    int MaxLength() const;
+    void SetMaxLength(int value);
+
+    void SetBounds(int left, int top, int width, int height);
+    // The text area inside the frame, in control coordinates.
+    QRect textRect() const;
+    QLineEdit* lineEdit() const { return m_edit; }
+    QImage renderFrame();
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TNotifyEvent OnButtonClick;
+    TKeyPressEvent OnKeyPress;
+
+protected:
+    int CalcEditHeight() const;
+    void AdjustEditHeight();
+    void DrawSkinEdit(platform::TCanvas& canvas);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QRect buttonRect() const;
+    void applyFont();
+    void applyTextColour(platform::TColor colour);
+    void textEdited(const QString& text);
+    bool filterKey(QKeyEvent* event);
+
+    QLineEdit* m_edit = nullptr;
+    QPointer<TkvSkinData> m_skinData;
+    int m_recordIndex = -1;
+    QString m_lastText;
+    TAlignment m_alignment = TAlignment::taLeftJustify;
+    platform::TFont m_font{QStringLiteral("Arial"), 14, {}, platform::clWindowText};
+    platform::TFont m_defaultFont = m_font;
+    bool m_useSkinFont = true;
+    int m_defaultWidth = 0;
+    int m_defaultHeight = 0;
+    bool m_buttonMode = false;
+    bool m_buttonPressed = false;
+    bool m_buttonHot = false;
+    bool m_autoSelect = true;
+    bool m_mouseIn = false;
+};
+
+} // namespace skin

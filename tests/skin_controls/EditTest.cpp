@@ -1,0 +1,152 @@
+#include "ControlTestSupport.h"
+
+#include "skin/controls/TkvSkinEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace skin;
+using namespace testsupport;
+
+namespace {
+
+class EditTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        edit = new TkvSkinEdit(host.widget());
+        edit->SetBounds(10, 10, 100, 20);
+        edit->OnChange = [this](QObject* sender) {
+            EXPECT_EQ(sender, edit);
+            changes << edit->Text();
+        };
+        host.show();
+        edit->setFocus();
+    }
+
+    HostWindow host;
+    TkvSkinEdit* edit = nullptr;
+    QStringList changes;
+};
+
+TEST_F(EditTest, FramePaintedAroundTheTextArea)
+{
+    EXPECT_EQ(edit->SkinDataName, QStringLiteral("edit"));
+    const QImage frame = edit->renderFrame();
+    EXPECT_EQ(pixel(frame, 0, 0), rgbOf(platform::clBtnShadow));
+    EXPECT_EQ(pixel(frame, 99, 19), rgbOf(platform::clBtnShadow));
+    EXPECT_EQ(pixel(frame, 1, 1), rgbOf(platform::clBtnFace));
+    EXPECT_EQ(pixel(frame, 98, 18), rgbOf(platform::clBtnFace));
+    EXPECT_EQ(pixel(frame, 2, 2), platform::clWhite);
+    EXPECT_EQ(edit->lineEdit()->geometry(), QRect(2, 2, 96, 16));
+
+    edit->SetText(QStringLiteral("1500"));
+    const QImage shown = edit->grab().toImage();
+    EXPECT_EQ(pixel(shown, 0, 0), rgbOf(platform::clBtnShadow)) << "the line edit leaves the frame alone";
+    EXPECT_EQ(pixel(shown, 97, 10), platform::clWhite) << "and draws no background of its own";
+}
+
+TEST_F(EditTest, OnChangeOnlyForRealChanges)
+{
+    QTest::keyClicks(edit->lineEdit(), QStringLiteral("12"));
+    edit->SetText(QStringLiteral("12"));
+    edit->SetText(QStringLiteral("7"));
+    EXPECT_EQ(changes, QStringList({"1", "12", "7"}));
+}
+
+TEST_F(EditTest, ReadOnlyRefusesEditingButCopies)
+{
+    edit->SetReadOnly(true);
+    edit->SetText(QStringLiteral("1500"));
+    EXPECT_EQ(changes, QStringList({"1500"})) << "the program may still set the text";
+    int keyPresses = 0;
+    edit->OnKeyPress = [&](QObject*, QChar&) { ++keyPresses; };
+    QApplication::clipboard()->setText(QStringLiteral("99"));
+    QLineEdit* line = edit->lineEdit();
+    QTest::keyClicks(line, QStringLiteral("42"));
+    QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(line, Qt::Key_Delete);
+    QTest::keyClick(line, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->Text(), QStringLiteral("1500"));
+    EXPECT_EQ(keyPresses, 0) << "a read-only edit raises no key presses for characters";
+    QTest::keyClick(line, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1500"));
+}
+
+TEST_F(EditTest, EnterAndEscapeGoToOnKeyPressOnly)
+{
+    QList<int> keys;
+    edit->OnKeyPress = [&](QObject*, QChar& key) { keys << key.unicode(); };
+    edit->SetText(QStringLiteral("500"));
+    changes.clear();
+    QTest::keyClick(edit->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(edit->lineEdit(), Qt::Key_Escape);
+    EXPECT_EQ(keys, QList<int>({13, 27}));
+    EXPECT_EQ(edit->Text(), QStringLiteral("500"));
+    EXPECT_TRUE(changes.isEmpty());
+}
+
+TEST_F(EditTest, KeyPressHandlerCanSwallowOrReplaceCharacters)
+{
+    edit->OnKeyPress = [](QObject*, QChar& key) {
+        if (!key.isDigit())
+            key = QChar();
+        else if (key == u'0')
+            key = u'o';
+    };
+    QTest::keyClicks(edit->lineEdit(), QStringLiteral("1a0"));
+    EXPECT_EQ(edit->Text(), QStringLiteral("1o"));
+}
+
+TEST_F(EditTest, HeightFollowsTheFontWhenNotUsingSkinFont)
+{
+    platform::TBitmap scratch(1, 1);
+    platform::TFont font{QStringLiteral("Arial"), 20, {}, platform::clMaroon};
+    scratch.Canvas().Font = font;
+    edit->SetFont(font);
+    EXPECT_EQ(edit->height(), 20) << "with UseSkinFont the size stays as requested";
+    edit->SetUseSkinFont(false);
+    EXPECT_EQ(edit->height(), scratch.Canvas().TextHeight(QStringLiteral("0")) + 4);
+    EXPECT_EQ(edit->lineEdit()->palette().color(QPalette::Text), QColor(128, 0, 0));
+}
+
+TEST_F(EditTest, CentredTextStaysInTheMiddle)
+{
+    edit->SetAlignment(TAlignment::taCenter);
+    edit->SetText(QStringLiteral("OFF"));
+    edit->lineEdit()->deselect();
+    edit->lineEdit()->clearFocus();
+    const QImage shown = edit->grab().toImage();
+    int first = 100, last = -1;
+    for (int y = 3; y < 17; ++y)
+        for (int x = 3; x < 97; ++x)
+            if (qGray(shown.pixel(x, y)) < 100) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    ASSERT_GE(last, 0);
+    EXPECT_NEAR((first + last) / 2, 50, 3);
+}
+
+TEST_F(EditTest, ButtonModeRaisesOnButtonClick)
+{
+    int clicks = 0;
+    edit->OnButtonClick = [&](QObject*) { ++clicks; };
+    edit->SetButtonMode(true);
+    EXPECT_EQ(edit->lineEdit()->geometry().right(), 100 - 20 - 1);
+    QTest::mousePress(edit, Qt::LeftButton, {}, QPoint(90, 10));
+    EXPECT_EQ(pixel(edit->renderFrame(), 82, 2), kPressedFill);
+    QTest::mouseRelease(edit, Qt::LeftButton, {}, QPoint(90, 10));
+    EXPECT_EQ(clicks, 1);
+    QTest::mousePress(edit, Qt::LeftButton, {}, QPoint(90, 10));
+    QTest::mouseMove(edit, QPoint(30, 10));
+    QTest::mouseRelease(edit, Qt::LeftButton, {}, QPoint(30, 10));
+    EXPECT_EQ(clicks, 1) << "released outside the button";
+}
+
+} // namespace
