@@ -7,7 +7,7 @@
 // Builds BMP records byte by byte, so tests control every header field.
 namespace bmptest {
 
-struct BmpSpec {
+struct BmpShape {
     qint32 width = 2;
     qint32 height = 2;
     quint16 bitCount = 24;
@@ -16,13 +16,13 @@ struct BmpSpec {
     int paletteEntries = -1; // -1: as many as the depth needs
 };
 
-inline QByteArray makeBmp(const BmpSpec& spec, const QByteArray& pixelRows = {})
+inline QByteArray makeBmp(const BmpShape& shape, const QByteArray& pixelRows = {})
 {
-    const int colors = spec.paletteEntries >= 0 ? spec.paletteEntries
-        : spec.bitCount <= 8                    ? (spec.colorsUsed ? int(spec.colorsUsed) : 1 << spec.bitCount)
+    const int colors = shape.paletteEntries >= 0 ? shape.paletteEntries
+        : shape.bitCount <= 8                    ? (shape.colorsUsed ? int(shape.colorsUsed) : 1 << shape.bitCount)
                                                 : 0;
-    const qint64 stride = ((qint64(spec.width) * spec.bitCount + 31) / 32) * 4;
-    const qint64 rows = spec.height < 0 ? -qint64(spec.height) : spec.height;
+    const qint64 stride = ((qint64(shape.width) * shape.bitCount + 31) / 32) * 4;
+    const qint64 rows = shape.height < 0 ? -qint64(shape.height) : shape.height;
     QByteArray pixels = pixelRows;
     if (pixels.isEmpty())
         pixels = QByteArray(stride * rows, '\0');
@@ -33,12 +33,12 @@ inline QByteArray makeBmp(const BmpSpec& spec, const QByteArray& pixelRows = {})
     qToLittleEndian<quint32>(offset + pixels.size(), b.data() + 2);
     qToLittleEndian<quint32>(offset, b.data() + 10);
     qToLittleEndian<quint32>(40, b.data() + 14);
-    qToLittleEndian<qint32>(spec.width, b.data() + 18);
-    qToLittleEndian<qint32>(spec.height, b.data() + 22);
+    qToLittleEndian<qint32>(shape.width, b.data() + 18);
+    qToLittleEndian<qint32>(shape.height, b.data() + 22);
     qToLittleEndian<quint16>(1, b.data() + 26);
-    qToLittleEndian<quint16>(spec.bitCount, b.data() + 28);
-    qToLittleEndian<quint32>(spec.compression, b.data() + 30);
-    qToLittleEndian<quint32>(spec.colorsUsed, b.data() + 46);
+    qToLittleEndian<quint16>(shape.bitCount, b.data() + 28);
+    qToLittleEndian<quint32>(shape.compression, b.data() + 30);
+    qToLittleEndian<quint32>(shape.colorsUsed, b.data() + 46);
     for (int i = 0; i < colors; ++i) {
         // Palette entry i: blue i, green 2i, red 3i.
         b[54 + i * 4] = char(i);
