@@ -248,6 +248,26 @@ TEST(StoredSkinLoad, MessagesAndStateOnEveryPath)
     EXPECT_EQ(skintest::messagesOf(log, "owner"), full);
 }
 
+TEST(CompressedStoredSkin, LayoutPropertyCarriesTheBytesExactly)
+{
+    const QByteArray bytes = deflated(storedStream(3, {{}, {}, {}}, {}, minimalText)) + "x";
+    TkvCompressedStoredSkin written;
+    written.setProperty("CompressedData", bytes);
+    EXPECT_EQ(written.CompressedData(), bytes);
+    MemoryStream layout;
+    written.WriteData(layout);
+    EXPECT_EQ(layout.bytes(), bytes);
+
+    TkvCompressedStoredSkin read;
+    layout.setPosition(0);
+    read.ReadData(layout);
+    EXPECT_EQ(read.property("CompressedData").toByteArray(), bytes);
+    EXPECT_FALSE(read.GetEmpty());
+    MemoryStream none;
+    read.ReadData(none);
+    EXPECT_TRUE(read.GetEmpty());
+}
+
 TEST(SknFile, LayoutAndFailures)
 {
     QTemporaryDir dir;
