@@ -1,0 +1,209 @@
+#include "skin/controls/TkvSkinCustomComboBox.h"
+
+#include "skin/controls/DefaultLook.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
+
+// Values, face and the opening and closing of the drop-down.
+namespace skin {
+
+using platform::TRect;
+
+TkvSkinCustomComboBox::TkvSkinCustomComboBox(QWidget* parent)
+    : TkvSkinCustomControl(parent)
+    , m_list(new TkvPopupListBox(this))
+{
+    SetSkinDataName(QStringLiteral("combobox"));
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    resize(120, 20);
+    m_list->WindowProcHook = [this](QEvent* event) { return ListBoxWindowProcHook(event); };
+    m_autoScrollTimer.setObjectName(QStringLiteral("autoscroll"));
+    m_autoScrollTimer.setInterval(25);
+    connect(&m_autoScrollTimer, &QTimer::timeout, this, [this] { autoScrollTick(); });
+    m_clock = [] {
+        static QElapsedTimer started = [] {
+            QElapsedTimer t;
+            t.start();
+            return t;
+        }();
+        return started.elapsed();
+    };
+    CalcRects();
+}
+
+TkvSkinCustomComboBox::~TkvSkinCustomComboBox() { qApp->removeEventFilter(this); }
+
+void TkvSkinCustomComboBox::SetItems(const QStringList& items)
+{
+    QStringList list = items;
+    if (m_sorted)
+        list.sort(Qt::CaseInsensitive);
+    m_list->SetItems(list);
+    update();
+}
+
+void TkvSkinCustomComboBox::SetSorted(bool value)
+{
+    if (m_sorted == value)
+        return;
+    m_sorted = value;
+    if (value)
+        SetItems(Items());
+}
+
+void TkvSkinCustomComboBox::SetText(const QString& value)
+{
+    if (m_text == value)
+        return;
+    m_text = value;
+    update();
+    raiseEvent(OnChange, this);
+}
+
+void TkvSkinCustomComboBox::SetItemIndex(int index)
+{
+    m_list->SetItemIndex(index);
+    const int selected = m_list->ItemIndex();
+    QPointer<TkvSkinCustomComboBox> guard(this);
+    if (!Items().isEmpty() && selected != -1)
+        SetText(Items().at(selected));
+    if (!guard)
+        return;
+    m_savedItemIndex = selected;
+    update();
+    if (!raiseEvent(OnClick, this))
+        return;
+    Change();
+}
+
+void TkvSkinCustomComboBox::SetDropDownCount(int value)
+{
+    if (value >= 1)
+        m_dropDownCount = value;
+}
+
+void TkvSkinCustomComboBox::SetFont(const platform::TFont& value)
+{
+    if (m_font == value)
+        return;
+    m_font = value;
+    update();
+}
+
+bool TkvSkinCustomComboBox::IsPopupVisible() const { return m_list->isVisible(); }
+
+void TkvSkinCustomComboBox::CalcRects()
+{
+    const int w = width();
+    const int h = height();
+    m_buttonRect = {w - 19, 2, w - 2, h - 2};
+    m_itemRect = {2, 2, m_buttonRect.left - 1, h - 2};
+}
+
+void TkvSkinCustomComboBox::ChangeSkinData()
+{
+    TkvSkinCustomControl::ChangeSkinData();
+    CalcRects();
+    m_list->SetSkinDataName(QString());
+    m_list->SetSkinData(SkinData());
+    m_list->UpDateScrollBar();
+    update();
+}
+
+void TkvSkinCustomComboBox::DropDown()
+{
+    if (Items().isEmpty())
+        return;
+    m_pointerReachedList = false;
+    StopTimer();
+    if (!raiseEvent(OnDropDown, this))
+        return;
+    const int rows = std::min<int>(int(Items().size()), m_dropDownCount);
+    m_list->resize(m_listBoxWidth > 0 ? m_listBoxWidth : width(), m_list->height());
+    m_list->SetRowCount(rows);
+    QPoint at = mapToGlobal(QPoint(0, height()));
+    const QScreen* screen = this->screen();
+    if (screen && at.y() + m_list->height() > screen->availableGeometry().bottom() + 1)
+        at.setY(mapToGlobal(QPoint(0, 0)).y() - m_list->height());
+    m_savedItemIndex = ItemIndex();
+    m_list->SetTopIndex(std::max(0, ItemIndex()));
+    if (m_list->SkinData() != SkinData())
+        m_list->SetSkinData(SkinData());
+    // Clicks elsewhere and moves of the window close the list.
+    qApp->installEventFilter(this);
+    m_list->Show(at);
+    update();
+}
+
+void TkvSkinCustomComboBox::CloseUp(bool Accept)
+{
+    StopTimer();
+    qApp->removeEventFilter(this);
+    QPointer<TkvSkinCustomComboBox> guard(this);
+    if (m_list->isVisible()) {
+        m_list->Hide();
+        const int selected = m_list->ItemIndex();
+        if (selected == -1) {
+            m_list->SetItemIndex(m_savedItemIndex);
+        } else if (Accept && selected < Items().size()) {
+            m_savedItemIndex = selected;
+            SetText(Items().at(selected));
+            if (!guard || !raiseEvent(OnClick, this))
+                return;
+            Change();
+        } else {
+            m_list->SetItemIndex(m_savedItemIndex);
+        }
+    }
+    if (!guard)
+        return;
+    m_listTracking = false;
+    update();
+    if (Accept)
+        raiseEvent(OnCloseUp, this);
+}
+
+void TkvSkinCustomComboBox::CreateControlDefaultImage(platform::TBitmap& bitmap)
+{
+    CalcRects();
+    platform::TCanvas& canvas = bitmap.Canvas();
+    const int w = width();
+    const int h = height();
+    fillRect(canvas, {0, 0, w, h}, platform::clBtnFace);
+    frameRect(canvas, {0, 0, w, h}, platform::clBtnShadow);
+    fillRect(canvas, {2, 2, w - 2, h - 2}, platform::clWindow);
+    PartLook look = PartLook::Normal;
+    if (m_buttonPressed && m_buttonHot)
+        look = PartLook::Pressed;
+    else if (m_buttonHot)
+        look = PartLook::Hot;
+    drawPart(canvas, m_buttonRect, look);
+    drawArrow(canvas, m_buttonRect, ArrowDirection::Down, isEnabled() ? platform::clBlack : platform::clBtnShadow);
+    DrawDefaultItem(canvas);
+}
+
+void TkvSkinCustomComboBox::DrawDefaultItem(platform::TCanvas& canvas)
+{
+    const bool focused = hasFocus();
+    fillRect(canvas, m_itemRect, focused ? platform::clHighlight : platform::clWindow);
+    // While the list is open the face keeps the item it had when it opened.
+    const int shown = IsPopupVisible() ? m_savedItemIndex : ItemIndex();
+    if (shown >= 0 && shown < Items().size()) {
+        canvas.Font = m_font;
+        if (focused)
+            canvas.Font.Color = platform::clHighlightText;
+        else if (!isEnabled())
+            canvas.Font.Color = platform::clGrayText;
+        const TRect text{m_itemRect.left + 2, m_itemRect.top, m_itemRect.right - 2, m_itemRect.bottom};
+        const QString caption = Items().at(shown);
+        canvas.Brush.Style = platform::BrushStyle::Clear;
+        canvas.TextRect(text, text.left + 2, text.top + text.height() / 2 - canvas.TextHeight(caption) / 2, caption);
+    }
+    if (focused)
+        drawFocusRect(canvas, m_itemRect);
+}
+
+} // namespace skin

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "skin/controls/TkvPopupListBox.h"
+#include "skin/controls/TkvSkinCustomControl.h"
+
+#include <QTimer>
+
+namespace skin {
+
+// Combo box in the fixed-list style: a face with the selected item and a
+// drop-down button, and a pop-up list that opens under it (above it near
+// the bottom of the screen). The list closes accepting on Enter or a
+// release over it, cancelling on Esc, a click elsewhere, focus loss or a
+// move of the window. Arrow, page and typed keys commit at once.
+//
+// A commit raises OnChange (only when Text really changes), then OnClick;
+// closing by accept adds OnCloseUp.
+class TkvSkinCustomComboBox : public TkvSkinCustomControl {
+    Q_OBJECT
+
+public:
+    using Clock = std::function<qint64()>;
+
+    explicit TkvSkinCustomComboBox(QWidget* parent = nullptr);
+    ~TkvSkinCustomComboBox() override;
+
+    const QStringList& Items() const { return m_list->Items(); }
+    void SetItems(const QStringList& items);
+    int ItemIndex() const { return m_list->ItemIndex(); }
+    void SetItemIndex(int index);
+    const QString& Text() const { return m_text; }
+    void SetText(const QString& value);
+    TkvSkinCustomComboBoxStyle Style() const { return TkvSkinCustomComboBoxStyle::kvcbFixedStyle; }
+    int DropDownCount() const { return m_dropDownCount; }
+    void SetDropDownCount(int value);
+    bool Sorted() const { return m_sorted; }
+    void SetSorted(bool value);
+    bool AutoComplete() const { return m_autoComplete; }
+    void SetAutoComplete(bool value) { m_autoComplete = value; }
+    int ListBoxWidth() const { return m_listBoxWidth; }
+    void SetListBoxWidth(int value) { m_listBoxWidth = value; }
+    int ListBoxDefaultItemHeight() const { return m_list->DefaultItemHeight(); }
+    void SetListBoxDefaultItemHeight(int value) { m_list->SetDefaultItemHeight(value); }
+    const platform::TFont& Font() const { return m_font; }
+    void SetFont(const platform::TFont& value);
+
+    virtual void DropDown();
+    void CloseUp(bool Accept);
+    bool IsPopupVisible() const;
+    TkvPopupListBox* popupList() const { return m_list; }
+
+    // Face geometry in control coordinates.
+    void CalcRects();
+    platform::TRect buttonRect() const { return m_buttonRect; }
+    platform::TRect itemRect() const { return m_itemRect; }
+    bool ButtonHot() const { return m_buttonHot; }
+    bool ButtonPressed() const { return m_buttonPressed; }
+
+    // Milliseconds of a steady clock, for the type-ahead reset.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+
+    void ChangeSkinData() override;
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnCloseUp;
+
+protected:
+    virtual void Change() {}
+    void FindLBItem(QChar ch);
+    void ProcessListBox(const QPoint& globalPos);
+    bool ListBoxWindowProcHook(QEvent* event);
+
+    void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
+    void DrawDefaultItem(platform::TCanvas& canvas);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void commitStep(int index);
+    void StartTimer(int direction);
+    void StopTimer();
+    void autoScrollTick();
+    bool pointerOverInnerList(const QPoint& globalPos) const;
+    bool belongsToCombo(QObject* object) const;
+    void moveHighlight(int index);
+
+    TkvPopupListBox* m_list;
+    QString m_text;
+    int m_dropDownCount = 8;
+    bool m_sorted = false;
+    bool m_autoComplete = true;
+    int m_listBoxWidth = 0;
+    platform::TFont m_font{QStringLiteral("Arial"), 14, {}, platform::clWindowText};
+
+    platform::TRect m_buttonRect;
+    platform::TRect m_itemRect;
+    bool m_buttonHot = false;
+    bool m_buttonPressed = false;
+    int m_savedItemIndex = -1;
+    bool m_listTracking = false;
+    bool m_pointerReachedList = false;
+    // 0 none, 1 up, 2 down.
+    int m_autoScrollDirection = 0;
+    QString m_searchText;
+    qint64 m_lastKeyTime = 0;
+    Clock m_clock;
+    QTimer m_autoScrollTimer{this};
+};
+
+} // namespace skin

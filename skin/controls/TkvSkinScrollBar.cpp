@@ -1,0 +1,198 @@
+#include "skin/controls/TkvSkinScrollBar.h"
+
+#include "skin/controls/DefaultLook.h"
+
+#include <algorithm>
+
+// Values, geometry and drawing of the scroll bar.
+namespace skin {
+
+using platform::TRect;
+
+namespace {
+
+constexpr int kButton = 16;
+constexpr int kMinThumb = 16;
+
+} // namespace
+
+TkvSkinScrollBar::TkvSkinScrollBar(QWidget* parent) : TkvSkinCustomControl(parent)
+{
+    SetSkinDataName(QStringLiteral("hscrollbar"));
+    SetDefaultHeight(19);
+    resize(200, 19);
+    setFocusPolicy(Qt::NoFocus);
+    m_timer.setObjectName(QStringLiteral("repeat"));
+    connect(&m_timer, &QTimer::timeout, this, [this] { timerTick(); });
+    setMouseTracking(true);
+}
+
+void TkvSkinScrollBar::SetKind(TScrollBarKind value)
+{
+    if (m_kind == value)
+        return;
+    m_kind = value;
+    update();
+}
+
+int TkvSkinScrollBar::clampPosition(int value) const
+{
+    const int top = m_pageSize > 0 ? m_max - m_pageSize + 1 : m_max;
+    return std::max(m_min, std::min(value, top));
+}
+
+void TkvSkinScrollBar::SetPosition(int value)
+{
+    value = clampPosition(value);
+    if (value == m_position)
+        return;
+    m_position = value;
+    update();
+    raiseEvent(OnChange, this);
+}
+
+void TkvSkinScrollBar::SimplySetPosition(int value)
+{
+    value = clampPosition(value);
+    if (value == m_position)
+        return;
+    m_position = value;
+    update();
+}
+
+void TkvSkinScrollBar::SetMin(int value)
+{
+    if (m_min == value)
+        return;
+    m_min = value;
+    if (m_position < value)
+        m_position = value;
+    update();
+}
+
+void TkvSkinScrollBar::SetMax(int value)
+{
+    if (m_max == value)
+        return;
+    m_max = value;
+    // Keeps the page inside the range.
+    if (m_max - m_min < m_pageSize + m_position)
+        m_position = std::max(m_min, m_max - m_min - m_pageSize + 1);
+    update();
+}
+
+void TkvSkinScrollBar::SetPageSize(int value)
+{
+    if (m_pageSize == value || m_max - m_min + 1 < value + m_position)
+        return;
+    m_pageSize = value;
+    update();
+}
+
+void TkvSkinScrollBar::SetRange(int min, int max, int pageSize, int position)
+{
+    m_min = min;
+    m_max = max;
+    m_pageSize = pageSize;
+    m_position = clampPosition(position);
+    update();
+}
+
+void TkvSkinScrollBar::SetCanFocused(bool value)
+{
+    m_canFocused = value;
+    setFocusPolicy(value ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void TkvSkinScrollBar::SetBoth(bool value)
+{
+    if (m_both == value)
+        return;
+    m_both = value;
+    update();
+}
+
+void TkvSkinScrollBar::SetBothMarkerWidth(int value)
+{
+    if (m_bothMarkerWidth == value)
+        return;
+    m_bothMarkerWidth = value;
+    update();
+}
+
+void TkvSkinScrollBar::CalcRects()
+{
+    const int w = width();
+    const int h = height();
+    if (horizontal()) {
+        const int usable = m_both ? w - m_bothMarkerWidth : w;
+        m_parts[kDecrease].rect = {1, 1, 1 + kButton, h - 1};
+        m_parts[kIncrease].rect = {usable - 1 - kButton, 1, usable - 1, h - 1};
+        m_track = {1 + kButton, 1, usable - 1 - kButton, h - 1};
+    } else {
+        m_parts[kDecrease].rect = {1, 1, w - 1, 1 + kButton};
+        m_parts[kIncrease].rect = {1, h - 1 - kButton, w - 1, h - 1};
+        m_track = {1, 1 + kButton, w - 1, h - 1 - kButton};
+    }
+    const int trackStart = horizontal() ? m_track.left : m_track.top;
+    const int trackEnd = horizontal() ? m_track.right : m_track.bottom;
+    const int trackLength = trackEnd - trackStart;
+
+    int length = kMinThumb;
+    if (m_pageSize != 0) {
+        const int count = m_max - m_min + 1;
+        length = count == 0 ? 0 : roundEven(double(trackLength) * m_pageSize / count);
+        length = std::max(length, kMinThumb);
+    }
+    double ratio = 0.0;
+    if (m_pageSize == 0) {
+        ratio = m_max == m_min ? 0.0 : double(m_position - m_min) / (m_max - m_min);
+    } else {
+        const int denominator = m_max - m_pageSize + 1 - m_min;
+        ratio = denominator > 0 ? double(m_position - m_min) / denominator : (horizontal() ? 1.0 : 0.0);
+    }
+    m_firstCentre = trackStart + length / 2;
+    m_lastCentre = trackEnd - length / 2;
+    m_thumbOffset = roundEven((m_lastCentre - m_firstCentre) * ratio);
+    const int centre = m_firstCentre + m_thumbOffset;
+    // An odd length loses one pixel.
+    if (horizontal())
+        m_parts[kThumb].rect = {centre - length / 2, m_track.top, centre + length / 2, m_track.bottom};
+    else
+        m_parts[kThumb].rect = {m_track.left, centre - length / 2, m_track.right, centre + length / 2};
+}
+
+TkvSkinScrollBar::Part TkvSkinScrollBar::partAt(int x, int y) const
+{
+    for (Part part : {kThumb, kIncrease, kDecrease})
+        if (containsPoint(m_parts[part].rect, x, y))
+            return part;
+    return kNone;
+}
+
+void TkvSkinScrollBar::CreateControlDefaultImage(platform::TBitmap& bitmap)
+{
+    CalcRects();
+    platform::TCanvas& canvas = bitmap.Canvas();
+    fillRect(canvas, {0, 0, width(), height()}, platform::clBtnFace);
+    auto lookOf = [this](Part part) {
+        const PartState& s = m_parts[part];
+        if ((s.pressed && s.hot) || (part == kThumb && (s.pressed || hasFocus())))
+            return PartLook::Pressed;
+        return s.hot ? PartLook::Hot : PartLook::Normal;
+    };
+    for (Part button : {kDecrease, kIncrease}) {
+        const TRect& r = m_parts[button].rect;
+        drawPart(canvas, r, lookOf(button));
+        ArrowDirection direction = ArrowDirection::Down;
+        if (horizontal())
+            direction = button == kDecrease ? ArrowDirection::Left : ArrowDirection::Right;
+        else
+            direction = button == kDecrease ? ArrowDirection::Up : ArrowDirection::Down;
+        drawArrow(canvas, r, direction, platform::clBlack);
+    }
+    if (isEnabled())
+        drawPart(canvas, m_parts[kThumb].rect, lookOf(kThumb));
+}
+
+} // namespace skin

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "skin/controls/TkvSkinCustomControl.h"
+
+#include <QTimer>
+
+namespace skin {
+
+// Scroll bar with two end buttons, a track and a thumb sized by PageSize.
+// Holding an end button or the track repeats after 500 ms, then every
+// 50 ms; dragging the thumb sets Position continuously and OnLastChange
+// follows the release.
+class TkvSkinScrollBar : public TkvSkinCustomControl {
+    Q_OBJECT
+
+public:
+    // The three parts, in this order.
+    enum Part { kThumb = 0, kIncrease = 1, kDecrease = 2, kNone = -1 };
+
+    explicit TkvSkinScrollBar(QWidget* parent = nullptr);
+
+    TScrollBarKind Kind() const { return m_kind; }
+    void SetKind(TScrollBarKind value);
+    int Min() const { return m_min; }
+    void SetMin(int value);
+    int Max() const { return m_max; }
+    void SetMax(int value);
+    int Position() const { return m_position; }
+    void SetPosition(int value);
+    // As SetPosition, without OnChange.
+    void SimplySetPosition(int value);
+    int PageSize() const { return m_pageSize; }
+    void SetPageSize(int value);
+    // Stores all four and repaints; raises nothing.
+    void SetRange(int min, int max, int pageSize, int position);
+    int SmallChange() const { return m_smallChange; }
+    void SetSmallChange(int value) { m_smallChange = value; }
+    int LargeChange() const { return m_largeChange; }
+    void SetLargeChange(int value) { m_largeChange = value; }
+    bool CanFocused() const { return m_canFocused; }
+    void SetCanFocused(bool value);
+    bool Both() const { return m_both; }
+    void SetBoth(bool value);
+    int BothMarkerWidth() const { return m_bothMarkerWidth; }
+    void SetBothMarkerWidth(int value);
+    QString BothSkinDataName = QStringLiteral("bothhscrollbar");
+
+    // Part rectangles and the track at the current size and position.
+    void CalcRects();
+    platform::TRect partRect(Part part) const { return m_parts[part].rect; }
+    platform::TRect trackRect() const { return m_track; }
+    Part partAt(int x, int y) const;
+    Part hotPart() const { return m_hotPart; }
+    bool partPressed(Part part) const { return m_parts[part].pressed; }
+    int timerMode() const { return m_timerMode; }
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnLastChange;
+    TNotifyEvent OnUpButtonClick;
+    TNotifyEvent OnDownButtonClick;
+    TNotifyEvent OnPageUp;
+    TNotifyEvent OnPageDown;
+
+protected:
+    void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct PartState {
+        platform::TRect rect;
+        bool hot = false;
+        bool pressed = false;
+    };
+
+    bool horizontal() const { return m_kind == TScrollBarKind::sbHorizontal; }
+    int along(const QPoint& p) const { return horizontal() ? p.x() : p.y(); }
+    int clampPosition(int value) const;
+    void setHotPart(Part part);
+    void stepButton(Part part);
+    void pageStep(bool before);
+    bool pointerBeforeThumb() const;
+    bool pointerAfterThumb() const;
+    void timerTick();
+    void StopTimer();
+    void pointerMoved(const QPoint& p);
+    void dragTo(int coordinate);
+
+    TScrollBarKind m_kind = TScrollBarKind::sbHorizontal;
+    int m_min = 0;
+    int m_max = 100;
+    int m_position = 0;
+    int m_smallChange = 1;
+    int m_largeChange = 1;
+    int m_pageSize = 0;
+    bool m_canFocused = false;
+    bool m_both = false;
+    int m_bothMarkerWidth = 19;
+
+    PartState m_parts[3];
+    platform::TRect m_track;
+    int m_firstCentre = 0;
+    int m_lastCentre = 0;
+    int m_thumbOffset = 0;
+    Part m_hotPart = kNone;
+    Part m_capturedPart = kNone;
+    bool m_dragging = false;
+    // 0 none, 1 decrease step, 2 increase step, 3 page decrease, 4 page increase.
+    int m_timerMode = 0;
+    bool m_firstDelay = false;
+    QPoint m_lastPointer;
+    int m_dragStartCoordinate = 0;
+    int m_dragStartOffset = 0;
+    QTimer m_timer{this};
+};
+
+} // namespace skin
