@@ -93,12 +93,16 @@ bool TkvSkinCustomComboBox::ListBoxWindowProcHook(QEvent* event)
             moveHighlight(m_list->innerList()->ItemAtPos(mouse->position().toPoint()));
         return false;
     }
-    case QEvent::MouseButtonPress:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
             m_listTracking = true;
             m_pointerReachedList = true;
+            // The row under the pointer, as hovering would have chosen it.
+            moveHighlight(m_list->innerList()->ItemAtPos(mouse->position().toPoint()));
         }
         return false;
+    }
     case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && m_listTracking && m_pointerReachedList) {

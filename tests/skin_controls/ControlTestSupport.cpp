@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -29,6 +30,16 @@ void hover(QWidget* widget, QPoint pos)
     QWidget* window = widget->window();
     QTest::mouseMove(window, QPoint(window->width() - 1, window->height() - 1));
     QTest::mouseMove(widget, pos);
+}
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button)
+{
+    const Qt::MouseButton changed = type == QEvent::MouseMove ? Qt::NoButton : button;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
+        : type == QEvent::MouseMove                                 ? Qt::MouseButtons(button)
+                                                                    : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(pos), widget->mapToGlobal(QPointF(pos)), changed, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "platform/Color.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -26,6 +27,11 @@ private:
 // Moves the pointer onto pos of widget from outside its window, so that
 // the widget sees it enter even when the pointer was there before.
 void hover(QWidget* widget, QPoint pos);
+
+// Delivers a mouse event straight to widget (through the application's
+// event filters). The offscreen platform does not route pointer input to a
+// second top-level window such as a drop-down, so those tests use this.
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton);
 
 // Runs one tick of the control's timer with this object name, as the
 // event loop would when it expires.
