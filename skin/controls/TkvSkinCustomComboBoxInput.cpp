@@ -306,8 +306,14 @@ void TkvSkinCustomComboBox::resizeEvent(QResizeEvent* event)
 
 void TkvSkinCustomComboBox::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::EnabledChange) {
+        if (!isEnabled()) {
+            if (IsPopupVisible())
+                CloseUp(false);
+            m_buttonHot = m_buttonPressed = false;
+        }
         update();
+    }
     TkvSkinCustomControl::changeEvent(event);
 }
 

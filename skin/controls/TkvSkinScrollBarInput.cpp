@@ -248,8 +248,18 @@ void TkvSkinScrollBar::keyPressEvent(QKeyEvent* event)
 
 void TkvSkinScrollBar::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::EnabledChange) {
+        // A disabled bar gets no leave event, so it forgets the pointer now.
+        if (!isEnabled()) {
+            StopTimer();
+            m_dragging = false;
+            m_capturedPart = kNone;
+            m_hotPart = kNone;
+            for (PartState& part : m_parts)
+                part.hot = part.pressed = false;
+        }
         update();
+    }
     TkvSkinCustomControl::changeEvent(event);
 }
 
