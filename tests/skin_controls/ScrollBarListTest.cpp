@@ -165,6 +165,25 @@ TEST_F(ScrollBarMouseTest, EndButtonStepsAndRepeatsOnlyWhileHot)
     EXPECT_EQ(bar->Position(), 2) << "the event replaces the step";
 }
 
+TEST_F(ScrollBarMouseTest, KeysOnlyWhenFocusable)
+{
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(9, 130));
+    EXPECT_FALSE(bar->hasFocus()) << "the drop-down's bar never takes the focus";
+    bar->SetPosition(2);
+    QTest::keyClick(bar, Qt::Key_Down);
+    EXPECT_EQ(bar->Position(), 2);
+    bar->SetCanFocused(true);
+    bar->SetSmallChange(1);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(9, 8));
+    EXPECT_TRUE(bar->hasFocus());
+    EXPECT_EQ(bar->Position(), 1);
+    QTest::keyClick(bar, Qt::Key_Down);
+    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(bar->Position(), 3);
+    QTest::keyClick(bar, Qt::Key_Up);
+    EXPECT_EQ(bar->Position(), 2);
+}
+
 TEST_F(ScrollBarMouseTest, HotPartFollowsThePointer)
 {
     hover(bar, QPoint(9, 8));
