@@ -54,6 +54,9 @@ inline constexpr Font kWindowFont = {"MS Sans Serif", 11, Weight::Regular};
 inline constexpr Font kPanelFont = {"Arial Narrow", 15, Weight::Bold};
 inline constexpr Font kLabelFont = {"MS Sans Serif", 11, Weight::Bold};
 inline constexpr Font kFieldFont = {"Arial", 14, Weight::Regular};
+// Value and setting fields are 33 pixels wide: at 12 pixels five
+// characters ("24.00", "1500") fit, at 14 they would be cut.
+inline constexpr Font kValueFont = {"Arial", 12, Weight::Regular};
 inline constexpr int kPanelCaptionHeight = 22;
 
 std::span<const Control> controls();

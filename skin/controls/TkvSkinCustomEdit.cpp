@@ -41,7 +41,7 @@ TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent) : QWidget(parent), m_edit(
     palette.setColor(QPalette::Base, Qt::transparent);
     m_edit->setPalette(palette);
     m_edit->setAutoFillBackground(false);
-    m_edit->setTextMargins(2, 0, 0, 0);
+    m_edit->setTextMargins(0, 0, 0, 0);
     m_edit->installEventFilter(this);
     setFocusProxy(m_edit);
     setMouseTracking(true);
@@ -175,8 +175,11 @@ QRect TkvSkinCustomEdit::buttonRect() const
 
 QRect TkvSkinCustomEdit::textRect() const
 {
-    const int right = m_buttonMode ? width() - height() : width() - kFrame;
-    return QRect(QPoint(kFrame, kFrame), QPoint(right - 1, height() - kFrame - 1));
+    // The line edit keeps two pixels of its own on each side, so it may
+    // reach into the frame's inner line: narrow value fields keep room for
+    // five characters and the text still starts inside the frame.
+    const int right = m_buttonMode ? width() - height() : width() - kFrame + 1;
+    return QRect(QPoint(kFrame - 1, kFrame), QPoint(right - 1, height() - kFrame - 1));
 }
 
 void TkvSkinCustomEdit::applyFont()

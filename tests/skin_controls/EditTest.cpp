@@ -42,7 +42,8 @@ TEST_F(EditTest, FramePaintedAroundTheTextArea)
     EXPECT_EQ(pixel(frame, 1, 1), rgbOf(platform::clBtnFace));
     EXPECT_EQ(pixel(frame, 98, 18), rgbOf(platform::clBtnFace));
     EXPECT_EQ(pixel(frame, 2, 2), platform::clWhite);
-    EXPECT_EQ(edit->lineEdit()->geometry(), QRect(2, 2, 96, 16));
+    // The line edit reaches one pixel into the inner frame line on each side.
+    EXPECT_EQ(edit->lineEdit()->geometry(), QRect(1, 2, 98, 16));
 
     edit->SetText(QStringLiteral("1500"));
     const QImage shown = edit->grab().toImage();

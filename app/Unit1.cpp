@@ -1,0 +1,212 @@
+#include "app/Unit1.h"
+
+#include "app/MainWindowLayout.h"
+#include "instruments/Attitude.h"
+#include "instruments/Heading.h"
+#include "platform/BmpCodec.h"
+#include "platform/Color.h"
+#include "platform/TImage.h"
+#include "protocol/CommandFrame.h"
+#include "serial/PortNames.h"
+#include "skin/controls/TkvSkinButton.h"
+#include "skin/controls/TkvSkinComboBox.h"
+#include "skin/controls/TkvSkinEdit.h"
+#include "skin/controls/TkvSkinGauge.h"
+#include "skin/controls/TkvSkinGroupBox.h"
+#include "skin/controls/TkvSkinSlider.h"
+#include "skin/controls/TkvSkinStdLabel.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QLocale>
+
+using namespace skin;
+using layout::Kind;
+
+namespace {
+
+QString text(std::string_view view)
+{
+    return QString::fromLatin1(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+platform::TFont font(const layout::Font& font, platform::TColor colour)
+{
+    platform::TFont result;
+    result.Name = text(font.face);
+    result.Height = font.pixels;
+    if (font.weight == layout::Weight::Bold)
+        result.Style |= platform::FontStyle::Bold;
+    result.Color = colour;
+    return result;
+}
+
+layout::Font fontOr(const layout::Control& control, const layout::Font& fallback)
+{
+    return control.font.face.empty() ? fallback : control.font;
+}
+
+QWidget* makeEdit(const layout::Control& control, QWidget* parent)
+{
+    auto* edit = new TkvSkinEdit(parent);
+    const bool maroon = control.kind == Kind::ValueField;
+    const platform::TFont face = font(layout::kValueFont, maroon ? platform::clMaroon : platform::clWindowText);
+    edit->SetDefaultFont(face);
+    edit->SetFont(face);
+    edit->SetReadOnly(control.kind == Kind::ValueField || control.kind == Kind::SettingField);
+    if (control.kind == Kind::Lamp)
+        edit->SetAlignment(TAlignment::taCenter);
+    edit->SetText(text(control.text));
+    edit->SetBounds(control.left, control.top, control.width, control.height);
+    return edit;
+}
+
+QWidget* makeControl(const layout::Control& control, QWidget* parent)
+{
+    switch (control.kind) {
+    case Kind::GroupBox: {
+        auto* panel = new TkvSkinGroupBox(parent);
+        panel->SetBorderStyle(TkvSkinBorderStyle::bvFrame);
+        panel->SetDefaultCaptionHeight(layout::kPanelCaptionHeight);
+        panel->SetDefaultFont(font(layout::kPanelFont, platform::clWindowText));
+        panel->SetCaption(text(control.text));
+        panel->SetBounds(control.left, control.top, control.width, control.height);
+        return panel;
+    }
+    case Kind::Label: {
+        auto* label = new TkvSkinStdLabel(parent);
+        const platform::TFont face = font(fontOr(control, layout::kLabelFont), platform::clBlack);
+        label->SetDefaultFont(face);
+        label->SetFont(face);
+        label->SetCaption(text(control.text));
+        label->SetBounds(control.left, control.top, control.width, control.height);
+        return label;
+    }
+    case Kind::ValueField:
+    case Kind::SettingField:
+    case Kind::InputField:
+    case Kind::Lamp:
+        return makeEdit(control, parent);
+    case Kind::Button: {
+        auto* button = new TkvSkinButton(parent);
+        button->SetDefaultFont(font(layout::kFieldFont, platform::clBtnText));
+        button->SetCaption(text(control.text));
+        button->setToolTip(text(control.hint));
+        button->SetBounds(control.left, control.top, control.width, control.height);
+        return button;
+    }
+    case Kind::ComboBox: {
+        auto* combo = new TkvSkinComboBox(parent);
+        combo->SetFont(font(fontOr(control, layout::kFieldFont), platform::clWindowText));
+        combo->SetItems(text(control.items).split(u'|', Qt::SkipEmptyParts));
+        combo->SetText(text(control.text));
+        combo->SetBounds(control.left, control.top, control.width, control.height);
+        return combo;
+    }
+    case Kind::Gauge: {
+        auto* gauge = new TkvSkinGauge(parent);
+        gauge->SetShowProgressText(false);
+        gauge->SetMinValue(control.minimum);
+        gauge->SetMaxValue(control.maximum);
+        gauge->SetValue(control.value);
+        gauge->SetBounds(control.left, control.top, control.width, control.height);
+        return gauge;
+    }
+    case Kind::Slider: {
+        auto* slider = new TkvSkinSlider(parent);
+        slider->SetTransparent(false);
+        slider->SetIncrement(1);
+        slider->SetRange(control.minimum, control.maximum);
+        slider->SetValue(control.value);
+        slider->SetBounds(control.left, control.top, control.width, control.height);
+        return slider;
+    }
+    case Kind::Picture: {
+        auto* picture = new platform::TImage(parent);
+        picture->SetBounds(control.left, control.top, control.width, control.height);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+// The airframe strip travels inside the program, as a 24-bit BMP.
+void loadAirframeStrip(platform::TImage& strip)
+{
+    QFile file(QStringLiteral(":/assets/airframes.bmp"));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    strip.Picture().setImage(platform::BmpImage::fromBytes(file.readAll()).toQImage());
+}
+
+} // namespace
+
+TForm1::TForm1(TForm1Options options, QWidget* parent)
+    : QWidget(parent)
+    , m_comm(new serial::TComm(this, std::move(options.driver)))
+    , m_portNames(options.portNames ? std::move(options.portNames) : serial::availablePortNames)
+    , m_decoder(*this, QLocale::system().decimalPoint().size() == 1
+                      ? QLocale::system().decimalPoint().at(0).toLatin1()
+                      : '.')
+{
+    Q_INIT_RESOURCE(resources);
+    setWindowTitle(text(layout::kCaption));
+    setFixedSize(layout::kClientWidth, layout::kClientHeight);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor::fromRgb(platform::toQRgb(platform::clBtnFace)));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    m_comm->SetBaudRate(115200);
+    m_comm->SetRThreshold(1);
+
+    buildControls();
+    hookHandlers();
+    hookPanelLinks();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildControls()
+{
+    for (const layout::Control& control : layout::controls()) {
+        QWidget* parent = control.parent.empty() ? this : m_controls.value(text(control.parent));
+        QWidget* widget = makeControl(control, parent);
+        widget->setObjectName(text(control.name));
+        m_controls.insert(text(control.name), widget);
+    }
+    // The strip only holds the pictures; the airframe picture lies above it.
+    loadAirframeStrip(*image("Image3"));
+    image("Image4")->raise();
+}
+
+void TForm1::FormCreate()
+{
+    m_commandBuffer = QByteArray(protocol::kCommandSize, '\0');
+    instruments::DrawAttitude(0, 0, image("Image1")->Picture());
+    image("Image1")->Invalidate();
+    instruments::DrawHeading(0, image("Image2")->Picture());
+    image("Image2")->Invalidate();
+    airframeChanged(0);
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        kvSorvane1Activate();
+}
+
+template <typename T>
+static T* controlAs(const QHash<QString, QWidget*>& controls, const QString& name)
+{
+    return dynamic_cast<T*>(controls.value(name));
+}
+
+TkvSkinEdit* TForm1::edit(const QString& name) const { return controlAs<TkvSkinEdit>(m_controls, name); }
+TkvSkinButton* TForm1::button(const QString& name) const { return controlAs<TkvSkinButton>(m_controls, name); }
+TkvSkinComboBox* TForm1::comboBox(const QString& name) const { return controlAs<TkvSkinComboBox>(m_controls, name); }
+TkvSkinGauge* TForm1::gauge(const QString& name) const { return controlAs<TkvSkinGauge>(m_controls, name); }
+TkvSkinSlider* TForm1::slider(const QString& name) const { return controlAs<TkvSkinSlider>(m_controls, name); }
+platform::TImage* TForm1::image(const QString& name) const { return controlAs<platform::TImage>(m_controls, name); }

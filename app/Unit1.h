@@ -1,0 +1,96 @@
+#pragma once
+
+#include "protocol/TelemetryDecoder.h"
+#include "serial/Comm.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace platform {
+class TImage;
+}
+namespace skin {
+class TkvSkinButton;
+class TkvSkinComboBox;
+class TkvSkinEdit;
+class TkvSkinGauge;
+class TkvSkinSlider;
+}
+
+// What the window is started with: the serial driver (the platform's by
+// default, an in-memory one in tests) and where the port list comes from.
+struct TForm1Options {
+    std::unique_ptr<serial::SerialDriver> driver;
+    std::function<QStringList()> portNames;
+};
+
+// The main window: eight panels of controls built from the layout table,
+// the serial component, the telemetry decoder and the command handlers.
+class TForm1 : public QWidget, private protocol::TelemetrySink {
+public:
+    explicit TForm1(TForm1Options options = {}, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Controls by their layout name; nullptr for an unknown name or kind.
+    skin::TkvSkinEdit* edit(const QString& name) const;
+    skin::TkvSkinButton* button(const QString& name) const;
+    skin::TkvSkinComboBox* comboBox(const QString& name) const;
+    skin::TkvSkinGauge* gauge(const QString& name) const;
+    skin::TkvSkinSlider* slider(const QString& name) const;
+    platform::TImage* image(const QString& name) const;
+    QWidget* control(const QString& name) const { return m_controls.value(name); }
+
+    serial::TComm* Comm1() const { return m_comm; }
+    bool connected() const { return m_connected; }
+    const QByteArray& commandBuffer() const { return m_commandBuffer; }
+
+    // Handlers, named after their component and event.
+    void FormCreate();
+    void kvSorvane1Activate();
+    void kvSkinButton1Click();
+    void kvSkinButton2Click();
+    void Comm1ReceiveData();
+    void kvSkinButton3Click();
+    void kvSkinButton4Click();
+    void kvSkinButton5Click();
+    void kvSkinButton6Click();
+    void kvSkinButton7Click();
+    void kvSkinButton8Click();
+    void kvSkinButton9Click();
+    void kvSkinButton10Click();
+    void kvSkinButton11Click();
+    void kvSkinButton12Click();
+    void kvSkinButton13Click();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildControls();
+    void hookHandlers();
+    void hookPanelLinks();
+    void fillPortList();
+    void connectionLost();
+    // Writes header, argument and code into the command buffer and sends it
+    // while connected.
+    void sendCommand(uint8_t header, uint16_t argument, uint8_t code);
+    void sendListCommand(const QString& text, bool airframe, uint8_t code);
+
+    void attitudeChanged(double rollRadians, double pitchRadians) override;
+    void fieldChanged(protocol::TelemetryField field, std::string_view text) override;
+    void headingChanged(double headingRadians) override;
+    void flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit) override;
+    void airframeChanged(int index) override;
+
+    QHash<QString, QWidget*> m_controls;
+    serial::TComm* m_comm = nullptr;
+    std::function<QStringList()> m_portNames;
+    protocol::TelemetryDecoder m_decoder;
+    QByteArray m_commandBuffer;
+    bool m_connected = false;
+};
