@@ -4,14 +4,17 @@ include(GoogleTest)
 # core-tests builds just those, so that build stays small.
 add_custom_target(core-tests)
 
-# fct_add_test(NAME [CORE] [QT] SOURCES ... LIBS ...)
-# QT tests get a main that creates a QApplication on the offscreen platform.
+# fct_add_test(NAME [CORE] [QT|OWN_MAIN] SOURCES ... LIBS ...)
+# QT tests get a main that creates a QApplication on the offscreen platform;
+# OWN_MAIN tests bring their own.
 function(fct_add_test name)
-  cmake_parse_arguments(T "CORE;QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "CORE;QT;OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
   if(T_QT)
     target_link_libraries(${name} PRIVATE fct_test_support)
+  elseif(T_OWN_MAIN)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()

@@ -14,7 +14,7 @@ namespace simulator {
 class SimulatedController {
 public:
     struct Settings {
-        uint16_t gyroGain = 24;        // reported as gyroGain × 100 × 0.01
+        uint16_t gyroGain = 20;        // reported as gyroGain × 100 × 0.01
         uint16_t auxGain = 68;         // tenths
         uint16_t altGain = 1100;       // hundredths
         uint16_t lowVoltage = 105;     // tenths of a volt

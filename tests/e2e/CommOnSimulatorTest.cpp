@@ -59,7 +59,7 @@ TEST_F(CommOnSimulator, DecodesLiveTelemetryAndTheSimulatorAppliesCommands)
     ASSERT_TRUE(connectTo(simulator));
 
     ASSERT_TRUE(waitFor([&] { return std::set<uint8_t>(recorded.types.begin(), recorded.types.end()).size() == 12; }));
-    EXPECT_EQ(recorded.text(F::GyroGain), "24.00");
+    EXPECT_EQ(recorded.text(F::GyroGain), "20.00");
     EXPECT_EQ(recorded.text(F::Receiver), "PWM");
     EXPECT_EQ(recorded.text(F::RangeLimit), "500");
     EXPECT_EQ(recorded.airframes.back(), 1);

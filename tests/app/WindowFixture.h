@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/Unit1.h"
+#include "platform/MessageBox.h"
+#include "platform/TImage.h"
+#include "serial/MemorySerialDriver.h"
+#include "skin/controls/TkvSkinButton.h"
+#include "skin/controls/TkvSkinComboBox.h"
+#include "skin/controls/TkvSkinEdit.h"
+#include "skin/controls/TkvSkinGauge.h"
+#include "skin/controls/TkvSkinSlider.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The main window on an in-memory serial device, with its messages and
+// error boxes captured.
+class WindowFixture : public ::testing::Test {
+protected:
+    WindowFixture()
+        : device(std::make_shared<serial::MemorySerialDevice>())
+        , messageSink([this](const QString& text) { messages << text; })
+        , errorSink([this](const QString& text) { errors << text; })
+    {
+        TForm1Options options;
+        options.driver = std::make_unique<serial::MemorySerialDriver>(device);
+        options.portNames = [this] { return ports; };
+        form = std::make_unique<TForm1>(std::move(options));
+    }
+
+    // Delivers bytes as the serial tick would.
+    void receive(const std::vector<uint8_t>& bytes)
+    {
+        device->queue(bytes);
+        form->Comm1()->ProcTimer();
+    }
+
+    void connect()
+    {
+        form->kvSkinButton1Click();
+        form->kvSkinButton2Click();
+        device->written.clear();
+    }
+
+    // A left click in the middle of a control, as a user makes it.
+    static void click(QWidget* widget)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+
+    QString text(const char* edit) const { return form->edit(edit)->Text(); }
+
+    std::shared_ptr<serial::MemorySerialDevice> device;
+    QStringList ports{"COM3", "/dev/ttyUSB0"};
+    QStringList messages;
+    QStringList errors;
+    platform::ScopedMessageSink messageSink;
+    platform::ScopedErrorSink errorSink;
+    std::unique_ptr<TForm1> form;
+};

@@ -1,0 +1,145 @@
+#include "WindowFixture.h"
+
+#include "platform/Color.h"
+#include "protocol/TelemetryFrame.h"
+
+using protocol::FrameType;
+using protocol::makeFrame;
+
+namespace {
+
+std::vector<uint8_t> frame(FrameType type, uint16_t v1, uint16_t v2, uint16_t v3)
+{
+    const auto bytes = makeFrame(type, v1, v2, v3);
+    return {bytes.begin(), bytes.end()};
+}
+
+QRgb pixel(platform::TImage* image, int x, int y)
+{
+    return image->Picture().image().pixel(x, y) & 0xFFFFFF;
+}
+
+platform::TColor lampColour(TForm1& form, const char* lamp)
+{
+    return form.edit(lamp)->Font().Color;
+}
+
+} // namespace
+
+using WindowTelemetry = WindowFixture;
+
+TEST_F(WindowTelemetry, StartsWithTheLayoutsValues)
+{
+    EXPECT_EQ(form->windowTitle(), "Flight Controller Tool ");
+    EXPECT_EQ(form->size(), QSize(710, 447));
+    EXPECT_EQ(form->gauge("kvSkinGauge1")->Value(), 1500);
+    EXPECT_EQ(form->gauge("kvSkinGauge3")->Value(), 1000);
+    EXPECT_EQ(text("kvSkinEdit23"), "16");
+    EXPECT_EQ(form->slider("kvSkinSlider4")->Value(), 24);
+    EXPECT_EQ(form->comboBox("kvSkinComboBox2")->Text(), "X4");
+    EXPECT_EQ(form->comboBox("kvSkinComboBox2")->ItemIndex(), -1);
+    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "Connect");
+    EXPECT_EQ(form->commandBuffer().size(), 4);
+    // Level horizon, and the "+4" cell of the strip.
+    EXPECT_EQ(pixel(form->image("Image1"), 52, 30), 0xA6CAF0u);
+    EXPECT_EQ(pixel(form->image("Image1"), 52, 75), 0xCD853Fu);
+    const QImage strip = form->image("Image3")->Picture().image();
+    EXPECT_EQ(form->image("Image4")->Picture().image(), strip.copy(0, 0, 137, 137));
+}
+
+TEST_F(WindowTelemetry, FramesFillTheirFields)
+{
+    connect();
+    receive({0x55, 0xA0, 0x50, 0x46, 0x50, 0x46, 0x50, 0x46, 0xBB});
+    receive({0x55, 0xA1, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xBB});
+    receive({0x55, 0xA6, 0x00, 0x80, 0x00, 0x00, 0x10, 0x27, 0xBB});
+    receive({0x55, 0xAA, 0x00, 0x01, 0x6C, 0x00, 0x00, 0x00, 0xBB});
+    receive(frame(FrameType::Limits, 500, 120, 0));
+    EXPECT_EQ(text("kvSkinEdit1"), "0.00");
+    EXPECT_EQ(text("kvSkinEdit3"), "0.00");
+    EXPECT_EQ(text("kvSkinEdit4"), "-300.00");
+    EXPECT_EQ(text("kvSkinEdit18"), "0");
+    EXPECT_EQ(text("kvSkinEdit24"), "-32768");
+    EXPECT_EQ(text("kvSkinEdit34"), "SBUS");
+    EXPECT_EQ(text("kvSkinEdit43"), "500");
+    EXPECT_EQ(text("kvSkinEdit45"), "120");
+}
+
+TEST_F(WindowTelemetry, ReportedValuesMoveSlidersAndRewriteSettings)
+{
+    connect();
+    receive(frame(FrameType::Settings, 2400, 0, 68));  // gyro 24.00 (slider already 24), AUX 6.80
+    EXPECT_EQ(text("kvSkinEdit22"), "24.00");
+    EXPECT_EQ(form->slider("kvSkinSlider4")->Value(), 24);
+    EXPECT_EQ(text("kvSkinEdit23"), "16") << "the slider did not move, so the setting stays";
+    EXPECT_EQ(form->slider("kvSkinSlider1")->Value(), 68);
+    EXPECT_EQ(text("kvSkinEdit8"), "6.8");
+
+    receive(frame(FrameType::Settings, 24, 0, 68));  // gyro 0.24: held at the minimum
+    EXPECT_EQ(form->slider("kvSkinSlider4")->Value(), 4);
+    EXPECT_EQ(text("kvSkinEdit23"), "4");
+
+    receive(frame(FrameType::Receiver, 0, 108, 0));
+    EXPECT_EQ(form->slider("kvSkinSlider3")->Value(), 108);
+    EXPECT_EQ(text("kvSkinEdit16"), "10.8");
+
+    receive(frame(FrameType::Altitude, 32768, 32768, 1600));
+    EXPECT_EQ(form->slider("kvSkinSlider2")->Value(), 16);
+    EXPECT_EQ(text("kvSkinEdit14"), "16");
+}
+
+TEST_F(WindowTelemetry, ChannelsDriveGaugesMirroredAndTheSwitchSliders)
+{
+    connect();
+    receive(frame(FrameType::Channels123, 1000 * 12, 2000 * 12, 1500 * 12));
+    EXPECT_EQ(form->gauge("kvSkinGauge1")->Value(), 2000) << "CH1 1000 shows full";
+    EXPECT_EQ(form->gauge("kvSkinGauge2")->Value(), 2000);
+    EXPECT_EQ(form->gauge("kvSkinGauge3")->Value(), 1500);
+    receive(frame(FrameType::Channels456, 2000 * 12, 1234 * 12, 3000 * 12));
+    EXPECT_EQ(form->gauge("kvSkinGauge4")->Value(), 1000) << "CH4 2000 shows empty";
+    EXPECT_EQ(form->slider("kvSkinSlider5")->Value(), 1234);
+    EXPECT_EQ(form->slider("kvSkinSlider6")->Value(), 2000) << "held at the end of the range";
+}
+
+TEST_F(WindowTelemetry, FlightModeLampsFollowTheSwitches)
+{
+    connect();
+    receive(frame(FrameType::Channels456, 18000, 1701 * 12, 1000 * 12));
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit39"), platform::clRed);    // Manual
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit38"), platform::clBlack);
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit35"), platform::clBlack);
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit40"), platform::clRed);    // Com Home
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit42"), platform::clBlack);
+
+    receive(frame(FrameType::Channels456, 18000, 1700 * 12, 1500 * 12));
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit39"), platform::clRed) << "1700 leaves the group";
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit41"), platform::clRed);    // Care Free
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit40"), platform::clBlack);
+}
+
+TEST_F(WindowTelemetry, InstrumentsAndAirframeFollowTheirFrames)
+{
+    connect();
+    receive(frame(FrameType::Attitude, 18000, 21000, 18000));  // pitch +30: horizon 26 px down
+    EXPECT_EQ(pixel(form->image("Image1"), 20, 70), 0xA6CAF0u);
+    receive(frame(FrameType::Heading, 126, 0, 9000));
+    EXPECT_EQ(text("kvSkinEdit37"), "90");
+    EXPECT_EQ(pixel(form->image("Image2"), 96, 51), 0x0000FFu) << "needle towards (98, 51)";
+
+    const QImage strip = form->image("Image3")->Picture().image();
+    receive({0x55, 0xA4, 0x60, 0x09, 0x06, 0x17, 0x44, 0x00, 0xBB});
+    EXPECT_EQ(form->image("Image4")->Picture().image(), strip.copy(6 * 137, 0, 137, 137));
+    receive({0x55, 0xA4, 0x60, 0x09, 0x07, 0x17, 0x44, 0x00, 0xBB});
+    EXPECT_EQ(form->image("Image4")->Picture().image(), strip.copy(6 * 137, 0, 137, 137)) << "type 7 keeps it";
+    EXPECT_EQ(text("kvSkinEdit36"), "2.3");
+}
+
+TEST_F(WindowTelemetry, FieldChangeEventsFireOnlyForNewTexts)
+{
+    connect();
+    int changes = 0;
+    form->edit("kvSkinEdit43")->OnChange = [&](QObject*) { ++changes; };
+    receive(frame(FrameType::Limits, 500, 120, 0));
+    receive(frame(FrameType::Limits, 500, 130, 0));
+    EXPECT_EQ(changes, 1);
+}

@@ -1,0 +1,51 @@
+#include "SimulatorProcess.h"
+
+#include "app/Unit1.h"
+#include "platform/MessageBox.h"
+#include "skin/controls/TkvSkinButton.h"
+#include "skin/controls/TkvSkinEdit.h"
+#include "skin/controls/TkvSkinSlider.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// The whole path: the window on fcsim's pseudo-terminal, a slider moved and
+// "Save" clicked by mouse, the command seen by the simulator and its new
+// value coming back through telemetry.
+TEST(WindowOnSimulator, GyroGainSaveRoundTrip)
+{
+    QStringList messages;
+    platform::ScopedMessageSink sink([&](const QString& text) { messages << text; });
+    SimulatorProcess simulator;
+    ASSERT_TRUE(simulator.started());
+
+    TForm1Options options;
+    options.portNames = [&] { return QStringList{simulator.device()}; };
+    TForm1 form(std::move(options));
+    form.show();
+    form.kvSkinButton1Click();
+    QTest::mouseClick(form.button("kvSkinButton2"), Qt::LeftButton, {}, form.button("kvSkinButton2")->rect().center());
+    ASSERT_TRUE(form.connected()) << messages.join('|').toStdString();
+
+    auto* gain = form.edit("kvSkinEdit22");
+    auto* slider = form.slider("kvSkinSlider4");
+    auto* setting = form.edit("kvSkinEdit23");
+    ASSERT_TRUE(waitFor([&] { return gain->Text() == "20.00"; }));
+    EXPECT_EQ(slider->Value(), 20);
+    EXPECT_EQ(setting->Text(), "20");
+
+    // Four steps right with the keyboard, then Save.
+    slider->setFocus();
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(setting->Text(), "24");
+    auto* save = form.button("kvSkinButton7");
+    QTest::mouseClick(save, Qt::LeftButton, {}, save->rect().center());
+
+    ASSERT_TRUE(waitFor([&] { return simulator.commandLines().contains("55 18 00 AC"); }));
+    ASSERT_TRUE(waitFor([&] { return gain->Text() == "24.00"; }));
+    EXPECT_EQ(slider->Value(), 24);
+    EXPECT_EQ(setting->Text(), "24");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+}
