@@ -18,6 +18,7 @@
 
 #include <QEvent>
 #include <QFile>
+#include <QTimer>
 #include <QLocale>
 
 using namespace skin;
@@ -160,6 +161,13 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     m_comm->SetBaudRate(115200);
     m_comm->SetRThreshold(1);
 
+    m_deferredPaint = new QTimer(this);
+    m_deferredPaint->setSingleShot(true);
+    connect(m_deferredPaint, &QTimer::timeout, this, [this] {
+        QEvent request(QEvent::UpdateRequest);
+        event(&request);
+    });
+
     buildControls();
     hookHandlers();
     hookPanelLinks();
@@ -176,6 +184,8 @@ void TForm1::buildControls()
         widget->setObjectName(text(control.name));
         m_controls.insert(text(control.name), widget);
     }
+    for (int i = 0; i < protocol::kTelemetryFieldCount; ++i)
+        m_fields[static_cast<size_t>(i)] = edit(text(layout::fieldControl(static_cast<protocol::TelemetryField>(i))));
     // The strip only holds the pictures; the airframe picture lies above it.
     loadAirframeStrip(*image("Image3"));
     image("Image4")->raise();
@@ -196,6 +206,24 @@ void TForm1::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         kvSorvane1Activate();
+}
+
+bool TForm1::event(QEvent* event)
+{
+    // Telemetry changes some control a thousand times a second and the
+    // serial tick lets paints through a hundred times a second; no screen
+    // shows that many. Paints closer together than a frame of the display
+    // wait for the next one; the pending repaint request is kept by Qt.
+    constexpr int kFrameMs = 40;
+    if (event->type() == QEvent::UpdateRequest) {
+        if (m_sinceLastPaint.isValid() && m_sinceLastPaint.elapsed() < kFrameMs) {
+            if (!m_deferredPaint->isActive())
+                m_deferredPaint->start(static_cast<int>(kFrameMs - m_sinceLastPaint.elapsed()));
+            return true;
+        }
+        m_sinceLastPaint.start();
+    }
+    return QWidget::event(event);
 }
 
 template <typename T>

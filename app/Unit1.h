@@ -4,12 +4,16 @@
 #include "serial/Comm.h"
 
 #include <QByteArray>
+#include <array>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QStringList>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+
+class QTimer;
 
 namespace platform {
 class TImage;
@@ -69,6 +73,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildControls();
@@ -88,9 +93,14 @@ private:
     void airframeChanged(int index) override;
 
     QHash<QString, QWidget*> m_controls;
+    // The field each reading goes to, looked up once.
+    std::array<skin::TkvSkinEdit*, protocol::kTelemetryFieldCount> m_fields{};
     serial::TComm* m_comm = nullptr;
     std::function<QStringList()> m_portNames;
     protocol::TelemetryDecoder m_decoder;
     QByteArray m_commandBuffer;
     bool m_connected = false;
+    // Painting is held to the display's pace, not the telemetry's.
+    QElapsedTimer m_sinceLastPaint;
+    QTimer* m_deferredPaint = nullptr;
 };

@@ -4,7 +4,6 @@
 
 #include "app/Unit1.h"
 
-#include "app/MainWindowLayout.h"
 #include "instruments/Attitude.h"
 #include "instruments/Heading.h"
 #include "platform/ClassicErrors.h"
@@ -49,9 +48,7 @@ void TForm1::attitudeChanged(double rollRadians, double pitchRadians)
 
 void TForm1::fieldChanged(protocol::TelemetryField field, std::string_view text)
 {
-    const std::string_view name = layout::fieldControl(field);
-    edit(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())))
-        ->SetText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    m_fields[static_cast<size_t>(field)]->SetText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void TForm1::headingChanged(double headingRadians)

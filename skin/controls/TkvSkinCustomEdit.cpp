@@ -79,13 +79,48 @@ void TkvSkinCustomEdit::ChangeSkinData()
     update();
 }
 
-QString TkvSkinCustomEdit::Text() const { return m_edit->text(); }
+QString TkvSkinCustomEdit::Text() const { return m_textPending ? m_pendingText : m_edit->text(); }
 
-void TkvSkinCustomEdit::SetText(const QString& value) { m_edit->setText(value); }
+void TkvSkinCustomEdit::SetText(const QString& value)
+{
+    // A read-only field that telemetry rewrites a hundred times a second
+    // hands its text to the line edit only when it is painted: laying out
+    // text nobody sees would cost more than everything else together. The
+    // change event still comes at once.
+    if (m_edit->isReadOnly() && !m_edit->hasFocus()) {
+        if (value == Text())
+            return;
+        m_pendingText = value;
+        m_textPending = true;
+        update();
+        textEdited(value);
+        return;
+    }
+    flushPendingText();
+    m_edit->setText(value);
+}
+
+void TkvSkinCustomEdit::flushPendingText()
+{
+    if (!m_textPending)
+        return;
+    m_textPending = false;
+    m_edit->setText(m_pendingText);
+}
+
+QLineEdit* TkvSkinCustomEdit::lineEdit()
+{
+    flushPendingText();
+    return m_edit;
+}
 
 bool TkvSkinCustomEdit::ReadOnly() const { return m_edit->isReadOnly(); }
 
-void TkvSkinCustomEdit::SetReadOnly(bool value) { m_edit->setReadOnly(value); }
+void TkvSkinCustomEdit::SetReadOnly(bool value)
+{
+    flushPendingText();
+    m_edit->setReadOnly(value);
+}
 
 void TkvSkinCustomEdit::SetAlignment(TAlignment value)
 {
@@ -238,6 +273,7 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         return filterKey(static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
+        flushPendingText();
         if (m_autoSelect)
             m_edit->selectAll();
         update();
@@ -286,6 +322,7 @@ QImage TkvSkinCustomEdit::renderFrame()
 
 void TkvSkinCustomEdit::paintEvent(QPaintEvent*)
 {
+    flushPendingText();
     const QImage frame = renderFrame();
     if (frame.isNull())
         return;

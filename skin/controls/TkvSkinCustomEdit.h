@@ -58,7 +58,8 @@ public:
     void SetBounds(int left, int top, int width, int height);
     // The text area inside the frame, in control coordinates.
     QRect textRect() const;
-    QLineEdit* lineEdit() const { return m_edit; }
+    // The inner line edit, with any text still waiting for a paint given to it.
+    QLineEdit* lineEdit();
     QImage renderFrame();
 
     TNotifyEvent OnChange;
@@ -90,12 +91,15 @@ private:
     void applyFont();
     void applyTextColour(platform::TColor colour);
     void textEdited(const QString& text);
+    void flushPendingText();
     bool filterKey(QKeyEvent* event);
 
     QLineEdit* m_edit = nullptr;
     QPointer<TkvSkinData> m_skinData;
     int m_recordIndex = -1;
     QString m_lastText;
+    QString m_pendingText;
+    bool m_textPending = false;
     TAlignment m_alignment = TAlignment::taLeftJustify;
     platform::TFont m_font{QStringLiteral("Arial"), 14, {}, platform::clWindowText};
     platform::TFont m_defaultFont = m_font;
