@@ -30,7 +30,7 @@ void BM_MonitorCpuAtLinkRate(benchmark::State& state)
         state.counters["cpu_percent_of_core"] = 100.0 * cpu / wall;
     }
 }
-BENCHMARK(BM_MonitorCpuAtLinkRate)->Arg(10)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_MonitorCpuAtLinkRate)->Arg(30)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
 
