@@ -1,6 +1,5 @@
 #include "app/FlightControllerApplication.h"
-
-#include <QDir>
+#include "tests/support/TestOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +7,7 @@
 // exception escaping a handler reaches the standard error box as in use.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtimeDir.isEmpty())
-        QDir().mkpath(runtimeDir);
+    testsupport::prepareQtEnvironment();
     ::testing::InitGoogleTest(&argc, argv);
     FlightControllerApplication app(argc, argv);
     return RUN_ALL_TESTS();

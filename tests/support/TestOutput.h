@@ -8,6 +8,10 @@ namespace testsupport {
 // run (build/test-output); created on first use.
 QString testOutputDir();
 
+// Before the application object exists: the offscreen platform unless the
+// caller chose another, and a private runtime folder.
+void prepareQtEnvironment();
+
 // Folder holding the built programs (build/bin).
 QString binDir();
 
