@@ -18,9 +18,10 @@ function(fct_add_test name)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
-  set(labels ${name})
+  # One label per test: a list does not survive test discovery.
+  set(labels gui)
   if(T_CORE)
-    list(APPEND labels core)
+    set(labels core)
     add_dependencies(core-tests ${name})
   endif()
   gtest_discover_tests(${name}
