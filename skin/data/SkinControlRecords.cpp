@@ -19,18 +19,6 @@ void TkvDataSkinControl::visitOwnFields(SkinFieldVisitor& v)
     v.rect("skinrect", skinrect);
 }
 
-void TkvDataSkinCustomControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinCustomControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinCustomControl::visitOwnFields(SkinFieldVisitor& v)
 {
     v.point("lefttoppoint", lefttoppoint);
@@ -38,18 +26,6 @@ void TkvDataSkinCustomControl::visitOwnFields(SkinFieldVisitor& v)
     v.point("leftbottompoint", leftbottompoint);
     v.point("rightbottompoint", rightbottompoint);
     v.rect("clientrect", clientrect);
-}
-
-void TkvDataSkinButtonControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinButtonControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinButtonControl::visitOwnFields(SkinFieldVisitor& v)
@@ -68,33 +44,9 @@ void TkvDataSkinButtonControl::visitOwnFields(SkinFieldVisitor& v)
     v.morphKind("morphkind", morphkind);
 }
 
-void TkvDataSkinMenuButtonControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinButtonControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinMenuButtonControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinButtonControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinMenuButtonControl::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("trackbuttonrect", trackbuttonrect);
-}
-
-void TkvDataSkinPanelControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinPanelControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinPanelControl::visitOwnFields(SkinFieldVisitor& v)
@@ -108,18 +60,6 @@ void TkvDataSkinPanelControl::visitOwnFields(SkinFieldVisitor& v)
     v.color("fontcolor", fontcolor);
     v.rect("checkimagerect", checkimagerect);
     v.rect("uncheckimagerect", uncheckimagerect);
-}
-
-void TkvDataSkinExPanelControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinExPanelControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinExPanelControl::visitOwnFields(SkinFieldVisitor& v)
@@ -154,18 +94,6 @@ void TkvDataSkinExPanelControl::visitOwnFields(SkinFieldVisitor& v)
     v.color("fontcolor", fontcolor);
 }
 
-void TkvDataSkinCheckRadioControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinCheckRadioControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinCheckRadioControl::visitOwnFields(SkinFieldVisitor& v)
 {
     v.string("fontname", fontname, QStringLiteral("Arial"));
@@ -188,18 +116,6 @@ void TkvDataSkinCheckRadioControl::visitOwnFields(SkinFieldVisitor& v)
     v.morphKind("morphkind", morphkind);
 }
 
-void TkvDataSkinGaugeControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinGaugeControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinGaugeControl::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("progressarea", progressarea);
@@ -213,36 +129,12 @@ void TkvDataSkinGaugeControl::visitOwnFields(SkinFieldVisitor& v)
     v.color("fontcolor", fontcolor);
 }
 
-void TkvDataSkinTrackBarControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinTrackBarControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinTrackBarControl::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("trackarea", trackarea);
     v.rect("buttonrect", buttonrect);
     v.rect("activebuttonrect", activebuttonrect);
     v.boolean("vertical", vertical);
-}
-
-void TkvDataSkinScrollBarControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinScrollBarControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinScrollBarControl::visitOwnFields(SkinFieldVisitor& v)
@@ -264,18 +156,6 @@ void TkvDataSkinScrollBarControl::visitOwnFields(SkinFieldVisitor& v)
     v.rect("downglyphrect", downglyphrect);
 }
 
-void TkvDataSkinEditControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinEditControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinEditControl::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("activeskinrect", activeskinrect);
@@ -291,34 +171,10 @@ void TkvDataSkinEditControl::visitOwnFields(SkinFieldVisitor& v)
     v.rect("unenabledbuttonrect", unenabledbuttonrect);
 }
 
-void TkvDataSkinMemoControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinEditControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinMemoControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinEditControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinMemoControl::visitOwnFields(SkinFieldVisitor& v)
 {
     v.color("bgcolor", bgcolor);
     v.color("activebgcolor", activebgcolor);
-}
-
-void TkvDataSkinSpinEditControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinSpinEditControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinSpinEditControl::visitOwnFields(SkinFieldVisitor& v)
@@ -336,18 +192,6 @@ void TkvDataSkinSpinEditControl::visitOwnFields(SkinFieldVisitor& v)
     v.rect("downbuttonrect", downbuttonrect);
     v.rect("activedownbuttonrect", activedownbuttonrect);
     v.rect("downdownbuttonrect", downdownbuttonrect);
-}
-
-void TkvDataSkinComboBox::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinComboBox::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinComboBox::visitOwnFields(SkinFieldVisitor& v)

@@ -32,12 +32,10 @@ public:
 };
 
 // Control whose image is cut by four points and a client rectangle for resizing.
-class TkvDataSkinCustomControl : public TkvDataSkinControl {
+class TkvDataSkinCustomControl : public WithOwnFields<TkvDataSkinCustomControl, TkvDataSkinControl> {
 public:
-    using TkvDataSkinControl::TkvDataSkinControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TPoint lefttoppoint;
@@ -48,12 +46,10 @@ public:
 };
 
 // Push button.
-class TkvDataSkinButtonControl : public TkvDataSkinCustomControl {
+class TkvDataSkinButtonControl : public WithOwnFields<TkvDataSkinButtonControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     QString fontname = QStringLiteral("Arial");
@@ -71,24 +67,20 @@ public:
 };
 
 // Push button with a drop-down part.
-class TkvDataSkinMenuButtonControl : public TkvDataSkinButtonControl {
+class TkvDataSkinMenuButtonControl : public WithOwnFields<TkvDataSkinMenuButtonControl, TkvDataSkinButtonControl> {
 public:
-    using TkvDataSkinButtonControl::TkvDataSkinButtonControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect trackbuttonrect;
 };
 
 // Panel, group box or status bar.
-class TkvDataSkinPanelControl : public TkvDataSkinCustomControl {
+class TkvDataSkinPanelControl : public WithOwnFields<TkvDataSkinPanelControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect captionrect;
@@ -103,12 +95,10 @@ public:
 };
 
 // Panel that rolls up sideways or vertically.
-class TkvDataSkinExPanelControl : public TkvDataSkinCustomControl {
+class TkvDataSkinExPanelControl : public WithOwnFields<TkvDataSkinExPanelControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect rollhskinrect;
@@ -142,12 +132,10 @@ public:
 };
 
 // Check box or radio button.
-class TkvDataSkinCheckRadioControl : public TkvDataSkinCustomControl {
+class TkvDataSkinCheckRadioControl : public WithOwnFields<TkvDataSkinCheckRadioControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     QString fontname = QStringLiteral("Arial");
@@ -171,12 +159,10 @@ public:
 };
 
 // Gauge (progress bar).
-class TkvDataSkinGaugeControl : public TkvDataSkinCustomControl {
+class TkvDataSkinGaugeControl : public WithOwnFields<TkvDataSkinGaugeControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect progressarea;
@@ -191,12 +177,10 @@ public:
 };
 
 // Track bar.
-class TkvDataSkinTrackBarControl : public TkvDataSkinCustomControl {
+class TkvDataSkinTrackBarControl : public WithOwnFields<TkvDataSkinTrackBarControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect trackarea;
@@ -206,12 +190,10 @@ public:
 };
 
 // Scroll bar.
-class TkvDataSkinScrollBarControl : public TkvDataSkinCustomControl {
+class TkvDataSkinScrollBarControl : public WithOwnFields<TkvDataSkinScrollBarControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect trackarea;
@@ -232,12 +214,10 @@ public:
 };
 
 // Single-line edit.
-class TkvDataSkinEditControl : public TkvDataSkinCustomControl {
+class TkvDataSkinEditControl : public WithOwnFields<TkvDataSkinEditControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect activeskinrect;
@@ -254,12 +234,10 @@ public:
 };
 
 // Memo: an edit record with background colours.
-class TkvDataSkinMemoControl : public TkvDataSkinEditControl {
+class TkvDataSkinMemoControl : public WithOwnFields<TkvDataSkinMemoControl, TkvDataSkinEditControl> {
 public:
-    using TkvDataSkinEditControl::TkvDataSkinEditControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TColor bgcolor = 0;
@@ -267,12 +245,10 @@ public:
 };
 
 // Spin edit.
-class TkvDataSkinSpinEditControl : public TkvDataSkinCustomControl {
+class TkvDataSkinSpinEditControl : public WithOwnFields<TkvDataSkinSpinEditControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect activeskinrect;
@@ -291,12 +267,10 @@ public:
 };
 
 // Combo box; the drop-down list uses the list box record named by "listboxname".
-class TkvDataSkinComboBox : public TkvDataSkinCustomControl {
+class TkvDataSkinComboBox : public WithOwnFields<TkvDataSkinComboBox, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect itemrect;
@@ -317,12 +291,10 @@ public:
 };
 
 // List box, also the drop-down list of combo boxes.
-class TkvDataSkinListBox : public TkvDataSkinCustomControl {
+class TkvDataSkinListBox : public WithOwnFields<TkvDataSkinListBox, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect itemrect;
@@ -357,12 +329,10 @@ public:
 };
 
 // List box with a check box per item.
-class TkvDataSkinCheckListBox : public TkvDataSkinListBox {
+class TkvDataSkinCheckListBox : public WithOwnFields<TkvDataSkinCheckListBox, TkvDataSkinListBox> {
 public:
-    using TkvDataSkinListBox::TkvDataSkinListBox;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect uncheckimagerect;
@@ -371,12 +341,10 @@ public:
 };
 
 // Label on a skinned background.
-class TkvDataSkinLabelControl : public TkvDataSkinCustomControl {
+class TkvDataSkinLabelControl : public WithOwnFields<TkvDataSkinLabelControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     QString fontname = QStringLiteral("Arial");
@@ -386,12 +354,10 @@ public:
 };
 
 // Splitter.
-class TkvDataSkinSplitterControl : public TkvDataSkinCustomControl {
+class TkvDataSkinSplitterControl : public WithOwnFields<TkvDataSkinSplitterControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
 };
@@ -418,24 +384,20 @@ private:
 };
 
 // Scroll box.
-class TkvDataSkinScrollBoxControl : public TkvDataSkinCustomControl {
+class TkvDataSkinScrollBoxControl : public WithOwnFields<TkvDataSkinScrollBoxControl, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     qint32 bgpictureindex = -1;
 };
 
 // Control bar.
-class TkvDataSkinControlBar : public TkvDataSkinCustomControl {
+class TkvDataSkinControlBar : public WithOwnFields<TkvDataSkinControlBar, TkvDataSkinCustomControl> {
 public:
-    using TkvDataSkinCustomControl::TkvDataSkinCustomControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect itemrect;
@@ -443,12 +405,10 @@ public:
 };
 
 // Standard label: text only.
-class TkvDataSkinStdLabelControl : public TkvDataSkinControl {
+class TkvDataSkinStdLabelControl : public WithOwnFields<TkvDataSkinStdLabelControl, TkvDataSkinControl> {
 public:
-    using TkvDataSkinControl::TkvDataSkinControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     QString fontname = QStringLiteral("Arial");
@@ -459,12 +419,10 @@ public:
 };
 
 // Slider with ruler and thumb images.
-class TkvDataSkinSlider : public TkvDataSkinControl {
+class TkvDataSkinSlider : public WithOwnFields<TkvDataSkinSlider, TkvDataSkinControl> {
 public:
-    using TkvDataSkinControl::TkvDataSkinControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect hrulerrect;
@@ -477,12 +435,10 @@ public:
 };
 
 // Bevel lines.
-class TkvDataSkinBevel : public TkvDataSkinControl {
+class TkvDataSkinBevel : public WithOwnFields<TkvDataSkinBevel, TkvDataSkinControl> {
 public:
-    using TkvDataSkinControl::TkvDataSkinControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TColor lightcolor = 0;
@@ -490,12 +446,10 @@ public:
 };
 
 // Tree view.
-class TkvDataSkinTreeView : public TkvDataSkinControl {
+class TkvDataSkinTreeView : public WithOwnFields<TkvDataSkinTreeView, TkvDataSkinControl> {
 public:
-    using TkvDataSkinControl::TkvDataSkinControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     QString fontname = QStringLiteral("Arial");
@@ -506,12 +460,10 @@ public:
 };
 
 // List view.
-class TkvDataSkinListView : public TkvDataSkinControl {
+class TkvDataSkinListView : public WithOwnFields<TkvDataSkinListView, TkvDataSkinControl> {
 public:
-    using TkvDataSkinControl::TkvDataSkinControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     QString fontname = QStringLiteral("Arial");
@@ -522,12 +474,10 @@ public:
 };
 
 // Rich edit.
-class TkvDataSkinRichEdit : public TkvDataSkinControl {
+class TkvDataSkinRichEdit : public WithOwnFields<TkvDataSkinRichEdit, TkvDataSkinControl> {
 public:
-    using TkvDataSkinControl::TkvDataSkinControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     QString fontname = QStringLiteral("Arial");
@@ -538,12 +488,10 @@ public:
 };
 
 // Tab control.
-class TkvDataSkinTabControl : public TkvDataSkinControl {
+class TkvDataSkinTabControl : public WithOwnFields<TkvDataSkinTabControl, TkvDataSkinControl> {
 public:
-    using TkvDataSkinControl::TkvDataSkinControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect tabrect;
@@ -570,12 +518,10 @@ public:
 };
 
 // Grid with fixed and normal cells.
-class TkvDataSkinGridControl : public TkvDataSkinControl {
+class TkvDataSkinGridControl : public WithOwnFields<TkvDataSkinGridControl, TkvDataSkinControl> {
 public:
-    using TkvDataSkinControl::TkvDataSkinControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect fixedcellrect;
@@ -602,12 +548,10 @@ public:
 };
 
 // Main menu bar; its names refer to object records.
-class TkvDataSkinMainMenuBar : public TkvDataSkinControl {
+class TkvDataSkinMainMenuBar : public WithOwnFields<TkvDataSkinMainMenuBar, TkvDataSkinControl> {
 public:
-    using TkvDataSkinControl::TkvDataSkinControl;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect itemsrect;

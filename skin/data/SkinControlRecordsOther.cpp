@@ -4,18 +4,6 @@
 
 namespace skin {
 
-void TkvDataSkinListBox::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinListBox::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinListBox::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("itemrect", itemrect);
@@ -49,35 +37,11 @@ void TkvDataSkinListBox::visitOwnFields(SkinFieldVisitor& v)
     v.string("bothhscrollbarname", bothhscrollbarname, QStringLiteral("bothhscrollbar"));
 }
 
-void TkvDataSkinCheckListBox::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinListBox::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinCheckListBox::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinListBox::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinCheckListBox::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("itemcheckrect", itemcheckrect);
     v.rect("uncheckimagerect", uncheckimagerect);
     v.rect("checkimagerect", checkimagerect);
-}
-
-void TkvDataSkinLabelControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinLabelControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinLabelControl::visitOwnFields(SkinFieldVisitor& v)
@@ -86,18 +50,6 @@ void TkvDataSkinLabelControl::visitOwnFields(SkinFieldVisitor& v)
     v.integer("fontheight", fontheight, 14);
     v.fontStyles("fontstyle", fontstyle);
     v.color("fontcolor", fontcolor);
-}
-
-void TkvDataSkinSplitterControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinSplitterControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinSplitterControl::visitOwnFields(SkinFieldVisitor&) { }
@@ -132,51 +84,15 @@ void TkvDataSkinUpDownControl::clearCut()
     clientrect = TRect {};
 }
 
-void TkvDataSkinScrollBoxControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinScrollBoxControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinScrollBoxControl::visitOwnFields(SkinFieldVisitor& v)
 {
     v.pictureIndex("bgpictureindex", bgpictureindex);
-}
-
-void TkvDataSkinControlBar::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinControlBar::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinCustomControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinControlBar::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("itemrect", itemrect);
     v.pictureIndex("bgpictureindex", bgpictureindex);
-}
-
-void TkvDataSkinStdLabelControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinStdLabelControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinStdLabelControl::visitOwnFields(SkinFieldVisitor& v)
@@ -186,18 +102,6 @@ void TkvDataSkinStdLabelControl::visitOwnFields(SkinFieldVisitor& v)
     v.fontStyles("fontstyle", fontstyle);
     v.color("fontcolor", fontcolor);
     v.color("activefontcolor", activefontcolor, 16711680);
-}
-
-void TkvDataSkinSlider::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinSlider::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinSlider::visitOwnFields(SkinFieldVisitor& v)
@@ -211,34 +115,10 @@ void TkvDataSkinSlider::visitOwnFields(SkinFieldVisitor& v)
     v.color("pointscolor", pointscolor);
 }
 
-void TkvDataSkinBevel::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinBevel::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinBevel::visitOwnFields(SkinFieldVisitor& v)
 {
     v.color("lightcolor", lightcolor);
     v.color("darkcolor", darkcolor);
-}
-
-void TkvDataSkinTreeView::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinTreeView::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinTreeView::visitOwnFields(SkinFieldVisitor& v)
@@ -250,18 +130,6 @@ void TkvDataSkinTreeView::visitOwnFields(SkinFieldVisitor& v)
     v.color("bgcolor", bgcolor);
 }
 
-void TkvDataSkinListView::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinListView::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinListView::visitOwnFields(SkinFieldVisitor& v)
 {
     v.string("fontname", fontname, QStringLiteral("Arial"));
@@ -271,18 +139,6 @@ void TkvDataSkinListView::visitOwnFields(SkinFieldVisitor& v)
     v.color("bgcolor", bgcolor);
 }
 
-void TkvDataSkinRichEdit::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinRichEdit::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinRichEdit::visitOwnFields(SkinFieldVisitor& v)
 {
     v.string("fontname", fontname, QStringLiteral("Arial"));
@@ -290,18 +146,6 @@ void TkvDataSkinRichEdit::visitOwnFields(SkinFieldVisitor& v)
     v.fontStyles("fontstyle", fontstyle);
     v.color("fontcolor", fontcolor);
     v.color("bgcolor", bgcolor);
-}
-
-void TkvDataSkinTabControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinTabControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinTabControl::visitOwnFields(SkinFieldVisitor& v)
@@ -329,18 +173,6 @@ void TkvDataSkinTabControl::visitOwnFields(SkinFieldVisitor& v)
     v.string("updown", updown, QString());
 }
 
-void TkvDataSkinGridControl::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinGridControl::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinGridControl::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("fixedcellrect", fixedcellrect);
@@ -364,18 +196,6 @@ void TkvDataSkinGridControl::visitOwnFields(SkinFieldVisitor& v)
     v.integer("fixedfontheight", fixedfontheight, 14);
     v.fontStyles("fixedfontstyle", fixedfontstyle);
     v.color("fixedfontcolor", fixedfontcolor);
-}
-
-void TkvDataSkinMainMenuBar::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinControl::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinMainMenuBar::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinControl::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinMainMenuBar::visitOwnFields(SkinFieldVisitor& v)

@@ -89,4 +89,24 @@ void writeOwnFields(Record& record, CustomIniFile& ini, const QString& section)
     record.Record::visitOwnFields(writer);
 }
 
+// A record class that only adds fields to its base: loading and saving run
+// the base's steps, then read or write the class's own keys in the same
+// section.
+template<typename Self, typename Base>
+class WithOwnFields : public Base {
+public:
+    using Base::Base;
+
+    void LoadFromFile(const CustomIniFile& ini) override
+    {
+        Base::LoadFromFile(ini);
+        readOwnFields(static_cast<Self&>(*this), ini, this->IDName);
+    }
+    void SaveToFile(CustomIniFile& ini) override
+    {
+        Base::SaveToFile(ini);
+        writeOwnFields(static_cast<Self&>(*this), ini, this->IDName);
+    }
+};
+
 } // namespace skin

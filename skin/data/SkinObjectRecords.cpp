@@ -33,34 +33,10 @@ void TkvDataUserObject::SaveToFile(CustomIniFile& ini)
     WriteRect(ini, IDName, QStringLiteral("skinrect"), skinrect);
 }
 
-void TkvDataSkinButton::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinObject::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinButton::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinObject::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinButton::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("downrect", downrect);
     v.rect("disableskinrsect", disableskinrsect);
-}
-
-void TkvDataSkinStdButton::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinButton::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinStdButton::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinButton::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinStdButton::visitOwnFields(SkinFieldVisitor& v)
@@ -70,18 +46,6 @@ void TkvDataSkinStdButton::visitOwnFields(SkinFieldVisitor& v)
     v.rect("restoreactiverect", restoreactiverect);
     v.rect("restoredownrect", restoredownrect);
     v.rect("restoreinactiverect", restoreinactiverect);
-}
-
-void TkvDataSkinMainMenuBarButton::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinStdButton::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinMainMenuBarButton::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinStdButton::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinMainMenuBarButton::visitOwnFields(SkinFieldVisitor&) { }
@@ -109,18 +73,6 @@ void TkvDataSkinAnimate::visitOwnFields(SkinFieldVisitor& v)
     v.command("command", command);
 }
 
-void TkvDataSkinCaption::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinObject::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinCaption::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinObject::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinCaption::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("textrect", textrect);
@@ -140,18 +92,6 @@ void TkvDataSkinCaption::visitOwnFields(SkinFieldVisitor& v)
     v.integer("framerightoffset", framerightoffset, 0);
 }
 
-void TkvDataSkinMenuItem::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinObject::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinMenuItem::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinObject::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinMenuItem::visitOwnFields(SkinFieldVisitor& v)
 {
     v.integer("itemleftoffset", itemleftoffset, 0);
@@ -168,18 +108,6 @@ void TkvDataSkinMenuItem::visitOwnFields(SkinFieldVisitor& v)
     v.color("unenabledfontcolor", unenabledfontcolor);
 }
 
-void TkvDataSkinMainMenuItem::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinObject::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinMainMenuItem::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinObject::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
-}
-
 void TkvDataSkinMainMenuItem::visitOwnFields(SkinFieldVisitor& v)
 {
     v.integer("itemleftoffset", itemleftoffset, 0);
@@ -193,18 +121,6 @@ void TkvDataSkinMainMenuItem::visitOwnFields(SkinFieldVisitor& v)
     v.color("activefontcolor", activefontcolor);
     v.color("downfontcolor", downfontcolor);
     v.color("unenabledfontColor", unenabledfontcolor);
-}
-
-void TkvDataSkinMainMenuBarItem::LoadFromFile(const CustomIniFile& ini)
-{
-    TkvDataSkinMainMenuItem::LoadFromFile(ini);
-    readOwnFields(*this, ini, IDName);
-}
-
-void TkvDataSkinMainMenuBarItem::SaveToFile(CustomIniFile& ini)
-{
-    TkvDataSkinMainMenuItem::SaveToFile(ini);
-    writeOwnFields(*this, ini, IDName);
 }
 
 void TkvDataSkinMainMenuBarItem::visitOwnFields(SkinFieldVisitor&) { }

@@ -47,12 +47,10 @@ public:
 };
 
 // Frame button with pressed and disabled images.
-class TkvDataSkinButton : public TkvDataSkinObject {
+class TkvDataSkinButton : public WithOwnFields<TkvDataSkinButton, TkvDataSkinObject> {
 public:
-    using TkvDataSkinObject::TkvDataSkinObject;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect downrect;
@@ -60,12 +58,10 @@ public:
 };
 
 // Caption button with a window action and a second face.
-class TkvDataSkinStdButton : public TkvDataSkinButton {
+class TkvDataSkinStdButton : public WithOwnFields<TkvDataSkinStdButton, TkvDataSkinButton> {
 public:
-    using TkvDataSkinButton::TkvDataSkinButton;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TkvStdCommand command = TkvStdCommand::cmDefault;
@@ -76,12 +72,10 @@ public:
 };
 
 // Button at the end of a main menu bar.
-class TkvDataSkinMainMenuBarButton : public TkvDataSkinStdButton {
+class TkvDataSkinMainMenuBarButton : public WithOwnFields<TkvDataSkinMainMenuBarButton, TkvDataSkinStdButton> {
 public:
-    using TkvDataSkinStdButton::TkvDataSkinStdButton;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
 };
@@ -103,12 +97,10 @@ public:
 };
 
 // Caption text area of the frame.
-class TkvDataSkinCaption : public TkvDataSkinObject {
+class TkvDataSkinCaption : public WithOwnFields<TkvDataSkinCaption, TkvDataSkinObject> {
 public:
-    using TkvDataSkinObject::TkvDataSkinObject;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     QString fontname = QStringLiteral("Arial");
@@ -129,12 +121,10 @@ public:
 };
 
 // Popup menu item; "skinrect" and "activeskinrect" lie in its active picture.
-class TkvDataSkinMenuItem : public TkvDataSkinObject {
+class TkvDataSkinMenuItem : public WithOwnFields<TkvDataSkinMenuItem, TkvDataSkinObject> {
 public:
-    using TkvDataSkinObject::TkvDataSkinObject;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect dividerrect;
@@ -152,12 +142,10 @@ public:
 };
 
 // Main menu bar item.
-class TkvDataSkinMainMenuItem : public TkvDataSkinObject {
+class TkvDataSkinMainMenuItem : public WithOwnFields<TkvDataSkinMainMenuItem, TkvDataSkinObject> {
 public:
-    using TkvDataSkinObject::TkvDataSkinObject;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect downrect;
@@ -174,12 +162,10 @@ public:
 };
 
 // Item of a main menu bar.
-class TkvDataSkinMainMenuBarItem : public TkvDataSkinMainMenuItem {
+class TkvDataSkinMainMenuBarItem : public WithOwnFields<TkvDataSkinMainMenuBarItem, TkvDataSkinMainMenuItem> {
 public:
-    using TkvDataSkinMainMenuItem::TkvDataSkinMainMenuItem;
+    using WithOwnFields::WithOwnFields;
 
-    void LoadFromFile(const CustomIniFile& ini) override;
-    void SaveToFile(CustomIniFile& ini) override;
     void visitOwnFields(SkinFieldVisitor& v);
 
 };
