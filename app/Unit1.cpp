@@ -4,6 +4,7 @@
 #include "instruments/Attitude.h"
 #include "instruments/Heading.h"
 #include "platform/BmpCodec.h"
+#include "platform/ClassicErrors.h"
 #include "platform/Color.h"
 #include "platform/TImage.h"
 #include "protocol/CommandFrame.h"
@@ -19,7 +20,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QTimer>
-#include <QLocale>
 
 using namespace skin;
 using layout::Kind;
@@ -146,9 +146,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     : QWidget(parent)
     , m_comm(new serial::TComm(this, std::move(options.driver)))
     , m_portNames(options.portNames ? std::move(options.portNames) : serial::availablePortNames)
-    , m_decoder(*this, QLocale::system().decimalPoint().size() == 1
-                      ? QLocale::system().decimalPoint().at(0).toLatin1()
-                      : '.')
+    , m_decoder(*this, platform::DecimalSeparator())
 {
     Q_INIT_RESOURCE(resources);
     setWindowTitle(text(layout::kCaption));

@@ -30,6 +30,12 @@ bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
 } // namespace
 
+char DecimalSeparator()
+{
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
 int StrToInt(const QString& text)
 {
     // Leading blanks, a sign, then decimal digits or "$"/"0x" hexadecimal;
@@ -74,7 +80,7 @@ int StrToInt(const QString& text)
 
 long double StrToFloat(const QString& text)
 {
-    const QChar separator = QLocale::system().decimalPoint().at(0);
+    const QChar separator = QLatin1Char(DecimalSeparator());
     const QString trimmed = text.trimmed();
     // Accept: sign, digits, separator, digits, exponent; at least one digit.
     std::string ascii;

@@ -32,6 +32,10 @@ public:
     using Exception::Exception;
 };
 
+// The system's decimal separator as the number texts use it; "." when the
+// system's is not a single ASCII character.
+char DecimalSeparator();
+
 // Text to number with the system's decimal separator; throw EConvertError
 // with "'%s' is not a valid integer value" / "... floating point value".
 int StrToInt(const QString& text);

@@ -3,23 +3,17 @@
 
 #include "MonitorPrinter.h"
 
+#include "platform/ClassicErrors.h"
 #include "protocol/TelemetryDecoder.h"
 #include "serial/Comm.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <cstdio>
 #include <memory>
 
 namespace {
-
-char systemDecimalSeparator()
-{
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
-}
 
 // Feeds bytes one at a time so --count can stop in the middle of a batch.
 // Returns true once the wanted number of frames has been printed.
@@ -108,7 +102,7 @@ int main(int argc, char** argv)
     }
 
     MonitorPrinter printer;
-    protocol::TelemetryDecoder decoder(printer, systemDecimalSeparator());
+    protocol::TelemetryDecoder decoder(printer, platform::DecimalSeparator());
     if (parser.isSet("input"))
         return decodeFile(parser.value("input"), decoder, printer, count);
     return monitorPort(app, parser.value("port"), decoder, printer, count);
