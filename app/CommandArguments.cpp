@@ -3,6 +3,7 @@
 #include "platform/ClassicErrors.h"
 #include "protocol/FlightModes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -19,10 +20,15 @@ uint16_t scaledArgument(const QString& text, int scale)
     return static_cast<uint16_t>(static_cast<int64_t>(value));
 }
 
-uint16_t limitArgument(const QString& text, uint16_t limit)
+uint16_t limitArgument(const QString& text, uint16_t limit, const QString& what)
 {
-    const auto argument = static_cast<uint16_t>(platform::StrToInt(text));
-    return argument > limit ? limit : argument;
+    const int value = platform::StrToInt(text);
+    if (value < 0 || value > std::numeric_limits<uint16_t>::max())
+        throw platform::EConvertError(QStringLiteral("'%1' is not a valid %2: enter a whole number from 0 to %3 "
+                                                 "(larger numbers up to 65535 are sent as %3)")
+                                      .arg(text, what)
+                                      .arg(limit));
+    return static_cast<uint16_t>(std::min<int>(value, limit));
 }
 
 std::optional<uint8_t> listIndex(const QString& text, bool airframe)

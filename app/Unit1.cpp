@@ -26,6 +26,9 @@ using layout::Kind;
 
 namespace {
 
+// A frame of the display, as far as repaints are concerned.
+constexpr int kFrameMs = 40;
+
 QString text(std::string_view view)
 {
     return QString::fromLatin1(view.data(), static_cast<qsizetype>(view.size()));
@@ -145,8 +148,9 @@ void loadAirframeStrip(platform::TImage& strip)
 TForm1::TForm1(TForm1Options options, QWidget* parent)
     : QWidget(parent)
     , m_comm(new serial::TComm(this, std::move(options.driver)))
-    , m_portNames(options.portNames ? std::move(options.portNames) : serial::availablePortNames)
+    , m_availablePorts(options.ports ? std::move(options.ports) : serial::availablePorts)
     , m_decoder(*this, platform::DecimalSeparator())
+    , m_paintPacer(kFrameMs, std::move(options.paintClock))
 {
     Q_INIT_RESOURCE(resources);
     setWindowTitle(text(layout::kCaption));
@@ -169,6 +173,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     buildControls();
     hookHandlers();
     hookPanelLinks();
+    hookInstruments();
     FormCreate();
 }
 
@@ -184,18 +189,23 @@ void TForm1::buildControls()
     }
     for (int i = 0; i < protocol::kTelemetryFieldCount; ++i)
         m_fields[static_cast<size_t>(i)] = edit(text(layout::fieldControl(static_cast<protocol::TelemetryField>(i))));
+    // Lamps of each group from the high end of the stick travel to the low end.
+    m_ch5Lamps = {edit("kvSkinEdit39"), edit("kvSkinEdit38"), edit("kvSkinEdit35")};
+    m_ch6Lamps = {edit("kvSkinEdit42"), edit("kvSkinEdit41"), edit("kvSkinEdit40")};
+    m_attitude = image("Image1");
+    m_heading = image("Image2");
+    m_airframeStrip = image("Image3");
+    m_airframe = image("Image4");
     // The strip only holds the pictures; the airframe picture lies above it.
-    loadAirframeStrip(*image("Image3"));
-    image("Image4")->raise();
+    loadAirframeStrip(*m_airframeStrip);
+    m_airframe->raise();
 }
 
 void TForm1::FormCreate()
 {
     m_commandBuffer = QByteArray(protocol::kCommandSize, '\0');
-    instruments::DrawAttitude(0, 0, image("Image1")->Picture());
-    image("Image1")->Invalidate();
-    instruments::DrawHeading(0, image("Image2")->Picture());
-    image("Image2")->Invalidate();
+    attitudeChanged(0, 0);
+    headingChanged(0);
     airframeChanged(0);
 }
 
@@ -208,18 +218,15 @@ void TForm1::changeEvent(QEvent* event)
 
 bool TForm1::event(QEvent* event)
 {
-    // Telemetry changes some control a thousand times a second and the
-    // serial tick lets paints through a hundred times a second; no screen
-    // shows that many. Paints closer together than a frame of the display
-    // wait for the next one; the pending repaint request is kept by Qt.
-    constexpr int kFrameMs = 40;
+    // The serial tick lets paints through a hundred times a second. Paints
+    // closer together than a frame of the display wait for the next one;
+    // the region still to paint is kept by Qt meanwhile.
     if (event->type() == QEvent::UpdateRequest) {
-        if (m_sinceLastPaint.isValid() && m_sinceLastPaint.elapsed() < kFrameMs) {
+        if (const int delay = m_paintPacer.delayBeforePaint(); delay > 0) {
             if (!m_deferredPaint->isActive())
-                m_deferredPaint->start(static_cast<int>(kFrameMs - m_sinceLastPaint.elapsed()));
+                m_deferredPaint->start(delay);
             return true;
         }
-        m_sinceLastPaint.start();
     }
     return QWidget::event(event);
 }

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "app/PaintPacer.h"
+#include "protocol/CommandFrame.h"
 #include "protocol/TelemetryDecoder.h"
 #include "serial/Comm.h"
+#include "serial/PortNames.h"
 
 #include <QByteArray>
-#include <array>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -30,7 +32,9 @@ class TkvSkinSlider;
 // default, an in-memory one in tests) and where the port list comes from.
 struct TForm1Options {
     std::unique_ptr<serial::SerialDriver> driver;
-    std::function<QStringList()> portNames;
+    std::function<QList<serial::PortEntry>()> ports;
+    // The clock that paces repaints (the system's steady clock by default).
+    PaintPacer::Clock paintClock;
 };
 
 // The main window: eight panels of controls built from the layout table,
@@ -79,12 +83,16 @@ private:
     void buildControls();
     void hookHandlers();
     void hookPanelLinks();
+    void hookInstruments();
     void fillPortList();
+    void showPortLocation();
     void connectionLost();
-    // Writes header, argument and code into the command buffer and sends it
-    // while connected.
-    void sendCommand(uint8_t header, uint16_t argument, uint8_t code);
-    void sendListCommand(const QString& text, bool airframe, uint8_t code);
+    void disconnect();
+    // Writes the command into the command buffer and sends it while
+    // connected; a write that fails ends the connection.
+    void sendCommand(protocol::Command command, uint16_t argument);
+    // Sends the item the list shows; nothing while it shows none.
+    void sendListCommand(const skin::TkvSkinComboBox& list, bool airframe, protocol::Command command);
 
     void attitudeChanged(double rollRadians, double pitchRadians) override;
     void fieldChanged(protocol::TelemetryField field, std::string_view text) override;
@@ -93,14 +101,26 @@ private:
     void airframeChanged(int index) override;
 
     QHash<QString, QWidget*> m_controls;
-    // The field each reading goes to, looked up once.
+    // What telemetry writes to, looked up once.
     std::array<skin::TkvSkinEdit*, protocol::kTelemetryFieldCount> m_fields{};
+    std::array<skin::TkvSkinEdit*, 3> m_ch5Lamps{};
+    std::array<skin::TkvSkinEdit*, 3> m_ch6Lamps{};
+    platform::TImage* m_attitude = nullptr;
+    platform::TImage* m_heading = nullptr;
+    platform::TImage* m_airframe = nullptr;
+    platform::TImage* m_airframeStrip = nullptr;
+    // The latest angles; the instruments draw them when they are painted.
+    double m_roll = 0;
+    double m_pitch = 0;
+    double m_headingAngle = 0;
     serial::TComm* m_comm = nullptr;
-    std::function<QStringList()> m_portNames;
+    std::function<QList<serial::PortEntry>()> m_availablePorts;
+    // The devices behind the port list's items, in the list's order.
+    QList<serial::PortEntry> m_ports;
     protocol::TelemetryDecoder m_decoder;
     QByteArray m_commandBuffer;
     bool m_connected = false;
     // Painting is held to the display's pace, not the telemetry's.
-    QElapsedTimer m_sinceLastPaint;
+    PaintPacer m_paintPacer;
     QTimer* m_deferredPaint = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/Unit1.h"
 
 #include "app/CommandArguments.h"
+#include "platform/MessageBox.h"
 #include "protocol/CommandFrame.h"
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinComboBox.h"
@@ -29,84 +30,90 @@ void TForm1::hookHandlers()
     hook("kvSkinButton11", &TForm1::kvSkinButton11Click);
     hook("kvSkinButton12", &TForm1::kvSkinButton12Click);
     hook("kvSkinButton13", &TForm1::kvSkinButton13Click);
+    comboBox("kvSkinComboBox1")->OnClick = [this](QObject*) { showPortLocation(); };
     m_comm->OnReceiveData = [this](serial::TComm*) { Comm1ReceiveData(); };
     m_comm->OnDeviceLost = [this](serial::TComm*) { connectionLost(); };
 }
 
-void TForm1::sendCommand(uint8_t header, uint16_t argument, uint8_t code)
+void TForm1::sendCommand(Command command, uint16_t argument)
 {
-    m_commandBuffer[0] = static_cast<char>(header);
-    m_commandBuffer[1] = static_cast<char>(argument & 0xFF);
-    m_commandBuffer[2] = static_cast<char>(argument >> 8);
-    m_commandBuffer[3] = static_cast<char>(code);
-    if (m_connected)
-        m_comm->OutputByte(m_commandBuffer);
+    const CommandBytes bytes = encodeCommand(command, argument);
+    std::copy(bytes.begin(), bytes.end(), m_commandBuffer.begin());
+    if (!m_connected || m_comm->OutputByte(m_commandBuffer))
+        return;
+    // A command that did not go out must not look as if it had: the link is
+    // treated as lost.
+    const QString device = m_comm->deviceName();
+    disconnect();
+    platform::ShowMessage(QStringLiteral("Command not sent\n%1 did not take the command. Check the cable, then "
+                                         "press \"Connect\" again.")
+                              .arg(device));
 }
 
-void TForm1::sendListCommand(const QString& text, bool airframe, uint8_t code)
+void TForm1::sendListCommand(const skin::TkvSkinComboBox& list, bool airframe, Command command)
 {
-    // Byte 1 is written only for a listed name; nothing goes out for an
-    // empty list text.
-    m_commandBuffer[0] = static_cast<char>(kParameterHeader);
-    if (const auto index = commands::listIndex(text, airframe))
-        m_commandBuffer[1] = static_cast<char>(*index);
-    m_commandBuffer[2] = 0;
-    m_commandBuffer[3] = static_cast<char>(code);
-    if (m_connected && !text.isEmpty())
-        m_comm->OutputByte(m_commandBuffer);
+    // Only the item the list shows is sent: a text the list does not show
+    // (its start text) must never reach the controller.
+    const int shown = list.ItemIndex();
+    if (shown < 0 || shown >= list.Items().size())
+        return;
+    if (const auto index = commands::listIndex(list.Items().at(shown), airframe))
+        sendCommand(command, *index);
 }
 
 void TForm1::kvSkinButton7Click()
 {
-    sendCommand(kParameterHeader, commands::scaledArgument(edit("kvSkinEdit23")->Text(), 1), kGyroGainCode);
+    sendCommand(Command::GyroGain, commands::scaledArgument(edit("kvSkinEdit23")->Text(), 1));
 }
 
 void TForm1::kvSkinButton3Click()
 {
-    sendCommand(kParameterHeader, commands::scaledArgument(edit("kvSkinEdit8")->Text(), 10), kAuxGainCode);
+    sendCommand(Command::AuxGain, commands::scaledArgument(edit("kvSkinEdit8")->Text(), 10));
 }
 
 void TForm1::kvSkinButton4Click()
 {
-    sendCommand(kParameterHeader, commands::scaledArgument(edit("kvSkinEdit14")->Text(), 100), kAltGainCode);
+    sendCommand(Command::AltGain, commands::scaledArgument(edit("kvSkinEdit14")->Text(), 100));
 }
 
 void TForm1::kvSkinButton5Click()
 {
-    sendCommand(kParameterHeader, commands::scaledArgument(edit("kvSkinEdit16")->Text(), 10), kLowVoltageCode);
+    sendCommand(Command::LowVoltage, commands::scaledArgument(edit("kvSkinEdit16")->Text(), 10));
 }
 
 void TForm1::kvSkinButton6Click()
 {
-    sendListCommand(comboBox("kvSkinComboBox2")->Text(), true, kAirframeCode);
+    sendListCommand(*comboBox("kvSkinComboBox2"), true, Command::Airframe);
 }
 
 void TForm1::kvSkinButton8Click()
 {
-    sendListCommand(comboBox("kvSkinComboBox3")->Text(), false, kReceiverCode);
+    sendListCommand(*comboBox("kvSkinComboBox3"), false, Command::Receiver);
 }
 
 void TForm1::kvSkinButton9Click()
 {
-    sendCommand(kParameterHeader, 1, kStickCalibrationCode);
+    sendCommand(Command::StickCalibration, 1);
 }
 
 void TForm1::kvSkinButton10Click()
 {
-    sendCommand(kParameterHeader, 0, kStickCalibrationCode);
+    sendCommand(Command::StickCalibration, 0);
 }
 
 void TForm1::kvSkinButton11Click()
 {
-    sendCommand(kParameterHeader, 0, kImuCalibrationCode);
+    sendCommand(Command::ImuCalibration, 0);
 }
 
 void TForm1::kvSkinButton12Click()
 {
-    sendCommand(kLimitHeader, commands::limitArgument(edit("kvSkinEdit44")->Text(), kMaxRangeLimit), kRangeLimitCode);
+    sendCommand(Command::RangeLimit,
+        commands::limitArgument(edit("kvSkinEdit44")->Text(), kMaxRangeLimit, QStringLiteral("range limit")));
 }
 
 void TForm1::kvSkinButton13Click()
 {
-    sendCommand(kLimitHeader, commands::limitArgument(edit("kvSkinEdit46")->Text(), kMaxHeightLimit), kHeightLimitCode);
+    sendCommand(Command::HeightLimit,
+        commands::limitArgument(edit("kvSkinEdit46")->Text(), kMaxHeightLimit, QStringLiteral("height limit")));
 }

@@ -26,29 +26,44 @@ void TForm1::kvSkinButton1Click()
 
 void TForm1::fillPortList()
 {
-    skin::TkvSkinComboBox* ports = comboBox("kvSkinComboBox1");
-    ports->SetItems(m_portNames());
-    ports->SetItemIndex(0);
+    skin::TkvSkinComboBox* list = comboBox("kvSkinComboBox1");
+    m_ports = m_availablePorts();
+    QStringList names;
+    for (const serial::PortEntry& port : m_ports)
+        names << port.name;
+    list->SetItems(names);
+    list->SetItemIndex(0);
+    // An emptied list must not go on showing a port that is gone.
+    if (m_ports.isEmpty())
+        list->SetText(QString());
+    showPortLocation();
+}
+
+void TForm1::showPortLocation()
+{
+    skin::TkvSkinComboBox* list = comboBox("kvSkinComboBox1");
+    const int index = list->ItemIndex();
+    list->setToolTip(index >= 0 && index < m_ports.size() ? m_ports[index].location : QString());
 }
 
 void TForm1::kvSkinButton2Click()
 {
     skin::TkvSkinButton* connect = button("kvSkinButton2");
     if (connect->Caption() != kConnect) {
-        connect->SetCaption(kConnect);
-        m_comm->SetPortOpen(false);
-        m_connected = false;
+        disconnect();
         return;
     }
-    const QString port = comboBox("kvSkinComboBox1")->Text();
-    if (port.isEmpty())
+    const skin::TkvSkinComboBox* list = comboBox("kvSkinComboBox1");
+    const int index = list->ItemIndex();
+    if (list->Text().isEmpty() || index < 0 || index >= m_ports.size())
         return;
-    // "COM1" ... "COM15" keep their numbers; any other name is the device's
-    // own path, as the system lists it.
-    if (const auto number = serial::portNumberForName(port))
+    const serial::PortEntry& port = m_ports[index];
+    // "COM1" ... "COM15" keep their numbers; any other port opens its own
+    // device.
+    if (const auto number = serial::portNumberForName(port.name))
         m_comm->SetCommPort(*number);
     else
-        m_comm->SetDevicePath(port);
+        m_comm->SetDevicePath(port.location);
     m_comm->SetPortOpen(true);
     // A port that did not open leaves the window disconnected; the serial
     // component has already said why.
@@ -56,6 +71,13 @@ void TForm1::kvSkinButton2Click()
         return;
     connect->SetCaption(kDisconnect);
     m_connected = true;
+}
+
+void TForm1::disconnect()
+{
+    button("kvSkinButton2")->SetCaption(kConnect);
+    m_comm->SetPortOpen(false);
+    m_connected = false;
 }
 
 void TForm1::connectionLost()

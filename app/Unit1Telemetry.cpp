@@ -14,16 +14,11 @@
 #include "skin/controls/TkvSkinGauge.h"
 #include "skin/controls/TkvSkinSlider.h"
 
-#include <array>
 #include <cmath>
 
 namespace {
 
 constexpr int kCell = 137;
-
-// Lamps of each group from the high end of the stick travel to the low end.
-const std::array<QString, 3> kCh5Lamps = {"kvSkinEdit39", "kvSkinEdit38", "kvSkinEdit35"};
-const std::array<QString, 3> kCh6Lamps = {"kvSkinEdit42", "kvSkinEdit41", "kvSkinEdit40"};
 
 int truncated(long double value)
 {
@@ -39,11 +34,23 @@ void TForm1::Comm1ReceiveData()
         static_cast<size_t>(batch.size())));
 }
 
+void TForm1::hookInstruments()
+{
+    // Attitude and heading frames arrive a hundred times a second each; the
+    // instruments draw the latest angles when they are shown.
+    m_attitude->SetDrawing([this](platform::TBitmap& picture) {
+        instruments::DrawAttitude(m_roll, m_pitch, picture);
+    });
+    m_heading->SetDrawing([this](platform::TBitmap& picture) {
+        instruments::DrawHeading(m_headingAngle, picture);
+    });
+}
+
 void TForm1::attitudeChanged(double rollRadians, double pitchRadians)
 {
-    platform::TImage* picture = image("Image1");
-    instruments::DrawAttitude(rollRadians, pitchRadians, picture->Picture());
-    picture->Invalidate();
+    m_roll = rollRadians;
+    m_pitch = pitchRadians;
+    m_attitude->InvalidateDrawing();
 }
 
 void TForm1::fieldChanged(protocol::TelemetryField field, std::string_view text)
@@ -53,74 +60,82 @@ void TForm1::fieldChanged(protocol::TelemetryField field, std::string_view text)
 
 void TForm1::headingChanged(double headingRadians)
 {
-    platform::TImage* picture = image("Image2");
-    instruments::DrawHeading(headingRadians, picture->Picture());
-    picture->Invalidate();
+    m_headingAngle = headingRadians;
+    m_heading->InvalidateDrawing();
 }
 
 void TForm1::flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit)
 {
-    const auto& lamps = group == protocol::ModeSwitch::Ch5 ? kCh5Lamps : kCh6Lamps;
+    const auto& lamps = group == protocol::ModeSwitch::Ch5 ? m_ch5Lamps : m_ch6Lamps;
     for (size_t i = 0; i < lamps.size(); ++i) {
-        skin::TkvSkinEdit* lamp = edit(lamps[i]);
-        platform::TFont font = lamp->Font();
-        font.Color = i == static_cast<size_t>(lit) ? platform::clRed : platform::clBlack;
-        lamp->SetFont(font);
+        const platform::TColor colour = i == static_cast<size_t>(lit) ? platform::clRed : platform::clBlack;
+        if (lamps[i]->Font().Color == colour)
+            continue;
+        platform::TFont font = lamps[i]->Font();
+        font.Color = colour;
+        lamps[i]->SetFont(font);
     }
 }
 
 void TForm1::airframeChanged(int index)
 {
-    platform::TImage* picture = image("Image4");
-    const platform::TBitmap& strip = image("Image3")->Picture();
-    picture->Picture().Canvas().CopyRect({0, 0, kCell, kCell}, strip.Canvas(),
+    const platform::TBitmap& strip = m_airframeStrip->Picture();
+    m_airframe->Picture().Canvas().CopyRect({0, 0, kCell, kCell}, strip.Canvas(),
         {kCell * index, 0, kCell * index + kCell, kCell});
-    picture->Invalidate();
+    m_airframe->Invalidate();
 }
+
+namespace {
+
+// One column of the "Parameter Adj." panel: the reported value moves the
+// slider, and the setting field always shows the slider's position in
+// display units, so what "Save" sends is what slider and report agree on.
+struct SettingColumn {
+    skin::TkvSkinEdit* reported;
+    skin::TkvSkinSlider* slider;
+    skin::TkvSkinEdit* setting;
+    // Reported value to slider position.
+    long double scale;
+    // Slider position to the setting text.
+    std::function<QString(int position)> settingText;
+};
+
+void link(const SettingColumn& column)
+{
+    const auto showSetting = [column] { column.setting->SetText(column.settingText(column.slider->Value())); };
+    column.slider->OnChange = [showSetting](QObject*) { showSetting(); };
+    column.reported->OnChange = [column, showSetting](QObject*) {
+        column.slider->SetValue(truncated(platform::StrToFloat(column.reported->Text()) * column.scale));
+        // A report equal to the slider's position does not move it; the
+        // setting field must still show it instead of its start text.
+        showSetting();
+    };
+}
+
+} // namespace
 
 void TForm1::hookPanelLinks()
 {
-    using platform::StrToFloat;
-    using platform::StrToInt;
-    const auto number = [this](const char* name) { return StrToFloat(edit(name)->Text()); };
-    const auto integer = [this](const char* name) { return StrToInt(edit(name)->Text()); };
-    const auto general = [this](int position) {
+    const auto whole = [](int position) { return QString::number(position); };
+    const auto tenths = [this](int position) {
         return QString::fromStdString(protocol::formatGeneral(position * 0.1L, m_decoder.decimalSeparator()));
     };
-
-    // Sliders rewrite their setting field.
-    slider("kvSkinSlider4")->OnChange = [this](QObject*) {
-        edit("kvSkinEdit23")->SetText(QString::number(slider("kvSkinSlider4")->Value()));
-    };
-    slider("kvSkinSlider1")->OnChange = [this, general](QObject*) {
-        edit("kvSkinEdit8")->SetText(general(slider("kvSkinSlider1")->Value()));
-    };
-    slider("kvSkinSlider2")->OnChange = [this](QObject*) {
-        edit("kvSkinEdit14")->SetText(QString::number(slider("kvSkinSlider2")->Value()));
-    };
-    slider("kvSkinSlider3")->OnChange = [this, general](QObject*) {
-        edit("kvSkinEdit16")->SetText(general(slider("kvSkinSlider3")->Value()));
-    };
-
-    // Reported values move the sliders.
-    edit("kvSkinEdit22")->OnChange = [=, this](QObject*) {
-        slider("kvSkinSlider4")->SetValue(truncated(number("kvSkinEdit22")));
-    };
-    edit("kvSkinEdit7")->OnChange = [=, this](QObject*) {
-        slider("kvSkinSlider1")->SetValue(truncated(number("kvSkinEdit7") * 10));
-    };
-    edit("kvSkinEdit9")->OnChange = [=, this](QObject*) {
-        slider("kvSkinSlider2")->SetValue(truncated(number("kvSkinEdit9")));
-    };
-    edit("kvSkinEdit15")->OnChange = [=, this](QObject*) {
-        slider("kvSkinSlider3")->SetValue(truncated(number("kvSkinEdit15") * 10));
-    };
+    link({edit("kvSkinEdit22"), slider("kvSkinSlider4"), edit("kvSkinEdit23"), 1, whole});
+    link({edit("kvSkinEdit7"), slider("kvSkinSlider1"), edit("kvSkinEdit8"), 10, tenths});
+    link({edit("kvSkinEdit9"), slider("kvSkinSlider2"), edit("kvSkinEdit14"), 1, whole});
+    link({edit("kvSkinEdit15"), slider("kvSkinSlider3"), edit("kvSkinEdit16"), 10, tenths});
 
     // Channels drive the gauges (CH1 and CH4 mirrored) and the switch sliders.
-    edit("kvSkinEdit10")->OnChange = [=, this](QObject*) { gauge("kvSkinGauge1")->SetValue(3000 - integer("kvSkinEdit10")); };
-    edit("kvSkinEdit11")->OnChange = [=, this](QObject*) { gauge("kvSkinGauge2")->SetValue(integer("kvSkinEdit11")); };
-    edit("kvSkinEdit12")->OnChange = [=, this](QObject*) { gauge("kvSkinGauge3")->SetValue(integer("kvSkinEdit12")); };
-    edit("kvSkinEdit19")->OnChange = [=, this](QObject*) { gauge("kvSkinGauge4")->SetValue(3000 - integer("kvSkinEdit19")); };
-    edit("kvSkinEdit20")->OnChange = [=, this](QObject*) { slider("kvSkinSlider5")->SetValue(integer("kvSkinEdit20")); };
-    edit("kvSkinEdit21")->OnChange = [=, this](QObject*) { slider("kvSkinSlider6")->SetValue(integer("kvSkinEdit21")); };
+    const auto follow = [](skin::TkvSkinEdit* channel, auto* control, bool mirrored) {
+        channel->OnChange = [channel, control, mirrored](QObject*) {
+            const int value = platform::StrToInt(channel->Text());
+            control->SetValue(mirrored ? 3000 - value : value);
+        };
+    };
+    follow(edit("kvSkinEdit10"), gauge("kvSkinGauge1"), true);
+    follow(edit("kvSkinEdit11"), gauge("kvSkinGauge2"), false);
+    follow(edit("kvSkinEdit12"), gauge("kvSkinGauge3"), false);
+    follow(edit("kvSkinEdit19"), gauge("kvSkinGauge4"), true);
+    follow(edit("kvSkinEdit20"), slider("kvSkinSlider5"), false);
+    follow(edit("kvSkinEdit21"), slider("kvSkinSlider6"), false);
 }

@@ -1,53 +1,22 @@
-// fctool: the flight controller ground tool.
-//
-//   --demo               run the built-in simulated controller and list its
-//                        device first
-//   --connect [DEVICE]   select DEVICE (or the first port) and connect
-//   --screenshot FILE    save the window as PNG after --after MS and quit
+// fctool: the flight controller ground tool. See --help.
 
+#include "app/CommandLine.h"
 #include "app/DemoController.h"
 #include "app/FlightControllerApplication.h"
 #include "app/Unit1.h"
 
+#include "platform/MessageBox.h"
 #include "serial/PortNames.h"
 
-#include <QCommandLineParser>
 #include <QFont>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
-
-struct Options {
-    bool demo = false;
-    bool connect = false;
-    QString device;
-    QString screenshot;
-    int afterMs = 1000;
-};
-
-Options parse(const QCoreApplication& app)
-{
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Ground tool for a multirotor flight controller on a serial port.");
-    parser.addHelpOption();
-    parser.addOption({"demo", "Run the built-in simulated flight controller."});
-    parser.addOption({"connect", "Connect at start (to the first port unless a device is given)."});
-    parser.addOption({"screenshot", "Save the window as PNG and quit.", "FILE"});
-    parser.addOption({"after", "Milliseconds before the screenshot (default 1000).", "MS"});
-    parser.addPositionalArgument("DEVICE", "Device for --connect.", "[DEVICE]");
-    parser.process(app);
-    Options options;
-    options.demo = parser.isSet("demo");
-    options.connect = parser.isSet("connect");
-    options.device = parser.positionalArguments().value(0);
-    options.screenshot = parser.value("screenshot");
-    options.afterMs = parser.isSet("after") ? parser.value("after").toInt() : 1000;
-    return options;
-}
 
 // The layout names classic faces; these are their metric twins here.
 void substituteFonts()
@@ -69,13 +38,43 @@ void saveScreenshot(QWidget& window, const QString& file)
     picture.save(file, "PNG");
 }
 
+QStringList argumentList(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // Help, version and argument errors need no display.
+    const cli::Program& program = commandline::program();
+    if (const auto exitCode = cli::helpOrVersion(program, argc, argv))
+        return *exitCode;
+    const auto parsed = commandline::parse(argumentList(argc, argv));
+    if (const QString* problem = std::get_if<QString>(&parsed))
+        return cli::usageError(program, problem->toStdString());
+    const commandline::Options& options = std::get<commandline::Options>(parsed);
+
     FlightControllerApplication app(argc, argv);
-    const Options options = parse(app);
     substituteFonts();
+
+    // A screenshot run waits for no one: what a message box would say goes
+    // to stderr and makes the run fail.
+    bool messageShown = false;
+    std::unique_ptr<platform::ScopedMessageSink> messageSink;
+    std::unique_ptr<platform::ScopedErrorSink> errorSink;
+    if (!options.screenshot.isEmpty()) {
+        const auto toStderr = [&messageShown](const QString& text) {
+            std::fprintf(stderr, "fctool: %s\n", qPrintable(text));
+            messageShown = true;
+        };
+        messageSink = std::make_unique<platform::ScopedMessageSink>(toStderr);
+        errorSink = std::make_unique<platform::ScopedErrorSink>(toStderr);
+    }
 
     std::unique_ptr<DemoController> demo;
     std::unique_ptr<TForm1> window;
@@ -85,16 +84,18 @@ int main(int argc, char** argv)
         TForm1Options formOptions;
         // Devices the system does not list (the demo's pseudo-terminal, a
         // device named on the command line) go first.
-        QStringList extra;
+        QList<serial::PortEntry> extra;
         if (!options.device.isEmpty())
-            extra << options.device;
+            extra << serial::portEntryForDevice(options.device);
         if (demo)
-            extra << demo->devicePath();
-        formOptions.portNames = [extra] {
-            QStringList names = serial::availablePortNames();
-            for (const QString& name : extra)
-                names.removeAll(name);
-            return extra + names;
+            extra << serial::PortEntry{QStringLiteral("Simulator"), demo->devicePath()};
+        formOptions.ports = [extra] {
+            QList<serial::PortEntry> ports = extra;
+            for (const serial::PortEntry& port : serial::availablePorts()) {
+                if (!ports.contains(port))
+                    ports << port;
+            }
+            return ports;
         };
         window = std::make_unique<TForm1>(std::move(formOptions));
     } catch (...) {
@@ -113,5 +114,6 @@ int main(int argc, char** argv)
             app.quit();
         });
     }
-    return app.exec();
+    const int exitCode = app.exec();
+    return exitCode == 0 && messageShown ? 1 : exitCode;
 }

@@ -35,7 +35,7 @@ void DrawAttitude(double roll, double pitch, TBitmap& picture)
 
     canvas.Pen.Width = 2;
 
-    // Kept as laid down although a pitch in radians never gets near it.
+    // A guard against a wild value: a pitch in radians never gets near it.
     const double q = std::clamp(pitch, -kPitchLimit, kPitchLimit);
 
     canvas.Brush.Color = kGround;

@@ -17,8 +17,35 @@ void TImage::SetBounds(int left, int top, int width, int height)
     m_picture.SetSize(width, height);
 }
 
+TBitmap& TImage::Picture()
+{
+    drawIfOutOfDate();
+    return m_picture;
+}
+
+const TBitmap& TImage::Picture() const
+{
+    drawIfOutOfDate();
+    return m_picture;
+}
+
+void TImage::InvalidateDrawing()
+{
+    m_outOfDate = true;
+    update();
+}
+
+void TImage::drawIfOutOfDate() const
+{
+    if (!m_outOfDate || !m_drawing)
+        return;
+    m_outOfDate = false;
+    m_drawing(m_picture);
+}
+
 void TImage::paintEvent(QPaintEvent*)
 {
+    drawIfOutOfDate();
     QPainter painter(this);
     painter.drawImage(0, 0, m_picture.image());
 }

@@ -4,25 +4,42 @@
 
 #include <QWidget>
 
+#include <functional>
+
 namespace platform {
 
 // The picture control: shows its bitmap at the top-left corner. Drawing
 // goes to Picture()'s canvas; Invalidate() shows the result.
+//
+// A picture that changes faster than any screen shows (an instrument fed by
+// telemetry) is drawn on demand instead: InvalidateDrawing() marks it out of
+// date, and the drawing runs once before the next paint or the next look at
+// Picture().
 class TImage : public QWidget {
 public:
+    using Drawing = std::function<void(TBitmap& picture)>;
+
     explicit TImage(QWidget* parent = nullptr);
 
-    TBitmap& Picture() { return m_picture; }
-    const TBitmap& Picture() const { return m_picture; }
+    TBitmap& Picture();
+    const TBitmap& Picture() const;
     // Sizes the bitmap to the control (new area white).
     void SetBounds(int left, int top, int width, int height);
     void Invalidate() { update(); }
+
+    void SetDrawing(Drawing drawing) { m_drawing = std::move(drawing); }
+    void InvalidateDrawing();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TBitmap m_picture;
+    void drawIfOutOfDate() const;
+
+    // Drawing on demand changes the picture, not what the control shows.
+    mutable TBitmap m_picture;
+    Drawing m_drawing;
+    mutable bool m_outOfDate = false;
 };
 
 } // namespace platform

@@ -52,7 +52,8 @@ long double powerOfTen(int exponent)
 
 // The first `significantDigits` (at most 18) digits of |value|: the value is
 // scaled by a power of ten into an integer of that many digits and rounded
-// to nearest, as the classic formatter does on the 80-bit value.
+// to nearest on the 80-bit value, so the digits do not depend on the
+// platform's printf.
 DecimalDigits toDecimal(long double value, int significantDigits)
 {
     DecimalDigits result;
@@ -119,8 +120,9 @@ void roundDigits(DecimalDigits& number, int keep)
 
 std::string formatFixed(long double value, int decimals, char separator)
 {
-    // Eighteen significant digits first, as the classic formatter works on
-    // the 80-bit value's decimal expansion, then the pattern's rounding.
+    // Eighteen significant digits of the 80-bit value first, then the
+    // pattern's rounding on those digits, so a value whose binary expansion
+    // runs on in nines past the eighteenth digit rounds as its digits read.
     DecimalDigits number = toDecimal(value, 18);
     roundDigits(number, number.pointPosition + decimals);
 

@@ -6,7 +6,7 @@
 
 namespace protocol {
 
-// The classic library's number texts, with a caller-given decimal separator
+// Number texts of the window's fields, with a caller-given decimal separator
 // (the window passes the system's).
 //
 // formatFixed: the "0.00" / "0.0" patterns: rounded half away from zero to

@@ -9,8 +9,9 @@
 namespace protocol {
 namespace {
 
-// Formulas use 80-bit intermediates, as the readings always have; some
-// values are stored in single precision before they are formatted.
+// Formulas use 80-bit intermediates so that every text rounds the same on
+// every machine; some values are stored in single precision before they are
+// formatted, which decides their last digit.
 using Real = long double;
 
 std::string fixed2(Real value, char sep) { return formatFixed(value, 2, sep); }

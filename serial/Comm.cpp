@@ -311,6 +311,9 @@ void TComm::updateLine(bool on, bool& flag, uint32_t weight)
 
 void TComm::ReadProcess()
 {
+    // Each read hands over only what it read: a batch returned twice would
+    // be decoded twice.
+    m_input.clear();
     CommStatus status;
     if (!queryStatus(status))
         return;
@@ -372,7 +375,8 @@ bool TComm::OutputByte(const QByteArray& bytes)
     for (const char byte : bytes) {
         uint32_t written = 0;
         const auto value = static_cast<uint8_t>(byte);
-        m_driver->write(&value, 1, written);
+        if (!m_driver->write(&value, 1, written) || written != 1)
+            return false;
     }
     return true;
 }

@@ -22,12 +22,21 @@ std::optional<TComPortNumber> portNumberForName(const QString& name)
     return std::nullopt;
 }
 
-QStringList availablePortNames()
+PortEntry portEntryForDevice(const QString& location)
 {
-    QStringList names;
+    for (const QString& folder : {QStringLiteral("/dev/"), QStringLiteral("\\\\.\\")}) {
+        if (location.startsWith(folder) && location.size() > folder.size())
+            return {location.mid(folder.size()), location};
+    }
+    return {location, location};
+}
+
+QList<PortEntry> availablePorts()
+{
+    QList<PortEntry> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        names << info.systemLocation();
-    return names;
+        ports.append({info.portName(), info.systemLocation()});
+    return ports;
 }
 
 } // namespace serial

@@ -184,6 +184,9 @@ bool QtSerialDriver::write(const uint8_t* data, uint32_t count, uint32_t& bytesW
     if (written < 0)
         return false;
     m_port.flush();
+    // A device that went away fails the flush, not the buffered write.
+    if (m_port.error() == QSerialPort::WriteError || m_port.error() == QSerialPort::ResourceError)
+        return false;
     bytesWritten = static_cast<uint32_t>(written);
     return true;
 }

@@ -112,8 +112,7 @@ void TkvSkinStdLabel::SetBounds(int left, int top, int width, int height)
 
 platform::TFont TkvSkinStdLabel::textFont() const
 {
-    // The record's font and colour come with the skin issue's record copy;
-    // without a record the switch picks between the two fonts.
+    // Without a record the switch picks between the two fonts.
     return m_useSkinFont ? m_defaultFont : m_font;
 }
 

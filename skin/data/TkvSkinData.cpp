@@ -160,8 +160,9 @@ void TkvSkinData::ClearAll()
 
 void TkvSkinData::ClearSkin()
 {
-    ClearAll();
+    // Receivers drop what they took from the skin while it still exists.
     SendSkinDataMessage(SKINMSG_BEFORECHANGE);
+    ClearAll();
     SendSkinDataMessage(SKINMSG_CHANGE);
     SendSkinDataMessage(SKINMSG_AFTERCHANGE);
 }

@@ -49,19 +49,27 @@ TEST(CommandArguments, TruncatesTowardsZeroAndCutsTo16Bits)
     EXPECT_THROW(scaledArgument("1E30", 1), platform::Exception);
 }
 
-TEST(CommandArguments, LimitsCutFirstThenHoldTheLimit)
+TEST(CommandArguments, LimitsHoldTheLimitAndRefuseWhatWouldWrap)
 {
-    EXPECT_EQ(limitArgument("6000", 5000), 5000);
-    EXPECT_EQ(limitArgument("500", 2500), 500);
-    EXPECT_EQ(limitArgument("70000", 5000), 4464);
-    EXPECT_EQ(limitArgument("-1", 5000), 5000);
-    EXPECT_EQ(limitArgument("2500", 2500), 2500);
+    EXPECT_EQ(limitArgument("6000", 5000, "range limit"), 5000);
+    EXPECT_EQ(limitArgument("500", 2500, "height limit"), 500);
+    EXPECT_EQ(limitArgument("2500", 2500, "height limit"), 2500);
+    EXPECT_EQ(limitArgument("0", 2500, "height limit"), 0);
+    EXPECT_EQ(limitArgument("65535", 5000, "range limit"), 5000);
+
+    EXPECT_EQ(convertError([] { limitArgument("70000", 5000, "range limit"); }),
+        "'70000' is not a valid range limit: enter a whole number from 0 to 5000 "
+        "(larger numbers up to 65535 are sent as 5000)");
+    EXPECT_EQ(convertError([] { limitArgument("65536", 2500, "height limit"); }),
+        "'65536' is not a valid height limit: enter a whole number from 0 to 2500 "
+        "(larger numbers up to 65535 are sent as 2500)");
+    EXPECT_NE(convertError([] { limitArgument("-1", 5000, "range limit"); }), "");
 }
 
 TEST(CommandArguments, TextsThatAreNotNumbersRaiseTheLibraryMessage)
 {
-    EXPECT_EQ(convertError([] { limitArgument("12a", 5000); }), "'12a' is not a valid integer value");
-    EXPECT_EQ(convertError([] { limitArgument("", 5000); }), "'' is not a valid integer value");
+    EXPECT_EQ(convertError([] { limitArgument("12a", 5000, "range limit"); }), "'12a' is not a valid integer value");
+    EXPECT_EQ(convertError([] { limitArgument("", 5000, "range limit"); }), "'' is not a valid integer value");
     EXPECT_EQ(convertError([] { scaledArgument("abc", 10); }), "'abc' is not a valid floating point value");
 }
 

@@ -25,8 +25,7 @@ TEST_F(WindowCommands, EveryButtonSendsItsFrame)
         {"kvSkinButton11", [] {}, {0x55, 0x00, 0x00, 0xAA}},
         {"kvSkinButton12", [&] { form->edit("kvSkinEdit44")->SetText("6000"); }, {0x66, 0x88, 0x13, 0xAA}},
         {"kvSkinButton13", [&] { form->edit("kvSkinEdit46")->SetText("500"); }, {0x66, 0xF4, 0x01, 0xAB}},
-        {"kvSkinButton12", [&] { form->edit("kvSkinEdit44")->SetText("70000"); }, {0x66, 0x70, 0x11, 0xAA}},
-        {"kvSkinButton12", [&] { form->edit("kvSkinEdit44")->SetText("-1"); }, {0x66, 0x88, 0x13, 0xAA}},
+        {"kvSkinButton12", [&] { form->edit("kvSkinEdit44")->SetText("65535"); }, {0x66, 0x88, 0x13, 0xAA}},
     };
     for (const Case& c : cases) {
         device->written.clear();
@@ -77,13 +76,61 @@ TEST_F(WindowCommands, TextThatIsNotANumberShowsTheErrorAndSendsNothing)
     EXPECT_TRUE(device->written.empty());
 }
 
-TEST_F(WindowCommands, ListCommandsNeedAListText)
+TEST_F(WindowCommands, ListsSendOnlyTheItemTheyShow)
 {
     connect();
-    form->comboBox("kvSkinComboBox3")->SetText("");
+    // At start both lists show no item: "Save" sends nothing, although the
+    // layout gives them start texts.
+    click(form->button("kvSkinButton6"));
     click(form->button("kvSkinButton8"));
     EXPECT_TRUE(device->written.empty());
-    // The airframe list starts with the text "X4" and no item chosen.
+
+    form->comboBox("kvSkinComboBox2")->SetItemIndex(1);
     click(form->button("kvSkinButton6"));
     EXPECT_EQ(device->written, (Bytes{0x55, 0x01, 0x00, 0xAF}));
+
+    device->written.clear();
+    form->comboBox("kvSkinComboBox3")->SetItemIndex(0);
+    form->comboBox("kvSkinComboBox3")->SetText("SBUS");
+    click(form->button("kvSkinButton8"));
+    EXPECT_EQ(device->written, (Bytes{0x55, 0x00, 0x00, 0xBB})) << "the shown item, not a text it does not show";
+}
+
+TEST_F(WindowCommands, LimitsThatWouldWrapAreRefusedWithTheirRange)
+{
+    connect();
+    for (const char* typed : {"70000", "-1", "65536"}) {
+        errors.clear();
+        form->edit("kvSkinEdit44")->SetText(typed);
+        click(form->button("kvSkinButton12"));
+        ASSERT_EQ(errors.size(), 1) << typed;
+        EXPECT_TRUE(errors[0].contains("from 0 to 5000")) << errors[0].toStdString();
+        EXPECT_TRUE(errors[0].contains("range limit")) << errors[0].toStdString();
+    }
+    errors.clear();
+    form->edit("kvSkinEdit46")->SetText("99999");
+    click(form->button("kvSkinButton13"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("height limit") && errors[0].contains("from 0 to 2500")) << errors[0].toStdString();
+    EXPECT_TRUE(device->written.empty());
+    EXPECT_TRUE(form->connected());
+}
+
+TEST_F(WindowCommands, AFailedWriteEndsTheConnectionWithAMessage)
+{
+    connect();
+    device->failing.insert(serial::MemorySerialDevice::Operation::Write);
+    click(form->button("kvSkinButton11"));
+    EXPECT_FALSE(form->connected());
+    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "Connect");
+    EXPECT_FALSE(form->Comm1()->PortOpen());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Command not sent\n")) << messages[0].toStdString();
+
+    device->failing.clear();
+    click(form->button("kvSkinButton2"));
+    ASSERT_TRUE(form->connected());
+    device->written.clear();
+    click(form->button("kvSkinButton11"));
+    EXPECT_EQ(device->written, (Bytes{0x55, 0x00, 0x00, 0xAA}));
 }

@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/TImage.h"
 #include "serial/MemorySerialDriver.h"
+#include "serial/PortNames.h"
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinComboBox.h"
 #include "skin/controls/TkvSkinEdit.h"
@@ -28,7 +29,12 @@ protected:
     {
         TForm1Options options;
         options.driver = std::make_unique<serial::MemorySerialDriver>(device);
-        options.portNames = [this] { return ports; };
+        options.ports = [this] {
+            QList<serial::PortEntry> entries;
+            for (const QString& location : ports)
+                entries << serial::portEntryForDevice(location);
+            return entries;
+        };
         form = std::make_unique<TForm1>(std::move(options));
     }
 
@@ -55,6 +61,7 @@ protected:
     QString text(const char* edit) const { return form->edit(edit)->Text(); }
 
     std::shared_ptr<serial::MemorySerialDevice> device;
+    // The devices the system lists, by their locations.
     QStringList ports{"COM3", "/dev/ttyUSB0"};
     QStringList messages;
     QStringList errors;

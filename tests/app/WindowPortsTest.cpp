@@ -9,13 +9,39 @@ TEST_F(WindowPorts, RefreshRefillsTheListAndSelectsTheFirstPort)
     form->kvSkinButton1Click();
     form->kvSkinButton1Click();
     auto* list = form->comboBox("kvSkinComboBox1");
-    EXPECT_EQ(list->Items(), (QStringList{"COM3", "/dev/ttyUSB0"}));
+    EXPECT_EQ(list->Items(), (QStringList{"COM3", "ttyUSB0"}));
     EXPECT_EQ(list->ItemIndex(), 0);
     EXPECT_EQ(list->Text(), "COM3");
 
     ports = {"/dev/ttyACM0"};
     click(form->button("kvSkinButton1"));
-    EXPECT_EQ(list->Items(), QStringList{"/dev/ttyACM0"});
+    EXPECT_EQ(list->Items(), QStringList{"ttyACM0"});
+}
+
+TEST_F(WindowPorts, SimilarDevicesAreToldApartAndOpenedByTheirPath)
+{
+    ports = {"/dev/ttyUSB0", "/dev/ttyUSB1"};
+    form->kvSkinButton1Click();
+    auto* list = form->comboBox("kvSkinComboBox1");
+    EXPECT_EQ(list->Items(), (QStringList{"ttyUSB0", "ttyUSB1"}));
+    EXPECT_EQ(list->toolTip(), "/dev/ttyUSB0");
+    list->SetItemIndex(1);
+    EXPECT_EQ(list->toolTip(), "/dev/ttyUSB1") << "the full path of the shown port";
+    click(form->button("kvSkinButton2"));
+    EXPECT_EQ(device->openedDevice, "/dev/ttyUSB1");
+}
+
+TEST_F(WindowPorts, AnEmptiedListShowsNothingAndConnectsNothing)
+{
+    form->kvSkinButton1Click();
+    ports.clear();
+    form->kvSkinButton1Click();
+    auto* list = form->comboBox("kvSkinComboBox1");
+    EXPECT_TRUE(list->Items().isEmpty());
+    EXPECT_EQ(list->Text(), "") << "the unplugged port's name must go";
+    click(form->button("kvSkinButton2"));
+    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "Connect");
+    EXPECT_TRUE(device->calls.empty());
 }
 
 TEST_F(WindowPorts, ConnectOpensTheChosenPortAndDisconnectCloses)

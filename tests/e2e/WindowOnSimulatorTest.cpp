@@ -1,6 +1,7 @@
 #include "SimulatorProcess.h"
 
 #include "app/Unit1.h"
+#include "platform/ClassicErrors.h"
 #include "platform/MessageBox.h"
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinEdit.h"
@@ -21,7 +22,7 @@ TEST(WindowOnSimulator, GyroGainSaveRoundTrip)
     ASSERT_TRUE(simulator.started());
 
     TForm1Options options;
-    options.portNames = [&] { return QStringList{simulator.device()}; };
+    options.ports = [&] { return QList<serial::PortEntry>{serial::portEntryForDevice(simulator.device())}; };
     TForm1 form(std::move(options));
     form.show();
     form.kvSkinButton1Click();
@@ -34,6 +35,18 @@ TEST(WindowOnSimulator, GyroGainSaveRoundTrip)
     ASSERT_TRUE(waitFor([&] { return gain->Text() == "20.00"; }));
     EXPECT_EQ(slider->Value(), 20);
     EXPECT_EQ(setting->Text(), "20");
+
+    // Lists showing no item and limits that would wrap send nothing.
+    const auto clickOn = [](QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    };
+    clickOn(form.button("kvSkinButton6"));
+    clickOn(form.button("kvSkinButton8"));
+    // The refusal is an error the application's error box shows.
+    form.edit("kvSkinEdit44")->SetText("70000");
+    EXPECT_THROW(clickOn(form.button("kvSkinButton12")), platform::EConvertError);
+    form.edit("kvSkinEdit46")->SetText("-1");
+    EXPECT_THROW(clickOn(form.button("kvSkinButton13")), platform::EConvertError);
 
     // Four steps right with the keyboard, then Save.
     slider->setFocus();
@@ -48,4 +61,5 @@ TEST(WindowOnSimulator, GyroGainSaveRoundTrip)
     EXPECT_EQ(slider->Value(), 24);
     EXPECT_EQ(setting->Text(), "24");
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_EQ(simulator.commandLines(), QStringList{"55 18 00 AC"}) << "the only command that should have gone";
 }

@@ -29,10 +29,12 @@ TEST_F(CommReadWrite, ReadsUpToTheBufferAndDiscardsAnOverflow)
     EXPECT_EQ(previous, QByteArray("\x07\x08\x09", 3));
 
     device->queue(counting(4097));
-    EXPECT_EQ(comm->ReadInputByte(), previous) << "4097 waiting: discarded, previous input again";
+    EXPECT_TRUE(comm->ReadInputByte().isEmpty()) << "4097 waiting: discarded, and nothing handed over";
     EXPECT_TRUE(device->incoming.empty());
 
-    EXPECT_EQ(comm->ReadInputByte(), previous) << "nothing waiting keeps the previous input";
+    device->queue({7, 8, 9});
+    comm->ReadInputByte();
+    EXPECT_TRUE(comm->ReadInputByte().isEmpty()) << "nothing waiting: the previous batch is not handed over again";
 }
 
 TEST_F(CommReadWrite, InputLenLimitsOneRead)
@@ -48,14 +50,14 @@ TEST_F(CommReadWrite, InputLenLimitsOneRead)
     EXPECT_EQ(comm->ReadInputByte().size(), 10) << "never more than waits, never past the buffer";
 }
 
-TEST_F(CommReadWrite, FailedReadKeepsThePreviousInput)
+TEST_F(CommReadWrite, FailedReadHandsOverNothing)
 {
     openAt115200();
     device->queue({1});
     comm->ReadInputByte();
     device->queue({2});
     device->failing.insert(Op::Read);
-    EXPECT_EQ(comm->ReadInputByte(), QByteArray(1, '\x01'));
+    EXPECT_TRUE(comm->ReadInputByte().isEmpty());
 }
 
 TEST_F(CommReadWrite, ReadWithoutAPortShowsTheMessageAndReturnsThePreviousInput)
@@ -76,7 +78,8 @@ TEST_F(CommReadWrite, OutputByteWritesOneCallPerByte)
     EXPECT_EQ(device->written.size(), 4u);
 
     device->failing.insert(Op::Write);
-    EXPECT_TRUE(comm->OutputByte(QByteArray("\x01", 1))) << "results of the single writes are ignored";
+    EXPECT_FALSE(comm->OutputByte(QByteArray("\x01\x02", 2))) << "a failed write is reported";
+    EXPECT_EQ(device->written.size(), 4u);
 }
 
 TEST_F(CommReadWrite, OutputStringIsOneWriteThatReportsItsResult)

@@ -237,6 +237,47 @@ TEST(SkinMessages, ClearSkinAndResourceStrings)
     EXPECT_EQ(data.ResourceStrData(), &strings);
 }
 
+// A receiver that looks at the skin's records when told a change is coming.
+class RecordsAtBeforeChange : public QWidget {
+public:
+    int controlsSeen = -1;
+    QString firstName;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (skin::isSkinDataMessage(event)) {
+            const auto* message = static_cast<skin::TkvSkinMessageEvent*>(event);
+            if (message->message() == SKINMSG_BEFORECHANGE && controlsSeen < 0) {
+                controlsSeen = static_cast<int>(message->WParam()->SkinControls.size());
+                const auto& controls = message->WParam()->SkinControls;
+                firstName = controls.empty() ? QString() : controls.front()->IDName;
+            }
+            return true;
+        }
+        return QWidget::event(event);
+    }
+};
+
+TEST(SkinMessages, ClearSkinAnnouncesBeforeItFrees)
+{
+    QTemporaryDir dir;
+    const QString path = skintest::writeFolderSkin(QDir(dir.path()));
+    QList<MessageLog::Entry> log;
+    MessageLog owner(&log, "owner");
+    TkvSkinData data(&owner);
+    data.LoadFromFile(path);
+    ASSERT_FALSE(data.SkinControls.empty());
+    const int loaded = static_cast<int>(data.SkinControls.size());
+    const QString first = data.SkinControls[0]->IDName;
+
+    RecordsAtBeforeChange receiver;
+    data.ClearSkin();
+    EXPECT_EQ(receiver.controlsSeen, loaded) << "the records still exist when the change is announced";
+    EXPECT_EQ(receiver.firstName, first);
+    EXPECT_TRUE(data.IsEmpty());
+}
+
 TEST(SkinMessages, ReferencedComponentsAreForgottenWhenDestroyed)
 {
     TkvSkinData data;

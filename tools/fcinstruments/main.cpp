@@ -9,30 +9,41 @@
 #include "instruments/Heading.h"
 #include "platform/Bitmap.h"
 
+#include "tools/common/ProgramConvention.h"
+
 #include <QGuiApplication>
 #include <QMap>
 #include <QStringList>
-
-#include <cstdio>
 
 namespace {
 
 constexpr int kPictureSize = 105;
 
+const cli::Program kProgram{
+    "fcinstruments",
+    "Draws one flight instrument on a fresh 105 x 105 picture and saves it as PNG.",
+    {"fcinstruments attitude --roll DEG --pitch DEG --out FILE", "fcinstruments heading --heading DEG --out FILE"},
+    {
+        {"--roll DEG", "bank angle of the attitude indicator, degrees (default 0)"},
+        {"--pitch DEG", "pitch angle of the attitude indicator, degrees (default 0)"},
+        {"--heading DEG", "heading of the compass dial, degrees (default 0)"},
+        {"--out FILE", "the PNG file to write"},
+        {"--help", "print this help and exit"},
+        {"--version", "print the version and exit"},
+    },
+};
+
 int usage(const char* problem)
 {
-    std::fprintf(stderr,
-        "fcinstruments: %s\n"
-        "usage: fcinstruments attitude --roll DEG --pitch DEG --out FILE\n"
-        "       fcinstruments heading --heading DEG --out FILE\n",
-        problem);
-    return 2;
+    return cli::usageError(kProgram, problem);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (const auto exitCode = cli::helpOrVersion(kProgram, argc, argv))
+        return *exitCode;
     // Text needs a GUI application for its fonts but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -46,7 +57,7 @@ int main(int argc, char** argv)
         : instrument == "heading"                        ? QStringList{"--heading", "--out"}
                                                          : QStringList{};
     if (allowed.isEmpty())
-        return usage("the instrument is attitude or heading");
+        return usage(qPrintable("unknown instrument " + instrument + ": it is attitude or heading"));
 
     QMap<QString, QString> options;
     for (int i = 1; i < args.size(); i += 2) {
@@ -80,9 +91,7 @@ int main(int argc, char** argv)
     }
 
     const QString out = options.value("--out");
-    if (!picture.image().save(out, "PNG")) {
-        std::fprintf(stderr, "fcinstruments: cannot write %s\n", qPrintable(out));
-        return 1;
-    }
+    if (!picture.image().save(out, "PNG"))
+        return cli::failure(kProgram, "cannot write " + out.toStdString());
     return 0;
 }

@@ -1,0 +1,90 @@
+#include "WindowFixture.h"
+
+#include "app/PaintPacer.h"
+
+#include <QCoreApplication>
+#include <QPaintEvent>
+
+TEST(PaintPacer, LetsOnePaintThroughPerFrame)
+{
+    int64_t now = 5000;
+    PaintPacer pacer(40, [&] { return now; });
+    EXPECT_EQ(pacer.delayBeforePaint(), 0) << "the first paint goes at once";
+    now += 10;
+    EXPECT_EQ(pacer.delayBeforePaint(), 30);
+    now += 29;
+    EXPECT_EQ(pacer.delayBeforePaint(), 1);
+    now += 1;
+    EXPECT_EQ(pacer.delayBeforePaint(), 0);
+    now += 500;
+    EXPECT_EQ(pacer.delayBeforePaint(), 0) << "a long pause lets the next paint through";
+    EXPECT_EQ(pacer.delayBeforePaint(), 40) << "a paint counts as painted";
+}
+
+namespace {
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST(WindowPaintPace, RepaintsWaitForTheNextFrameOfTheDisplay)
+{
+    int64_t now = 1000;
+    TForm1Options options;
+    options.driver = std::make_unique<serial::MemorySerialDriver>(std::make_shared<serial::MemorySerialDevice>());
+    options.ports = [] { return QList<serial::PortEntry>{}; };
+    options.paintClock = [&] { return now; };
+    TForm1 form(std::move(options));
+    form.show();
+    QCoreApplication::processEvents();
+
+    skin::TkvSkinEdit* roll = form.edit("kvSkinEdit1");
+    PaintCounter counter;
+    roll->installEventFilter(&counter);
+    const auto requestPaint = [&] {
+        QEvent request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(&form, &request);
+    };
+
+    now += 100;
+    roll->SetText("1.00");
+    requestPaint();
+    EXPECT_EQ(counter.paints, 1);
+
+    now += 10;
+    roll->SetText("2.00");
+    requestPaint();
+    EXPECT_EQ(counter.paints, 1) << "10 ms after a paint the next one waits";
+
+    now += 30;
+    requestPaint();
+    EXPECT_EQ(counter.paints, 2) << "a frame later the waiting change is painted";
+    EXPECT_EQ(roll->Text(), "2.00");
+}
+
+using WindowActivation = WindowFixture;
+
+TEST_F(WindowActivation, EachActivationRefillsThePortList)
+{
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    auto* list = form->comboBox("kvSkinComboBox1");
+    EXPECT_EQ(list->Items(), (QStringList{"COM3", "ttyUSB0"}));
+
+    ports = {"/dev/ttyACM0"};
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(form.get());
+    EXPECT_EQ(list->Items(), QStringList{"ttyACM0"}) << "each present port once, the old ones gone";
+    EXPECT_EQ(list->Text(), "ttyACM0");
+}
