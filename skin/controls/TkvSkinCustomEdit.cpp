@@ -83,16 +83,14 @@ QString TkvSkinCustomEdit::Text() const { return m_textPending ? m_pendingText :
 
 void TkvSkinCustomEdit::SetText(const QString& value)
 {
-    // A read-only field that telemetry rewrites a hundred times a second
-    // hands its text to the line edit only when it is painted: laying out
-    // text nobody sees would cost more than everything else together. The
-    // change event still comes at once.
-    if (m_edit->isReadOnly() && !m_edit->hasFocus()) {
+    // A field that draws its own text keeps the text to itself until the
+    // line edit is needed again. The change event still comes at once.
+    if (m_ownText) {
         if (value == Text())
             return;
         m_pendingText = value;
         m_textPending = true;
-        update();
+        requestPaint();
         textEdited(value);
         return;
     }
@@ -120,6 +118,7 @@ void TkvSkinCustomEdit::SetReadOnly(bool value)
 {
     flushPendingText();
     m_edit->setReadOnly(value);
+    updateTextMode();
 }
 
 void TkvSkinCustomEdit::SetAlignment(TAlignment value)
@@ -279,10 +278,17 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
         update();
         raiseEvent(OnEnter, this);
         break;
-    case QEvent::FocusOut:
+    case QEvent::FocusOut: {
         update();
-        raiseEvent(OnExit, this);
+        // A menu or another window taking the keyboard for a while leaves
+        // the line edit in place; the user comes back to it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (!raiseEvent(OnExit, this))
+            return false;
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            updateTextMode();
         break;
+    }
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             raiseEvent(OnClick, this);
@@ -322,12 +328,16 @@ QImage TkvSkinCustomEdit::renderFrame()
 
 void TkvSkinCustomEdit::paintEvent(QPaintEvent*)
 {
-    flushPendingText();
+    m_paintRequested = false;
+    if (!m_ownText)
+        flushPendingText();
     const QImage frame = renderFrame();
     if (frame.isNull())
         return;
     QPainter painter(this);
     painter.drawImage(0, 0, frame);
+    if (m_ownText)
+        drawOwnText(painter);
 }
 
 void TkvSkinCustomEdit::resizeEvent(QResizeEvent*)

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class QPainter;
 
 namespace skin {
 
@@ -78,6 +79,7 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -93,6 +95,13 @@ private:
     void textEdited(const QString& text);
     void flushPendingText();
     bool filterKey(QKeyEvent* event);
+    // A read-only field the user is not working in draws its own text:
+    // telemetry rewrites it a hundred times a second, and the line edit's
+    // layout and paint for each would cost more than everything else
+    // together. Focus brings the line edit back for selecting and copying.
+    void updateTextMode();
+    void drawOwnText(QPainter& painter);
+    void requestPaint();
 
     QLineEdit* m_edit = nullptr;
     QPointer<TkvSkinData> m_skinData;
@@ -100,6 +109,8 @@ private:
     QString m_lastText;
     QString m_pendingText;
     bool m_textPending = false;
+    bool m_ownText = false;
+    bool m_paintRequested = false;
     TAlignment m_alignment = TAlignment::taLeftJustify;
     platform::TFont m_font{QStringLiteral("Arial"), 14, {}, platform::clWindowText};
     platform::TFont m_defaultFont = m_font;

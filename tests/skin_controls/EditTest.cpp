@@ -151,3 +151,110 @@ TEST_F(EditTest, ButtonModeRaisesOnButtonClick)
 }
 
 } // namespace
+
+namespace {
+
+// Columns that hold ink of the given colour.
+std::pair<int, int> inkColumns(const QImage& image, QRgb ink)
+{
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == (ink & 0xFFFFFF)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
+}
+
+} // namespace
+
+// A read-only field draws its own text while nobody works in it: the values
+// of the window must show whole, placed as their alignment says.
+TEST(EditOwnText, ShowsValuesWholeWhereTheAlignmentPutsThem)
+{
+    HostWindow host;
+    // The window's first focus goes here, not to the fields under test.
+    auto* keyboard = new TkvSkinEdit(host.widget());
+    keyboard->SetBounds(0, 100, 60, 20);
+    const platform::TFont font{QStringLiteral("Arial"), 12, {}, platform::clMaroon};
+    const QRgb maroon = qRgb(128, 0, 0);
+    struct Case {
+        QString text;
+        int width;
+        TAlignment alignment;
+    } cases[] = {
+        {"24.00", 33, TAlignment::taLeftJustify},
+        {"-26.50", 41, TAlignment::taLeftJustify},
+        {"1500", 33, TAlignment::taLeftJustify},
+        {"Manual", 57, TAlignment::taCenter},
+        {"SBUS", 41, TAlignment::taRightJustify},
+    };
+    for (const Case& c : cases) {
+        auto* field = new TkvSkinEdit(host.widget());
+        field->SetFont(font);
+        field->SetAlignment(c.alignment);
+        field->SetBounds(0, 0, c.width, 18);
+        field->SetReadOnly(true);
+        field->SetText(c.text);
+        host.show();
+        EXPECT_TRUE(field->lineEdit()->isHidden()) << "no line edit while nobody works in the field";
+        const QRect area = field->textRect();
+        const auto [first, last] = inkColumns(field->grab().toImage(), maroon);
+        const int ink = QFontMetrics(field->lineEdit()->font()).horizontalAdvance(c.text);
+        SCOPED_TRACE(c.text.toStdString());
+        EXPECT_GE(first, area.left());
+        EXPECT_LE(last, area.right());
+        EXPECT_GE(last - first + 2, ink - 2) << "the whole text shows";
+        if (c.alignment == TAlignment::taCenter)
+            EXPECT_NEAR((first + last) / 2.0, area.center().x(), 1.5);
+        if (c.alignment == TAlignment::taRightJustify)
+            EXPECT_GE(last, area.right() - 4);
+        if (c.alignment == TAlignment::taLeftJustify)
+            EXPECT_LE(first, area.left() + 4);
+        delete field;
+    }
+}
+
+TEST(EditOwnText, ATooLongTextShowsItsEnd)
+{
+    HostWindow host;
+    auto* keyboard = new TkvSkinEdit(host.widget());
+    keyboard->SetBounds(0, 100, 60, 20);
+    auto* field = new TkvSkinEdit(host.widget());
+    field->SetFont({QStringLiteral("Arial"), 12, {}, platform::clMaroon});
+    field->SetBounds(0, 0, 33, 18);
+    field->SetReadOnly(true);
+    host.show();
+    field->SetText(QStringLiteral("-1234567.8"));
+    const QImage withEnd = field->grab().toImage();
+    field->SetText(QStringLiteral("-1234567.9"));
+    EXPECT_NE(field->grab().toImage(), withEnd) << "the last digit is what shows";
+}
+
+TEST(EditOwnText, FocusBringsTheLineEditBackAndLeavingDropsIt)
+{
+    HostWindow host;
+    auto* field = new TkvSkinEdit(host.widget());
+    auto* other = new TkvSkinEdit(host.widget());
+    field->SetBounds(0, 0, 60, 20);
+    other->SetBounds(0, 30, 60, 20);
+    field->SetReadOnly(true);
+    host.show();
+    field->SetText(QStringLiteral("10.5"));
+    field->SetText(QStringLiteral("10.8"));
+    EXPECT_EQ(field->Text(), QStringLiteral("10.8"));
+
+    field->setFocus(Qt::TabFocusReason);
+    QLineEdit* line = field->findChild<QLineEdit*>();
+    ASSERT_NE(line, nullptr);
+    EXPECT_FALSE(line->isHidden());
+    EXPECT_TRUE(line->hasFocus());
+    EXPECT_EQ(line->text(), QStringLiteral("10.8")) << "the latest text, ready to select and copy";
+
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(line->isHidden());
+    field->SetText(QStringLiteral("11.0"));
+    EXPECT_EQ(field->Text(), QStringLiteral("11.0"));
+    EXPECT_EQ(line->text(), QStringLiteral("10.8")) << "the hidden line edit is not touched";
+}

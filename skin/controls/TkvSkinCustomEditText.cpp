@@ -1,0 +1,91 @@
+// The edit's own text drawing for read-only fields nobody is working in.
+
+#include "skin/controls/TkvSkinCustomEdit.h"
+
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace skin {
+namespace {
+
+// The line edit's own inner margins around its text line.
+constexpr int kHorizontalMargin = 2;
+
+} // namespace
+
+void TkvSkinCustomEdit::updateTextMode()
+{
+    const bool own = m_edit->isReadOnly() && !m_edit->hasFocus();
+    if (own == m_ownText)
+        return;
+    m_ownText = own;
+    if (own) {
+        setFocusProxy(nullptr);
+        m_edit->hide();
+    } else {
+        flushPendingText();
+        m_edit->show();
+        setFocusProxy(m_edit);
+    }
+    update();
+}
+
+void TkvSkinCustomEdit::focusInEvent(QFocusEvent* event)
+{
+    if (!m_ownText) {
+        QWidget::focusInEvent(event);
+        return;
+    }
+    m_ownText = false;
+    flushPendingText();
+    m_edit->show();
+    setFocusProxy(m_edit);
+    m_edit->setFocus(event->reason());
+    update();
+}
+
+void TkvSkinCustomEdit::requestPaint()
+{
+    // One request per paint: asking again for each value in between only
+    // costs.
+    if (m_paintRequested)
+        return;
+    m_paintRequested = true;
+    update();
+}
+
+void TkvSkinCustomEdit::drawOwnText(QPainter& painter)
+{
+    const QString text = Text();
+    if (text.isEmpty())
+        return;
+    const QRect area = textRect();
+    const QFont font = m_edit->font();
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(text);
+    // Inside the line edit's margins where the text fits there; a value
+    // that fits only without them still shows whole; a longer one shows its
+    // end, as the line edit shows a text it was given.
+    int left = area.left();
+    if (width <= area.width() - 2 * kHorizontalMargin) {
+        const int free = area.width() - 2 * kHorizontalMargin - width;
+        const Qt::Alignment horizontal = m_edit->alignment() & Qt::AlignHorizontal_Mask;
+        const int offset = horizontal & Qt::AlignRight ? free : horizontal & Qt::AlignHCenter ? free / 2 : 0;
+        left += kHorizontalMargin + offset;
+    } else if (width <= area.width()) {
+        left += (area.width() - width) / 2;
+    } else {
+        left = area.left() + area.width() - width;
+    }
+    const int lineTop = area.top() + (area.height() - metrics.height() + 1) / 2;
+    painter.save();
+    painter.setClipRect(area);
+    painter.setFont(font);
+    painter.setPen(m_edit->palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.drawText(QPoint(left, lineTop + metrics.ascent()), text);
+    painter.restore();
+}
+
+} // namespace skin
