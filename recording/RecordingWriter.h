@@ -12,13 +12,14 @@
 namespace recording {
 
 // Appends chunks to a recording. Chunks are collected in memory and handed
-// to the output (then synced) at least once a second of recorded time and
-// whenever flush() is called, so a crash loses at most the last second.
+// to the output (then synced) once 0.9 s of recorded time have passed since
+// the last write, and whenever flush() is called; with a timer calling
+// flushIfDue every 100 ms a crash loses at most the last second.
 // The first failure ends the recording: every later call returns false and
 // error() says why.
 class RecordingWriter {
 public:
-    static constexpr uint64_t kFlushIntervalUs = 1'000'000;
+    static constexpr uint64_t kFlushIntervalUs = 900'000;
 
     // Live recordings reach the disk every second; a recording written
     // faster than real time (a generated one) only when the buffer is full.

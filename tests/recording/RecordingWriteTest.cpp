@@ -2,6 +2,7 @@
 #include "MemoryOutput.h"
 
 #include "recording/FileOutput.h"
+#include "recording/LiveRecording.h"
 #include "recording/RecordingWriter.h"
 
 #include <gtest/gtest.h>
@@ -42,21 +43,22 @@ TEST(RecordingWrite, ReachesTheOutputOnceASecondOfRecordedTime)
     EXPECT_EQ(output.syncs, 1);
 
     const std::vector<uint8_t> batch(115, 0x55);
+    const uint64_t interval = RecordingWriter::kFlushIntervalUs;
     writer.connection(0, "dev");
-    for (uint64_t t = 10000; t < 1000000; t += 10000)
+    for (uint64_t t = 10000; t < interval; t += 10000)
         EXPECT_TRUE(writer.received(t, batch));
-    EXPECT_EQ(output.writes, 1) << "nothing before a second has passed";
-    EXPECT_TRUE(writer.received(1000000, batch));
+    EXPECT_EQ(output.writes, 1) << "nothing before the interval has passed";
+    EXPECT_TRUE(writer.received(interval, batch));
     EXPECT_EQ(output.writes, 2);
     EXPECT_EQ(output.syncs, 2);
 
     // A quiet link: the timer's call gets the last bytes out.
-    EXPECT_TRUE(writer.received(1500000, batch));
-    EXPECT_TRUE(writer.flushIfDue(1900000));
+    EXPECT_TRUE(writer.received(interval + 500000, batch));
+    EXPECT_TRUE(writer.flushIfDue(2 * interval - 1));
     EXPECT_EQ(output.writes, 2);
-    EXPECT_TRUE(writer.flushIfDue(2000000));
+    EXPECT_TRUE(writer.flushIfDue(2 * interval));
     EXPECT_EQ(output.writes, 3);
-    EXPECT_EQ(readBack(output.data).size(), 1u + 1u + 99u + 1u + 1u);
+    EXPECT_EQ(readBack(output.data).size(), 1u + 1u + interval / 10000 + 1u);
 }
 
 TEST(RecordingWrite, GeneratedRecordingsGoOutOnlyWhenTheBufferIsFull)
@@ -148,4 +150,33 @@ TEST(RecordingFile, NamesTheFileItCannotCreate)
     std::string error;
     EXPECT_FALSE(recording::FileOutput::create("/nonexistent-dir/x.fcrec", error));
     EXPECT_EQ(error, "cannot create /nonexistent-dir/x.fcrec: No such file or directory");
+}
+
+TEST(LiveRecording, TimesFromItsClockAndOneReportOfAFailure)
+{
+    auto output = std::make_unique<MemoryOutput>(recording::kHeaderSize + 60);
+    MemoryOutput& memory = *output;
+    uint64_t clock = 5'000'000;
+    recording::LiveRecording live(std::move(output), [&] { return clock; });
+    std::vector<std::string> reasons;
+    live.onStopped = [&](const std::string& reason) { reasons.push_back(reason); };
+
+    live.connection("dev");
+    clock += 250;
+    live.received(std::vector<uint8_t>{1, 2});
+    clock += 1'000'000;
+    live.tick();
+    const std::vector<std::string> events = readBack(memory.data);
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[1], "0 connection dev");
+    EXPECT_EQ(events[2], "250 received 1 2");
+    EXPECT_TRUE(live.recording());
+
+    live.received(std::vector<uint8_t>(100, 7));
+    clock += 1'000'000;
+    live.tick();
+    live.received(std::vector<uint8_t>(1, 7));
+    live.tick();
+    EXPECT_FALSE(live.recording());
+    EXPECT_EQ(reasons, std::vector<std::string>{"cannot write memory: No space left on device"});
 }
