@@ -146,6 +146,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     : QWidget(parent)
     , m_comm(new serial::TComm(this, std::move(options.driver)))
     , m_portNames(options.portNames ? std::move(options.portNames) : serial::availablePortNames)
+    , m_recorder(options.recorder)
     , m_decoder(*this, platform::DecimalSeparator())
 {
     Q_INIT_RESOURCE(resources);

@@ -14,6 +14,7 @@
 #include <memory>
 
 class QTimer;
+class TelemetryRecorder;
 
 namespace platform {
 class TImage;
@@ -27,10 +28,13 @@ class TkvSkinSlider;
 }
 
 // What the window is started with: the serial driver (the platform's by
-// default, an in-memory one in tests) and where the port list comes from.
+// default, an in-memory one in tests), where the port list comes from, and
+// a recorder that gets every connection and received batch (none: no
+// recording).
 struct TForm1Options {
     std::unique_ptr<serial::SerialDriver> driver;
     std::function<QStringList()> portNames;
+    TelemetryRecorder* recorder = nullptr;
 };
 
 // The main window: eight panels of controls built from the layout table,
@@ -97,6 +101,7 @@ private:
     std::array<skin::TkvSkinEdit*, protocol::kTelemetryFieldCount> m_fields{};
     serial::TComm* m_comm = nullptr;
     std::function<QStringList()> m_portNames;
+    TelemetryRecorder* m_recorder = nullptr;
     protocol::TelemetryDecoder m_decoder;
     QByteArray m_commandBuffer;
     bool m_connected = false;

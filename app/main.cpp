@@ -3,10 +3,14 @@
 //   --demo               run the built-in simulated controller and list its
 //                        device first
 //   --connect [DEVICE]   select DEVICE (or the first port) and connect
+//   --record FILE        record what is received while connected
+//   --replay FILE        serve a recording and list its device first
 //   --screenshot FILE    save the window as PNG after --after MS and quit
 
 #include "app/DemoController.h"
 #include "app/FlightControllerApplication.h"
+#include "app/ReplayController.h"
+#include "app/TelemetryRecorder.h"
 #include "app/Unit1.h"
 
 #include "serial/PortNames.h"
@@ -25,6 +29,8 @@ struct Options {
     bool demo = false;
     bool connect = false;
     QString device;
+    QString record;
+    QString replay;
     QString screenshot;
     int afterMs = 1000;
 };
@@ -36,6 +42,8 @@ Options parse(const QCoreApplication& app)
     parser.addHelpOption();
     parser.addOption({"demo", "Run the built-in simulated flight controller."});
     parser.addOption({"connect", "Connect at start (to the first port unless a device is given)."});
+    parser.addOption({"record", "Record what is received while connected into FILE.", "FILE"});
+    parser.addOption({"replay", "Serve the recording FILE and list its device first.", "FILE"});
     parser.addOption({"screenshot", "Save the window as PNG and quit.", "FILE"});
     parser.addOption({"after", "Milliseconds before the screenshot (default 1000).", "MS"});
     parser.addPositionalArgument("DEVICE", "Device for --connect.", "[DEVICE]");
@@ -44,6 +52,8 @@ Options parse(const QCoreApplication& app)
     options.demo = parser.isSet("demo");
     options.connect = parser.isSet("connect");
     options.device = parser.positionalArguments().value(0);
+    options.record = parser.value("record");
+    options.replay = parser.value("replay");
     options.screenshot = parser.value("screenshot");
     options.afterMs = parser.isSet("after") ? parser.value("after").toInt() : 1000;
     return options;
@@ -78,14 +88,23 @@ int main(int argc, char** argv)
     substituteFonts();
 
     std::unique_ptr<DemoController> demo;
+    std::unique_ptr<ReplayController> replay;
+    std::unique_ptr<TelemetryRecorder> recorder;
     std::unique_ptr<TForm1> window;
     try {
         if (options.demo)
             demo = std::make_unique<DemoController>();
+        if (!options.replay.isEmpty())
+            replay = std::make_unique<ReplayController>(options.replay);
+        if (!options.record.isEmpty())
+            recorder = std::make_unique<TelemetryRecorder>(options.record);
         TForm1Options formOptions;
-        // Devices the system does not list (the demo's pseudo-terminal, a
-        // device named on the command line) go first.
+        formOptions.recorder = recorder.get();
+        // Devices the system does not list (a replay's or the demo's
+        // pseudo-terminal, a device named on the command line) go first.
         QStringList extra;
+        if (replay)
+            extra << replay->devicePath();
         if (!options.device.isEmpty())
             extra << options.device;
         if (demo)

@@ -21,12 +21,12 @@ uint64_t unixMicroseconds()
 
 } // namespace
 
-std::unique_ptr<LiveRecording> LiveRecording::create(const std::string& path, std::string& error)
+std::unique_ptr<LiveRecording> LiveRecording::create(const std::string& path, std::string& error, Clock clock)
 {
     auto output = FileOutput::create(path, error);
     if (!output)
         return nullptr;
-    auto recording = std::make_unique<LiveRecording>(std::move(output));
+    auto recording = std::make_unique<LiveRecording>(std::move(output), std::move(clock));
     if (!recording->recording()) {
         error = recording->m_writer.error();
         return nullptr;

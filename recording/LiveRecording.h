@@ -23,7 +23,7 @@ public:
     using Clock = std::function<uint64_t()>;
 
     // Nothing when the file cannot be created; `error` then says why.
-    static std::unique_ptr<LiveRecording> create(const std::string& path, std::string& error);
+    static std::unique_ptr<LiveRecording> create(const std::string& path, std::string& error, Clock clock = {});
     LiveRecording(std::unique_ptr<RecordingOutput> output, Clock clock = {});
     ~LiveRecording();
     LiveRecording(const LiveRecording&) = delete;
