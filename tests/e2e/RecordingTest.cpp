@@ -287,3 +287,29 @@ TEST(Recording, ARemovedFileStopsTheRecordingButNotTheMonitor)
     monitor.kill();
     monitor.waitForFinished(5000);
 }
+
+TEST(Recording, StoppingTheMonitorKeepsEverythingItPrinted)
+{
+    const QString file = outputPath("stopped.fcrec");
+    SimulatorProcess simulator;
+    ASSERT_TRUE(simulator.started());
+    QProcess monitor;
+    monitor.start(testsupport::binDir() + "/fcmon", {"--port", simulator.device(), "--record", file});
+    ASSERT_TRUE(monitor.waitForStarted(10000));
+    QByteArray out;
+    ASSERT_TRUE(waitFor([&] {
+        out += monitor.readAllStandardOutput();
+        return out.count('\n') > 500;
+    }));
+    monitor.terminate();
+    ASSERT_TRUE(monitor.waitForFinished(10000));
+    EXPECT_EQ(monitor.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(monitor.exitCode(), 0);
+    out += monitor.readAllStandardOutput();
+
+    // Each batch is recorded before it is printed, and the last second is
+    // written out on the way down.
+    const ProgramRun input = runToEnd("fcmon", {"--input", file});
+    EXPECT_EQ(input.exitCode, 0) << input.err.constData();
+    EXPECT_EQ(withoutTimes(lines(input.out)), lines(out));
+}

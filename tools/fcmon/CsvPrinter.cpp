@@ -60,8 +60,10 @@ void appendCell(std::string& row, std::string_view text)
 CsvPrinter::CsvPrinter(uint64_t everyUs)
     : m_everyUs(everyUs)
     , m_intervalEnd(everyUs)
-    , m_cells(kColumnCount)
+    , m_cells(kColumnCount, ',')
 {
+    for (size_t i = 0; i <= kColumnCount; ++i)
+        m_commas.push_back(i);
     m_output += "Time";
     for (std::string_view name : columnNames()) {
         m_output += ',';
@@ -126,17 +128,20 @@ void CsvPrinter::finish()
 
 void CsvPrinter::setCell(int column, std::string_view text)
 {
-    std::string& cell = m_cells[static_cast<size_t>(column)];
-    cell.clear();
+    std::string cell;
     appendCell(cell, text);
+    const auto index = static_cast<size_t>(column);
+    const size_t start = m_commas[index] + 1;
+    const size_t oldSize = m_commas[index + 1] - start;
+    m_cells.replace(start, oldSize, cell);
+    if (cell.size() != oldSize)
+        for (size_t i = index + 1; i < m_commas.size(); ++i)
+            m_commas[i] = m_commas[i] + cell.size() - oldSize;
 }
 
 void CsvPrinter::writeRow(std::string_view time)
 {
     m_output += time;
-    for (const std::string& cell : m_cells) {
-        m_output += ',';
-        m_output += cell;
-    }
+    m_output += m_cells;
     m_output += '\n';
 }

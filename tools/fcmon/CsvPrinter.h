@@ -30,5 +30,9 @@ private:
     uint64_t m_intervalEnd;
     bool m_framesInInterval = false;
     std::string m_timeText;
-    std::vector<std::string> m_cells;
+    // The row after its time: ",cell,cell,...", changed in place as values
+    // arrive, with the position of the comma before each cell (and the
+    // row's end last), so writing a row is a single append.
+    std::string m_cells;
+    std::vector<size_t> m_commas;
 };

@@ -4,6 +4,7 @@
 #include "CsvPrinter.h"
 #include "InputDecoding.h"
 #include "MonitorPrinter.h"
+#include "QuitOnSignal.h"
 
 #include "platform/ClassicErrors.h"
 #include "protocol/TelemetryDecoder.h"
@@ -132,6 +133,7 @@ int monitorPort(QCoreApplication& app, const Options& options, protocol::Telemet
         QObject::connect(&recordingTimer, &QTimer::timeout, [&] { recorder->tick(); });
         recordingTimer.start(kRecordingTickMs);
     }
+    const QuitOnSignal quitOnSignal;
     app.exec();
     return exitCode;
 }
