@@ -39,9 +39,10 @@ ReplayLink::ReplayLink(Options options)
     m_file = std::fopen(m_options.path.c_str(), "rb");
     if (!m_file)
         throw std::runtime_error("cannot open " + m_options.path + ": " + std::strerror(errno));
-    // A foreign file is refused before anyone connects.
+    // A foreign file, or one with nothing to serve, is refused before
+    // anyone connects; one damaged further on is served up to the damage.
     readBlock();
-    if (m_problem)
+    if (m_problem && m_queue.chunks.empty())
         throw std::runtime_error(*m_problem);
     m_terminal.watchForClients();
 }

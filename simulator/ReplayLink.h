@@ -29,8 +29,9 @@ public:
         bool loop = false;   // start again at the end
     };
 
-    // Opens the recording and reads its header; throws std::runtime_error
-    // naming the file when it cannot be opened or is not a recording.
+    // Opens the recording and reads its start; throws std::runtime_error
+    // naming the file when it cannot be opened, is not a recording or has
+    // nothing to serve before a damaged part.
     explicit ReplayLink(Options options);
     ~ReplayLink();
     ReplayLink(const ReplayLink&) = delete;

@@ -313,3 +313,29 @@ TEST(Recording, StoppingTheMonitorKeepsEverythingItPrinted)
     EXPECT_EQ(input.exitCode, 0) << input.err.constData();
     EXPECT_EQ(withoutTimes(lines(input.out)), lines(out));
 }
+
+TEST(Recording, ADamagedRecordingIsServedUpToTheDamage)
+{
+    const QString file = outputPath("damaged-replay.fcrec");
+    ASSERT_EQ(runToEnd("fcsim", {"--record", file, "--duration", "0.05"}).exitCode, 0);
+    QByteArray bytes = readFile(file);
+    const auto chunkList = chunks(bytes);
+    ASSERT_EQ(chunkList.size(), 6);
+    const int damagedAt = chunkList[3].first;
+    bytes[damagedAt + 20] = static_cast<char>(bytes[damagedAt + 20] ^ 0x01);
+    writeFile(file, bytes);
+    const int framesBefore = (chunkList[1].second + chunkList[2].second) / 9;
+
+    QProcess replay;
+    replay.start(testsupport::binDir() + "/fcsim", {"--replay", file});
+    ASSERT_TRUE(replay.waitForStarted(10000));
+    ASSERT_TRUE(waitFor([&] { return replay.canReadLine(); }));
+    const QString device = QString::fromLocal8Bit(replay.readLine()).trimmed();
+    const ProgramRun run = runToEnd("fcmon", {"--port", device});
+    EXPECT_EQ(lines(run.out).size(), framesBefore);
+    ASSERT_TRUE(replay.waitForFinished(10000));
+    EXPECT_EQ(replay.exitCode(), 1);
+    EXPECT_EQ(lines(replay.readAllStandardError()),
+        QStringList{"fcsim: " + file + ": reading stopped at byte " + QString::number(damagedAt)
+            + ": chunk checksum does not match (damaged file)"});
+}
