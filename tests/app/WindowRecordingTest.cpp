@@ -53,7 +53,9 @@ protected:
         , messageSink([this](const QString& text) { messages << text; })
     {
         QDir().mkpath(testsupport::testOutputDir() + "/recording");
-        path = testsupport::testOutputDir() + "/recording/window.fcrec";
+        // One file per test: tests may run at the same time.
+        path = testsupport::testOutputDir() + "/recording/window-"
+            + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".fcrec";
         recorder = std::make_unique<TelemetryRecorder>(path, nullptr, [this] { return clock; });
         TForm1Options options;
         options.driver = std::make_unique<serial::MemorySerialDriver>(device);
