@@ -9,10 +9,12 @@ const cli::Program& program()
     static const cli::Program fctool{
         "fctool",
         "Ground tool for a multirotor flight controller on a serial port.",
-        {"fctool [--demo] [--connect [DEVICE]] [--screenshot FILE [--after MS]]"},
+        {"fctool [--demo | --replay FILE] [--connect [DEVICE]] [--record FILE] [--screenshot FILE [--after MS]]"},
         {
             {"--demo", "run the built-in simulated flight controller and list it first"},
+            {"--replay FILE", "serve a recording like a controller and list it first"},
             {"--connect [DEVICE]", "connect at start, to DEVICE or to the first port of the list"},
+            {"--record FILE", "record everything received while connected into FILE"},
             {"--screenshot FILE", "save the window as PNG and quit; messages go to stderr"},
             {"--after MS", "milliseconds before the screenshot (default 1000)"},
             {"--help", "print this help and exit"},
@@ -28,9 +30,11 @@ std::variant<Options, QString> parse(const QStringList& arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption demo("demo");
     const QCommandLineOption connect("connect");
+    const QCommandLineOption record("record", {}, "FILE");
+    const QCommandLineOption replay("replay", {}, "FILE");
     const QCommandLineOption screenshot("screenshot", {}, "FILE");
     const QCommandLineOption after("after", {}, "MS");
-    parser.addOptions({demo, connect, screenshot, after});
+    parser.addOptions({demo, connect, record, replay, screenshot, after});
     parser.addPositionalArgument("DEVICE", {});
     if (!parser.parse(arguments))
         return parser.errorText();
@@ -44,6 +48,8 @@ std::variant<Options, QString> parse(const QStringList& arguments)
     if (!positional.isEmpty() && !options.connect)
         return QStringLiteral("a device is given only with --connect: %1").arg(positional.first());
     options.device = positional.value(0);
+    options.record = parser.value(record);
+    options.replay = parser.value(replay);
     options.screenshot = parser.value(screenshot);
     if (parser.isSet(after)) {
         bool ok = false;

@@ -14,6 +14,8 @@ struct Options {
     bool demo = false;
     bool connect = false;
     QString device;
+    QString record;
+    QString replay;
     QString screenshot;
     int afterMs = 1000;
 };

@@ -149,6 +149,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     : QWidget(parent)
     , m_comm(new serial::TComm(this, std::move(options.driver)))
     , m_availablePorts(options.ports ? std::move(options.ports) : serial::availablePorts)
+    , m_recorder(options.recorder)
     , m_decoder(*this, platform::DecimalSeparator())
     , m_paintPacer(kFrameMs, std::move(options.paintClock))
 {

@@ -16,6 +16,7 @@
 #include <memory>
 
 class QTimer;
+class TelemetryRecorder;
 
 namespace platform {
 class TImage;
@@ -29,10 +30,13 @@ class TkvSkinSlider;
 }
 
 // What the window is started with: the serial driver (the platform's by
-// default, an in-memory one in tests) and where the port list comes from.
+// default, an in-memory one in tests), where the port list comes from, and
+// a recorder that gets every connection and received batch (none: no
+// recording).
 struct TForm1Options {
     std::unique_ptr<serial::SerialDriver> driver;
     std::function<QList<serial::PortEntry>()> ports;
+    TelemetryRecorder* recorder = nullptr;
     // The clock that paces repaints (the system's steady clock by default).
     PaintPacer::Clock paintClock;
 };
@@ -117,6 +121,7 @@ private:
     std::function<QList<serial::PortEntry>()> m_availablePorts;
     // The devices behind the port list's items, in the list's order.
     QList<serial::PortEntry> m_ports;
+    TelemetryRecorder* m_recorder = nullptr;
     protocol::TelemetryDecoder m_decoder;
     QByteArray m_commandBuffer;
     bool m_connected = false;

@@ -2,6 +2,8 @@
 
 #include "app/Unit1.h"
 
+#include "app/TelemetryRecorder.h"
+
 #include "platform/MessageBox.h"
 #include "serial/PortNames.h"
 #include "skin/controls/TkvSkinButton.h"
@@ -71,6 +73,8 @@ void TForm1::kvSkinButton2Click()
         return;
     connect->SetCaption(kDisconnect);
     m_connected = true;
+    if (m_recorder)
+        m_recorder->connected(m_comm->deviceName());
 }
 
 void TForm1::disconnect()

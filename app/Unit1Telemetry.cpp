@@ -4,6 +4,8 @@
 
 #include "app/Unit1.h"
 
+#include "app/TelemetryRecorder.h"
+
 #include "instruments/Attitude.h"
 #include "instruments/Heading.h"
 #include "platform/ClassicErrors.h"
@@ -30,6 +32,8 @@ int truncated(long double value)
 void TForm1::Comm1ReceiveData()
 {
     const QByteArray batch = m_comm->ReadInputByte();
+    if (m_recorder)
+        m_recorder->received(batch);
     m_decoder.feed(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(batch.constData()),
         static_cast<size_t>(batch.size())));
 }

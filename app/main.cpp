@@ -3,6 +3,8 @@
 #include "app/CommandLine.h"
 #include "app/DemoController.h"
 #include "app/FlightControllerApplication.h"
+#include "app/ReplayController.h"
+#include "app/TelemetryRecorder.h"
 #include "app/Unit1.h"
 
 #include "platform/MessageBox.h"
@@ -81,14 +83,23 @@ int main(int argc, char** argv)
     }
 
     std::unique_ptr<DemoController> demo;
+    std::unique_ptr<ReplayController> replay;
+    std::unique_ptr<TelemetryRecorder> recorder;
     std::unique_ptr<TForm1> window;
     try {
         if (options.demo)
             demo = std::make_unique<DemoController>();
+        if (!options.replay.isEmpty())
+            replay = std::make_unique<ReplayController>(options.replay);
+        if (!options.record.isEmpty())
+            recorder = std::make_unique<TelemetryRecorder>(options.record);
         TForm1Options formOptions;
-        // Devices the system does not list (the demo's pseudo-terminal, a
-        // device named on the command line) go first.
+        formOptions.recorder = recorder.get();
+        // Devices the system does not list (a replay's or the demo's
+        // pseudo-terminal, a device named on the command line) go first.
         QList<serial::PortEntry> extra;
+        if (replay)
+            extra << serial::PortEntry{QStringLiteral("Replay"), replay->devicePath()};
         if (!options.device.isEmpty())
             extra << serial::portEntryForDevice(options.device);
         if (demo)

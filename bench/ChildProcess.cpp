@@ -52,6 +52,14 @@ double stopAndMeasure(pid_t child)
     return cpuSeconds(usage);
 }
 
+double waitAndMeasure(pid_t child)
+{
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? cpuSeconds(usage) : -1;
+}
+
 double cpuSeconds(const rusage& usage)
 {
     return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec + usage.ru_stime.tv_usec / 1e6;

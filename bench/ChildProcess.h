@@ -21,6 +21,10 @@ std::string startSimulator(pid_t& simulator);
 // Stops a child with SIGTERM and returns the CPU seconds it used.
 double stopAndMeasure(pid_t child);
 
+// Waits for a child to end by itself and returns the CPU seconds it used;
+// negative when it failed.
+double waitAndMeasure(pid_t child);
+
 double cpuSeconds(const rusage& usage);
 
 } // namespace bench

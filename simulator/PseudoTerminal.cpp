@@ -3,10 +3,14 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <poll.h>
 #include <stdexcept>
 #include <termios.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/inotify.h>
+#endif
 
 namespace simulator {
 namespace {
@@ -44,6 +48,8 @@ PseudoTerminal::PseudoTerminal()
 
 PseudoTerminal::~PseudoTerminal()
 {
+    if (m_watch >= 0)
+        ::close(m_watch);
     if (m_slave >= 0)
         ::close(m_slave);
     if (m_master >= 0)
@@ -66,6 +72,39 @@ bool PseudoTerminal::waitReadable(int timeoutMs)
 {
     pollfd fd{m_master, POLLIN, 0};
     return ::poll(&fd, 1, timeoutMs) > 0 && (fd.revents & POLLIN);
+}
+
+size_t PseudoTerminal::unreadBytes() const
+{
+    // The input queue of the device is shared by every open of it, ours
+    // included.
+    int waiting = 0;
+    return ::ioctl(m_slave, FIONREAD, &waiting) == 0 && waiting > 0 ? static_cast<size_t>(waiting) : 0;
+}
+
+void PseudoTerminal::watchForClients()
+{
+#ifdef __linux__
+    // Every open of the device node raises an event; ours came before.
+    m_watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (m_watch >= 0 && ::inotify_add_watch(m_watch, m_slavePath.c_str(), IN_OPEN) < 0) {
+        ::close(m_watch);
+        m_watch = -1;
+    }
+#endif
+    m_clientSeen = m_watch < 0;
+}
+
+bool PseudoTerminal::waitForClient(int timeoutMs)
+{
+    if (m_clientSeen)
+        return true;
+    pollfd fd{m_watch, POLLIN, 0};
+    if (::poll(&fd, 1, timeoutMs) > 0 && (fd.revents & POLLIN)) {
+        char events[4096];
+        m_clientSeen = ::read(m_watch, events, sizeof events) > 0;
+    }
+    return m_clientSeen;
 }
 
 } // namespace simulator

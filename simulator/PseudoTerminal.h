@@ -24,9 +24,22 @@ public:
     // Waits until the client wrote something or the time is up.
     bool waitReadable(int timeoutMs);
 
+    // Bytes written here that the client has not read yet.
+    size_t unreadBytes() const;
+
+    // Starts noticing clients opening the device; call before handing out
+    // slavePath(). Without support for that (other systems than Linux) a
+    // client counts as there from the start.
+    void watchForClients();
+    // Waits until a client has opened the device since watchForClients(),
+    // or the time is up.
+    bool waitForClient(int timeoutMs);
+
 private:
     int m_master = -1;
     int m_slave = -1;
+    int m_watch = -1;
+    bool m_clientSeen = false;
     std::string m_slavePath;
 };
 

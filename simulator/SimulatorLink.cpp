@@ -54,23 +54,12 @@ void SimulatorLink::receiveCommands()
 {
     uint8_t buffer[256];
     const size_t got = m_terminal.read(buffer, sizeof buffer);
-    for (size_t i = 0; i < got; ++i) {
-        const uint8_t byte = buffer[i];
-        // A frame starts at a header byte; anything else between frames is
-        // line noise.
-        if (m_command.empty() && byte != protocol::kParameterHeader && byte != protocol::kLimitHeader)
-            continue;
-        m_command.push_back(byte);
-        if (m_command.size() < protocol::kCommandSize)
-            continue;
-        protocol::CommandBytes bytes;
-        std::copy_n(m_command.begin(), protocol::kCommandSize, bytes.begin());
-        m_command.clear();
+    m_commands.feed(buffer, got, [this](const protocol::CommandBytes& bytes) {
         if (onCommand)
             onCommand(bytes);
         if (const auto command = protocol::decodeCommand(bytes))
             m_controller.apply(*command);
-    }
+    });
 }
 
 } // namespace simulator

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/CommandFrame.h"
+#include "simulator/CommandCollector.h"
 #include "simulator/PseudoTerminal.h"
 #include "simulator/SimulatedController.h"
 
@@ -41,7 +42,7 @@ private:
     SimulatedController m_controller;
     std::atomic<bool> m_stopping{false};
     std::vector<uint8_t> m_pending;     // telemetry not yet taken by the terminal
-    std::vector<uint8_t> m_command;     // command bytes collected so far
+    CommandCollector m_commands;
     uint64_t m_framesSent = 0;
 };
 

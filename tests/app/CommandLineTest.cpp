@@ -27,7 +27,10 @@ TEST(FctoolCommandLine, ReadsEachOption)
     EXPECT_FALSE(plain.connect);
     EXPECT_EQ(plain.afterMs, 1000);
 
-    const Options full = optionsOf({"--demo", "--connect", "/dev/ttyUSB1", "--screenshot", "a.png", "--after", "250"});
+    const Options full = optionsOf({"--demo", "--connect", "/dev/ttyUSB1", "--screenshot", "a.png", "--after", "250",
+        "--record", "flight.fcrec", "--replay", "old.fcrec"});
+    EXPECT_EQ(full.record, "flight.fcrec");
+    EXPECT_EQ(full.replay, "old.fcrec");
     EXPECT_TRUE(full.demo);
     EXPECT_TRUE(full.connect);
     EXPECT_EQ(full.device, "/dev/ttyUSB1");

@@ -50,7 +50,8 @@ std::optional<int> helpOrVersion(const Program& program, int argc, char** argv)
 
 int usageError(const Program& program, const std::string& problem)
 {
-    std::fprintf(stderr, "%s: %s\n%s", program.name.c_str(), problem.c_str(), usageText(program).c_str());
+    std::fprintf(stderr, "%s: %s\n%s'%s --help' lists every option.\n", program.name.c_str(), problem.c_str(),
+        usageText(program).c_str(), program.name.c_str());
     return kUsageError;
 }
 

@@ -44,12 +44,9 @@ int main(int argc, char** argv)
 {
     if (const auto exitCode = cli::helpOrVersion(kProgram, argc, argv))
         return *exitCode;
-    // Text needs a GUI application for its fonts but no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-
-    const QStringList args = app.arguments().mid(1);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     if (args.isEmpty())
         return usage("no instrument given");
     const QString instrument = args.first();
@@ -75,20 +72,23 @@ int main(int argc, char** argv)
         return ok;
     };
 
+    double roll = 0;
+    double pitch = 0;
+    double heading = 0;
+    if (instrument == "attitude" && (!degrees("--roll", roll) || !degrees("--pitch", pitch)))
+        return usage("roll and pitch are numbers of degrees");
+    if (instrument == "heading" && !degrees("--heading", heading))
+        return usage("the heading is a number of degrees");
+
+    // Text needs a GUI application for its fonts but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     platform::TBitmap picture(kPictureSize, kPictureSize);
-    if (instrument == "attitude") {
-        double roll = 0;
-        double pitch = 0;
-        if (!degrees("--roll", roll) || !degrees("--pitch", pitch))
-            return usage("roll and pitch are numbers of degrees");
-        instruments::DrawAttitude(
-            instruments::degreesToRadians(roll), instruments::degreesToRadians(pitch), picture);
-    } else {
-        double heading = 0;
-        if (!degrees("--heading", heading))
-            return usage("the heading is a number of degrees");
+    if (instrument == "attitude")
+        instruments::DrawAttitude(instruments::degreesToRadians(roll), instruments::degreesToRadians(pitch), picture);
+    else
         instruments::DrawHeading(instruments::degreesToRadians(heading), picture);
-    }
 
     const QString out = options.value("--out");
     if (!picture.image().save(out, "PNG"))

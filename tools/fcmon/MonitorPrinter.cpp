@@ -4,6 +4,10 @@
 
 void MonitorPrinter::frameStarted(uint8_t type)
 {
+    if (m_time) {
+        appendSeconds(m_output, *m_time);
+        m_output += '\t';
+    }
     char hex[3];
     std::snprintf(hex, sizeof hex, "%02X", type);
     m_output += hex;
@@ -36,4 +40,14 @@ void MonitorPrinter::frameFinished(uint8_t)
 {
     m_output += '\n';
     ++m_frames;
+}
+
+void MonitorPrinter::connection(uint64_t timeUs, std::string_view device)
+{
+    appendSeconds(m_output, timeUs);
+    m_output += "\tConnected\tDevice=";
+    // The name comes from the file: no control characters reach the lines.
+    for (const char c : device)
+        m_output += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    m_output += '\n';
 }

@@ -1,77 +1,148 @@
-// fcmon: console monitor. Decodes the telemetry of a serial device or of a
-// capture file and prints one line per frame.
+// fcmon: console monitor. Decodes the telemetry of a serial device, a
+// capture file or a recording and prints one line per frame, or CSV.
 
+#include "CsvPrinter.h"
+#include "InputDecoding.h"
 #include "MonitorPrinter.h"
+#include "QuitOnSignal.h"
 
 #include "platform/ClassicErrors.h"
 #include "protocol/TelemetryDecoder.h"
+#include "recording/LiveRecording.h"
 #include "serial/Comm.h"
+#include "tools/common/ProgramConvention.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-// Feeds bytes one at a time so --count can stop in the middle of a batch.
-// Returns true once the wanted number of frames has been printed.
-bool feed(protocol::TelemetryDecoder& decoder, MonitorPrinter& printer, const QByteArray& bytes, long long count)
+constexpr int kRecordingTickMs = 100;
+
+struct Options {
+    QString port;
+    QString input;
+    QString record;
+    bool csv = false;
+    long long count = 0;
+    uint64_t everyUs = 0;
+};
+
+const cli::Program kProgram{
+    "fcmon",
+    "Prints the decoded telemetry of a flight controller, one line per frame.",
+    {"fcmon (--port DEVICE [--record FILE] | --input FILE|- [--csv [--every MS]]) [--count N]"},
+    {
+        {"--port DEVICE", "serial device to read"},
+        {"--input FILE", "capture file or recording to decode (- for standard input)"},
+        {"--count N", "stop after N frames"},
+        {"--record FILE", "with --port: record what is received into FILE"},
+        {"--csv", "with --input: write CSV, one row per frame"},
+        {"--every MS", "with --csv: one row per MS milliseconds of a recording"},
+        {"--help", "print this help and exit"},
+        {"--version", "print the version and exit"},
+    },
+};
+
+[[noreturn]] void usageError(const QString& problem)
 {
-    bool done = false;
-    for (const char byte : bytes) {
-        decoder.feed(static_cast<uint8_t>(byte));
-        if (count > 0 && printer.frames() >= count) {
-            done = true;
-            break;
-        }
-    }
-    std::fwrite(printer.output().data(), 1, printer.output().size(), stdout);
-    std::fflush(stdout);
-    printer.output().clear();
-    return done;
+    std::exit(cli::usageError(kProgram, problem.toStdString()));
 }
 
-int decodeFile(const QString& path, protocol::TelemetryDecoder& decoder, MonitorPrinter& printer, long long count)
+Options parse(const QStringList& arguments)
 {
-    std::FILE* file = path == "-" ? stdin : std::fopen(path.toLocal8Bit().constData(), "rb");
-    if (!file) {
-        std::fprintf(stderr, "fcmon: cannot open %s\n", path.toLocal8Bit().constData());
-        return 1;
+    QCommandLineParser parser;
+    parser.addOption({"port", {}, "DEVICE"});
+    parser.addOption({"input", {}, "FILE"});
+    parser.addOption({"count", {}, "N"});
+    parser.addOption({"record", {}, "FILE"});
+    parser.addOption({"csv", {}});
+    parser.addOption({"every", {}, "MS"});
+    if (!parser.parse(arguments))
+        usageError(parser.errorText());
+
+    if (!parser.positionalArguments().isEmpty())
+        usageError("unexpected argument " + parser.positionalArguments().first());
+    Options options;
+    options.port = parser.value("port");
+    options.input = parser.value("input");
+    options.record = parser.value("record");
+    options.csv = parser.isSet("csv");
+    if (parser.isSet("port") == parser.isSet("input"))
+        usageError("give either --port DEVICE or --input FILE");
+    if (parser.isSet("count")) {
+        bool ok = false;
+        options.count = parser.value("count").toLongLong(&ok);
+        if (!ok || options.count < 0)
+            usageError("--count takes a number of frames, not '" + parser.value("count") + "'");
     }
-    char buffer[65536];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        if (feed(decoder, printer, QByteArray::fromRawData(buffer, static_cast<qsizetype>(got)), count))
-            break;
+    if (parser.isSet("record") && !parser.isSet("port"))
+        usageError("--record works with --port only");
+    if (options.csv && !parser.isSet("input"))
+        usageError("--csv works with --input only");
+    if (parser.isSet("every")) {
+        bool ok = false;
+        const double ms = parser.value("every").toDouble(&ok);
+        if (!options.csv)
+            usageError("--every works with --csv only");
+        if (!ok || !(ms >= 0.001) || ms > 1e12)
+            usageError("--every takes a positive number of milliseconds, not '" + parser.value("every") + "'");
+        options.everyUs = static_cast<uint64_t>(ms * 1000);
     }
-    if (file != stdin)
-        std::fclose(file);
-    return 0;
+    return options;
 }
 
-int monitorPort(QCoreApplication& app, const QString& device, protocol::TelemetryDecoder& decoder,
-    MonitorPrinter& printer, long long count)
+int monitorPort(QCoreApplication& app, const Options& options, protocol::TelemetryDecoder& decoder,
+    MonitorOutput& output)
 {
     serial::TComm comm;
-    comm.SetDevicePath(device);
+    comm.SetDevicePath(options.port);
     comm.SetBaudRate(115200);
     comm.SetRThreshold(1);
     int exitCode = 0;
+    std::unique_ptr<recording::LiveRecording> recorder;
     comm.OnReceiveData = [&](serial::TComm* sender) {
+        const QByteArray batch = sender->ReadInputByte();
+        const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(batch.constData()),
+            static_cast<size_t>(batch.size()));
+        if (recorder)
+            recorder->received(bytes);
         // The port closes when the component goes away after the loop.
-        if (feed(decoder, printer, sender->ReadInputByte(), count))
+        if (feedUntilCount(decoder, output, bytes, options.count))
             app.quit();
+        writeOutput(output);
     };
     comm.OnDeviceLost = [&](serial::TComm*) {
-        std::fprintf(stderr, "fcmon: %s is gone\n", device.toLocal8Bit().constData());
+        std::fprintf(stderr, "fcmon: %s is gone\n", qPrintable(options.port));
         exitCode = 1;
         app.quit();
     };
     comm.SetPortOpen(true);
     if (!comm.PortOpen())
         return 1;
+
+    QTimer recordingTimer;
+    if (!options.record.isEmpty()) {
+        std::string error;
+        recorder = recording::LiveRecording::create(options.record.toStdString(), error);
+        if (!recorder) {
+            std::fprintf(stderr, "fcmon: %s\n", error.c_str());
+            return 1;
+        }
+        // Monitoring goes on without the recording.
+        recorder->onStopped = [&](const std::string& reason) {
+            std::fprintf(stderr, "fcmon: recording stopped: %s\n", reason.c_str());
+            exitCode = 1;
+        };
+        recorder->connection(options.port.toStdString());
+        QObject::connect(&recordingTimer, &QTimer::timeout, [&] { recorder->tick(); });
+        recordingTimer.start(kRecordingTickMs);
+    }
+    const QuitOnSignal quitOnSignal;
     app.exec();
     return exitCode;
 }
@@ -84,26 +155,23 @@ int main(int argc, char** argv)
     // and a monitor wakes up a hundred times a second.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
+    if (const auto exitCode = cli::helpOrVersion(kProgram, argc, argv))
+        return *exitCode;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("fcmon");
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Prints the decoded telemetry of a flight controller, one line per frame.");
-    parser.addHelpOption();
-    parser.addOption({"port", "Serial device to read.", "DEVICE"});
-    parser.addOption({"input", "Capture file to decode (- for standard input).", "FILE"});
-    parser.addOption({"count", "Stop after N frames.", "N"});
-    parser.process(app);
+    const Options options = parse(app.arguments());
 
-    bool countOk = true;
-    const long long count = parser.isSet("count") ? parser.value("count").toLongLong(&countOk) : 0;
-    if (!countOk || count < 0 || parser.isSet("port") == parser.isSet("input")) {
-        std::fprintf(stderr, "usage: fcmon (--port DEVICE | --input FILE|-) [--count N]\n");
-        return 2;
+    std::unique_ptr<MonitorOutput> output;
+    if (options.csv)
+        output = std::make_unique<CsvPrinter>(options.everyUs);
+    else
+        output = std::make_unique<MonitorPrinter>();
+    // CSV readers expect a decimal point whatever the system uses.
+    protocol::TelemetryDecoder decoder(*output, options.csv ? '.' : platform::DecimalSeparator());
+    if (!options.input.isEmpty()) {
+        const int status = decodeInput(options.input.toStdString(), decoder, *output,
+            {options.count, options.everyUs > 0});
+        return status;
     }
-
-    MonitorPrinter printer;
-    protocol::TelemetryDecoder decoder(printer, platform::DecimalSeparator());
-    if (parser.isSet("input"))
-        return decodeFile(parser.value("input"), decoder, printer, count);
-    return monitorPort(app, parser.value("port"), decoder, printer, count);
+    return monitorPort(app, options, decoder, *output);
 }
