@@ -143,3 +143,15 @@ TEST_F(WindowTelemetry, FieldChangeEventsFireOnlyForNewTexts)
     receive(frame(FrameType::Limits, 500, 130, 0));
     EXPECT_EQ(changes, 1);
 }
+
+TEST_F(WindowTelemetry, ADiscardedOverflowDecodesNothingAgain)
+{
+    connect();
+    receive(frame(FrameType::Limits, 500, 120, 0));
+    form->edit("kvSkinEdit43")->SetText("marker");
+    // More than the driver queue holds: the serial component discards it all.
+    receive(std::vector<uint8_t>(4097, 0x00));
+    EXPECT_EQ(text("kvSkinEdit43"), "marker") << "the previous batch must not be decoded a second time";
+    receive(frame(FrameType::Limits, 600, 120, 0));
+    EXPECT_EQ(text("kvSkinEdit43"), "600");
+}
