@@ -26,8 +26,9 @@ using layout::Kind;
 
 namespace {
 
-// A frame of the display, as far as repaints are concerned.
-constexpr int kFrameMs = 40;
+// A frame of the display, as far as repaints are concerned: twenty pictures
+// a second move the instruments smoothly and keep every value readable.
+constexpr int kFrameMs = 50;
 
 QString text(std::string_view view)
 {

@@ -256,7 +256,10 @@ void TComm::ProcTimer()
     m_commError = status.errors;
 
     // Handlers and the message processing below may close the port, lose
-    // the device or destroy the component.
+    // the device or destroy the component. The message loop runs after each
+    // handler that ran, so clicks and paints are not held up by a tick; a
+    // tick that raised nothing leaves that to the loop itself, which runs
+    // right after it (a hundred idle runs a second would only cost).
     const QPointer<TComm> alive(this);
     if (m_rThreshold > 0 && status.bytesWaiting >= static_cast<uint32_t>(m_rThreshold)) {
         ReceiveData();
@@ -264,23 +267,25 @@ void TComm::ProcTimer()
         // goes on to the modem lines, which then report it.
         if (!alive || m_lost)
             return;
+        QCoreApplication::processEvents();
+        if (!alive)
+            return;
     }
     GetModemState();
-    QCoreApplication::processEvents();
-    if (!alive)
-        return;
-    if (m_commEvent != 0)
+    if (m_commEvent != 0) {
         ModemStateChange(m_commEvent);
-    if (!alive)
-        return;
-    QCoreApplication::processEvents();
-    if (!alive)
-        return;
-    if (m_commError != 0)
+        if (!alive)
+            return;
+        QCoreApplication::processEvents();
+        if (!alive)
+            return;
+    }
+    if (m_commError != 0) {
         ReceiveError(m_commError);
-    if (!alive)
-        return;
-    QCoreApplication::processEvents();
+        if (!alive)
+            return;
+        QCoreApplication::processEvents();
+    }
 }
 
 void TComm::GetModemState()
