@@ -64,18 +64,18 @@ void drawCaptionButton(PixelArt& art, const SkinPalette& p, CaptionGlyph glyph, 
     const TRect r = kCaptionButton(glyph, state);
     // The button lies on the title bar at rows 5 to 18 of the frame.
     for (int row = 0; row < 14; ++row)
-        art.hline(r.left, r.right, r.top + row, titleRow(p, kButtonsRect.top + row, state != CaptionState::Inactive));
+        art.hline(r.left, r.right, r.top + row, titleRow(p, kButtonsRect.top + row, false));
     QRgb ink = p.glyph;
     switch (state) {
     case CaptionState::Normal: break;
     case CaptionState::Hot:
         art.fill({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, glyph == CaptionGlyph::Close ? p.closeHot : p.captionHot);
-        art.roundedFrame(r, glyph == CaptionGlyph::Close ? p.closeHot : p.captionHot, titleRow(p, kButtonsRect.top, true));
+        art.roundedFrame(r, glyph == CaptionGlyph::Close ? p.closeHot : p.captionHot, titleRow(p, kButtonsRect.top, false));
         ink = p.glyphHot;
         break;
     case CaptionState::Down:
         art.fill({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, p.captionDown);
-        art.roundedFrame(r, p.frameOuter, titleRow(p, kButtonsRect.top, true));
+        art.roundedFrame(r, p.frameOuter, titleRow(p, kButtonsRect.top, false));
         ink = p.accent;
         break;
     case CaptionState::Inactive: ink = p.glyphInactive; break;

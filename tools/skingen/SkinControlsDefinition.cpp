@@ -37,7 +37,7 @@ public:
         auto record = std::make_unique<Record>(name);
         Record& r = *record;
         r.skinrect = skinrect;
-        r.pictureindex = isNullRect(skinrect) ? -1 : kAtlasPicture;
+        r.pictureindex = kAtlasPicture;
         if constexpr (std::is_base_of_v<TkvDataSkinCustomControl, Record>) {
             if (cut) {
                 r.lefttoppoint = cut->lt;
@@ -238,6 +238,7 @@ public:
     void textView(const QString& name)
     {
         auto& v = add<Record>(name);
+        v.pictureindex = -1;
         v.fontcolor = kBlack;
         v.bgcolor = c(p.fieldFace);
     }
@@ -290,7 +291,9 @@ void defineControls(TkvSkinData& data, const SkinPalette& p)
     slider.bgcolor = l.c(p.panelFace);
     slider.pointscolor = l.c(p.fieldLine);
 
+    // Text-only records use no picture.
     auto& label = l.add<TkvDataSkinStdLabelControl>(QStringLiteral("stdlabel"));
+    label.pictureindex = -1;
     label.fontcolor = kBlack;
     label.activefontcolor = l.c(p.accentDark);
 
@@ -386,6 +389,7 @@ void defineControls(TkvSkinData& data, const SkinPalette& p)
         t.vertical = vertical;
     }
     auto& text = l.add<TkvDataSkinLabelControl>(QStringLiteral("label"));
+    text.pictureindex = -1;
     text.fontcolor = kBlack;
     l.grid(QStringLiteral("grid"));
     l.grid(QStringLiteral("colorgrid"));
@@ -410,6 +414,7 @@ void defineControls(TkvSkinData& data, const SkinPalette& p)
     l.textView<TkvDataSkinListView>(QStringLiteral("listview"));
     l.textView<TkvDataSkinRichEdit>(QStringLiteral("richedit"));
     auto& bevel = l.add<TkvDataSkinBevel>(QStringLiteral("bevel"));
+    bevel.pictureindex = -1;
     bevel.lightcolor = l.c(p.fieldFace);
     bevel.darkcolor = l.c(p.panelLine);
 

@@ -76,6 +76,12 @@ void defineFormInfo(TkvSkinData& data)
     data.rightbottompoint = kFrameRightBottom;
     data.clientrect = kClientRect;
     data.maskrectarea = kMaskRectArea;
+    // The sizing corners are the frame points (what loading would make of
+    // absent ones, so a skin written back after loading stays the same).
+    data.hittestlefttoppoint = kFrameLeftTop;
+    data.hittestrighttoppoint = kFrameRightTop;
+    data.hittestleftbottompoint = kFrameLeftBottom;
+    data.hittestrightbottompoint = kFrameRightBottom;
     data.buttonsrect = kButtonsRect;
     data.captionrect = kCaptionRect;
     data.buttonsoffset = kButtonsOffset;

@@ -47,6 +47,8 @@ BmpImage maskBmp(const QImage& image)
 {
     QImage mono(image.size(), QImage::Format_Mono);
     mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    // Also clears the padding bits at the end of each row.
+    mono.fill(0);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             mono.setPixel(x, y, (image.pixel(x, y) & 0xffffffu) == 0 ? 0 : 1);
