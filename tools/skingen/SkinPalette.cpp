@@ -35,7 +35,7 @@ SkinPalette graphitePalette()
 
     p.fieldLine = qRgb(96, 105, 116);
     p.fieldShade = qRgb(206, 211, 217);
-    p.fieldFace = qRgb(252, 252, 253);
+    p.fieldFace = qRgb(255, 255, 255);
     p.selectionText = qRgb(0, 0, 0);
 
     p.buttonLine = qRgb(40, 45, 52);
