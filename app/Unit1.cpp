@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/MainWindowLayout.h"
+#include "app/WindowSkin.h"
 #include "instruments/Attitude.h"
 #include "instruments/Heading.h"
 #include "platform/BmpCodec.h"
@@ -16,6 +17,8 @@
 #include "skin/controls/TkvSkinGroupBox.h"
 #include "skin/controls/TkvSkinSlider.h"
 #include "skin/controls/TkvSkinStdLabel.h"
+#include "skin/data/TkvCompressedStoredSkin.h"
+#include "skin/data/TkvSkinData.h"
 
 #include <QEvent>
 #include <QFile>
@@ -145,6 +148,8 @@ void loadAirframeStrip(platform::TImage& strip)
 TForm1::TForm1(TForm1Options options, QWidget* parent)
     : QWidget(parent)
     , m_comm(new serial::TComm(this, std::move(options.driver)))
+    , m_kvSkinData1(new TkvSkinData(this))
+    , m_kvCompressedStoredSkin1(new TkvCompressedStoredSkin(this))
     , m_portNames(options.portNames ? std::move(options.portNames) : serial::availablePortNames)
     , m_decoder(*this, platform::DecimalSeparator())
 {
@@ -167,6 +172,8 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     });
 
     buildControls();
+    bindControlsToSkin();
+    loadSkin(options.skinFile);
     hookHandlers();
     hookPanelLinks();
     FormCreate();
@@ -212,6 +219,8 @@ bool TForm1::event(QEvent* event)
     // serial tick lets paints through a hundred times a second; no screen
     // shows that many. Paints closer together than a frame of the display
     // wait for the next one; the pending repaint request is kept by Qt.
+    if (windowskin::dispatchSkinMessage(*this, m_kvSkinData1, event))
+        return true;
     constexpr int kFrameMs = 40;
     if (event->type() == QEvent::UpdateRequest) {
         if (m_sinceLastPaint.isValid() && m_sinceLastPaint.elapsed() < kFrameMs) {

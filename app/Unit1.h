@@ -19,8 +19,10 @@ namespace platform {
 class TImage;
 }
 namespace skin {
+class TkvCompressedStoredSkin;
 class TkvSkinButton;
 class TkvSkinComboBox;
+class TkvSkinData;
 class TkvSkinEdit;
 class TkvSkinGauge;
 class TkvSkinSlider;
@@ -31,6 +33,8 @@ class TkvSkinSlider;
 struct TForm1Options {
     std::unique_ptr<serial::SerialDriver> driver;
     std::function<QStringList()> portNames;
+    // A ".skn" file or a skin folder used instead of the built-in skin.
+    QString skinFile;
 };
 
 // The main window: eight panels of controls built from the layout table,
@@ -50,6 +54,8 @@ public:
     QWidget* control(const QString& name) const { return m_controls.value(name); }
 
     serial::TComm* Comm1() const { return m_comm; }
+    skin::TkvSkinData* kvSkinData1() const { return m_kvSkinData1; }
+    skin::TkvCompressedStoredSkin* kvCompressedStoredSkin1() const { return m_kvCompressedStoredSkin1; }
     bool connected() const { return m_connected; }
     const QByteArray& commandBuffer() const { return m_commandBuffer; }
 
@@ -77,6 +83,10 @@ protected:
 
 private:
     void buildControls();
+    // Binds the controls the layout binds to the skin data, then loads the
+    // skin carried by the window (or the one chosen instead).
+    void bindControlsToSkin();
+    void loadSkin(const QString& skinFile);
     void hookHandlers();
     void hookPanelLinks();
     void fillPortList();
@@ -96,6 +106,8 @@ private:
     // The field each reading goes to, looked up once.
     std::array<skin::TkvSkinEdit*, protocol::kTelemetryFieldCount> m_fields{};
     serial::TComm* m_comm = nullptr;
+    skin::TkvSkinData* m_kvSkinData1 = nullptr;
+    skin::TkvCompressedStoredSkin* m_kvCompressedStoredSkin1 = nullptr;
     std::function<QStringList()> m_portNames;
     protocol::TelemetryDecoder m_decoder;
     QByteArray m_commandBuffer;

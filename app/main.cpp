@@ -3,12 +3,15 @@
 //   --demo               run the built-in simulated controller and list its
 //                        device first
 //   --connect [DEVICE]   select DEVICE (or the first port) and connect
+//   --skin FILE          use a ".skn" file or a skin folder instead of the
+//                        built-in skin
 //   --screenshot FILE    save the window as PNG after --after MS and quit
 
 #include "app/DemoController.h"
 #include "app/FlightControllerApplication.h"
 #include "app/Unit1.h"
 
+#include "platform/MessageBox.h"
 #include "serial/PortNames.h"
 
 #include <QCommandLineParser>
@@ -17,6 +20,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -27,6 +31,7 @@ struct Options {
     QString device;
     QString screenshot;
     int afterMs = 1000;
+    QString skin;
 };
 
 Options parse(const QCoreApplication& app)
@@ -38,6 +43,7 @@ Options parse(const QCoreApplication& app)
     parser.addOption({"connect", "Connect at start (to the first port unless a device is given)."});
     parser.addOption({"screenshot", "Save the window as PNG and quit.", "FILE"});
     parser.addOption({"after", "Milliseconds before the screenshot (default 1000).", "MS"});
+    parser.addOption({"skin", "Use a .skn file or a skin folder instead of the built-in skin.", "FILE"});
     parser.addPositionalArgument("DEVICE", "Device for --connect.", "[DEVICE]");
     parser.process(app);
     Options options;
@@ -46,6 +52,7 @@ Options parse(const QCoreApplication& app)
     options.device = parser.positionalArguments().value(0);
     options.screenshot = parser.value("screenshot");
     options.afterMs = parser.isSet("after") ? parser.value("after").toInt() : 1000;
+    options.skin = parser.value("skin");
     return options;
 }
 
@@ -76,6 +83,9 @@ int main(int argc, char** argv)
     FlightControllerApplication app(argc, argv);
     const Options options = parse(app);
     substituteFonts();
+    // Nobody is there to close a message box when taking a screenshot.
+    if (!options.screenshot.isEmpty())
+        platform::setMessageSink([](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
 
     std::unique_ptr<DemoController> demo;
     std::unique_ptr<TForm1> window;
@@ -83,6 +93,7 @@ int main(int argc, char** argv)
         if (options.demo)
             demo = std::make_unique<DemoController>();
         TForm1Options formOptions;
+        formOptions.skinFile = options.skin;
         // Devices the system does not list (the demo's pseudo-terminal, a
         // device named on the command line) go first.
         QStringList extra;
