@@ -323,11 +323,11 @@ void drawTracksAndTabs(PixelArt& art, const SkinPalette& p)
         if (selected)
             art.fill(face, p.panelFace);
         else
-            art.verticalGradient(face, tab.left == kTabHot.left ? p.buttonHotTop : p.panelHeaderTop, p.panelHeaderBottom);
+            art.verticalGradient(face, p.panelHeaderTop, p.panelHeaderBottom);
         art.hline(face.left + 1, face.right - 1, face.top, p.panelLine);
         art.vline(face.left, face.top + 1, face.bottom, p.panelLine);
         art.vline(face.right - 1, face.top + 1, face.bottom, p.panelLine);
-        if (selected)
+        if (selected || tab.left == kTabHot.left)
             art.hline(face.left + 1, face.right - 1, face.top + 1, p.accent);
         if (tab.left == kTabFocus.left)
             art.hline(face.left + 1, face.right - 1, face.top + 2, p.accent);

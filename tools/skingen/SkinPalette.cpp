@@ -103,7 +103,7 @@ SkinPalette daylightPalette()
     p.buttonDownBottom = qRgb(150, 176, 226);
     p.buttonText = qRgb(0, 0, 0);
 
-    p.trackFace = qRgb(255, 255, 255);
+    p.trackFace = qRgb(208, 208, 208);
     p.trackLine = qRgb(0, 0, 0);
 
     p.menuFace = qRgb(255, 255, 255);
