@@ -90,7 +90,7 @@ TEST(SkinGenerator, CommittedFolderSkinIsWhatTheGeneratorDraws)
     EXPECT_EQ(files, QDir(kAssets + "/skin").entryList(QDir::Files, QDir::Name));
     for (const QString& file : files)
         EXPECT_EQ(platform::readWholeFile(dir.filePath(file)), platform::readWholeFile(kAssets + "/skin/" + file))
-            << file.toStdString() << " differs: run fcskingen assets/skin";
+            << file.toStdString() << " differs: run scripts/skins";
 }
 
 TEST(SkinGenerator, CommittedDaylightSkinIsTheDrawingPacked)
