@@ -124,6 +124,40 @@ QImage windowPreview(const SkinPalette& p, const SkinPictures& pictures)
     place(painter, 8 + 10 + 120, 8 + 91 + 300, preview::part(atlas, kListItemHot));
     text(painter, QRect(8 + 14 + 120, 8 + 91 + 300, 50, 21), QStringLiteral("ttyS0"), 14, false, qRgb(0, 0, 0), Qt::AlignVCenter);
     place(painter, 8 + 120 + 72 + 30, 8 + 89 + 300 - 120, preview::threePartVertical(atlas, kVScroll, 18, 20, 168));
+
+    // The system menu below the system-menu button: rows of 20, a
+    // separator of 5, a two-pixel border; "Minimize" under the pointer.
+    painter.resetTransform();
+    const QImage& popupPicture = pictures.active[kPopupPicture];
+    const QImage& menuPicture = pictures.active[kMenuPicture];
+    const int menuWidth = 140;
+    const QPoint menu(kSysMenuButton.left, kSysMenuButton.bottom);
+    place(painter, menu.x(), menu.y(),
+        preview::ninePart(popupPicture,
+            {{0, 0, popupPicture.width(), popupPicture.height()}, kPopupLeftTop, kPopupRightTop, kPopupLeftBottom,
+                kPopupRightBottom, kPopupItems},
+            menuWidth, 69));
+    int y = menu.y() + kPopupItems.top;
+    const struct {
+        const char* text;
+        bool active;
+    } rows[] = {{"Minimize", true}, {"RollUp", false}, {"-", false}, {"Close\tAlt+F4", false}};
+    for (const auto& row : rows) {
+        const bool separator = QLatin1String(row.text) == QLatin1String("-");
+        const TRect source = separator ? kMenuDivider : row.active ? kMenuItemActive : kMenuItem;
+        place(painter, menu.x() + 2, y,
+            preview::threePart(menuPicture, source, kMenuItemOffset, kMenuItemOffset, menuWidth - 4));
+        if (!separator) {
+            const QStringList parts = QString::fromLatin1(row.text).split(u'\t');
+            const QRgb ink = row.active ? p.menuActiveText : p.menuText;
+            text(painter, QRect(menu.x() + 2 + 21, y, menuWidth - 50, 20), parts[0], 14, false, ink, Qt::AlignVCenter);
+            if (parts.size() > 1)
+                text(painter, QRect(menu.x() + 2, y, menuWidth - 12, 20), parts[1], 14, false, ink,
+                    Qt::AlignVCenter | Qt::AlignRight);
+        }
+        y += source.height();
+    }
+    EXPECT_EQ(y + (popupPicture.height() - kPopupItems.bottom), menu.y() + 69);
     painter.end();
     return window;
 }
