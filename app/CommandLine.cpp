@@ -9,12 +9,14 @@ const cli::Program& program()
     static const cli::Program fctool{
         "fctool",
         "Ground tool for a multirotor flight controller on a serial port.",
-        {"fctool [--demo | --replay FILE] [--connect [DEVICE]] [--record FILE] [--screenshot FILE [--after MS]]"},
+        {"fctool [--demo | --replay FILE] [--connect [DEVICE]] [--record FILE] [--skin FILE]",
+            "[--screenshot FILE [--after MS]]"},
         {
             {"--demo", "run the built-in simulated flight controller and list it first"},
             {"--replay FILE", "serve a recording like a controller and list it first"},
             {"--connect [DEVICE]", "connect at start, to DEVICE or to the first port of the list"},
             {"--record FILE", "record everything received while connected into FILE"},
+            {"--skin FILE", "use a \".skn\" file or a skin folder instead of the built-in skin"},
             {"--screenshot FILE", "save the window as PNG and quit; messages go to stderr"},
             {"--after MS", "milliseconds before the screenshot (default 1000)"},
             {"--help", "print this help and exit"},
@@ -32,9 +34,10 @@ std::variant<Options, QString> parse(const QStringList& arguments)
     const QCommandLineOption connect("connect");
     const QCommandLineOption record("record", {}, "FILE");
     const QCommandLineOption replay("replay", {}, "FILE");
+    const QCommandLineOption skin("skin", {}, "FILE");
     const QCommandLineOption screenshot("screenshot", {}, "FILE");
     const QCommandLineOption after("after", {}, "MS");
-    parser.addOptions({demo, connect, record, replay, screenshot, after});
+    parser.addOptions({demo, connect, record, replay, skin, screenshot, after});
     parser.addPositionalArgument("DEVICE", {});
     if (!parser.parse(arguments))
         return parser.errorText();
@@ -50,6 +53,7 @@ std::variant<Options, QString> parse(const QStringList& arguments)
     options.device = positional.value(0);
     options.record = parser.value(record);
     options.replay = parser.value(replay);
+    options.skin = parser.value(skin);
     options.screenshot = parser.value(screenshot);
     if (parser.isSet(after)) {
         bool ok = false;

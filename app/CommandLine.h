@@ -16,6 +16,7 @@ struct Options {
     QString device;
     QString record;
     QString replay;
+    QString skin;
     QString screenshot;
     int afterMs = 1000;
 };

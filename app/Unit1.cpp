@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/MainWindowLayout.h"
+#include "app/WindowSkin.h"
 #include "instruments/Attitude.h"
 #include "instruments/Heading.h"
 #include "platform/BmpCodec.h"
@@ -16,6 +17,8 @@
 #include "skin/controls/TkvSkinGroupBox.h"
 #include "skin/controls/TkvSkinSlider.h"
 #include "skin/controls/TkvSkinStdLabel.h"
+#include "skin/data/TkvCompressedStoredSkin.h"
+#include "skin/data/TkvSkinData.h"
 
 #include <QEvent>
 #include <QFile>
@@ -149,6 +152,8 @@ void loadAirframeStrip(platform::TImage& strip)
 TForm1::TForm1(TForm1Options options, QWidget* parent)
     : QWidget(parent)
     , m_comm(new serial::TComm(this, std::move(options.driver)))
+    , m_kvSkinData1(new TkvSkinData(this))
+    , m_kvCompressedStoredSkin1(new TkvCompressedStoredSkin(this))
     , m_availablePorts(options.ports ? std::move(options.ports) : serial::availablePorts)
     , m_recorder(options.recorder)
     , m_decoder(*this, platform::DecimalSeparator())
@@ -173,6 +178,8 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     });
 
     buildControls();
+    bindControlsToSkin();
+    loadSkin(options.skinFile);
     hookHandlers();
     hookPanelLinks();
     hookInstruments();
@@ -220,6 +227,8 @@ void TForm1::changeEvent(QEvent* event)
 
 bool TForm1::event(QEvent* event)
 {
+    if (windowskin::dispatchSkinMessage(*this, m_kvSkinData1, event))
+        return true;
     // The serial tick lets paints through a hundred times a second. Paints
     // closer together than a frame of the display wait for the next one;
     // the region still to paint is kept by Qt meanwhile.

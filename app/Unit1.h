@@ -22,8 +22,10 @@ namespace platform {
 class TImage;
 }
 namespace skin {
+class TkvCompressedStoredSkin;
 class TkvSkinButton;
 class TkvSkinComboBox;
+class TkvSkinData;
 class TkvSkinEdit;
 class TkvSkinGauge;
 class TkvSkinSlider;
@@ -39,6 +41,8 @@ struct TForm1Options {
     TelemetryRecorder* recorder = nullptr;
     // The clock that paces repaints (the system's steady clock by default).
     PaintPacer::Clock paintClock;
+    // A ".skn" file or a skin folder used instead of the built-in skin.
+    QString skinFile;
 };
 
 // The main window: eight panels of controls built from the layout table,
@@ -58,6 +62,8 @@ public:
     QWidget* control(const QString& name) const { return m_controls.value(name); }
 
     serial::TComm* Comm1() const { return m_comm; }
+    skin::TkvSkinData* kvSkinData1() const { return m_kvSkinData1; }
+    skin::TkvCompressedStoredSkin* kvCompressedStoredSkin1() const { return m_kvCompressedStoredSkin1; }
     bool connected() const { return m_connected; }
     const QByteArray& commandBuffer() const { return m_commandBuffer; }
 
@@ -85,6 +91,10 @@ protected:
 
 private:
     void buildControls();
+    // Binds the controls the layout binds to the skin data, then loads the
+    // skin carried by the window (or the one chosen instead).
+    void bindControlsToSkin();
+    void loadSkin(const QString& skinFile);
     void hookHandlers();
     void hookPanelLinks();
     void hookInstruments();
@@ -118,6 +128,8 @@ private:
     double m_pitch = 0;
     double m_headingAngle = 0;
     serial::TComm* m_comm = nullptr;
+    skin::TkvSkinData* m_kvSkinData1 = nullptr;
+    skin::TkvCompressedStoredSkin* m_kvCompressedStoredSkin1 = nullptr;
     std::function<QList<serial::PortEntry>()> m_availablePorts;
     // The devices behind the port list's items, in the list's order.
     QList<serial::PortEntry> m_ports;

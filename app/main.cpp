@@ -67,7 +67,6 @@ int main(int argc, char** argv)
         qputenv("QT_NO_GLIB", "1");
     FlightControllerApplication app(argc, argv);
     substituteFonts();
-
     // A screenshot run waits for no one: what a message box would say goes
     // to stderr and makes the run fail.
     bool messageShown = false;
@@ -95,6 +94,7 @@ int main(int argc, char** argv)
             recorder = std::make_unique<TelemetryRecorder>(options.record);
         TForm1Options formOptions;
         formOptions.recorder = recorder.get();
+        formOptions.skinFile = options.skin;
         // Devices the system does not list (a replay's or the demo's
         // pseudo-terminal, a device named on the command line) go first.
         QList<serial::PortEntry> extra;

@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace platform {
@@ -134,7 +135,9 @@ BmpImage BmpImage::fromQImage(const QImage& source)
     }
     const qint64 width = image.width();
     const qint64 height = image.height();
-    const int colors = bitCount == 24 ? 0 : (bitCount == 1 ? 2 : 256);
+    // 8-bit files carry exactly the colours of the image's table, so a
+    // picture of 255 colours keeps its 255-entry table.
+    const int colors = bitCount == 24 ? 0 : (bitCount == 1 ? 2 : std::clamp<int>(int(image.colorCount()), 1, 256));
     const qint64 stride = ((width * bitCount + 31) / 32) * 4;
     const qint64 offset = fileHeaderSize + infoHeaderSize + colors * 4;
     const qint64 length = offset + stride * height;

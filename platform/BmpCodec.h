@@ -36,8 +36,9 @@ public:
     // Reads exactly one record from the stream's position.
     static BmpImage readRecord(Stream& stream);
     static BmpImage loadFromFile(const QString& fileName);
-    // 1 bit for two-colour indexed images, 8 bits for other indexed images,
-    // 24 bits otherwise; bottom-up rows.
+    // 1 bit for two-colour indexed images, 8 bits for other indexed images
+    // (with a colour table of the image's length), 24 bits otherwise;
+    // bottom-up rows.
     static BmpImage fromQImage(const QImage& image);
 
     bool isEmpty() const { return m_bytes.isEmpty(); }

@@ -1,5 +1,6 @@
 #include "skin/controls/TkvSkinControl.h"
 
+#include "skin/controls/SkinRecordLookup.h"
 #include "skin/data/TkvSkinData.h"
 
 #include <QPainter>
@@ -26,11 +27,11 @@ void TkvSkinControl::SetSkinDataName(const QString& value) { m_skinDataName = va
 
 void TkvSkinControl::GetSkinData()
 {
-    if (!m_skinData || m_skinData->IsEmpty())
-        m_recordIndex = -1;
-    else
-        m_recordIndex = m_skinData->GetControlIndex(m_skinDataName);
+    m_recordIndex = usableRecordIndex(m_skinData, m_skinDataName,
+        [this](const TkvDataSkinControl& record) { return UsesRecord(record); });
 }
+
+bool TkvSkinControl::UsesRecord(const TkvDataSkinControl&) const { return false; }
 
 void TkvSkinControl::ChangeSkinData()
 {

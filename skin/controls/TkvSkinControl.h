@@ -61,6 +61,10 @@ protected:
     virtual void CreateControlSkinImage(platform::TBitmap& bitmap);
 
     bool hasRecord() const { return m_recordIndex != -1; }
+    // Whether this control can draw itself from record: the record is of
+    // the class it needs and its skin drawing exists. None can yet, so
+    // every control keeps its default look whatever the skin holds.
+    virtual bool UsesRecord(const TkvDataSkinControl& record) const;
 
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;

@@ -1,6 +1,7 @@
 #include "skin/controls/TkvSkinCustomEdit.h"
 
 #include "skin/controls/DefaultLook.h"
+#include "skin/controls/SkinRecordLookup.h"
 
 #include "platform/TextCache.h"
 
@@ -61,8 +62,11 @@ void TkvSkinCustomEdit::SetSkinData(TkvSkinData* value)
 
 void TkvSkinCustomEdit::GetSkinData()
 {
-    m_recordIndex = (!m_skinData || m_skinData->IsEmpty()) ? -1 : m_skinData->GetControlIndex(SkinDataName);
+    m_recordIndex = usableRecordIndex(m_skinData, SkinDataName,
+        [this](const TkvDataSkinControl& record) { return UsesRecord(record); });
 }
+
+bool TkvSkinCustomEdit::UsesRecord(const TkvDataSkinControl&) const { return false; }
 
 void TkvSkinCustomEdit::ChangeSkinData()
 {

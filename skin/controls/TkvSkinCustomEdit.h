@@ -73,6 +73,9 @@ public:
     TKeyPressEvent OnKeyPress;
 
 protected:
+    // Whether the edit can draw itself from record (of the edit's class,
+    // with the edit's skin drawing); not yet, so it keeps its default look.
+    virtual bool UsesRecord(const TkvDataSkinControl& record) const;
     int CalcEditHeight() const;
     void AdjustEditHeight();
     void DrawSkinEdit(platform::TCanvas& canvas);

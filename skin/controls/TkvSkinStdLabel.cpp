@@ -1,6 +1,7 @@
 #include "skin/controls/TkvSkinStdLabel.h"
 
 #include "skin/controls/DefaultLook.h"
+#include "skin/controls/SkinRecordLookup.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -24,8 +25,11 @@ void TkvSkinStdLabel::SetSkinData(TkvSkinData* value)
 
 void TkvSkinStdLabel::GetSkinData()
 {
-    m_recordIndex = (!m_skinData || m_skinData->IsEmpty()) ? -1 : m_skinData->GetControlIndex(SkinDataName);
+    m_recordIndex = usableRecordIndex(m_skinData, SkinDataName,
+        [this](const TkvDataSkinControl& record) { return UsesRecord(record); });
 }
+
+bool TkvSkinStdLabel::UsesRecord(const TkvDataSkinControl&) const { return false; }
 
 void TkvSkinStdLabel::ChangeSkinData()
 {

@@ -48,6 +48,9 @@ public:
     QImage renderText();
 
 protected:
+    // Whether the label takes font and colour from record (of the label's
+    // class, once the label reads them); not yet.
+    virtual bool UsesRecord(const TkvDataSkinControl& record) const;
     // Measures the caption (into rect's size) or draws it.
     void DoDrawText(platform::TCanvas& canvas, platform::TRect& rect, bool measure);
     void paintEvent(QPaintEvent* event) override;

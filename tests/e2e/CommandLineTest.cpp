@@ -31,7 +31,7 @@ struct ProgramOptions {
 const ProgramOptions kPrograms[] = {
     {"fcsim", {"--rate", "--seed", "--duration", "--replay", "--speed", "--loop", "--record", "--help", "--version"}},
     {"fcmon", {"--port", "--input", "--count", "--record", "--csv", "--every", "--help", "--version"}},
-    {"fctool", {"--demo", "--replay", "--connect", "--record", "--screenshot", "--after", "--help", "--version"}},
+    {"fctool", {"--demo", "--replay", "--connect", "--record", "--skin", "--screenshot", "--after", "--help", "--version"}},
     {"fcinstruments", {"--roll", "--pitch", "--heading", "--out", "--help", "--version"}},
 };
 

@@ -160,3 +160,21 @@ TEST(BmpCodec, FilesLoadAndSaveTheSameBytes)
     QFile::remove(path);
     EXPECT_THROW(BmpImage::loadFromFile(path), platform::EFOpenError);
 }
+
+TEST(BmpCodec, EightBitFilesKeepTheLengthOfTheColourTable)
+{
+    // 162 x 140 with 255 colours: rows of 164 bytes, 255 table entries.
+    QImage indexed(162, 140, QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (int i = 0; i < 255; ++i)
+        table.append(qRgb(i, 255 - i, i / 2));
+    indexed.setColorTable(table);
+    for (int y = 0; y < 140; ++y)
+        for (int x = 0; x < 162; ++x)
+            indexed.setPixel(x, y, uint((x + y) % 255));
+    const BmpImage image = BmpImage::fromQImage(indexed);
+    EXPECT_EQ(image.bytes().size(), 54 + 255 * 4 + 164 * 140);
+    EXPECT_EQ(image.palette().size(), 255);
+    EXPECT_EQ(image.toQImage().pixel(10, 20), table[30]);
+    EXPECT_EQ(BmpImage::fromBytes(image.bytes()), image);
+}

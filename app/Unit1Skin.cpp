@@ -1,0 +1,58 @@
+// The window's skin: the controls the layout binds to kvSkinData1, and the
+// start-up load of the skin carried by the window or chosen instead.
+
+#include "app/Unit1.h"
+
+#include "app/MainWindowLayout.h"
+#include "app/WindowSkin.h"
+#include "platform/MessageBox.h"
+#include "skin/controls/TkvSkinControl.h"
+#include "skin/controls/TkvSkinEdit.h"
+#include "skin/data/TkvCompressedStoredSkin.h"
+#include "skin/data/TkvSkinData.h"
+
+using layout::Kind;
+
+void TForm1::bindControlsToSkin()
+{
+    for (const layout::Control& control : layout::controls()) {
+        QWidget* widget = m_controls.value(QString::fromLatin1(control.name.data(), qsizetype(control.name.size())));
+        const QString skinObject = QString::fromLatin1(control.skinObject.data(), qsizetype(control.skinObject.size()));
+        switch (control.kind) {
+        case Kind::GroupBox:
+        case Kind::Button:
+        case Kind::ComboBox:
+        case Kind::Gauge:
+        case Kind::Slider:
+            if (auto* skinned = qobject_cast<skin::TkvSkinControl*>(widget)) {
+                if (!skinObject.isEmpty())
+                    skinned->SetSkinDataName(skinObject);
+                skinned->SetSkinData(m_kvSkinData1);
+            }
+            break;
+        case Kind::Lamp:
+            // Of all the fields only the flight-mode lamps are bound.
+            if (auto* lamp = qobject_cast<skin::TkvSkinEdit*>(widget))
+                lamp->SetSkinData(m_kvSkinData1);
+            break;
+        case Kind::Label:
+        case Kind::ValueField:
+        case Kind::SettingField:
+        case Kind::InputField:
+        case Kind::Picture:
+            break;
+        }
+    }
+}
+
+void TForm1::loadSkin(const QString& skinFile)
+{
+    m_kvCompressedStoredSkin1->SetCompressedData(windowskin::builtinSkinData());
+    if (!skinFile.isEmpty()) {
+        if (const std::optional<QString> problem = windowskin::loadSkinFile(skinFile, *m_kvCompressedStoredSkin1))
+            platform::ShowMessage(*problem);
+    }
+    // As when the layout is read: resolving the reference loads the skin,
+    // and the change messages reach the window and its controls.
+    m_kvSkinData1->SetCompressedStoredSkin(m_kvCompressedStoredSkin1);
+}

@@ -1,0 +1,131 @@
+#include "app/WindowSkin.h"
+
+#include "platform/ByteStream.h"
+#include "platform/ClassicErrors.h"
+#include "skin/controls/TkvSkinControl.h"
+#include "skin/controls/TkvSkinCustomEdit.h"
+#include "skin/controls/TkvSkinStdLabel.h"
+#include "skin/data/SkinMessages.h"
+#include "skin/data/TkvCompressedStoredSkin.h"
+#include "skin/data/TkvSkinData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QWidget>
+
+#include <exception>
+
+namespace windowskin {
+
+using skin::TkvCompressedStoredSkin;
+
+namespace {
+
+// The definition file a folder skin is read from, or empty.
+QString definitionIn(const QDir& folder)
+{
+    if (folder.exists(QStringLiteral("skin.ini")))
+        return folder.filePath(QStringLiteral("skin.ini"));
+    const QStringList definitions = folder.entryList({QStringLiteral("*.ini")}, QDir::Files);
+    return definitions.size() == 1 ? folder.filePath(definitions.first()) : QString();
+}
+
+QString unusable(const QString& file, const QString& why)
+{
+    return QStringLiteral("The skin %1 cannot be used: %2.\nThe built-in skin is used instead.").arg(file, why);
+}
+
+// Packs or loads file into scratch; returns what is wrong.
+std::optional<QString> read(const QString& file, TkvCompressedStoredSkin& scratch)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return QStringLiteral("there is no such file or folder");
+    QString definition;
+    if (info.isDir()) {
+        definition = definitionIn(QDir(file));
+        if (definition.isEmpty())
+            return QStringLiteral("the folder holds no skin definition (skin.ini)");
+    } else if (info.suffix().compare(QStringLiteral("ini"), Qt::CaseInsensitive) == 0) {
+        definition = file;
+    }
+    if (!definition.isEmpty()) {
+        scratch.LoadFromIniFile(definition);
+        if (scratch.GetEmpty())
+            return QStringLiteral("%1 lacks one of the sections [VERSION], [PICTURES], [FORMINFO], [SKINOBJECTS] "
+                                  "and [SKINCONTROLS]")
+                .arg(QFileInfo(definition).fileName());
+        scratch.SetFileName(QFileInfo(definition).fileName());
+        return std::nullopt;
+    }
+    scratch.LoadFromCompressFile(file);
+    if (scratch.GetEmpty())
+        return QStringLiteral("it is not a compressed skin of a version this program reads");
+    scratch.SetCompressedFileName(info.fileName());
+    return std::nullopt;
+}
+
+} // namespace
+
+QByteArray builtinSkinData()
+{
+    QFile file(QStringLiteral(":/skins/builtin.skn"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    platform::MemoryStream stream(file.readAll());
+    TkvCompressedStoredSkin stored;
+    stored.loadFromCompressStream(stream);
+    return stored.CompressedData();
+}
+
+std::optional<QString> loadSkinFile(const QString& file, TkvCompressedStoredSkin& stored)
+{
+    TkvCompressedStoredSkin scratch;
+    try {
+        if (const std::optional<QString> why = read(file, scratch))
+            return unusable(file, *why);
+        // A skin that packs may still not load: damaged pictures or text.
+        skin::TkvSkinData trial;
+        trial.LoadCompressedStoredSkin(&scratch);
+        if (trial.IsEmpty())
+            return unusable(file, QStringLiteral("it holds no skin this program can read"));
+    } catch (const platform::Exception& error) {
+        return unusable(file, error.message());
+    } catch (const std::exception& error) {
+        return unusable(file, QString::fromLocal8Bit(error.what()));
+    }
+    stored.SetCompressedData(scratch.CompressedData());
+    stored.SetFileName(scratch.FileName());
+    stored.SetCompressedFileName(scratch.CompressedFileName());
+    return std::nullopt;
+}
+
+bool dispatchSkinMessage(QWidget& window, const skin::TkvSkinData* skinData, QEvent* event)
+{
+    if (!skin::isSkinDataMessage(event))
+        return false;
+    const auto* message = static_cast<skin::TkvSkinMessageEvent*>(event);
+    if (!skinData || message->WParam() != skinData)
+        return true;
+    const int code = message->message();
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (auto* control = qobject_cast<skin::TkvSkinControl*>(child); control && control->SkinData() == skinData) {
+            if (code == skin::SKINMSG_BEFORECHANGE)
+                control->BeforeChangeSkinData();
+            else if (code == skin::SKINMSG_CHANGE)
+                control->ChangeSkinData();
+            else if (code == skin::SKINMSG_AFTERCHANGE)
+                control->AfterChangeSkinData();
+        } else if (auto* edit = qobject_cast<skin::TkvSkinCustomEdit*>(child); edit && edit->SkinData() == skinData) {
+            if (code == skin::SKINMSG_CHANGE)
+                edit->ChangeSkinData();
+        } else if (auto* label = qobject_cast<skin::TkvSkinStdLabel*>(child); label && label->SkinData() == skinData) {
+            if (code == skin::SKINMSG_CHANGE)
+                label->ChangeSkinData();
+        }
+    }
+    return true;
+}
+
+} // namespace windowskin

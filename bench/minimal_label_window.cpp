@@ -1,0 +1,21 @@
+// The yardstick for the tool's start-up: a plain Qt window showing one
+// label, saved as a picture after its first paint and closed, the way
+// "fctool --screenshot FILE --after 0" ends.
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 2)
+        return 2;
+    QLabel label(QStringLiteral("Flight Controller Tool "));
+    label.show();
+    QTimer::singleShot(0, &label, [&] {
+        label.grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
+        app.quit();
+    });
+    return app.exec();
+}
