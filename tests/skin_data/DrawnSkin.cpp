@@ -58,6 +58,7 @@ void drawControls(QImage& image)
     strip.setColorAt(1, QColor(110, 140, 200));
     p.fillRect(QRect(0, 75, 59, 20), strip);
     p.setPen(QColor(60, 80, 130));
+    p.setBrush(Qt::NoBrush);
     p.drawRect(0, 75, 58, 51);
     // Close glyph for the hot close button.
     p.fillRect(QRect(35, 0, 14, 14), QColor(240, 90, 90));

@@ -237,6 +237,7 @@ TEST(Skntool, RenderDrawsTheButtonInEachStateAndTheFrame)
     ASSERT_EQ(skntool({"render", skn, "groupbox", "105x129", "--scale", "3", "--out", renderOutput("groupbox_105x129")})
                   .exitCode,
         0);
+    EXPECT_EQ(QImage(renderOutput("groupbox_105x129")).pixel(150, 180), qRgb(235, 238, 245)) << "client tiles";
     ASSERT_EQ(skntool({"render", skn, "closebutton", "14x14", "--state", "hot", "--out", renderOutput("closebutton_hot")})
                   .exitCode,
         0);
