@@ -5,17 +5,6 @@
 
 namespace skin {
 
-int clampChannel(double value)
-{
-    // Adding 1.5 * 2^52 leaves no fraction bits, so the addition itself
-    // rounds to the nearest integer with halves to even, as the default
-    // floating-point rounding mode does; much cheaper than nearbyint.
-    constexpr double shifter = 6755399441055744.0;
-    const double bounded = std::clamp(value, -1.0, 256.0);
-    const int rounded = int((bounded + shifter) - shifter);
-    return std::clamp(rounded, 0, 255);
-}
-
 TkvEffectBmp::TkvEffectBmp(int width, int height)
     : m_width(std::max(width, 0))
     , m_height(std::max(height, 0))

@@ -78,9 +78,10 @@ private:
     {
         return other.m_width == m_width && other.m_height == m_height;
     }
-    // Channel i of row y blended as w * source + (1 - w) * target.
-    void blendColumn(const TkvEffectBmp& target, int x, double w);
-    void blendRow(const TkvEffectBmp& target, int y, double w);
+    // Every pixel becomes w * source + (1 - w) * target, w taken per row
+    // or per column; a weight of 1 keeps the source, 0 takes the target.
+    void blendRows(const TkvEffectBmp& target, const std::vector<double>& sourceWeights);
+    void blendColumns(const TkvEffectBmp& target, const std::vector<double>& sourceWeights);
 
     int m_width = 0;
     int m_height = 0;
@@ -89,6 +90,15 @@ private:
 };
 
 // Nearest integer of value, halves to the even neighbour, clamped to 0 .. 255.
-int clampChannel(double value);
+inline int clampChannel(double value)
+{
+    // Adding 1.5 * 2^52 leaves no fraction bits, so the addition itself
+    // rounds to the nearest integer with halves to even, as the default
+    // floating-point rounding mode does; much cheaper than nearbyint.
+    constexpr double shifter = 6755399441055744.0;
+    const double bounded = value < -1.0 ? -1.0 : value > 256.0 ? 256.0 : value;
+    const int rounded = int((bounded + shifter) - shifter);
+    return rounded < 0 ? 0 : rounded > 255 ? 255 : rounded;
+}
 
 } // namespace skin

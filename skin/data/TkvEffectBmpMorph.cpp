@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace skin {
 
@@ -17,24 +18,71 @@ int nearestInt(double value)
     return int((bounded + shifter) - shifter);
 }
 
-} // namespace
-
-void TkvEffectBmp::blendColumn(const TkvEffectBmp& target, int x, double w)
+// The ramp of the gradients: positions from..to (either direction) get the
+// source weight 0, step, 2 step ... capped at 1.
+void rampWeights(std::vector<double>& weights, int from, int to, double step)
 {
-    for (int y = 0; y < m_height; ++y) {
-        quint8* s = ScanLine(y) + 3 * x;
-        const quint8* t = target.ScanLine(y) + 3 * x;
-        for (int c = 0; c < 3; ++c)
-            s[c] = quint8(clampChannel(w * s[c] + (1 - w) * t[c]));
+    double w = 0;
+    const int direction = to >= from ? 1 : -1;
+    for (int i = from;; i += direction) {
+        weights[size_t(i)] = w;
+        w = std::min(w + step, 1.0);
+        if (i == to)
+            break;
     }
 }
 
-void TkvEffectBmp::blendRow(const TkvEffectBmp& target, int y, double w)
+// nearest(v) for v in -1 .. 256, halves to even (see clampChannel).
+inline int nearestChannel(double v)
 {
-    quint8* s = ScanLine(y);
-    const quint8* t = target.ScanLine(y);
-    for (int i = 0; i < 3 * m_width; ++i)
-        s[i] = quint8(clampChannel(w * s[i] + (1 - w) * t[i]));
+    constexpr double shifter = 6755399441055744.0;
+    return int((v + shifter) - shifter);
+}
+
+// Every channel of a run as nearest(ws * s + wt * t). The weights are
+// 0 .. 1 and add up to 1, so the result is a channel value without
+// clamping; without clamps and with pointers that never overlap, the loops
+// vectorise.
+void blendRun(quint8* __restrict out, const quint8* __restrict s, const quint8* __restrict t, int n, double ws,
+    double wt)
+{
+    for (int i = 0; i < n; ++i)
+        out[i] = quint8(nearestChannel(ws * s[i] + wt * t[i]));
+}
+
+void blendRun(quint8* __restrict out, const quint8* __restrict s, const quint8* __restrict t,
+    const double* __restrict ws, const double* __restrict wt, int n)
+{
+    for (int i = 0; i < n; ++i)
+        out[i] = quint8(nearestChannel(ws[i] * s[i] + wt[i] * t[i]));
+}
+
+} // namespace
+
+void TkvEffectBmp::blendRows(const TkvEffectBmp& target, const std::vector<double>& sourceWeights)
+{
+    std::vector<quint8> scratch(size_t(3 * m_width));
+    for (int y = 0; y < m_height; ++y) {
+        const double w = sourceWeights[size_t(y)];
+        blendRun(scratch.data(), ScanLine(y), target.ScanLine(y), 3 * m_width, w, 1 - w);
+        std::memcpy(ScanLine(y), scratch.data(), scratch.size());
+    }
+}
+
+void TkvEffectBmp::blendColumns(const TkvEffectBmp& target, const std::vector<double>& sourceWeights)
+{
+    const size_t n = size_t(3 * m_width);
+    std::vector<double> ws(n);
+    std::vector<double> wt(n);
+    for (size_t i = 0; i < n; ++i) {
+        ws[i] = sourceWeights[i / 3];
+        wt[i] = 1 - ws[i];
+    }
+    std::vector<quint8> scratch(n);
+    for (int y = 0; y < m_height; ++y) {
+        blendRun(scratch.data(), ScanLine(y), target.ScanLine(y), ws.data(), wt.data(), int(n));
+        std::memcpy(ScanLine(y), scratch.data(), n);
+    }
 }
 
 void TkvEffectBmp::Morph(const TkvEffectBmp& target, double k)
@@ -42,11 +90,10 @@ void TkvEffectBmp::Morph(const TkvEffectBmp& target, double k)
     if (!sameSize(target))
         return;
     k = std::clamp(k, 0.0, 1.0);
+    std::vector<quint8> scratch(size_t(3 * m_width));
     for (int y = 0; y < m_height; ++y) {
-        quint8* s = ScanLine(y);
-        const quint8* t = target.ScanLine(y);
-        for (int i = 0; i < 3 * m_width; ++i)
-            s[i] = quint8(clampChannel((1 - k) * s[i] + k * t[i]));
+        blendRun(scratch.data(), ScanLine(y), target.ScanLine(y), 3 * m_width, 1 - k, k);
+        std::memcpy(ScanLine(y), scratch.data(), scratch.size());
     }
 }
 
@@ -63,25 +110,17 @@ void TkvEffectBmp::MorphHGrad(const TkvEffectBmp& target, double k)
     if (!sameSize(target) || m_width == 0)
         return;
     const int W = m_width;
-    const int a = nearestInt(W * k);
+    // A factor outside 0 .. 1 would make the two ramps overlap.
+    const int a = std::clamp(nearestInt(W * k), 0, W);
     const int b = (W - a) / 2;
     const double step = b == 0 ? 1.0 : 1.0 / b;
     const int left = std::max(W / 2 - a / 2, 0);
     const int right = std::min(W / 2 + a / 2, W - 1);
-    for (int y = 0; y < m_height; ++y) {
-        if (right >= left)
-            std::memcpy(ScanLine(y) + 3 * left, target.ScanLine(y) + 3 * left, size_t(3 * (right - left + 1)));
-    }
-    double w = 0;
-    for (int x = left; x >= 0; --x) {
-        blendColumn(target, x, w);
-        w = std::min(w + step, 1.0);
-    }
-    w = 0;
-    for (int x = right; x <= W - 1; ++x) {
-        blendColumn(target, x, w);
-        w = std::min(w + step, 1.0);
-    }
+    // The middle columns are the target (weight 0), the ramps blend outward.
+    std::vector<double> weights(size_t(W), 0.0);
+    rampWeights(weights, left, 0, step);
+    rampWeights(weights, right, W - 1, step);
+    blendColumns(target, weights);
 }
 
 void TkvEffectBmp::MorphVGrad(const TkvEffectBmp& target, double k)
@@ -89,23 +128,15 @@ void TkvEffectBmp::MorphVGrad(const TkvEffectBmp& target, double k)
     if (!sameSize(target) || m_height == 0)
         return;
     const int H = m_height;
-    const int a = nearestInt(H * k);
+    const int a = std::clamp(nearestInt(H * k), 0, H);
     const int b = (H - 1 - a) / 2;
     const double step = b == 0 ? 0.0 : 1.0 / b;
     const int top = std::max(H / 2 - a / 2, 0);
     const int bottom = std::min(H / 2 + a / 2, H - 1);
-    for (int y = top; y <= bottom; ++y)
-        std::memcpy(ScanLine(y), target.ScanLine(y), size_t(3 * m_width));
-    double w = 0;
-    for (int y = top; y >= 0; --y) {
-        blendRow(target, y, w);
-        w = std::min(w + step, 1.0);
-    }
-    w = 0;
-    for (int y = bottom; y <= H - 1; ++y) {
-        blendRow(target, y, w);
-        w = std::min(w + step, 1.0);
-    }
+    std::vector<double> weights(size_t(H), 0.0);
+    rampWeights(weights, top, 0, step);
+    rampWeights(weights, bottom, H - 1, step);
+    blendRows(target, weights);
 }
 
 void TkvEffectBmp::MorphLeftGrad(const TkvEffectBmp& target, double k)
@@ -116,12 +147,10 @@ void TkvEffectBmp::MorphLeftGrad(const TkvEffectBmp& target, double k)
     if (a <= 0)
         a = 1;
     a = std::min(a, m_width - 1);
-    const double step = a > 0 ? 1.0 / a : 1.0;
-    double w = 0;
-    for (int x = 0; x <= a; ++x) {
-        blendColumn(target, x, w);
-        w = std::min(w + step, 1.0);
-    }
+    // Columns beyond the ramp keep the source (weight 1).
+    std::vector<double> weights(size_t(m_width), 1.0);
+    rampWeights(weights, 0, a, a > 0 ? 1.0 / a : 1.0);
+    blendColumns(target, weights);
 }
 
 void TkvEffectBmp::MorphRightGrad(const TkvEffectBmp& target, double k)
@@ -130,12 +159,9 @@ void TkvEffectBmp::MorphRightGrad(const TkvEffectBmp& target, double k)
         return;
     const int W = m_width;
     const int b = std::clamp(W - nearestInt(W * k), 0, W - 1);
-    const double step = 1.0 / (W - b);
-    double w = 0;
-    for (int x = W - 1; x >= b; --x) {
-        blendColumn(target, x, w);
-        w = std::min(w + step, 1.0);
-    }
+    std::vector<double> weights(size_t(W), 1.0);
+    rampWeights(weights, W - 1, b, 1.0 / (W - b));
+    blendColumns(target, weights);
 }
 
 void TkvEffectBmp::MorphPush(const TkvEffectBmp& target, double k)
