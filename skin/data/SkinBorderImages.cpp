@@ -6,6 +6,8 @@
 
 #include "skin/data/SkinTiling.h"
 
+#include <algorithm>
+
 namespace skin {
 
 using platform::TBitmap;
@@ -26,7 +28,7 @@ void middle(Axis axis, bool stretched, TBitmap& band, const TBitmap& SB, const S
 void sideBand(TBitmap& band, const TBitmap& SB, const TRect& R, const TRect& C, int width, int hh, int x0, int x1,
     int top, int bottom, bool stretched)
 {
-    band.SetSize(width, hh);
+    sizeBitmap(band, width, hh);
     middle(Axis::Rows, stretched, band, SB, {R.top + top, bottom - top, x0, x1, 0, width}, top - C.top,
         hh + bottom - C.bottom, hh);
     if (top - C.top > 0)
@@ -49,19 +51,21 @@ void CreateSkinBorderImages(const SkinCut& rawCut, const CutTarget& rawTarget, B
     const int AW = t.width;
     const int AH = t.height;
 
+    // No band is larger than the frame; bigger numbers only come from
+    // damaged skins.
     if (AW > 0 && NC.top > 0 && RT.x - LT.x > 0) {
-        const int h = NC.top;
-        bands.top.SetSize(AW, h);
+        const int h = std::min(NC.top, AH);
+        sizeBitmap(bands.top, AW, h);
         middle(Axis::Columns, stretched.top, bands.top, SB, {R.left + LT.x, RT.x - LT.x, R.top, R.top + h, 0, h},
             t.leftTop.x, t.rightTop.x, AW);
         copyArea(bands.top, SB, {R.left, R.top, R.left + LT.x, R.top + h}, {0, 0, t.leftTop.x, h});
         copyArea(bands.top, SB, {R.left + RT.x, R.top, R.right, R.top + h}, {t.rightTop.x, 0, AW, h});
     }
 
-    const int bottomHeight = AH - NC.bottom;
+    const int bottomHeight = std::min(AH - NC.bottom, AH);
     if (AW > 0 && bottomHeight > 0 && RB.x - LB.x > 0) {
         const int h = bottomHeight;
-        bands.bottom.SetSize(AW, h);
+        sizeBitmap(bands.bottom, AW, h);
         middle(Axis::Columns, stretched.bottom, bands.bottom, SB,
             {R.left + LB.x, RB.x - LB.x, R.bottom - h, R.bottom, 0, h}, t.leftBottom.x, t.rightBottom.x, AW);
         copyArea(bands.bottom, SB, {R.left, R.bottom - h, R.left + LB.x, R.bottom}, {0, 0, t.leftBottom.x, h});
@@ -70,9 +74,9 @@ void CreateSkinBorderImages(const SkinCut& rawCut, const CutTarget& rawTarget, B
 
     const int hh = AH - bands.bottom.Height() - bands.top.Height();
     if (NC.left > 0 && hh > 0 && LB.y - LT.y > 0)
-        sideBand(bands.left, SB, R, C, NC.left, hh, R.left, R.left + NC.left, LT.y, LB.y, stretched.left);
+        sideBand(bands.left, SB, R, C, std::min(NC.left, AW), hh, R.left, R.left + NC.left, LT.y, LB.y, stretched.left);
     if (AW - NC.right >= 1 && hh >= 1 && RB.y - RT.y >= 1)
-        sideBand(bands.right, SB, R, C, AW - NC.right, hh, R.left + C.right, R.right, RT.y, RB.y, stretched.right);
+        sideBand(bands.right, SB, R, C, std::min(AW - NC.right, AW), hh, R.left + C.right, R.right, RT.y, RB.y, stretched.right);
 }
 
 } // namespace skin

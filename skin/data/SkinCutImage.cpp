@@ -3,6 +3,7 @@
 #include "skin/data/SkinControlRecords.h"
 #include "skin/data/SkinImageBuilders.h"
 #include "skin/data/SkinRegions.h"
+#include "skin/data/SkinTiling.h"
 #include "skin/data/TkvSkinData.h"
 
 namespace skin {
@@ -26,16 +27,17 @@ SkinCut formMaskCut(const TkvSkinData& data)
     return cut;
 }
 
-void composeCutImage(platform::TBitmap& B, const platform::TBitmap& picture, const TRect& R, const SkinCut& cut,
+void composeCutImage(platform::TBitmap& B, const platform::TBitmap& picture, const TRect& R, const SkinCut& rawCut,
     ResizeMode mode, const CutTarget& target)
 {
+    const SkinCut cut = clampCut(rawCut);
     switch (mode) {
     case ResizeMode::None:
-        B.SetSize(target.width, target.height);
+        tiling::sizeBitmap(B, target.width, target.height);
         return;
     case ResizeMode::Fixed: {
         const TRect area = clampRect(R);
-        B.SetSize(area.width(), area.height());
+        tiling::sizeBitmap(B, area.width(), area.height());
         B.Canvas().CopyRect({0, 0, area.width(), area.height()}, picture.Canvas(), area);
         return;
     }

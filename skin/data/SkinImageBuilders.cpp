@@ -47,7 +47,7 @@ void buildNinePart(const SkinCut& rawCut, const CutTarget& rawTarget, TBitmap& B
     const SkinCut cut = clampCut(rawCut);
     const CutTarget t = clampTarget(rawTarget);
     const TRect R = clampRect(rawR);
-    B.SetSize(t.width, t.height);
+    sizeBitmap(B, t.width, t.height);
     const TPoint LT = cut.leftTop, RT = cut.rightTop, LB = cut.leftBottom, RB = cut.rightBottom;
     if (RB.x == LT.x || RB.y == LT.y || SB.Empty() || B.Empty())
         return;
@@ -99,7 +99,7 @@ void CreateHSkinImage(int LO, int RO, TBitmap& B, const TBitmap& SB, const TRect
     LO = clampCoordinate(LO);
     RO = clampCoordinate(RO);
     AW = std::clamp(AW, 0, kCoordinateLimit);
-    B.SetSize(AW, R.height());
+    sizeBitmap(B, AW, R.height());
     const int h = B.Height();
     if (LO != 0)
         copyArea(B, SB, {R.left, R.top, R.left + LO, R.bottom}, {0, 0, LO, h});
@@ -115,7 +115,7 @@ void CreateVSkinImage(int TO, int BO, TBitmap& B, const TBitmap& SB, const TRect
     TO = clampCoordinate(TO);
     BO = clampCoordinate(BO);
     AH = std::clamp(AH, 0, kCoordinateLimit);
-    B.SetSize(R.width(), AH);
+    sizeBitmap(B, R.width(), AH);
     const int w = B.Width();
     if (TO != 0)
         copyArea(B, SB, {R.left, R.top, R.right, R.top + TO}, {0, 0, w, TO});

@@ -5,6 +5,8 @@
 
 #include <QRect>
 
+#include <algorithm>
+
 namespace skin {
 
 using platform::TBitmap;
@@ -63,8 +65,10 @@ namespace {
 // tiled from the band's top, the end pieces over them.
 void sideMask(TBitmap& band, const TBitmap& mask, const TRect& C, int height, int x0, int x1, int top, int bottom)
 {
-    const int width = x1 - x0;
-    band.SetSize(width, height);
+    // Never wider than the mask: more columns only come from damaged skins.
+    const int width = std::min(x1 - x0, mask.Width());
+    x1 = x0 + width;
+    sizeBitmap(band, width, height);
     tile(Axis::Rows, band, mask, {top, bottom - top, x0, x1, 0, width}, 0, height, tileCount(0, height, bottom - top));
     if (top - C.top > 0)
         copyArea(band, mask, {x0, C.top, x1, top}, {0, 0, width, top - C.top});
@@ -77,8 +81,10 @@ void sideMask(TBitmap& band, const TBitmap& mask, const TRect& C, int height, in
 void endMask(TBitmap& band, const TBitmap& mask, int width, int y0, int y1, int left, int right, int newLeft,
     int newRight)
 {
-    const int height = y1 - y0;
-    band.SetSize(width, height);
+    // Never higher than the mask: more rows only come from damaged skins.
+    const int height = std::min(y1 - y0, mask.Height());
+    y1 = y0 + height;
+    sizeBitmap(band, width, height);
     const int m = right - left;
     if (m != 0)
         tile(Axis::Columns, band, mask, {left, m, y0, y1, 0, height}, newLeft, newRight, width / m);
@@ -93,7 +99,7 @@ void CreateSkinMask(const SkinCut& rawCut, const CutTarget& rawTarget, const TBi
     const SkinCut cut = clampCut(rawCut);
     const CutTarget t = clampTarget(rawTarget);
     const TRect C = cut.client;
-    const int clientHeight = t.client.height();
+    const int clientHeight = std::min(t.client.height(), t.height);
     const int maskWidth = mask.Width();
     const int maskHeight = mask.Height();
 

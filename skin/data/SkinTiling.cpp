@@ -15,6 +15,14 @@ TRect along(Axis axis, qint64 from, qint64 to, int cross0, int cross1)
 
 } // namespace
 
+void sizeBitmap(platform::TBitmap& bitmap, int width, int height)
+{
+    if (qint64(std::max(width, 0)) * std::max(height, 0) > kMaxPicturePixels)
+        bitmap.SetSize(0, 0);
+    else
+        bitmap.SetSize(width, height);
+}
+
 void copyArea(platform::TBitmap& to, const platform::TBitmap& from, const TRect& src, const TRect& dst)
 {
     to.Canvas().CopyRect(dst, from.Canvas(), src);

@@ -20,6 +20,14 @@ struct Strip {
     int dstCross1 = 0;
 };
 
+// Largest picture a builder makes; skin numbers asking for more (a band
+// or an area millions of pixels wide) leave the picture empty instead of
+// taking the memory. The same limit as for pictures read from files.
+inline constexpr qint64 kMaxPicturePixels = 64 * 1024 * 1024;
+
+// Sets bitmap to width x height, or empties it beyond kMaxPicturePixels.
+void sizeBitmap(platform::TBitmap& bitmap, int width, int height);
+
 // Copies src of from to dst of to, nearest-pixel scaled when the sizes
 // differ; empty or inverted rectangles copy nothing.
 void copyArea(platform::TBitmap& to, const platform::TBitmap& from, const TRect& src, const TRect& dst);

@@ -210,3 +210,18 @@ TEST_F(ThreePart, MiddleOfNoWidthDrawsOnlyTheEnds)
     EXPECT_EQ(sourceOf(image, 20, 0), (TPoint{-1, -1}));
     EXPECT_EQ(sourceOf(image, 35, 0).x, 15);
 }
+
+TEST(DamagedCuts, HugeNumbersNeverTakeHugeMemory)
+{
+    TBitmap source;
+    cuttest::paintCoordinates(source, 40, 40);
+    TBitmap image;
+    CreateHSkinImage(3, 3, image, source, {0, 0, 20, 1 << 24}, 300, 0);
+    EXPECT_TRUE(image.Empty()) << "a 300 x 16M picture is refused";
+
+    SkinCut cut = cuttest::frameCut();
+    cut.client.top = 1 << 23;
+    BorderImages bands;
+    CreateSkinBorderImages(cut, stretchedTarget(cut, 200, 100), bands, source, {0, 0, 40, 40}, {});
+    EXPECT_EQ(bands.top.Height(), 100) << "no band is higher than the frame";
+}
