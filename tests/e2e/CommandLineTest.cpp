@@ -33,6 +33,9 @@ const ProgramOptions kPrograms[] = {
     {"fcmon", {"--port", "--input", "--count", "--record", "--csv", "--every", "--help", "--version"}},
     {"fctool", {"--demo", "--replay", "--connect", "--record", "--skin", "--screenshot", "--after", "--help", "--version"}},
     {"fcinstruments", {"--roll", "--pitch", "--heading", "--out", "--help", "--version"}},
+    {"fcskingen", {"--palette", "--help", "--version"}},
+    {"fcairframes", {"--help", "--version"}},
+    {"skntool", {"pack", "unpack", "info", "render", "--state", "--scale", "--out", "--help", "--version"}},
 };
 
 } // namespace
@@ -89,6 +92,9 @@ TEST(CommandLine, UsageErrorsNameTheProblemAndExit2)
         {"fctool", {"--screenshot", "x.png", "--after", "soon"}, "fctool: --after takes a number of milliseconds: soon"},
         {"fctool", {"/dev/ttyUSB0"}, "fctool: a device is given only with --connect: /dev/ttyUSB0"},
         {"fcinstruments", {"compass"}, "fcinstruments: unknown instrument compass: it is attitude or heading"},
+        {"fcskingen", {"--palette", "Neon", "x"}, "fcskingen: unknown palette Neon (Graphite or Daylight)"},
+        {"fcskingen", {}, "fcskingen: no output folder given"},
+        {"fcairframes", {}, "fcairframes: no output file given"},
         {"fcinstruments", {"heading", "--heading", "north", "--out", "x.png"},
             "fcinstruments: the heading is a number of degrees"},
     };

@@ -1,26 +1,37 @@
 // fcairframes: draws the airframe picture strip the main window shows.
-// Usage: fcairframes OUT.bmp
 
 #include "AirframeDrawing.h"
 
+#include "tools/common/ProgramConvention.h"
+
 #include <QGuiApplication>
 
-#include <cstdio>
+namespace {
+
+const cli::Program kProgram{
+    "fcairframes",
+    "Draws the strip of airframe pictures the main window shows, as a 24-bit BMP.",
+    {"fcairframes OUT.bmp"},
+    {
+        {"--help", "print this help and exit"},
+        {"--version", "print the version and exit"},
+    },
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    if (const auto exitCode = cli::helpOrVersion(kProgram, argc, argv))
+        return *exitCode;
+    if (argc != 2 || argv[1][0] == '-')
+        return cli::usageError(kProgram, argc < 2 ? "no output file given" : "unexpected argument " + std::string(argv[argc - 1]));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: fcairframes OUT.bmp\n");
-        return 2;
-    }
     // 24-bit, as the window layout stores it.
     const QImage strip = drawAirframeStrip().convertToFormat(QImage::Format_RGB888);
-    if (!strip.save(QString::fromLocal8Bit(argv[1]), "BMP")) {
-        std::fprintf(stderr, "fcairframes: cannot write %s\n", argv[1]);
-        return 1;
-    }
+    if (!strip.save(QString::fromLocal8Bit(argv[1]), "BMP"))
+        return cli::failure(kProgram, std::string("cannot write ") + argv[1]);
     return 0;
 }

@@ -1,44 +1,61 @@
 // fcskingen: draws the program's skin in one palette and writes it as a
 // folder skin (definition text and BMP files).
-// Usage: fcskingen [--palette NAME] OUT_DIR
 
 #include "SkinPalette.h"
 #include "SkinWriter.h"
 
 #include "platform/ClassicErrors.h"
+#include "tools/common/ProgramConvention.h"
 
-#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QTextStream>
 
+namespace {
+
+const cli::Program kProgram{
+    "fcskingen",
+    "Draws the program's skin and writes it as a folder skin (skin.ini and its pictures).",
+    {"fcskingen [--palette Graphite|Daylight] OUT_DIR"},
+    {
+        {"--palette NAME", "Graphite (the built-in skin, the default) or Daylight"},
+        {"--help", "print this help and exit"},
+        {"--version", "print the version and exit"},
+    },
+};
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    if (const auto exitCode = cli::helpOrVersion(kProgram, argc, argv))
+        return *exitCode;
+    QString paletteName = QStringLiteral("Graphite");
+    QStringList folders;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == "--palette") {
+            if (++i >= argc)
+                return cli::usageError(kProgram, "--palette needs a name");
+            paletteName = QString::fromLocal8Bit(argv[i]);
+        } else if (argument.startsWith('-')) {
+            return cli::usageError(kProgram, "unknown option " + argument.toStdString());
+        } else {
+            folders << argument;
+        }
+    }
+    const std::optional<skingen::SkinPalette> palette = skingen::paletteNamed(paletteName);
+    if (!palette)
+        return cli::usageError(kProgram, "unknown palette " + paletteName.toStdString() + " (Graphite or Daylight)");
+    if (folders.size() != 1)
+        return cli::usageError(kProgram, folders.isEmpty() ? "no output folder given" : "one output folder only");
+
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationVersion(QStringLiteral("0.1"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws the program's skin and writes it as a folder skin."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption({"palette", "Graphite (the built-in skin) or Daylight.", "NAME", "Graphite"});
-    parser.addPositionalArgument("OUT_DIR", "Folder to write skin.ini and the pictures into.");
-    parser.process(app);
-
-    QTextStream err(stderr);
-    const QStringList args = parser.positionalArguments();
-    const std::optional<skingen::SkinPalette> palette = skingen::paletteNamed(parser.value("palette"));
-    if (args.size() != 1 || !palette) {
-        if (!palette)
-            err << "fcskingen: unknown palette " << parser.value("palette") << " (Graphite or Daylight)\n";
-        err << parser.helpText();
-        return 2;
-    }
     try {
-        QTextStream(stdout) << skingen::writeSkinFolder(*palette, args[0]) << "\n";
+        QTextStream(stdout) << skingen::writeSkinFolder(*palette, folders[0]) << "\n";
     } catch (const platform::Exception& error) {
-        err << "fcskingen: " << error.message() << "\n";
-        return 1;
+        return cli::failure(kProgram, error.message().toStdString());
     }
     return 0;
 }
