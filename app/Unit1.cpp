@@ -159,6 +159,8 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     , m_decoder(*this, platform::DecimalSeparator())
     , m_paintPacer(kFrameMs, std::move(options.paintClock))
 {
+    if (options.listPortsAhead)
+        m_portsAhead = std::async(std::launch::async, m_availablePorts);
     Q_INIT_RESOURCE(resources);
     setWindowTitle(text(layout::kCaption));
     setFixedSize(layout::kClientWidth, layout::kClientHeight);

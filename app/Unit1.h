@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <future>
 #include <memory>
 
 class QTimer;
@@ -43,6 +44,10 @@ struct TForm1Options {
     PaintPacer::Clock paintClock;
     // A ".skn" file or a skin folder used instead of the built-in skin.
     QString skinFile;
+    // Asks the system for its ports on a thread of its own while the window
+    // is built, for the list of the first activation: the answer takes tens
+    // of milliseconds, which the first picture need not wait for.
+    bool listPortsAhead = false;
 };
 
 // The main window: eight panels of controls built from the layout table,
@@ -99,6 +104,7 @@ private:
     void hookPanelLinks();
     void hookInstruments();
     void fillPortList();
+    void showPorts(QList<serial::PortEntry> ports);
     void showPortLocation();
     void connectionLost();
     void disconnect();
@@ -133,6 +139,7 @@ private:
     std::function<QList<serial::PortEntry>()> m_availablePorts;
     // The devices behind the port list's items, in the list's order.
     QList<serial::PortEntry> m_ports;
+    std::future<QList<serial::PortEntry>> m_portsAhead;
     TelemetryRecorder* m_recorder = nullptr;
     protocol::TelemetryDecoder m_decoder;
     QByteArray m_commandBuffer;

@@ -18,6 +18,10 @@ const QString kDisconnect = QStringLiteral("DisConnect");
 
 void TForm1::kvSorvane1Activate()
 {
+    if (m_portsAhead.valid()) {
+        showPorts(m_portsAhead.get());
+        return;
+    }
     fillPortList();
 }
 
@@ -28,8 +32,13 @@ void TForm1::kvSkinButton1Click()
 
 void TForm1::fillPortList()
 {
+    showPorts(m_availablePorts());
+}
+
+void TForm1::showPorts(QList<serial::PortEntry> ports)
+{
     skin::TkvSkinComboBox* list = comboBox("kvSkinComboBox1");
-    m_ports = m_availablePorts();
+    m_ports = std::move(ports);
     QStringList names;
     for (const serial::PortEntry& port : m_ports)
         names << port.name;

@@ -37,7 +37,9 @@ void saveScreenshot(QWidget& window, const QString& file)
             window.frameGeometry().width(), window.frameGeometry().height());
     if (picture.isNull())
         picture = window.grab();
-    picture.save(file, "PNG");
+    // The fastest compression: a screenshot run should end quickly, and the
+    // file stays small for a picture of controls.
+    picture.save(file, "PNG", 80);
 }
 
 QStringList argumentList(int argc, char** argv)
@@ -95,6 +97,7 @@ int main(int argc, char** argv)
         TForm1Options formOptions;
         formOptions.recorder = recorder.get();
         formOptions.skinFile = options.skin;
+        formOptions.listPortsAhead = true;
         // Devices the system does not list (a replay's or the demo's
         // pseudo-terminal, a device named on the command line) go first.
         QList<serial::PortEntry> extra;

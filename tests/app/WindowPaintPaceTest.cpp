@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QPaintEvent>
 
+#include <atomic>
+
 TEST(PaintPacer, LetsOnePaintThroughPerFrame)
 {
     int64_t now = 5000;
@@ -87,4 +89,25 @@ TEST_F(WindowActivation, EachActivationRefillsThePortList)
     QApplication::setActiveWindow(form.get());
     EXPECT_EQ(list->Items(), QStringList{"ttyACM0"}) << "each present port once, the old ones gone";
     EXPECT_EQ(list->Text(), "ttyACM0");
+}
+
+TEST(WindowPortsAhead, TheFirstListComesFromTheSearchMadeWhileBuilding)
+{
+    std::atomic<int> searches = 0;
+    TForm1Options options;
+    options.driver = std::make_unique<serial::MemorySerialDriver>(std::make_shared<serial::MemorySerialDevice>());
+    options.ports = [&searches] {
+        const int search = ++searches;
+        return QList<serial::PortEntry>{{QStringLiteral("ttyUSB%1").arg(search), QStringLiteral("/dev/x")}};
+    };
+    options.listPortsAhead = true;
+    TForm1 form(std::move(options));
+    form.show();
+    QApplication::setActiveWindow(&form);
+    auto* list = form.comboBox("kvSkinComboBox1");
+    EXPECT_EQ(list->Items(), QStringList{"ttyUSB1"});
+    EXPECT_EQ(searches, 1) << "the activation waited for the search instead of making another";
+
+    form.kvSkinButton1Click();
+    EXPECT_EQ(list->Items(), QStringList{"ttyUSB2"}) << "\"Refresh \" asks the system again";
 }
