@@ -1,5 +1,8 @@
 #include "ChildProcess.h"
 
+#include <fstream>
+#include <sstream>
+
 #include <csignal>
 #include <cstdlib>
 #include <sys/wait.h>
@@ -63,6 +66,22 @@ double waitAndMeasure(pid_t child)
 double cpuSeconds(const rusage& usage)
 {
     return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec + usage.ru_stime.tv_usec / 1e6;
+}
+
+double cpuSecondsSoFar(pid_t child)
+{
+    std::ifstream stat("/proc/" + std::to_string(child) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    // The command may hold blanks; the fields after it are counted from
+    // its closing parenthesis. utime and stime are fields 14 and 15.
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string field;
+    double ticks = 0;
+    for (int index = 3; index <= 15 && fields >> field; ++index)
+        if (index >= 14)
+            ticks += std::stod(field);
+    return ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 } // namespace bench

@@ -27,4 +27,7 @@ double waitAndMeasure(pid_t child);
 
 double cpuSeconds(const rusage& usage);
 
+// CPU seconds a running child has used so far (Linux /proc).
+double cpuSecondsSoFar(pid_t child);
+
 } // namespace bench
