@@ -1,10 +1,23 @@
 #pragma once
 
+#include "skin/controls/FaceState.h"
 #include "skin/controls/TkvSkinCustomControl.h"
 
 #include <QTimer>
 
 namespace skin {
+
+// What the button shows, as its behaviour decides it: the face's look
+// (pressed, hot, normal; disabled and focused), the state behind it, the
+// glyph image and the font by the font rule.
+struct ButtonFace {
+    PartFace part;
+    bool mouseIn = false;
+    bool down = false;
+    double morphFactor = 0.0;
+    int glyphIndex = 1;
+    platform::TFont font;
+};
 
 // Push button: normal, hot, pressed, disabled and focused looks, optional
 // auto-repeat while held, radio-like groups, and the Enter/Esc keys of a
@@ -57,6 +70,7 @@ public:
     bool ActiveDefault() const { return m_activeDefault; }
     double MorphFactor() const { return m_morphFactor; }
     bool IsFocused() const;
+    ButtonFace face() const;
 
     // Raises OnClick (and closes a dialog with ModalResult).
     virtual void ButtonClick();
@@ -66,8 +80,6 @@ public:
 
 protected:
     int GetGlyphNum(bool ADown, bool AMouseIn) const;
-    // True when the pressed look shows (also the pressed-image rule with a record).
-    bool showsPressed() const;
 
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
 
@@ -85,6 +97,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // True when the pressed look shows (also the pressed-image rule with a record).
+    bool showsPressed() const;
     void pointerEntered();
     void pointerLeft();
     void ReDrawControl();

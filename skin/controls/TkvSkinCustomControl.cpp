@@ -20,14 +20,14 @@ void TkvSkinCustomControl::SetDefaultWidth(int value)
 {
     m_defaultWidth = value;
     if (!hasRecord() && value > 0)
-        resize(value, height());
+        setSize(value, height());
 }
 
 void TkvSkinCustomControl::SetDefaultHeight(int value)
 {
     m_defaultHeight = value;
     if (!hasRecord() && value > 0)
-        resize(width(), value);
+        setSize(width(), value);
 }
 
 void TkvSkinCustomControl::SetUseSkinFont(bool value)
@@ -43,14 +43,27 @@ void TkvSkinCustomControl::ChangeSkinData()
     GetSkinData();
     const QSize before = size();
     if (!hasRecord()) {
-        resize(m_defaultWidth > 0 ? m_defaultWidth : width(), m_defaultHeight > 0 ? m_defaultHeight : height());
+        setSize(m_defaultWidth > 0 ? m_defaultWidth : width(), m_defaultHeight > 0 ? m_defaultHeight : height());
     } else {
         int w = width();
         int h = height();
         CalcSize(w, h);
-        resize(w, h);
+        setSize(w, h);
     }
     if (size() == before) {
+        SetControlRegion();
+        update();
+    }
+}
+
+void TkvSkinCustomControl::SetBounds(int left, int top, int width, int height)
+{
+    GetSkinData();
+    const bool resized = width != this->width() || height != this->height();
+    if (resized && hasRecord())
+        CalcSize(width, height);
+    TkvSkinControl::SetBounds(left, top, width, height);
+    if (resized && hasRecord()) {
         SetControlRegion();
         update();
     }
@@ -68,8 +81,6 @@ void TkvSkinCustomControl::SetControlRegion()
 platform::TRect TkvSkinCustomControl::RealClientRect() const { return {0, 0, width(), height()}; }
 
 void TkvSkinCustomControl::DefaultFontChange() {}
-
-platform::TFont TkvSkinCustomControl::controlFont() const { return m_defaultFont; }
 
 void TkvSkinCustomControl::CreateControlDefaultImage(platform::TBitmap& bitmap)
 {

@@ -25,18 +25,23 @@ public:
     void SetUseSkinFont(bool value);
 
     void ChangeSkinData() override;
+    // Resolves the record and fits the size to it before applying the
+    // bounds; a fitted size updates the region and the face.
+    void SetBounds(int left, int top, int width, int height) override;
     // Fits a requested size to the record; nothing changes without one.
     virtual void CalcSize(int& width, int& height);
     // Sets or removes the window region taken from the record's mask.
     virtual void SetControlRegion();
 
-    // The rectangle inside which the control draws its content.
+    // The rectangle inside which the control draws its content: the
+    // record's client rectangle fitted to the current size, or the whole
+    // control without a record.
     platform::TRect RealClientRect() const;
 
 protected:
     virtual void DefaultFontChange();
-    // The font a control draws its text with.
-    platform::TFont controlFont() const;
+    // The font a control draws its text with, by the font rule.
+    platform::TFont controlFont() const { return skinFont(m_defaultFont, m_useSkinFont); }
 
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
 

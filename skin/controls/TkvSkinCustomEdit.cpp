@@ -30,7 +30,10 @@ Qt::Alignment qtAlignment(TAlignment alignment)
 
 } // namespace
 
-TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent) : QWidget(parent), m_edit(new QLineEdit(this))
+TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent)
+    : QWidget(parent)
+    , SkinLink(QStringLiteral("edit"))
+    , m_edit(new QLineEdit(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -49,28 +52,16 @@ TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent) : QWidget(parent), m_edit(
     connect(m_edit, &QLineEdit::textChanged, this, &TkvSkinCustomEdit::textEdited);
     applyFont();
     SetAlignment(TAlignment::taLeftJustify);
-    resize(121, 20);
-}
-
-void TkvSkinCustomEdit::SetSkinData(TkvSkinData* value)
-{
-    m_skinData = value;
-    if (value && !value->IsEmpty())
-        ChangeSkinData();
-}
-
-void TkvSkinCustomEdit::GetSkinData()
-{
-    m_recordIndex = (!m_skinData || m_skinData->IsEmpty()) ? -1 : m_skinData->GetControlIndex(SkinDataName);
+    SetBounds(x(), y(), 121, 20);
 }
 
 void TkvSkinCustomEdit::ChangeSkinData()
 {
     GetSkinData();
-    if (m_recordIndex == -1) {
+    if (!hasRecord()) {
         m_font = m_defaultFont;
         applyFont();
-        resize(m_defaultWidth > 0 ? m_defaultWidth : width(),
+        SetBounds(x(), y(), m_defaultWidth > 0 ? m_defaultWidth : width(),
             m_defaultHeight > 0 && m_useSkinFont ? m_defaultHeight : height());
     }
     applyTextColour(isEnabled() ? m_font.Color : platform::clGrayText);
@@ -143,7 +134,7 @@ void TkvSkinCustomEdit::SetDefaultFont(const platform::TFont& value)
     if (m_defaultFont == value)
         return;
     m_defaultFont = value;
-    if (m_recordIndex == -1)
+    if (!hasRecord())
         SetFont(value);
 }
 
@@ -159,19 +150,16 @@ void TkvSkinCustomEdit::SetUseSkinFont(bool value)
 void TkvSkinCustomEdit::SetDefaultWidth(int value)
 {
     m_defaultWidth = value;
-    if (m_recordIndex == -1 && value > 0)
-        resize(value, height());
+    if (!hasRecord() && value > 0)
+        SetBounds(x(), y(), value, height());
 }
 
 void TkvSkinCustomEdit::SetDefaultHeight(int value)
 {
     m_defaultHeight = value;
-    if (m_recordIndex != -1 || value <= 0)
+    if (hasRecord() || value <= 0)
         return;
-    if (m_useSkinFont)
-        resize(width(), value);
-    else
-        AdjustEditHeight();
+    SetBounds(x(), y(), width(), value);
 }
 
 void TkvSkinCustomEdit::SetButtonMode(bool value)
@@ -189,9 +177,9 @@ void TkvSkinCustomEdit::SetMaxLength(int value) { m_edit->setMaxLength(value > 0
 
 void TkvSkinCustomEdit::SetBounds(int left, int top, int width, int height)
 {
-    setGeometry(left, top, width, height);
     if (!m_useSkinFont)
-        AdjustEditHeight();
+        height = CalcEditHeight();
+    setGeometry(left, top, width, height);
 }
 
 int TkvSkinCustomEdit::CalcEditHeight() const
@@ -201,7 +189,7 @@ int TkvSkinCustomEdit::CalcEditHeight() const
     return scratch.Canvas().TextHeight(QStringLiteral("0")) + 2 * kFrame;
 }
 
-void TkvSkinCustomEdit::AdjustEditHeight() { resize(width(), CalcEditHeight()); }
+void TkvSkinCustomEdit::AdjustEditHeight() { SetBounds(x(), y(), width(), height()); }
 
 QRect TkvSkinCustomEdit::buttonRect() const
 {
@@ -302,12 +290,22 @@ void TkvSkinCustomEdit::DrawSkinEdit(platform::TCanvas& canvas)
     if (m_buttonMode) {
         const QRect b = buttonRect();
         const TRect r{b.left(), b.top(), b.right() + 1, b.bottom() + 1};
-        const PartLook look = m_buttonPressed && m_buttonHot ? PartLook::Pressed
-            : m_buttonHot                                    ? PartLook::Hot
-                                                             : PartLook::Normal;
-        drawPart(canvas, r, look);
-        drawArrow(canvas, r, ArrowDirection::Down, isEnabled() ? platform::clBlack : platform::clBtnShadow);
+        const PartFace button = buttonFace();
+        drawPart(canvas, r, button.look);
+        drawArrow(canvas, r, ArrowDirection::Down, button.disabled ? platform::clBtnShadow : platform::clBlack);
     }
+}
+
+PartFace TkvSkinCustomEdit::buttonFace() const
+{
+    PartFace f;
+    f.disabled = !isEnabled();
+    f.focused = m_edit->hasFocus();
+    if (m_buttonPressed && m_buttonHot)
+        f.look = PartLook::Pressed;
+    else if (m_buttonHot)
+        f.look = PartLook::Hot;
+    return f;
 }
 
 QImage TkvSkinCustomEdit::renderFrame()

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "skin/controls/ControlTypes.h"
+#include "skin/controls/FaceState.h"
+#include "skin/controls/SkinLink.h"
 
 #include "platform/Bitmap.h"
-#include "skin/data/TkvSkinData.h"
 
 #include <QWidget>
 
@@ -19,18 +20,13 @@ using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
 // Single-line edit: the platform's line edit does caret, selection,
 // clipboard and undo and draws only the text; this control paints the
 // frame and the background under it.
-class TkvSkinCustomEdit : public QWidget {
+class TkvSkinCustomEdit : public QWidget, public SkinLink {
     Q_OBJECT
 
 public:
     explicit TkvSkinCustomEdit(QWidget* parent = nullptr);
 
-    TkvSkinData* SkinData() const { return m_skinData; }
-    virtual void SetSkinData(TkvSkinData* value);
-    QString SkinDataName = QStringLiteral("edit");
-    int RecordIndex() const { return m_recordIndex; }
-    void GetSkinData();
-    virtual void ChangeSkinData();
+    void ChangeSkinData() override;
 
     QString Text() const;
     void SetText(const QString& value);
@@ -55,7 +51,11 @@ public:
     int MaxLength() const;
     void SetMaxLength(int value);
 
+    // Every size change goes through here; without the skin font the
+    // height follows the font.
     void SetBounds(int left, int top, int width, int height);
+    // The embedded button's look: pressed while held under the pointer.
+    PartFace buttonFace() const;
     // The text area inside the frame, in control coordinates.
     QRect textRect() const;
     // The inner line edit, with any text still waiting for a paint given to it.
@@ -95,8 +95,6 @@ private:
     bool filterKey(QKeyEvent* event);
 
     QLineEdit* m_edit = nullptr;
-    QPointer<TkvSkinData> m_skinData;
-    int m_recordIndex = -1;
     QString m_lastText;
     QString m_pendingText;
     bool m_textPending = false;

@@ -19,7 +19,7 @@ TkvSkinCustomSlider::TkvSkinCustomSlider(QWidget* parent) : TkvSkinControl(paren
     connect(&m_trackTimer, &QTimer::timeout, this, [this] { TimerTrack(); });
     for (int slot = 0; slot < kImageCount; ++slot)
         loadBuiltInImage(ImageSlot(slot));
-    resize(150, 40);
+    setSize(150, 40);
     AdjustElements();
 }
 

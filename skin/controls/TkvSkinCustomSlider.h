@@ -1,10 +1,20 @@
 #pragma once
 
+#include "skin/controls/FaceState.h"
 #include "skin/controls/TkvSkinControl.h"
 
 #include <QTimer>
 
 namespace skin {
+
+// What the slider shows besides its geometry: the thumb's look (pressed
+// while dragged; disabled) and whether the focus rectangle is drawn.
+struct SliderFace {
+    PartFace thumb;
+    bool showFocus = false;
+
+    friend bool operator==(const SliderFace&, const SliderFace&) = default;
+};
 
 // Called instead of the built-in tick marks: the canvas of the face and
 // the area below (or beside) the ruler that holds the ticks.
@@ -65,6 +75,7 @@ public:
     const platform::TBitmap& RulerImage() const { return m_rulerImage; }
     bool Sliding() const { return m_sliding; }
     bool Tracking() const { return m_tracking; }
+    SliderFace face() const;
 
     int GetRulerLength() const;
     int GetOffsetByValue(int value) const;
@@ -91,7 +102,7 @@ protected:
     QPoint GetThumbPosition(int& offset) const;
     void SetThumbOffset(int offset);
     void InternalDrawPoints(platform::TCanvas& canvas, int Step, int EndLength, int MidLength);
-    void DrawThumb(platform::TCanvas& canvas);
+    void DrawThumb(platform::TCanvas& canvas, const SliderFace& face);
     void ThumbJump(TkvJumpMode mode);
     TkvJumpMode JumpTo(int x, int y) const;
     void TimerTrack();

@@ -7,8 +7,19 @@ namespace skin {
 
 using platform::TRect;
 
+SliderFace TkvSkinCustomSlider::face() const
+{
+    SliderFace f;
+    f.thumb.look = m_thumbPressed ? PartLook::Pressed : PartLook::Normal;
+    f.thumb.disabled = !isEnabled();
+    f.thumb.focused = m_focused;
+    f.showFocus = (m_options & TkvSliderOption::soShowFocus) && m_focused;
+    return f;
+}
+
 void TkvSkinCustomSlider::CreateControlDefaultImage(platform::TBitmap& bitmap)
 {
+    const SliderFace sliderFace = face();
     platform::TCanvas& canvas = bitmap.Canvas();
     QWidget* parent = parentWidget();
     if (m_transparent && parent) {
@@ -32,7 +43,7 @@ void TkvSkinCustomSlider::CreateControlDefaultImage(platform::TBitmap& bitmap)
                 ruler.Canvas().Pixels(0, ruler.Height() - 1));
     }
 
-    if ((m_options & TkvSliderOption::soShowFocus) && m_focused) {
+    if (sliderFace.showFocus) {
         const TRect s = GetSliderRect();
         drawFocusRect(canvas, {s.left + 2, s.top + 2, s.right - 2, s.bottom - 2});
     }
@@ -42,7 +53,7 @@ void TkvSkinCustomSlider::CreateControlDefaultImage(platform::TBitmap& bitmap)
         else
             DefaultDrawPoints(canvas);
     }
-    DrawThumb(canvas);
+    DrawThumb(canvas, sliderFace);
 }
 
 void TkvSkinCustomSlider::DefaultDrawPoints(platform::TCanvas& canvas) { InternalDrawPoints(canvas, m_increment, 5, 3); }
@@ -78,13 +89,13 @@ void TkvSkinCustomSlider::InternalDrawPoints(platform::TCanvas& canvas, int Step
     }
 }
 
-void TkvSkinCustomSlider::DrawThumb(platform::TCanvas& canvas)
+void TkvSkinCustomSlider::DrawThumb(platform::TCanvas& canvas, const SliderFace& face)
 {
     const platform::TBitmap& image = thumbImage();
     if (image.Empty())
         return;
     const int w = thumbWidth();
-    const bool second = m_numThumbStates == 2 && (m_thumbPressed || !isEnabled());
+    const bool second = m_numThumbStates == 2 && (face.thumb.look == PartLook::Pressed || face.thumb.disabled);
     const TRect source{second ? w : 0, 0, second ? 2 * w : w, image.Height()};
     if (m_options & TkvSliderOption::soThumbOpaque)
         canvas.CopyRect(platform::Bounds(m_thumbBounds.left, m_thumbBounds.top, w, image.Height()), image.Canvas(),

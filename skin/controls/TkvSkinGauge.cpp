@@ -9,7 +9,7 @@ using platform::TRect;
 TkvSkinGauge::TkvSkinGauge(QWidget* parent) : TkvSkinCustomControl(parent)
 {
     SetSkinDataName(QStringLiteral("gauge"));
-    resize(100, 20);
+    setSize(100, 20);
 }
 
 void TkvSkinGauge::SetMinValue(int value)

@@ -11,7 +11,7 @@ using platform::TRect;
 TkvSkinPanel::TkvSkinPanel(QWidget* parent) : TkvSkinCustomControl(parent)
 {
     SetSkinDataName(QStringLiteral("panel"));
-    resize(150, 150);
+    setSize(150, 150);
     defaultChanged();
 }
 
@@ -126,9 +126,9 @@ void TkvSkinPanel::DoRollUp(bool up)
         m_realHeight = height();
         for (QWidget* child : childWidgets)
             child->hide();
-        resize(width(), m_defaultCaptionHeight + 1);
+        setSize(width(), m_defaultCaptionHeight + 1);
     } else if (!up && m_realHeight != -1) {
-        resize(width(), m_realHeight);
+        setSize(width(), m_realHeight);
         m_realHeight = -1;
         for (QWidget* child : childWidgets)
             child->show();

@@ -9,22 +9,18 @@ namespace skin {
 
 using platform::TRect;
 
-TkvSkinStdLabel::TkvSkinStdLabel(QWidget* parent) : QWidget(parent)
+TkvSkinStdLabel::TkvSkinStdLabel(QWidget* parent) : QWidget(parent), SkinLink(QStringLiteral("stdlabel"))
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    acceptRecords<TkvDataSkinStdLabelControl>();
     adjustBounds();
 }
 
 void TkvSkinStdLabel::SetSkinData(TkvSkinData* value)
 {
-    m_skinData = value;
-    if (value)
+    SkinLink::SetSkinData(value);
+    if (value && value->IsEmpty())
         ChangeSkinData();
-}
-
-void TkvSkinStdLabel::GetSkinData()
-{
-    m_recordIndex = (!m_skinData || m_skinData->IsEmpty()) ? -1 : m_skinData->GetControlIndex(SkinDataName);
 }
 
 void TkvSkinStdLabel::ChangeSkinData()
@@ -106,28 +102,27 @@ void TkvSkinStdLabel::SetShowAccelChar(bool value)
 
 void TkvSkinStdLabel::SetBounds(int left, int top, int width, int height)
 {
+    if (m_autoSize) {
+        platform::TBitmap scratch(1, 1);
+        TRect r{0, 0, width, height};
+        DoDrawText(scratch.Canvas(), r, true);
+        // Right-aligned labels grow to the left, as their text stays put.
+        if (m_alignment == TAlignment::taRightJustify)
+            left += width - r.width();
+        width = r.width();
+        height = r.height();
+    }
     setGeometry(left, top, width, height);
-    adjustBounds();
 }
 
 platform::TFont TkvSkinStdLabel::textFont() const
 {
-    // The record's font and colour come with the skin issue's record copy;
-    // without a record the switch picks between the two fonts.
-    return m_useSkinFont ? m_defaultFont : m_font;
+    // Without the skin font the label's own font, in the record's colour
+    // when there is a record.
+    return skinFont(m_useSkinFont ? m_defaultFont : m_font, m_useSkinFont);
 }
 
-void TkvSkinStdLabel::adjustBounds()
-{
-    if (!m_autoSize)
-        return;
-    platform::TBitmap scratch(1, 1);
-    TRect r{0, 0, width(), height()};
-    DoDrawText(scratch.Canvas(), r, true);
-    // Right-aligned labels grow to the left, as their text stays put.
-    const int left = m_alignment == TAlignment::taRightJustify ? x() + width() - r.width() : x();
-    setGeometry(left, y(), r.width(), r.height());
-}
+void TkvSkinStdLabel::adjustBounds() { SetBounds(x(), y(), width(), height()); }
 
 void TkvSkinStdLabel::DoDrawText(platform::TCanvas& canvas, TRect& rect, bool measure)
 {
