@@ -92,6 +92,8 @@ protected:
 
 private:
     void commitStep(int index);
+    // The previous (-1) or next (+1) item, committed; nothing at the ends.
+    void stepItem(int delta);
     void StartTimer(int direction);
     void StopTimer();
     void autoScrollTick();
