@@ -44,27 +44,7 @@ void drawPart(TCanvas& canvas, const TRect& r, PartLook look)
 
 void drawArrow(TCanvas& canvas, const TRect& r, ArrowDirection direction, TColor color)
 {
-    // A triangle of four rows: 7, 5, 3 and 1 pixels.
-    constexpr int kDepth = 4;
-    const int cx = r.left + r.width() / 2;
-    const int cy = r.top + r.height() / 2;
-    for (int i = 0; i < kDepth; ++i) {
-        const int half = kDepth - 1 - i;
-        switch (direction) {
-        case ArrowDirection::Down:
-            fillRect(canvas, {cx - half, cy - 2 + i, cx + half + 1, cy - 1 + i}, color);
-            break;
-        case ArrowDirection::Up:
-            fillRect(canvas, {cx - half, cy + 1 - i, cx + half + 1, cy + 2 - i}, color);
-            break;
-        case ArrowDirection::Right:
-            fillRect(canvas, {cx - 2 + i, cy - half, cx - 1 + i, cy + half + 1}, color);
-            break;
-        case ArrowDirection::Left:
-            fillRect(canvas, {cx + 1 - i, cy - half, cx + 2 - i, cy + half + 1}, color);
-            break;
-        }
-    }
+    DrawArrowImage(canvas, r, color, int(direction) + 1);
 }
 
 void drawCheckMark(TCanvas& canvas, int x, int y, TColor color)
@@ -160,16 +140,6 @@ void drawAccelText(TCanvas& canvas, int x, int y, const QString& caption) { draw
 void drawAccelTextClipped(TCanvas& canvas, const TRect& clip, int x, int y, const QString& caption)
 {
     drawAccel(canvas, &clip, x, y, caption);
-}
-
-void DrawGlyph(TCanvas& canvas, int x, int y, const platform::TBitmap& glyph, int numGlyphs, int glyphIndex)
-{
-    if (glyph.Empty() || numGlyphs < 1)
-        return;
-    const int w = glyph.Width() / numGlyphs;
-    const int index = std::clamp(glyphIndex, 1, numGlyphs) - 1;
-    const TColor transparent = glyph.Canvas().Pixels(0, glyph.Height() - 1);
-    canvas.DrawTransparent(x, y, glyph, {index * w, 0, index * w + w, glyph.Height()}, transparent);
 }
 
 void DrawImageAndText(TCanvas& canvas, const TRect& r, int Margin, int Spacing, TkvButtonLayout Layout,

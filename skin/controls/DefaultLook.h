@@ -5,6 +5,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
+#include "skin/data/SkinDrawing.h"
 
 #include <QString>
 
@@ -55,10 +56,6 @@ AccelText parseAccelText(const QString& caption);
 QSize accelTextExtent(platform::TCanvas& canvas, const QString& caption);
 void drawAccelText(platform::TCanvas& canvas, int x, int y, const QString& caption);
 void drawAccelTextClipped(platform::TCanvas& canvas, const platform::TRect& clip, int x, int y, const QString& caption);
-
-// Image glyphIndex (1-based) of a strip of numGlyphs images, its
-// lower-left pixel's colour transparent.
-void DrawGlyph(platform::TCanvas& canvas, int x, int y, const platform::TBitmap& glyph, int numGlyphs, int glyphIndex);
 
 // Glyph and caption laid out in r as every skinned control does it.
 void DrawImageAndText(platform::TCanvas& canvas, const platform::TRect& r, int Margin, int Spacing,

@@ -105,6 +105,31 @@ const platform::BmpImage* TkvSkinData::activeBitmap(qint32 pictureIndex) const
     return &ActiveBitmaps[pictureIndex];
 }
 
+namespace {
+
+// Cache slots: the three frame pictures, then the active pictures.
+constexpr size_t kPictureSlot = 0;
+constexpr size_t kInactivePictureSlot = 1;
+constexpr size_t kMaskSlot = 2;
+constexpr size_t kFirstActiveSlot = 3;
+
+} // namespace
+
+const platform::TBitmap* TkvSkinData::decodedPicture() const { return m_decoded.picture(PictureBitmap, kPictureSlot); }
+
+const platform::TBitmap* TkvSkinData::decodedInactivePicture() const
+{
+    return m_decoded.picture(InactivePictureBitmap, kInactivePictureSlot);
+}
+
+const platform::TBitmap* TkvSkinData::decodedMask() const { return m_decoded.picture(MaskBitmap, kMaskSlot); }
+
+const platform::TBitmap* TkvSkinData::decodedActivePicture(qint32 pictureIndex) const
+{
+    const platform::BmpImage* image = activeBitmap(pictureIndex);
+    return image ? m_decoded.picture(*image, kFirstActiveSlot + size_t(pictureIndex)) : nullptr;
+}
+
 int TkvSkinData::GetIndex(const QString& name) const { return indexOf(SkinObjects, name); }
 
 int TkvSkinData::GetControlIndex(const QString& name) const { return indexOf(SkinControls, name); }
@@ -138,6 +163,7 @@ void TkvSkinData::SendSkinDataMessage(int message)
 
 void TkvSkinData::ClearObjects()
 {
+    m_decoded.clear();
     SkinObjects.clear();
     SkinControls.clear();
     ActiveBitmaps.clear();

@@ -3,6 +3,7 @@
 #include "platform/BmpCodec.h"
 #include "skin/data/SkinControlRecords.h"
 #include "skin/data/SkinObjectRecords.h"
+#include "skin/data/SkinPictureCache.h"
 #include "skin/data/SkinTypes.h"
 #include "skin/data/SkinWindowRecords.h"
 #include "skin/data/TkvCompressedStoredSkin.h"
@@ -44,6 +45,15 @@ public:
     // The active picture a picture index selects; nullptr for -1, an index
     // at or beyond the list's length, or an empty picture.
     const platform::BmpImage* activeBitmap(qint32 pictureIndex) const;
+
+    // The pictures decoded for drawing: each is decoded once per load and
+    // freed when the skin is cleared, so no one may keep these pointers past
+    // SKINMSG_BEFORECHANGE. nullptr where the picture is empty or the index
+    // selects none.
+    const platform::TBitmap* decodedPicture() const;
+    const platform::TBitmap* decodedInactivePicture() const;
+    const platform::TBitmap* decodedMask() const;
+    const platform::TBitmap* decodedActivePicture(qint32 pictureIndex) const;
 
     // First record whose IDName equals name exactly (case-sensitive), or -1.
     int GetIndex(const QString& name) const;
@@ -147,6 +157,7 @@ private:
     void finishLoad();
 
     bool m_isEmpty = true;
+    mutable SkinPictureCache m_decoded;
     QPointer<TkvCompressedStoredSkin> m_compressedStoredSkin;
     QPointer<TkvResourceStrData> m_resourceStrData;
 };

@@ -31,9 +31,13 @@ QString targetPath(const QDir& folder, const QString& name)
     const QString clean = QDir::cleanPath(name);
     if (QDir::isAbsolutePath(clean) || clean == QStringLiteral("..") || clean.startsWith(QStringLiteral("../")))
         throw platform::EFOpenError(QStringLiteral("Cannot create file %1 outside the skin folder").arg(name));
-    const QString path = folder.filePath(clean);
+    return folder.filePath(clean);
+}
+
+void writePicture(const BmpImage& image, const QString& path)
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return path;
+    image.saveToFile(path);
 }
 
 } // namespace
@@ -68,18 +72,25 @@ void TkvSkinData::SaveToFile(const QString& fileName)
 
 void TkvSkinData::StoreToDisk(const QString& fileName)
 {
-    SaveToFile(fileName);
+    // Every picture's place is checked before anything is written, so a
+    // refused name leaves no partial skin behind.
     const QDir folder = QFileInfo(fileName).absoluteDir();
-    const auto store = [&](const BmpImage& image, const QString& name) {
+    QList<std::pair<const BmpImage*, QString>> pictures;
+    const auto add = [&](const BmpImage& image, const QString& name) {
         // A bitmap without a name has no place in the definition; skip it.
         if (!image.isEmpty() && !name.isEmpty())
-            image.saveToFile(targetPath(folder, name));
+            pictures.append({&image, targetPath(folder, name)});
     };
-    store(PictureBitmap, picture);
-    store(InactivePictureBitmap, inactivepicture);
-    store(MaskBitmap, mask);
+    add(PictureBitmap, picture);
+    add(InactivePictureBitmap, inactivepicture);
+    add(MaskBitmap, mask);
     for (int i = 0; i < ActiveBitmaps.size() && i < ActivePictureNames.size(); ++i)
-        store(ActiveBitmaps[i], ActivePictureNames[i]);
+        add(ActiveBitmaps[i], ActivePictureNames[i]);
+
+    QDir().mkpath(folder.absolutePath());
+    SaveToFile(fileName);
+    for (const auto& [image, path] : std::as_const(pictures))
+        writePicture(*image, path);
 }
 
 void TkvSkinData::LoadCompressedStoredSkin(TkvCompressedStoredSkin* storedSkin)

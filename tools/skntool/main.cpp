@@ -1,135 +1,131 @@
 // skntool: packs a folder skin into a ".skn" file, unpacks one into a
-// folder, and describes either.
-//
-//   skntool pack SKIN.ini OUT.skn
-//   skntool unpack IN.skn DIR
-//   skntool info FILE          (a ".skn" file or a skin definition file)
+// folder, describes either, and draws a record of a skin at any size so that
+// a skin author can check a skin without starting the tool.
 
-#include "platform/ByteStream.h"
+#include "tools/skntool/SkntoolCommands.h"
+
 #include "platform/ClassicErrors.h"
-#include "skin/data/SkinKinds.h"
-#include "skin/data/StoredSkinStream.h"
-#include "skin/data/TkvCompressedStoredSkin.h"
-#include "skin/data/TkvSkinData.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTextStream>
+#include <QRegularExpression>
+#include <QStringList>
 
 #include <cstdio>
 #include <exception>
-
-using namespace skin;
+#include <optional>
 
 namespace {
 
-QTextStream& out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
+const char* const kUsage =
+    "usage: skntool pack SKIN.ini OUT.skn\n"
+    "       skntool unpack IN.skn DIR\n"
+    "       skntool info FILE\n"
+    "       skntool render SKIN NAME WIDTHxHEIGHT [--state STATE] [--scale N] --out FILE.png\n"
+    "       skntool --help | --version\n"
+    "\n"
+    "commands:\n"
+    "  pack SKIN.ini OUT.skn    pack a folder skin (definition and its BMP files) into a .skn file\n"
+    "  unpack IN.skn DIR        write a .skn file's definition and pictures into folder DIR\n"
+    "  info FILE                describe a .skn file or a skin definition: pictures, objects, controls\n"
+    "  render SKIN NAME WxH     draw control record or object NAME of SKIN (a .skn file, a skin folder\n"
+    "                           or its .ini) at W x H pixels; NAME \"form\" draws the window frame\n"
+    "options:\n"
+    "  --state STATE            normal, hot, pressed, disabled or focused (default normal); for \"form\"\n"
+    "                           disabled draws the inactive frame\n"
+    "  --scale N                enlarge the picture N times, 1 to 16 (default 1)\n"
+    "  --out FILE.png           where render writes its picture\n"
+    "  --help                   show this help\n"
+    "  --version                show the program's version\n";
 
-int usage()
+int usageError(const QString& problem)
 {
-    QTextStream(stderr) << "usage: skntool pack SKIN.ini OUT.skn\n"
-                           "       skntool unpack IN.skn DIR\n"
-                           "       skntool info FILE\n";
+    std::fprintf(stderr, "skntool: %s\n%s", qPrintable(problem), kUsage);
     return 2;
 }
 
-[[noreturn]] void fail(const QString& message) { throw platform::Exception(message); }
-
-int pack(const QString& definition, const QString& target)
+std::optional<skntool::State> stateNamed(const QString& name)
 {
-    TkvCompressedStoredSkin stored;
-    stored.LoadFromIniFile(definition);
-    if (stored.GetEmpty())
-        fail(QStringLiteral("%1 is not a skin definition: it needs the sections [VERSION], [PICTURES], "
-                            "[FORMINFO], [SKINOBJECTS] and [SKINCONTROLS]")
-                 .arg(definition));
-    stored.SaveToCompressFile(target);
-    out() << "packed " << definition << " into " << target << " (" << stored.CompressedData().size()
-          << " compressed bytes)\n";
-    return 0;
-}
-
-int unpack(const QString& source, const QString& folder)
-{
-    TkvSkinData data;
-    data.LoadFromCompressedFile(source);
-    if (data.IsEmpty())
-        fail(QStringLiteral("%1 holds no skin this program can read").arg(source));
-    if (!QDir().mkpath(folder))
-        fail(QStringLiteral("Cannot create folder %1").arg(folder));
-    const QString definition = QDir(folder).filePath(QFileInfo(source).completeBaseName() + QStringLiteral(".ini"));
-    data.StoreToDisk(definition);
-    out() << "unpacked " << source << " into " << definition << "\n";
-    return 0;
-}
-
-QString describe(const platform::BmpImage& image)
-{
-    if (image.isEmpty())
-        return QStringLiteral("none");
-    return QStringLiteral("%1x%2, %3 bit").arg(image.width()).arg(image.height()).arg(image.bitCount());
-}
-
-void printSkin(const TkvSkinData& data)
-{
-    const auto named = [](const QString& name, const platform::BmpImage& image) {
-        return name.isEmpty() ? describe(image) : name + QStringLiteral(" ") + describe(image);
-    };
-    out() << "name: " << data.skinname << "\n";
-    out() << "picture: " << named(data.picture, data.PictureBitmap) << "\n";
-    out() << "inactive picture: " << named(data.inactivepicture, data.InactivePictureBitmap) << "\n";
-    out() << "mask: " << named(data.mask, data.MaskBitmap) << "\n";
-    out() << "active pictures: " << data.ActiveBitmaps.size() << "\n";
-    for (int i = 0; i < data.ActiveBitmaps.size(); ++i) {
-        const QString name = i < data.ActivePictureNames.size() ? data.ActivePictureNames[i] : QString();
-        out() << "  " << i << " " << named(name, data.ActiveBitmaps[i]) << "\n";
+    using skntool::State;
+    const std::pair<const char*, State> states[] = {{"normal", State::Normal}, {"hot", State::Hot},
+        {"pressed", State::Pressed}, {"disabled", State::Disabled}, {"focused", State::Focused}};
+    for (const auto& [word, state] : states) {
+        if (name == QLatin1String(word))
+            return state;
     }
-    out() << "objects: " << data.SkinObjects.size() << "\n";
-    for (const auto& record : data.SkinObjects)
-        out() << "  " << record->IDName << " (" << skinObjectKind(*record) << ")\n";
-    out() << "controls: " << data.SkinControls.size() << "\n";
-    for (const auto& record : data.SkinControls)
-        out() << "  " << record->IDName << " (" << skinControlKind(*record) << ")\n";
+    return std::nullopt;
 }
 
-int info(const QString& file)
+int renderCommand(const QStringList& args)
 {
-    TkvSkinData data;
-    out() << "file: " << file << "\n";
-    if (QFileInfo(file).suffix().compare(QStringLiteral("ini"), Qt::CaseInsensitive) == 0) {
-        data.LoadFromFile(file);
-        if (data.IsEmpty())
-            fail(QStringLiteral("%1 is not a skin definition").arg(file));
-        out() << "form: folder skin\n";
-        printSkin(data);
+    skntool::RenderRequest request;
+    QStringList positional;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!arg.startsWith(QStringLiteral("--"))) {
+            positional.append(arg);
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return usageError(QStringLiteral("%1 needs a value").arg(arg));
+        const QString value = args[++i];
+        if (arg == QStringLiteral("--state")) {
+            const std::optional<skntool::State> state = stateNamed(value);
+            if (!state)
+                return usageError(QStringLiteral("unknown state \"%1\"").arg(value));
+            request.state = *state;
+        } else if (arg == QStringLiteral("--scale")) {
+            bool ok = false;
+            request.scale = value.toInt(&ok);
+            if (!ok || request.scale < 1 || request.scale > 16)
+                return usageError(QStringLiteral("--scale takes a whole number from 1 to 16, not \"%1\"").arg(value));
+        } else if (arg == QStringLiteral("--out")) {
+            request.out = value;
+        } else {
+            return usageError(QStringLiteral("unknown option %1").arg(arg));
+        }
+    }
+    if (positional.size() != 3)
+        return usageError(QStringLiteral("render takes SKIN, NAME and WIDTHxHEIGHT"));
+    const QRegularExpressionMatch size
+        = QRegularExpression(QStringLiteral("^(\\d{1,4})x(\\d{1,4})$")).match(positional[2]);
+    if (!size.hasMatch() || size.captured(1).toInt() < 1 || size.captured(2).toInt() < 1)
+        return usageError(QStringLiteral("size \"%1\" is not WIDTHxHEIGHT with numbers from 1 to 9999").arg(positional[2]));
+    if (request.out.isEmpty())
+        return usageError(QStringLiteral("render needs --out FILE.png"));
+    request.skin = positional[0];
+    request.name = positional[1];
+    request.width = size.captured(1).toInt();
+    request.height = size.captured(2).toInt();
+    return skntool::render(request);
+}
+
+int run(const QStringList& args)
+{
+    if (args.contains(QStringLiteral("--help"))) {
+        std::fputs(kUsage, stdout);
         return 0;
     }
-
-    TkvCompressedStoredSkin stored;
-    {
-        platform::FileStream stream(file, platform::FileStream::Mode::Read);
-        const qint32 version = stream.readInt32();
-        out() << "form: compressed skin file, version " << version << "\n";
-        if (version > 3)
-            fail(QStringLiteral("version %1 is newer than this program reads").arg(version));
+    if (args.contains(QStringLiteral("--version"))) {
+        std::printf("skntool %s\n", FCT_VERSION);
+        return 0;
     }
-    stored.LoadFromCompressFile(file);
-    platform::MemoryStream inflated;
-    stored.DeCompressToStream(inflated);
-    inflated.setPosition(0);
-    const std::optional<StoredSkin> content = readStoredSkin(inflated);
-    out() << "compressed bytes: " << stored.CompressedData().size() << "\n";
-    out() << "stored bytes: " << inflated.size() << "\n";
-    if (!content)
-        fail(QStringLiteral("the stored skin's version is newer than this program reads"));
-    out() << "stored version: " << content->version << "\n";
-    data.LoadCompressedStoredSkin(&stored);
-    printSkin(data);
-    return 0;
+    if (args.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+    const QString& command = args[0];
+    const QStringList rest = args.mid(1);
+    if (command == QStringLiteral("render"))
+        return renderCommand(rest);
+    const int expected = command == QStringLiteral("info") ? 1
+        : command == QStringLiteral("pack") || command == QStringLiteral("unpack") ? 2
+                                                                                   : -1;
+    if (expected < 0)
+        return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
+    if (rest.size() != expected)
+        return usageError(QStringLiteral("%1 takes %2 argument%3").arg(command).arg(expected).arg(expected > 1 ? "s" : ""));
+    if (command == QStringLiteral("pack"))
+        return skntool::pack(rest[0], rest[1]);
+    if (command == QStringLiteral("unpack"))
+        return skntool::unpack(rest[0], rest[1]);
+    return skntool::info(rest[0]);
 }
 
 } // namespace
@@ -140,19 +136,13 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
     try {
-        if (args.size() == 3 && args[0] == QStringLiteral("pack"))
-            return pack(args[1], args[2]);
-        if (args.size() == 3 && args[0] == QStringLiteral("unpack"))
-            return unpack(args[1], args[2]);
-        if (args.size() == 2 && args[0] == QStringLiteral("info"))
-            return info(args[1]);
-        return usage();
+        return run(args);
     } catch (const platform::Exception& error) {
-        out().flush();
-        QTextStream(stderr) << "skntool: " << error.message() << "\n";
+        skntool::out().flush();
+        std::fprintf(stderr, "skntool: %s\n", qPrintable(error.message()));
         return 1;
     } catch (const std::exception& error) {
-        out().flush();
+        skntool::out().flush();
         std::fprintf(stderr, "skntool: %s\n", error.what());
         return 1;
     }
