@@ -16,3 +16,22 @@ void paintDefaultButton(platform::TCanvas& canvas, const TkvSkinButton& button, 
 }
 
 } // namespace skin
+
+namespace skin {
+
+ButtonImage skinButtonImage(const ButtonFace& face, bool morphing, bool hasDisabledImage)
+{
+    if (morphing && face.morphFactor > 0.0 && face.morphFactor < 1.0 && !face.part.disabled)
+        return ButtonImage::CrossFade;
+    if (face.part.disabled && hasDisabledImage)
+        return ButtonImage::Disabled;
+    if (face.part.look == PartLook::Pressed)
+        return ButtonImage::Down;
+    if (face.part.focused || face.mouseIn)
+        return ButtonImage::Active;
+    if (!morphing || face.morphFactor != 1.0)
+        return ButtonImage::Normal;
+    return ButtonImage::Active;
+}
+
+} // namespace skin

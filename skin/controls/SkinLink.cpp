@@ -30,8 +30,13 @@ void SkinLink::GetSkinData()
     }
     m_recordIndex = index;
     m_record = std::move(copy);
-    copyPicture(m_picture, m_skinData->activeBitmap(m_record->pictureindex));
-    copyPicture(m_mask, m_skinData->activeBitmap(m_record->maskpictureindex));
+    // The skin decodes each picture once per load; the copies share its
+    // pixels and outlive it.
+    const platform::TBitmap* picture = m_skinData->decodedActivePicture(m_record->pictureindex);
+    const platform::TBitmap* mask = m_skinData->decodedActivePicture(m_record->maskpictureindex);
+    static const platform::TBitmap none;
+    m_picture.Assign(picture ? *picture : none);
+    m_mask.Assign(mask ? *mask : none);
 }
 
 void SkinLink::BeforeChangeSkinData()
@@ -42,23 +47,10 @@ void SkinLink::BeforeChangeSkinData()
 
 void SkinLink::clearRecord()
 {
+    static const platform::TBitmap none;
     m_record.reset();
-    m_picture = {};
-    m_mask = {};
-}
-
-void SkinLink::copyPicture(Picture& picture, const platform::BmpImage* source)
-{
-    if (!source) {
-        picture = {};
-        return;
-    }
-    // The copy shares the skin's bytes, so equal data pointers mean the
-    // same picture even after the skin freed its own reference.
-    if (picture.source.bytes().constData() == source->bytes().constData() && !picture.image.isNull())
-        return;
-    picture.source = *source;
-    picture.image = source->toQImage();
+    m_picture.Assign(none);
+    m_mask.Assign(none);
 }
 
 platform::TFont SkinLink::skinFont(const platform::TFont& fallback, bool useSkinFont) const

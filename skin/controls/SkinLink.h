@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/Bitmap.h"
 #include "platform/CanvasTools.h"
 #include "skin/data/TkvSkinData.h"
 
-#include <QImage>
 #include <QPointer>
 #include <QString>
 
@@ -68,9 +68,10 @@ protected:
     {
         return dynamic_cast<const Record*>(m_record.get());
     }
-    // The record's picture and mask; null images when the record has none.
-    const QImage& skinPicture() const { return m_picture.image; }
-    const QImage& skinMask() const { return m_mask.image; }
+    // The record's picture and mask, shared with the skin's decoded copies
+    // but kept alive by the link; empty when the record has none.
+    const platform::TBitmap& skinPicture() const { return m_picture; }
+    const platform::TBitmap& skinMask() const { return m_mask; }
 
     // The font rule of skinned controls: with a record and useSkinFont the
     // record's face, height and style, otherwise fallback; with a record the
@@ -78,12 +79,6 @@ protected:
     platform::TFont skinFont(const platform::TFont& fallback, bool useSkinFont) const;
 
 private:
-    // A picture decoded once per loaded skin, not on every lookup.
-    struct Picture {
-        platform::BmpImage source;
-        QImage image;
-    };
-    static void copyPicture(Picture& picture, const platform::BmpImage* source);
     void clearRecord();
 
     QPointer<TkvSkinData> m_skinData;
@@ -91,8 +86,8 @@ private:
     int m_recordIndex = -1;
     std::function<std::unique_ptr<TkvDataSkinControl>(const TkvDataSkinControl&)> m_copyRecord;
     std::unique_ptr<TkvDataSkinControl> m_record;
-    Picture m_picture;
-    Picture m_mask;
+    platform::TBitmap m_picture;
+    platform::TBitmap m_mask;
 };
 
 } // namespace skin

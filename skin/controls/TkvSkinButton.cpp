@@ -10,6 +10,7 @@ namespace skin {
 TkvSkinButton::TkvSkinButton(QWidget* parent) : TkvSkinCustomControl(parent)
 {
     SetSkinDataName(QStringLiteral("button"));
+    acceptRecords<TkvDataSkinButtonControl>();
     setSize(75, 25);
     setFocusPolicy(Qt::StrongFocus);
     m_repeatTimer.setObjectName(QStringLiteral("repeat"));

@@ -74,6 +74,7 @@ public:
 
     // Raises OnClick (and closes a dialog with ModalResult).
     virtual void ButtonClick();
+    void GetSkinData() override;
     void ChangeSkinData() override;
 
     TNotifyEvent OnClick;
@@ -82,6 +83,10 @@ protected:
     int GetGlyphNum(bool ADown, bool AMouseIn) const;
 
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
+    void CreateControlSkinImage(platform::TBitmap& bitmap) override;
+    // Image r of the record fitted to the button, with glyph and caption in
+    // the colour of the state ADown and AMouseIn describe.
+    virtual void CreateButtonImage(platform::TBitmap& bitmap, const platform::TRect& r, bool ADown, bool AMouseIn);
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

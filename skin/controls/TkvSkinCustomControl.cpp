@@ -1,6 +1,7 @@
 #include "skin/controls/TkvSkinCustomControl.h"
 
 #include "skin/controls/DefaultLook.h"
+#include "skin/data/SkinCutImage.h"
 
 namespace skin {
 
@@ -38,6 +39,19 @@ void TkvSkinCustomControl::SetUseSkinFont(bool value)
     update();
 }
 
+void TkvSkinCustomControl::GetSkinData()
+{
+    TkvSkinControl::GetSkinData();
+    const auto* copy = record<TkvDataSkinCustomControl>();
+    if (!copy) {
+        m_resizeMode = ResizeMode::None;
+        return;
+    }
+    m_cut = cutOfRecord(*copy);
+    m_skinRect = copy->skinrect;
+    m_resizeMode = resizeModeOf(copy->skinrect, m_cut);
+}
+
 void TkvSkinCustomControl::ChangeSkinData()
 {
     GetSkinData();
@@ -69,16 +83,50 @@ void TkvSkinCustomControl::SetBounds(int left, int top, int width, int height)
     }
 }
 
-void TkvSkinCustomControl::CalcSize(int&, int&) {}
+void TkvSkinCustomControl::CalcSize(int& width, int& height)
+{
+    if (GetResizeMode() == ResizeMode::None)
+        return;
+    const CutTarget fitted = fitCut(m_cut, m_resizeMode, QSize(width, height));
+    width = fitted.width;
+    height = fitted.height;
+}
+
+CutTarget TkvSkinCustomControl::currentTarget() const { return fitCut(m_cut, GetResizeMode(), size()); }
 
 void TkvSkinCustomControl::SetControlRegion()
 {
+    std::optional<QRegion> region;
+    if (hasRecord() && !skinMask().Empty())
+        region = cutRegion(skinMask(), m_cut, m_resizeMode, currentTarget());
     // Without a mask picture the control is rectangular.
-    if (!mask().isEmpty())
+    if (region)
+        setMask(*region);
+    else if (!mask().isEmpty())
         clearMask();
 }
 
-platform::TRect TkvSkinCustomControl::RealClientRect() const { return {0, 0, width(), height()}; }
+platform::TRect TkvSkinCustomControl::RealClientRect() const
+{
+    if (GetResizeMode() == ResizeMode::None)
+        return {0, 0, width(), height()};
+    return currentTarget().client;
+}
+
+platform::TRect TkvSkinCustomControl::GetNewRect(const platform::TRect& r) const
+{
+    return moveRectToSize(m_cut, GetResizeMode(), r, size());
+}
+
+void TkvSkinCustomControl::CreateSkinControlImage(platform::TBitmap& bitmap, const platform::TRect& r) const
+{
+    composeCutImage(bitmap, skinPicture(), r, m_cut, GetResizeMode(), currentTarget());
+}
+
+void TkvSkinCustomControl::CreateControlSkinImage(platform::TBitmap& bitmap)
+{
+    CreateSkinControlImage(bitmap, m_skinRect);
+}
 
 void TkvSkinCustomControl::DefaultFontChange() {}
 

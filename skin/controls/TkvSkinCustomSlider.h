@@ -87,6 +87,20 @@ public:
     TkvDrawPointsEvent OnDrawPoints;
 
 protected:
+    // Where the face's pieces come from: the built-in or user pictures, or
+    // the record.
+    struct Look {
+        platform::TColor background = 0;
+        bool rulerOpaque = false;
+        const platform::TBitmap* thumbPicture = nullptr;
+        // Both thumb states side by side, in thumbPicture.
+        platform::TRect thumbSource;
+        int thumbStates = 1;
+        bool thumbOpaque = false;
+        // The transparent colour is each state's own lower-left pixel (skin
+        // thumbs) rather than the whole picture's.
+        bool keyPerState = false;
+    };
     virtual bool CanModify() const { return true; }
     virtual platform::TRect GetSliderRect() const { return {0, 0, width(), height()}; }
     virtual int GetSliderValue() const { return m_value; }
@@ -99,10 +113,11 @@ protected:
 
     void AdjustElements();
     void BuildRuler();
+    void BuildSkinRuler();
     QPoint GetThumbPosition(int& offset) const;
     void SetThumbOffset(int offset);
     void InternalDrawPoints(platform::TCanvas& canvas, int Step, int EndLength, int MidLength);
-    void DrawThumb(platform::TCanvas& canvas, const SliderFace& face);
+    void DrawThumb(platform::TCanvas& canvas, const SliderFace& face, const Look& look);
     void ThumbJump(TkvJumpMode mode);
     TkvJumpMode JumpTo(int x, int y) const;
     void TimerTrack();
@@ -111,6 +126,7 @@ protected:
     void Changed();
 
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
+    void CreateControlSkinImage(platform::TBitmap& bitmap) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -122,6 +138,11 @@ protected:
 
 private:
     enum ImageSlot { kHThumb, kHRuler, kVThumb, kVRuler, kImageCount };
+
+    void paintFace(platform::TBitmap& bitmap, const Look& look);
+    // The record's thumb rectangle when the thumb comes from the record.
+    const platform::TRect* skinThumbRect() const;
+    platform::TColor pointsColour() const;
 
     bool horizontal() const { return m_orientation == TkvSliderOrientation::soHorizontal; }
     const platform::TBitmap& thumbImage() const { return m_images[horizontal() ? kHThumb : kVThumb]; }

@@ -29,13 +29,57 @@ const char* const kDefinition =
     "count=0\r\n"
     "\r\n"
     "[SKINCONTROLS]\r\n"
-    "count=6\r\n"
+    "count=12\r\n"
     "0=button:button\r\n"
     "1=groupbox:panel\r\n"
     "2=gauge:gauge\r\n"
     "3=slider:slider\r\n"
     "4=stdlabel:stdlabel\r\n"
     "5=wrongkind:button\r\n"
+    "6=fixedbutton:button\r\n"
+    "7=vbutton:button\r\n"
+    "8=emptybutton:button\r\n"
+    "9=edit:edit\r\n"
+    "10=combobox:combobox\r\n"
+    "11=resizebutton:button\r\n"
+    "\r\n"
+    "[resizebutton]\r\n"
+    "pictureindex=0\r\n"
+    "skinrect=0,0,35,25\r\n"
+    "lefttoppoint=4,4\r\n"
+    "righttoppoint=31,4\r\n"
+    "leftbottompoint=4,21\r\n"
+    "rightbottompoint=31,21\r\n"
+    "clientrect=3,3,32,22\r\n"
+    "\r\n"
+    "[fixedbutton]\r\n"
+    "pictureindex=0\r\n"
+    "skinrect=0,0,35,25\r\n"
+    "clientrect=3,3,32,22\r\n"
+    "\r\n"
+    "[vbutton]\r\n"
+    "pictureindex=0\r\n"
+    "skinrect=0,0,35,25\r\n"
+    "lefttoppoint=0,8\r\n"
+    "leftbottompoint=0,18\r\n"
+    "clientrect=3,3,32,22\r\n"
+    "\r\n"
+    "[emptybutton]\r\n"
+    "pictureindex=0\r\n"
+    "\r\n"
+    "[edit]\r\n"
+    "pictureindex=0\r\n"
+    "skinrect=0,0,57,21\r\n"
+    "lefttoppoint=3,0\r\n"
+    "righttoppoint=54,0\r\n"
+    "clientrect=3,3,54,18\r\n"
+    "\r\n"
+    "[combobox]\r\n"
+    "pictureindex=0\r\n"
+    "skinrect=0,0,57,21\r\n"
+    "lefttoppoint=3,0\r\n"
+    "righttoppoint=54,0\r\n"
+    "listboxname=listbox\r\n"
     "\r\n"
     "[button]\r\n"
     "pictureindex=0\r\n"
@@ -93,17 +137,21 @@ const char* const kDefinition =
     "skinrect=0,0,35,25\r\n"
     "\r\n";
 
-// Distinct colours per area, so a test can tell which part was copied.
 QImage controlsPicture()
 {
     QImage image(110, 130, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, (x + y) % 200));
+            image.setPixel(x, y, platform::toQRgb(ControlSkin::pictureColour(x, y)));
     return image;
 }
 
 } // namespace
+
+platform::TColor ControlSkin::pictureColour(int x, int y)
+{
+    return platform::RGB((x * 7) % 256, (y * 5) % 256, 20 + (x + y) % 200);
+}
 
 ControlSkin::ControlSkin() : m_data(std::make_unique<skin::TkvSkinData>())
 {

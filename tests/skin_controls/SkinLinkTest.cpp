@@ -2,6 +2,7 @@
 #include "ControlTestSupport.h"
 
 #include "skin/controls/TkvSkinButton.h"
+#include "skin/controls/TkvSkinComboBox.h"
 #include "skin/controls/TkvSkinCustomEdit.h"
 #include "skin/controls/TkvSkinGauge.h"
 #include "skin/controls/TkvSkinStdLabel.h"
@@ -32,7 +33,7 @@ public:
     }
 
     const TkvDataSkinButtonControl* copy() const { return record<TkvDataSkinButtonControl>(); }
-    const QImage& picture() const { return skinPicture(); }
+    const platform::TBitmap& picture() const { return skinPicture(); }
     platform::TFont font() const { return controlFont(); }
 
     int fits = 0;
@@ -46,7 +47,7 @@ TEST(SkinLinkTest, FindsAndCopiesARecordOfTheControlsClass)
     EXPECT_EQ(control.RecordIndex(), skin.data().GetControlIndex(QStringLiteral("button")));
     ASSERT_NE(control.copy(), nullptr);
     EXPECT_EQ(control.copy()->skinrect, (platform::TRect{0, 0, 35, 25}));
-    EXPECT_EQ(control.picture().size(), QSize(110, 130));
+    EXPECT_EQ(control.picture().image().size(), QSize(110, 130));
 
     // The copy does not point into the skin: clearing the skin leaves it intact.
     skin.data().ClearAll();
@@ -62,7 +63,7 @@ TEST(SkinLinkTest, BeforeChangeDropsTheRecordUntilTheNextLookUp)
     control.BeforeChangeSkinData();
     EXPECT_EQ(control.RecordIndex(), -1);
     EXPECT_EQ(control.copy(), nullptr);
-    EXPECT_TRUE(control.picture().isNull());
+    EXPECT_TRUE(control.picture().Empty());
     control.ChangeSkinData();
     EXPECT_NE(control.RecordIndex(), -1);
 }
@@ -109,16 +110,15 @@ TEST(SkinLinkTest, ControlsWithoutASkinDrawingKeepTheDefaultLook)
 {
     ControlSkin skin;
     HostWindow host;
-    TkvSkinButton button(host.widget());
-    TkvSkinGauge gauge(host.widget());
     TkvSkinCustomEdit edit(host.widget());
-    button.SetSkinData(&skin.data());
-    gauge.SetSkinData(&skin.data());
+    TkvSkinComboBox combo(host.widget());
+    ASSERT_NE(skin.data().GetControlIndex(QStringLiteral("edit")), -1);
+    ASSERT_NE(skin.data().GetControlIndex(QStringLiteral("combobox")), -1);
     edit.SetSkinData(&skin.data());
-    EXPECT_EQ(button.RecordIndex(), -1);
-    EXPECT_EQ(gauge.RecordIndex(), -1);
+    combo.SetSkinData(&skin.data());
     EXPECT_EQ(edit.RecordIndex(), -1);
-    EXPECT_EQ(button.size(), QSize(75, 25));
+    EXPECT_EQ(combo.RecordIndex(), -1);
+    EXPECT_EQ(combo.size(), QSize(120, 20)) << "no refit to the record's 21 rows";
 }
 
 TEST(SkinLinkTest, FontRuleTakesFaceFromTheRecordOnlyWithUseSkinFont)
