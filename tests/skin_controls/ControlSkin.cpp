@@ -19,8 +19,9 @@ const char* const kDefinition =
     "\r\n"
     "[PICTURES]\r\n"
     "picture=main.bmp\r\n"
-    "activepicturescount=1\r\n"
+    "activepicturescount=2\r\n"
     "0=controls.bmp\r\n"
+    "1=mask.bmp\r\n"
     "\r\n"
     "[FORMINFO]\r\n"
     "clientrect=4,16,36,30\r\n"
@@ -29,7 +30,7 @@ const char* const kDefinition =
     "count=0\r\n"
     "\r\n"
     "[SKINCONTROLS]\r\n"
-    "count=12\r\n"
+    "count=13\r\n"
     "0=button:button\r\n"
     "1=groupbox:panel\r\n"
     "2=gauge:gauge\r\n"
@@ -42,6 +43,13 @@ const char* const kDefinition =
     "9=edit:edit\r\n"
     "10=combobox:combobox\r\n"
     "11=resizebutton:button\r\n"
+    "12=maskedbutton:button\r\n"
+    "\r\n"
+    "[maskedbutton]\r\n"
+    "pictureindex=0\r\n"
+    "maskpictureindex=1\r\n"
+    "skinrect=0,0,35,25\r\n"
+    "clientrect=3,3,32,22\r\n"
     "\r\n"
     "[resizebutton]\r\n"
     "pictureindex=0\r\n"
@@ -160,6 +168,15 @@ ControlSkin::ControlSkin() : m_data(std::make_unique<skin::TkvSkinData>())
     main.fill(qRgb(90, 90, 90));
     platform::BmpImage::fromQImage(main).saveToFile(folder.filePath(QStringLiteral("main.bmp")));
     platform::BmpImage::fromQImage(controlsPicture()).saveToFile(folder.filePath(QStringLiteral("controls.bmp")));
+    // Black inside; the two top corners cut off.
+    QImage mask(35, 25, QImage::Format_RGB32);
+    mask.fill(Qt::black);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3 - y; ++x) {
+            mask.setPixel(x, y, qRgb(255, 255, 255));
+            mask.setPixel(34 - x, y, qRgb(255, 255, 255));
+        }
+    platform::BmpImage::fromQImage(mask).saveToFile(folder.filePath(QStringLiteral("mask.bmp")));
     m_definition = folder.filePath(QStringLiteral("skin.ini"));
     platform::writeWholeFile(m_definition, QByteArray(kDefinition));
     reload();

@@ -16,7 +16,8 @@ namespace testsupport {
 // 22 x 21 thumb and a 10 x 11 ruler, "stdlabel" in Arial Narrow 15 bold),
 // "resizebutton" (nine-part), "edit" and "combobox" (controls still without a skin drawing), the
 // button records "fixedbutton" (resize mode 0), "vbutton" (mode 3) and
-// "emptybutton" (no skin area), and "wrongkind", a button record under a
+// "emptybutton" (no skin area), "maskedbutton" (mode 0 shaped by a mask
+// picture with its top corners cut off), and "wrongkind", a button record under a
 // name the tests give to controls of other classes.
 class ControlSkin {
 public:

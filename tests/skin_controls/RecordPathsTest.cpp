@@ -83,6 +83,23 @@ TEST(ResizeModeTest, RecordNameChangeRefitsOnlyAtTheNextChange)
     EXPECT_EQ(button.size(), QSize(35, 25));
 }
 
+TEST(ResizeModeTest, MaskPictureShapesTheControl)
+{
+    ControlSkin skin;
+    TkvSkinButton button;
+    button.SetSkinDataName(QStringLiteral("maskedbutton"));
+    button.SetSkinData(&skin.data());
+    EXPECT_EQ(button.size(), QSize(35, 25));
+    EXPECT_FALSE(button.mask().contains(QPoint(0, 0)));
+    EXPECT_FALSE(button.mask().contains(QPoint(34, 1)));
+    EXPECT_TRUE(button.mask().contains(QPoint(3, 0)));
+    EXPECT_TRUE(button.mask().contains(QPoint(34, 24)));
+
+    button.SetSkinDataName(QStringLiteral("fixedbutton"));
+    button.ChangeSkinData();
+    EXPECT_TRUE(button.mask().isEmpty()) << "a record without a mask leaves the control rectangular";
+}
+
 TEST(GaugeSkinTest, WorkedExampleTiles)
 {
     ControlSkin skin;
@@ -182,6 +199,21 @@ TEST(GroupBoxSkinTest, CaptionStripSharedByPaintAndHitTest)
     EXPECT_TRUE(box->Checked());
     // Later tests place controls where the pointer would otherwise rest.
     QTest::mouseMove(host.widget(), QPoint(390, 290));
+}
+
+TEST(GroupBoxSkinTest, RollsUpToTheSkinsFrame)
+{
+    ControlSkin skin;
+    TkvSkinGroupBox box;
+    box.SetBounds(10, 10, 105, 129);
+    box.SetSkinData(&skin.data());
+    box.SetRollUpMode(true);
+    box.SetRollUpState(true);
+    EXPECT_EQ(box.height(), 129 - 108) << "the height less the record's client area";
+    EXPECT_EQ(box.RealHeight(), 129);
+    box.SetRollUpState(false);
+    EXPECT_EQ(box.height(), 129);
+    EXPECT_EQ(box.RealHeight(), -1);
 }
 
 TEST(ButtonSkinTest, ImageChoiceTable)
