@@ -126,6 +126,14 @@ void TkvSkinCustomSlider::SetTransparent(bool value)
     update();
 }
 
+void TkvSkinCustomSlider::SetUseSkinThumb(bool value)
+{
+    if (m_useSkinThumb == value)
+        return;
+    m_useSkinThumb = value;
+    AdjustElements();
+}
+
 void TkvSkinCustomSlider::SetColor(platform::TColor value)
 {
     if (m_color == value)

@@ -52,7 +52,8 @@ public:
     bool Transparent() const { return m_transparent; }
     void SetTransparent(bool value);
     bool UseSkinThumb() const { return m_useSkinThumb; }
-    void SetUseSkinThumb(bool value) { m_useSkinThumb = value; }
+    // The thumb's size follows, so the slider is laid out again.
+    void SetUseSkinThumb(bool value);
     platform::TColor Color() const { return m_color; }
     void SetColor(platform::TColor value);
     bool ReadOnly() const { return m_readOnly; }

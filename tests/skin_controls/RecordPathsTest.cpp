@@ -167,6 +167,10 @@ TEST(SliderSkinTest, WorkedExampleMapping)
     EXPECT_EQ(slider->ThumbBounds().right, 59);
     slider->setEnabled(false);
     EXPECT_EQ(pixel(slider->renderFace(), 48 + 5, 6 + 10), picture(31 + 5, 100 + 10)) << "the right half when disabled";
+
+    slider->SetUseSkinThumb(false);
+    EXPECT_EQ(slider->ThumbBounds().width(), 9) << "the built-in thumb, 18 x 17 in two states";
+    EXPECT_EQ(slider->GetRulerLength(), 53 - 9);
 }
 
 TEST(GroupBoxSkinTest, CaptionStripSharedByPaintAndHitTest)
