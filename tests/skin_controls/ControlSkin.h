@@ -17,7 +17,8 @@ namespace testsupport {
 // "resizebutton" (nine-part), "edit" and "combobox" (controls still without a skin drawing), the
 // button records "fixedbutton" (resize mode 0), "vbutton" (mode 3) and
 // "emptybutton" (no skin area), "maskedbutton" (mode 0 shaped by a mask
-// picture with its top corners cut off), and "wrongkind", a button record under a
+// picture with its top corners cut off), "vgauge" (14 x 22, vertical, 11 x 10
+// progress tiles), and "wrongkind", a button record under a
 // name the tests give to controls of other classes.
 class ControlSkin {
 public:

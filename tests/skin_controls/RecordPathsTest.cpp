@@ -130,6 +130,26 @@ TEST(GaugeSkinTest, WorkedExampleTiles)
     EXPECT_EQ(pixel(gauge->renderFace(), 103, 5), picture(31, 83)) << "the last tile reaches the right edge";
 }
 
+TEST(GaugeSkinTest, VerticalTilesGrowFromTheBottom)
+{
+    ControlSkin skin;
+    TkvSkinGauge gauge;
+    gauge.SetSkinDataName(QStringLiteral("vgauge"));
+    gauge.SetSkinData(&skin.data());
+    gauge.SetBounds(0, 0, 30, 50);
+    EXPECT_TRUE(gauge.Vertical());
+    EXPECT_EQ(gauge.size(), QSize(14, 50));
+    EXPECT_EQ(gauge.adjustedProgressArea(), (TRect{2, 2, 13, 49}));
+    // Half of 47 rows is 23.5, which rounds to the even 24.
+    EXPECT_EQ(gauge.CalcProgressRect(gauge.adjustedProgressArea()), (TRect{2, 25, 13, 49}));
+    const QImage face = gauge.renderFace();
+    savePicture(face, QStringLiteral("skin-gauge-vertical"));
+    EXPECT_EQ(pixel(face, 5, 48), picture(33, 89)) << "the first tile sits on the bottom";
+    EXPECT_EQ(pixel(face, 5, 39), picture(33, 90 - 10)) << "the second tile starts above it";
+    EXPECT_EQ(pixel(face, 5, 25), picture(33, 86)) << "the third is cut at its top";
+    EXPECT_NE(pixel(face, 5, 24), picture(33, 89)) << "above the progress the skin image";
+}
+
 TEST(GaugeSkinTest, RecordDecidesTheDirection)
 {
     ControlSkin skin;
