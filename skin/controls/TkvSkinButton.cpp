@@ -18,7 +18,15 @@ TkvSkinButton::TkvSkinButton(QWidget* parent) : TkvSkinCustomControl(parent)
     m_morphTimer.setInterval(20);
     connect(&m_repeatTimer, &QTimer::timeout, this, [this] { ButtonClick(); });
     connect(&m_morphTimer, &QTimer::timeout, this, [this] { DoMorph(); });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { formFocusChanged(now); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+        [this](QWidget*, QWidget* now) { formFocusChanged(now); });
+}
+
+TkvSkinButton::~TkvSkinButton()
+{
+    // The widget's own destructor moves the focus away; by then this is no
+    // longer a button, so the watch ends here.
+    disconnect(m_focusWatch);
 }
 
 void TkvSkinButton::SetCaption(const QString& value)

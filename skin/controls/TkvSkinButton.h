@@ -34,6 +34,7 @@ class TkvSkinButton : public TkvSkinCustomControl {
 
 public:
     explicit TkvSkinButton(QWidget* parent = nullptr);
+    ~TkvSkinButton() override;
 
     const QString& Caption() const { return m_caption; }
     void SetCaption(const QString& value);
@@ -142,6 +143,7 @@ private:
     bool m_morphing = false;
     int m_accelShortcut = 0;
     bool m_dialogKeyFilter = false;
+    QMetaObject::Connection m_focusWatch;
     QTimer m_repeatTimer{this};
     QTimer m_morphTimer{this};
 };
