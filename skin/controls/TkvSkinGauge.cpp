@@ -67,6 +67,14 @@ void TkvSkinGauge::CalcSize(int& width, int& height)
         TkvSkinCustomControl::CalcSize(width, height);
 }
 
+void TkvSkinGauge::SetControlRegion()
+{
+    if (m_useSkinSize)
+        TkvSkinCustomControl::SetControlRegion();
+    else if (!mask().isEmpty())
+        clearMask();
+}
+
 TRect TkvSkinGauge::adjustedProgressArea() const
 {
     const auto* gauge = record<TkvDataSkinGaugeControl>();
@@ -88,6 +96,7 @@ void TkvSkinGauge::SetUseSkinSize(bool value)
     if (m_useSkinSize == value)
         return;
     m_useSkinSize = value;
+    SetControlRegion();
     update();
 }
 

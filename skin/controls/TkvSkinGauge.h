@@ -35,6 +35,8 @@ public:
     platform::TRect adjustedProgressArea() const;
     void GetSkinData() override;
     void CalcSize(int& width, int& height) override;
+    // A stretched skin image has no mask to match, so no region.
+    void SetControlRegion() override;
     // The text drawn over the progress; empty when nothing is shown.
     QString progressCaption() const;
 

@@ -150,6 +150,25 @@ TEST(GaugeSkinTest, VerticalTilesGrowFromTheBottom)
     EXPECT_NE(pixel(face, 5, 24), picture(33, 89)) << "above the progress the skin image";
 }
 
+TEST(GaugeSkinTest, WithoutTheSkinSizeTheImageIsStretched)
+{
+    ControlSkin skin;
+    TkvSkinGauge gauge;
+    gauge.SetSkinData(&skin.data());
+    gauge.SetBounds(0, 0, 105, 17);
+    const QImage fitted = gauge.renderFace();
+    ASSERT_EQ(fitted.size(), QSize(105, 14));
+    gauge.SetUseSkinSize(false);
+    gauge.SetBounds(0, 0, 105, 17);
+    EXPECT_EQ(gauge.size(), QSize(105, 17));
+    const QImage stretched = gauge.renderFace();
+    ASSERT_EQ(stretched.size(), QSize(105, 17));
+    for (int x = 0; x < 105; x += 13) {
+        EXPECT_EQ(pixel(stretched, x, 0), pixel(fitted, x, 0)) << x;
+        EXPECT_EQ(pixel(stretched, x, 16), pixel(fitted, x, 13)) << x;
+    }
+}
+
 TEST(GaugeSkinTest, RecordDecidesTheDirection)
 {
     ControlSkin skin;
