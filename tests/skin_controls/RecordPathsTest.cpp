@@ -331,6 +331,27 @@ TEST(ButtonSkinTest, HotLookCrossFadesInFiveTwentyMillisecondSteps)
     QTest::mouseMove(host.widget(), QPoint(390, 290));
 }
 
+TEST(ButtonSkinTest, PressedImageAndColourWhileHeldUnderThePointer)
+{
+    ControlSkin skin;
+    HostWindow host;
+    auto* button = new TkvSkinButton(host.widget());
+    button->SetSkinData(&skin.data());
+    button->SetBounds(10, 10, 75, 25);
+    button->SetCaption(QStringLiteral("Save"));
+    host.show();
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 12));
+    const QImage pressed = button->renderFace();
+    savePicture(pressed, QStringLiteral("skin-button-pressed"));
+    EXPECT_EQ(pixel(pressed, 1, 1), picture(1, 51)) << "downskinrect";
+    const TRect caption = boxOf(pressed, TColor(32768), {0, 0, 75, 25});
+    EXPECT_LT(caption.left, caption.right) << "the caption in downfontcolor";
+    QTest::mouseMove(button, QPoint(-30, 12));
+    EXPECT_NE(pixel(button->renderFace(), 1, 1), picture(1, 51)) << "outside, not the pressed image";
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-30, 12));
+    QTest::mouseMove(host.widget(), QPoint(390, 290));
+}
+
 TEST(ButtonSkinTest, RecordOfAnotherClassLeavesTheDefaultLook)
 {
     ControlSkin skin;
