@@ -2,9 +2,7 @@
 
 #include "platform/ByteStream.h"
 #include "platform/ClassicErrors.h"
-#include "skin/controls/TkvSkinControl.h"
-#include "skin/controls/TkvSkinCustomEdit.h"
-#include "skin/controls/TkvSkinStdLabel.h"
+#include "skin/controls/SkinChange.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TkvCompressedStoredSkin.h"
 #include "skin/data/TkvSkinData.h"
@@ -108,23 +106,7 @@ bool dispatchSkinMessage(QWidget& window, const skin::TkvSkinData* skinData, QEv
     const auto* message = static_cast<skin::TkvSkinMessageEvent*>(event);
     if (!skinData || message->WParam() != skinData)
         return true;
-    const int code = message->message();
-    for (QWidget* child : window.findChildren<QWidget*>()) {
-        if (auto* control = qobject_cast<skin::TkvSkinControl*>(child); control && control->SkinData() == skinData) {
-            if (code == skin::SKINMSG_BEFORECHANGE)
-                control->BeforeChangeSkinData();
-            else if (code == skin::SKINMSG_CHANGE)
-                control->ChangeSkinData();
-            else if (code == skin::SKINMSG_AFTERCHANGE)
-                control->AfterChangeSkinData();
-        } else if (auto* edit = qobject_cast<skin::TkvSkinCustomEdit*>(child); edit && edit->SkinData() == skinData) {
-            if (code == skin::SKINMSG_CHANGE)
-                edit->ChangeSkinData();
-        } else if (auto* label = qobject_cast<skin::TkvSkinStdLabel*>(child); label && label->SkinData() == skinData) {
-            if (code == skin::SKINMSG_CHANGE)
-                label->ChangeSkinData();
-        }
-    }
+    skin::forwardSkinMessage(&window, event);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/controls/ControlTypes.h"
+#include "skin/controls/FaceState.h"
 
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
@@ -18,7 +19,6 @@ namespace skin {
 inline constexpr platform::TColor kPressedFill = platform::RGB(133, 147, 181);
 inline constexpr platform::TColor kHotFill = platform::RGB(182, 189, 210);
 
-enum class PartLook { Normal, Hot, Pressed };
 enum class ArrowDirection { Left, Right, Up, Down };
 
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).

@@ -17,7 +17,7 @@ TkvPopupListBox::TkvPopupListBox(QWidget* owner) : TkvSkinCustomListBox(owner)
 
 void TkvPopupListBox::Show(const QPoint& screenPoint)
 {
-    move(screenPoint);
+    SetBounds(screenPoint.x(), screenPoint.y(), width(), height());
     show();
     raise();
 }

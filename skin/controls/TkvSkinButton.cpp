@@ -1,6 +1,6 @@
 #include "skin/controls/TkvSkinButton.h"
 
-#include "skin/controls/DefaultLook.h"
+#include "skin/controls/ButtonPainter.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -10,14 +10,23 @@ namespace skin {
 TkvSkinButton::TkvSkinButton(QWidget* parent) : TkvSkinCustomControl(parent)
 {
     SetSkinDataName(QStringLiteral("button"));
-    resize(75, 25);
+    acceptRecords<TkvDataSkinButtonControl>();
+    setSize(75, 25);
     setFocusPolicy(Qt::StrongFocus);
     m_repeatTimer.setObjectName(QStringLiteral("repeat"));
     m_morphTimer.setObjectName(QStringLiteral("morph"));
     m_morphTimer.setInterval(20);
     connect(&m_repeatTimer, &QTimer::timeout, this, [this] { ButtonClick(); });
     connect(&m_morphTimer, &QTimer::timeout, this, [this] { DoMorph(); });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { formFocusChanged(now); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+        [this](QWidget*, QWidget* now) { formFocusChanged(now); });
+}
+
+TkvSkinButton::~TkvSkinButton()
+{
+    // The widget's own destructor moves the focus away; by then this is no
+    // longer a button, so the watch ends here.
+    disconnect(m_focusWatch);
 }
 
 void TkvSkinButton::SetCaption(const QString& value)
@@ -161,21 +170,26 @@ bool TkvSkinButton::showsPressed() const
     return m_down && (m_groupIndex != 0 || m_mouseIn || (IsFocused() && !m_buttonHeld));
 }
 
+ButtonFace TkvSkinButton::face() const
+{
+    ButtonFace f;
+    f.part.disabled = !isEnabled();
+    f.part.focused = IsFocused();
+    if (showsPressed())
+        f.part.look = PartLook::Pressed;
+    else if (m_mouseIn || f.part.focused)
+        f.part.look = PartLook::Hot;
+    f.mouseIn = m_mouseIn;
+    f.down = m_down;
+    f.morphFactor = m_morphFactor;
+    f.glyphIndex = GetGlyphNum(m_down, m_mouseIn);
+    f.font = controlFont();
+    return f;
+}
+
 void TkvSkinButton::CreateControlDefaultImage(platform::TBitmap& bitmap)
 {
-    platform::TCanvas& canvas = bitmap.Canvas();
-    const platform::TRect r = RealClientRect();
-    PartLook look = PartLook::Normal;
-    if (showsPressed())
-        look = PartLook::Pressed;
-    else if (m_mouseIn || IsFocused())
-        look = PartLook::Hot;
-    drawPart(canvas, r, look);
-    canvas.Font = controlFont();
-    if (!isEnabled())
-        canvas.Font.Color = platform::clBtnShadow;
-    DrawImageAndText(canvas, r, m_margin, m_spacing, m_layout, m_caption, m_glyph, m_numGlyphs,
-        GetGlyphNum(m_down, m_mouseIn), look == PartLook::Pressed);
+    paintDefaultButton(bitmap.Canvas(), *this, face());
 }
 
 void TkvSkinButton::ReDrawControl()

@@ -1,10 +1,23 @@
 #pragma once
 
+#include "skin/controls/FaceState.h"
 #include "skin/controls/TkvSkinCustomControl.h"
 
 #include <QTimer>
 
 namespace skin {
+
+// What the button shows, as its behaviour decides it: the face's look
+// (pressed, hot, normal; disabled and focused), the state behind it, the
+// glyph image and the font by the font rule.
+struct ButtonFace {
+    PartFace part;
+    bool mouseIn = false;
+    bool down = false;
+    double morphFactor = 0.0;
+    int glyphIndex = 1;
+    platform::TFont font;
+};
 
 // Push button: normal, hot, pressed, disabled and focused looks, optional
 // auto-repeat while held, radio-like groups, and the Enter/Esc keys of a
@@ -21,6 +34,7 @@ class TkvSkinButton : public TkvSkinCustomControl {
 
 public:
     explicit TkvSkinButton(QWidget* parent = nullptr);
+    ~TkvSkinButton() override;
 
     const QString& Caption() const { return m_caption; }
     void SetCaption(const QString& value);
@@ -57,19 +71,23 @@ public:
     bool ActiveDefault() const { return m_activeDefault; }
     double MorphFactor() const { return m_morphFactor; }
     bool IsFocused() const;
+    ButtonFace face() const;
 
     // Raises OnClick (and closes a dialog with ModalResult).
     virtual void ButtonClick();
+    void GetSkinData() override;
     void ChangeSkinData() override;
 
     TNotifyEvent OnClick;
 
 protected:
     int GetGlyphNum(bool ADown, bool AMouseIn) const;
-    // True when the pressed look shows (also the pressed-image rule with a record).
-    bool showsPressed() const;
 
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
+    void CreateControlSkinImage(platform::TBitmap& bitmap) override;
+    // Image r of the record fitted to the button, with glyph and caption in
+    // the colour of the state ADown and AMouseIn describe.
+    virtual void CreateButtonImage(platform::TBitmap& bitmap, const platform::TRect& r, bool ADown, bool AMouseIn);
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,6 +103,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // True when the pressed look shows (also the pressed-image rule with a record).
+    bool showsPressed() const;
     void pointerEntered();
     void pointerLeft();
     void ReDrawControl();
@@ -123,6 +143,7 @@ private:
     bool m_morphing = false;
     int m_accelShortcut = 0;
     bool m_dialogKeyFilter = false;
+    QMetaObject::Connection m_focusWatch;
     QTimer m_repeatTimer{this};
     QTimer m_morphTimer{this};
 };

@@ -116,7 +116,8 @@ void TkvSkinButton::mouseReleaseEvent(QMouseEvent* event)
 
 void TkvSkinButton::keyPressEvent(QKeyEvent* event)
 {
-    if (m_canFocused && event->modifiers() == Qt::NoModifier) {
+    // Enter on the keypad carries the keypad flag and clicks all the same.
+    if (m_canFocused && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         switch (event->key()) {
         case Qt::Key_Space:
             SetDown(true);

@@ -1,13 +1,10 @@
 #include "skin/controls/TkvSkinControl.h"
 
-#include "skin/controls/SkinRecordLookup.h"
-#include "skin/data/TkvSkinData.h"
-
 #include <QPainter>
 
 namespace skin {
 
-TkvSkinControl::TkvSkinControl(QWidget* parent) : QWidget(parent)
+TkvSkinControl::TkvSkinControl(QWidget* parent) : QWidget(parent), SkinLink(QString())
 {
     // The face covers every pixel; nothing of the parent shows through.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -16,32 +13,11 @@ TkvSkinControl::TkvSkinControl(QWidget* parent) : QWidget(parent)
 
 TkvSkinControl::~TkvSkinControl() = default;
 
-void TkvSkinControl::SetSkinData(TkvSkinData* value)
-{
-    m_skinData = value;
-    if (value && !value->IsEmpty())
-        ChangeSkinData();
-}
-
-void TkvSkinControl::SetSkinDataName(const QString& value) { m_skinDataName = value; }
-
-void TkvSkinControl::GetSkinData()
-{
-    m_recordIndex = usableRecordIndex(m_skinData, m_skinDataName,
-        [this](const TkvDataSkinControl& record) { return UsesRecord(record); });
-}
-
-bool TkvSkinControl::UsesRecord(const TkvDataSkinControl&) const { return false; }
-
 void TkvSkinControl::ChangeSkinData()
 {
     GetSkinData();
     update();
 }
-
-void TkvSkinControl::BeforeChangeSkinData() { m_recordIndex = -1; }
-
-void TkvSkinControl::AfterChangeSkinData() {}
 
 void TkvSkinControl::SetBounds(int left, int top, int width, int height)
 {

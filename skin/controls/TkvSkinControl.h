@@ -1,12 +1,10 @@
 #pragma once
 
 #include "skin/controls/ControlTypes.h"
+#include "skin/controls/SkinLink.h"
 
 #include "platform/Bitmap.h"
-#include "skin/data/TkvSkinData.h"
 
-#include <QPointer>
-#include <QString>
 #include <QWidget>
 
 namespace skin {
@@ -21,32 +19,21 @@ namespace skin {
 //     save->SetBounds(10, 40, 75, 25);
 //     save->SetCaption("Save");
 //     save->OnClick = [this](QObject* Sender) { ... };
-class TkvSkinControl : public QWidget {
+class TkvSkinControl : public QWidget, public SkinLink {
     Q_OBJECT
 
 public:
     explicit TkvSkinControl(QWidget* parent = nullptr);
     ~TkvSkinControl() override;
 
-    TkvSkinData* SkinData() const { return m_skinData; }
-    virtual void SetSkinData(TkvSkinData* value);
-    const QString& SkinDataName() const { return m_skinDataName; }
-    // Only stored; the record is looked up again at the next paint or skin change.
-    virtual void SetSkinDataName(const QString& value);
-    // The record's position in the skin data's control list, -1 when the
-    // control has no usable record.
-    int RecordIndex() const { return m_recordIndex; }
+    void ChangeSkinData() override;
 
-    // Resolves RecordIndex.
-    virtual void GetSkinData();
-    // Re-reads the record and brings size and image up to date.
-    virtual void ChangeSkinData();
-    // Forgets the record before the skin data frees it.
-    virtual void BeforeChangeSkinData();
-    virtual void AfterChangeSkinData();
-
-    // Position and size in the parent's coordinates.
+    // Position and size in the parent's coordinates. Every change of a
+    // skinned control's size goes through here, so that the size is fitted
+    // to the record in one place.
     virtual void SetBounds(int left, int top, int width, int height);
+    // SetBounds at the current position.
+    void setSize(int width, int height) { SetBounds(x(), y(), width, height); }
 
     // Builds the face as a paint would, for tests and pictures.
     QImage renderFace();
@@ -60,20 +47,9 @@ protected:
     // Draws the control into bitmap from its record.
     virtual void CreateControlSkinImage(platform::TBitmap& bitmap);
 
-    bool hasRecord() const { return m_recordIndex != -1; }
-    // Whether this control can draw itself from record: the record is of
-    // the class it needs and its skin drawing exists. None can yet, so
-    // every control keeps its default look whatever the skin holds.
-    virtual bool UsesRecord(const TkvDataSkinControl& record) const;
-
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
-
-private:
-    QPointer<TkvSkinData> m_skinData;
-    QString m_skinDataName;
-    int m_recordIndex = -1;
 };
 
 } // namespace skin

@@ -18,7 +18,7 @@ TkvSkinCustomComboBox::TkvSkinCustomComboBox(QWidget* parent)
     SetSkinDataName(QStringLiteral("combobox"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    resize(120, 20);
+    setSize(120, 20);
     m_list->WindowProcHook = [this](QEvent* event) { return ListBoxWindowProcHook(event); };
     m_autoScrollTimer.setObjectName(QStringLiteral("autoscroll"));
     m_autoScrollTimer.setInterval(25);
@@ -122,7 +122,7 @@ void TkvSkinCustomComboBox::DropDown()
     if (!raiseEvent(OnDropDown, this))
         return;
     const int rows = std::min<int>(int(Items().size()), m_dropDownCount);
-    m_list->resize(m_listBoxWidth > 0 ? m_listBoxWidth : width(), m_list->height());
+    m_list->setSize(m_listBoxWidth > 0 ? m_listBoxWidth : width(), m_list->height());
     m_list->SetRowCount(rows);
     QPoint at = mapToGlobal(QPoint(0, height()));
     const QScreen* screen = this->screen();
@@ -175,14 +175,22 @@ void TkvSkinCustomComboBox::CreateControlDefaultImage(platform::TBitmap& bitmap)
     fillRect(canvas, {0, 0, w, h}, platform::clBtnFace);
     frameRect(canvas, {0, 0, w, h}, platform::clBtnShadow);
     fillRect(canvas, {2, 2, w - 2, h - 2}, platform::clWindow);
-    PartLook look = PartLook::Normal;
-    if (m_buttonPressed && m_buttonHot)
-        look = PartLook::Pressed;
-    else if (m_buttonHot)
-        look = PartLook::Hot;
-    drawPart(canvas, m_buttonRect, look);
-    drawArrow(canvas, m_buttonRect, ArrowDirection::Down, isEnabled() ? platform::clBlack : platform::clBtnShadow);
+    const PartFace button = buttonFace();
+    drawPart(canvas, m_buttonRect, button.look);
+    drawArrow(canvas, m_buttonRect, ArrowDirection::Down, button.disabled ? platform::clBtnShadow : platform::clBlack);
     DrawDefaultItem(canvas);
+}
+
+PartFace TkvSkinCustomComboBox::buttonFace() const
+{
+    PartFace f;
+    f.disabled = !isEnabled();
+    f.focused = hasFocus();
+    if (m_buttonPressed && m_buttonHot)
+        f.look = PartLook::Pressed;
+    else if (m_buttonHot)
+        f.look = PartLook::Hot;
+    return f;
 }
 
 void TkvSkinCustomComboBox::DrawDefaultItem(platform::TCanvas& canvas)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/controls/TkvPopupListBox.h"
+#include "skin/controls/FaceState.h"
 #include "skin/controls/TkvSkinCustomControl.h"
 
 #include <QTimer>
@@ -55,6 +56,8 @@ public:
     platform::TRect itemRect() const { return m_itemRect; }
     bool ButtonHot() const { return m_buttonHot; }
     bool ButtonPressed() const { return m_buttonPressed; }
+    // The drop-down button's look: pressed while held under the pointer.
+    PartFace buttonFace() const;
 
     // Milliseconds of a steady clock, for the type-ahead reset.
     void setClock(Clock clock) { m_clock = std::move(clock); }
@@ -89,6 +92,8 @@ protected:
 
 private:
     void commitStep(int index);
+    // The previous (-1) or next (+1) item, committed; nothing at the ends.
+    void stepItem(int delta);
     void StartTimer(int direction);
     void StopTimer();
     void autoScrollTick();

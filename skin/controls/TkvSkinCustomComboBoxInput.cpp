@@ -35,6 +35,17 @@ void TkvSkinCustomComboBox::commitStep(int index)
     SetItemIndex(index);
 }
 
+void TkvSkinCustomComboBox::stepItem(int delta)
+{
+    // Previous and next stop at the first and last item; committing the
+    // same item again would raise OnClick and OnChange for nothing.
+    if (Items().isEmpty())
+        return;
+    const int target = std::clamp(ItemIndex() + delta, 0, int(Items().size()) - 1);
+    if (target != ItemIndex())
+        commitStep(target);
+}
+
 void TkvSkinCustomComboBox::StartTimer(int direction)
 {
     if (m_autoScrollDirection == direction)
@@ -200,7 +211,7 @@ void TkvSkinCustomComboBox::keyPressEvent(QKeyEvent* event)
             if (open)
                 CloseUp(false);
         } else {
-            commitStep(index - 1);
+            stepItem(-1);
         }
         return;
     case Qt::Key_Down:
@@ -209,7 +220,7 @@ void TkvSkinCustomComboBox::keyPressEvent(QKeyEvent* event)
             if (!open)
                 DropDown();
         } else {
-            commitStep(index + 1);
+            stepItem(1);
         }
         return;
     case Qt::Key_PageUp: commitStep(std::max(index - m_dropDownCount - 1, 0)); return;
@@ -281,7 +292,7 @@ void TkvSkinCustomComboBox::wheelEvent(QWheelEvent* event)
     if (IsPopupVisible())
         moveHighlight(std::clamp(m_list->ItemIndex() - steps, 0, int(Items().size()) - 1));
     else
-        commitStep(ItemIndex() - steps);
+        stepItem(-steps);
 }
 
 void TkvSkinCustomComboBox::focusInEvent(QFocusEvent* event)

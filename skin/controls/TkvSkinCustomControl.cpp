@@ -1,6 +1,7 @@
 #include "skin/controls/TkvSkinCustomControl.h"
 
 #include "skin/controls/DefaultLook.h"
+#include "skin/data/SkinCutImage.h"
 
 namespace skin {
 
@@ -20,14 +21,14 @@ void TkvSkinCustomControl::SetDefaultWidth(int value)
 {
     m_defaultWidth = value;
     if (!hasRecord() && value > 0)
-        resize(value, height());
+        setSize(value, height());
 }
 
 void TkvSkinCustomControl::SetDefaultHeight(int value)
 {
     m_defaultHeight = value;
     if (!hasRecord() && value > 0)
-        resize(width(), value);
+        setSize(width(), value);
 }
 
 void TkvSkinCustomControl::SetUseSkinFont(bool value)
@@ -38,17 +39,30 @@ void TkvSkinCustomControl::SetUseSkinFont(bool value)
     update();
 }
 
+void TkvSkinCustomControl::GetSkinData()
+{
+    TkvSkinControl::GetSkinData();
+    const auto* copy = record<TkvDataSkinCustomControl>();
+    if (!copy) {
+        m_resizeMode = ResizeMode::None;
+        return;
+    }
+    m_cut = cutOfRecord(*copy);
+    m_skinRect = copy->skinrect;
+    m_resizeMode = resizeModeOf(copy->skinrect, m_cut);
+}
+
 void TkvSkinCustomControl::ChangeSkinData()
 {
     GetSkinData();
     const QSize before = size();
     if (!hasRecord()) {
-        resize(m_defaultWidth > 0 ? m_defaultWidth : width(), m_defaultHeight > 0 ? m_defaultHeight : height());
+        setSize(m_defaultWidth > 0 ? m_defaultWidth : width(), m_defaultHeight > 0 ? m_defaultHeight : height());
     } else {
         int w = width();
         int h = height();
         CalcSize(w, h);
-        resize(w, h);
+        setSize(w, h);
     }
     if (size() == before) {
         SetControlRegion();
@@ -56,20 +70,65 @@ void TkvSkinCustomControl::ChangeSkinData()
     }
 }
 
-void TkvSkinCustomControl::CalcSize(int&, int&) {}
+void TkvSkinCustomControl::SetBounds(int left, int top, int width, int height)
+{
+    GetSkinData();
+    const bool resized = width != this->width() || height != this->height();
+    if (resized && hasRecord())
+        CalcSize(width, height);
+    TkvSkinControl::SetBounds(left, top, width, height);
+    if (resized && hasRecord()) {
+        SetControlRegion();
+        update();
+    }
+}
+
+void TkvSkinCustomControl::CalcSize(int& width, int& height)
+{
+    if (GetResizeMode() == ResizeMode::None)
+        return;
+    const CutTarget fitted = fitCut(m_cut, m_resizeMode, QSize(width, height));
+    width = fitted.width;
+    height = fitted.height;
+}
+
+CutTarget TkvSkinCustomControl::currentTarget() const { return fitCut(m_cut, GetResizeMode(), size()); }
 
 void TkvSkinCustomControl::SetControlRegion()
 {
+    std::optional<QRegion> region;
+    if (hasRecord() && !skinMask().Empty())
+        region = cutRegion(skinMask(), m_cut, m_resizeMode, currentTarget());
     // Without a mask picture the control is rectangular.
-    if (!mask().isEmpty())
+    if (region)
+        setMask(*region);
+    else if (!mask().isEmpty())
         clearMask();
 }
 
-platform::TRect TkvSkinCustomControl::RealClientRect() const { return {0, 0, width(), height()}; }
+platform::TRect TkvSkinCustomControl::RealClientRect() const
+{
+    if (GetResizeMode() == ResizeMode::None)
+        return {0, 0, width(), height()};
+    return currentTarget().client;
+}
+
+platform::TRect TkvSkinCustomControl::GetNewRect(const platform::TRect& r) const
+{
+    return moveRectToSize(m_cut, GetResizeMode(), r, size());
+}
+
+void TkvSkinCustomControl::CreateSkinControlImage(platform::TBitmap& bitmap, const platform::TRect& r) const
+{
+    composeCutImage(bitmap, skinPicture(), r, m_cut, GetResizeMode(), currentTarget());
+}
+
+void TkvSkinCustomControl::CreateControlSkinImage(platform::TBitmap& bitmap)
+{
+    CreateSkinControlImage(bitmap, m_skinRect);
+}
 
 void TkvSkinCustomControl::DefaultFontChange() {}
-
-platform::TFont TkvSkinCustomControl::controlFont() const { return m_defaultFont; }
 
 void TkvSkinCustomControl::CreateControlDefaultImage(platform::TBitmap& bitmap)
 {

@@ -3,6 +3,7 @@
 #include "skin/controls/TkvSkinControl.h"
 
 #include "platform/CanvasTools.h"
+#include "skin/data/SkinCut.h"
 
 namespace skin {
 
@@ -24,27 +25,51 @@ public:
     bool UseSkinFont() const { return m_useSkinFont; }
     void SetUseSkinFont(bool value);
 
+    // Looks the record up and copies its cut and resize mode.
+    void GetSkinData() override;
     void ChangeSkinData() override;
+    // Resolves the record and fits the size to it before applying the
+    // bounds; a fitted size updates the region and the face.
+    void SetBounds(int left, int top, int width, int height) override;
     // Fits a requested size to the record; nothing changes without one.
     virtual void CalcSize(int& width, int& height);
     // Sets or removes the window region taken from the record's mask.
     virtual void SetControlRegion();
 
-    // The rectangle inside which the control draws its content.
+    // The rectangle inside which the control draws its content: the
+    // record's client rectangle fitted to the current size, or the whole
+    // control without a record.
     platform::TRect RealClientRect() const;
+    // How the record's image follows the size; None without a record.
+    ResizeMode GetResizeMode() const { return hasRecord() ? m_resizeMode : ResizeMode::None; }
+    // A rectangle on the skin image (a caption, a part) moved to the
+    // current size.
+    platform::TRect GetNewRect(const platform::TRect& r) const;
 
 protected:
     virtual void DefaultFontChange();
-    // The font a control draws its text with.
-    platform::TFont controlFont() const;
+    // The font a control draws its text with, by the font rule.
+    platform::TFont controlFont() const { return skinFont(m_defaultFont, m_useSkinFont); }
 
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
+    // The record's normal image at the control's size.
+    void CreateControlSkinImage(platform::TBitmap& bitmap) override;
+    // The image of area r of the record's picture (skinrect or a state
+    // image of its size) fitted to the control's size by the resize mode.
+    void CreateSkinControlImage(platform::TBitmap& bitmap, const platform::TRect& r) const;
+    // The record's cut at the current size.
+    CutTarget currentTarget() const;
+    const TRect& recordSkinRect() const { return m_skinRect; }
 
 private:
     platform::TFont m_defaultFont{QStringLiteral("Arial"), 14, {}, platform::clWindowText};
     int m_defaultWidth = 0;
     int m_defaultHeight = 0;
     bool m_useSkinFont = true;
+    // Copied from the record at each lookup.
+    SkinCut m_cut;
+    TRect m_skinRect;
+    ResizeMode m_resizeMode = ResizeMode::None;
 };
 
 } // namespace skin

@@ -1,7 +1,6 @@
 #include "skin/controls/TkvSkinCustomEdit.h"
 
 #include "skin/controls/DefaultLook.h"
-#include "skin/controls/SkinRecordLookup.h"
 
 #include "platform/TextCache.h"
 
@@ -31,7 +30,10 @@ Qt::Alignment qtAlignment(TAlignment alignment)
 
 } // namespace
 
-TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent) : QWidget(parent), m_edit(new QLineEdit(this))
+TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent)
+    : QWidget(parent)
+    , SkinLink(QStringLiteral("edit"))
+    , m_edit(new QLineEdit(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -50,31 +52,16 @@ TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent) : QWidget(parent), m_edit(
     connect(m_edit, &QLineEdit::textChanged, this, &TkvSkinCustomEdit::textEdited);
     applyFont();
     SetAlignment(TAlignment::taLeftJustify);
-    resize(121, 20);
+    SetBounds(x(), y(), 121, 20);
 }
-
-void TkvSkinCustomEdit::SetSkinData(TkvSkinData* value)
-{
-    m_skinData = value;
-    if (value && !value->IsEmpty())
-        ChangeSkinData();
-}
-
-void TkvSkinCustomEdit::GetSkinData()
-{
-    m_recordIndex = usableRecordIndex(m_skinData, SkinDataName,
-        [this](const TkvDataSkinControl& record) { return UsesRecord(record); });
-}
-
-bool TkvSkinCustomEdit::UsesRecord(const TkvDataSkinControl&) const { return false; }
 
 void TkvSkinCustomEdit::ChangeSkinData()
 {
     GetSkinData();
-    if (m_recordIndex == -1) {
+    if (!hasRecord()) {
         m_font = m_defaultFont;
         applyFont();
-        resize(m_defaultWidth > 0 ? m_defaultWidth : width(),
+        SetBounds(x(), y(), m_defaultWidth > 0 ? m_defaultWidth : width(),
             m_defaultHeight > 0 && m_useSkinFont ? m_defaultHeight : height());
     }
     applyTextColour(isEnabled() ? m_font.Color : platform::clGrayText);
@@ -146,7 +133,7 @@ void TkvSkinCustomEdit::SetDefaultFont(const platform::TFont& value)
     if (m_defaultFont == value)
         return;
     m_defaultFont = value;
-    if (m_recordIndex == -1)
+    if (!hasRecord())
         SetFont(value);
 }
 
@@ -162,19 +149,16 @@ void TkvSkinCustomEdit::SetUseSkinFont(bool value)
 void TkvSkinCustomEdit::SetDefaultWidth(int value)
 {
     m_defaultWidth = value;
-    if (m_recordIndex == -1 && value > 0)
-        resize(value, height());
+    if (!hasRecord() && value > 0)
+        SetBounds(x(), y(), value, height());
 }
 
 void TkvSkinCustomEdit::SetDefaultHeight(int value)
 {
     m_defaultHeight = value;
-    if (m_recordIndex != -1 || value <= 0)
+    if (hasRecord() || value <= 0)
         return;
-    if (m_useSkinFont)
-        resize(width(), value);
-    else
-        AdjustEditHeight();
+    SetBounds(x(), y(), width(), value);
 }
 
 void TkvSkinCustomEdit::SetButtonMode(bool value)
@@ -192,9 +176,9 @@ void TkvSkinCustomEdit::SetMaxLength(int value) { m_edit->setMaxLength(value > 0
 
 void TkvSkinCustomEdit::SetBounds(int left, int top, int width, int height)
 {
-    setGeometry(left, top, width, height);
     if (!m_useSkinFont)
-        AdjustEditHeight();
+        height = CalcEditHeight();
+    setGeometry(left, top, width, height);
 }
 
 int TkvSkinCustomEdit::CalcEditHeight() const
@@ -204,7 +188,7 @@ int TkvSkinCustomEdit::CalcEditHeight() const
     return scratch.Canvas().TextHeight(QStringLiteral("0")) + 2 * kFrame;
 }
 
-void TkvSkinCustomEdit::AdjustEditHeight() { resize(width(), CalcEditHeight()); }
+void TkvSkinCustomEdit::AdjustEditHeight() { SetBounds(x(), y(), width(), height()); }
 
 QRect TkvSkinCustomEdit::buttonRect() const
 {
@@ -312,12 +296,22 @@ void TkvSkinCustomEdit::DrawSkinEdit(platform::TCanvas& canvas)
     if (m_buttonMode) {
         const QRect b = buttonRect();
         const TRect r{b.left(), b.top(), b.right() + 1, b.bottom() + 1};
-        const PartLook look = m_buttonPressed && m_buttonHot ? PartLook::Pressed
-            : m_buttonHot                                    ? PartLook::Hot
-                                                             : PartLook::Normal;
-        drawPart(canvas, r, look);
-        drawArrow(canvas, r, ArrowDirection::Down, isEnabled() ? platform::clBlack : platform::clBtnShadow);
+        const PartFace button = buttonFace();
+        drawPart(canvas, r, button.look);
+        drawArrow(canvas, r, ArrowDirection::Down, button.disabled ? platform::clBtnShadow : platform::clBlack);
     }
+}
+
+PartFace TkvSkinCustomEdit::buttonFace() const
+{
+    PartFace f;
+    f.disabled = !isEnabled();
+    f.focused = m_edit->hasFocus();
+    if (m_buttonPressed && m_buttonHot)
+        f.look = PartLook::Pressed;
+    else if (m_buttonHot)
+        f.look = PartLook::Hot;
+    return f;
 }
 
 QImage TkvSkinCustomEdit::renderFrame()

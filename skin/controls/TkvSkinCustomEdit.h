@@ -1,9 +1,10 @@
 #pragma once
 
 #include "skin/controls/ControlTypes.h"
+#include "skin/controls/FaceState.h"
+#include "skin/controls/SkinLink.h"
 
 #include "platform/Bitmap.h"
-#include "skin/data/TkvSkinData.h"
 
 #include <QWidget>
 
@@ -20,18 +21,13 @@ using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
 // Single-line edit: the platform's line edit does caret, selection,
 // clipboard and undo and draws only the text; this control paints the
 // frame and the background under it.
-class TkvSkinCustomEdit : public QWidget {
+class TkvSkinCustomEdit : public QWidget, public SkinLink {
     Q_OBJECT
 
 public:
     explicit TkvSkinCustomEdit(QWidget* parent = nullptr);
 
-    TkvSkinData* SkinData() const { return m_skinData; }
-    virtual void SetSkinData(TkvSkinData* value);
-    QString SkinDataName = QStringLiteral("edit");
-    int RecordIndex() const { return m_recordIndex; }
-    void GetSkinData();
-    virtual void ChangeSkinData();
+    void ChangeSkinData() override;
 
     QString Text() const;
     void SetText(const QString& value);
@@ -56,7 +52,11 @@ public:
     int MaxLength() const;
     void SetMaxLength(int value);
 
+    // Every size change goes through here; without the skin font the
+    // height follows the font.
     void SetBounds(int left, int top, int width, int height);
+    // The embedded button's look: pressed while held under the pointer.
+    PartFace buttonFace() const;
     // The text area inside the frame, in control coordinates.
     QRect textRect() const;
     // The inner line edit, with any text still waiting for a paint given to it.
@@ -73,9 +73,6 @@ public:
     TKeyPressEvent OnKeyPress;
 
 protected:
-    // Whether the edit can draw itself from record (of the edit's class,
-    // with the edit's skin drawing); not yet, so it keeps its default look.
-    virtual bool UsesRecord(const TkvDataSkinControl& record) const;
     int CalcEditHeight() const;
     void AdjustEditHeight();
     void DrawSkinEdit(platform::TCanvas& canvas);
@@ -107,8 +104,6 @@ private:
     void requestPaint();
 
     QLineEdit* m_edit = nullptr;
-    QPointer<TkvSkinData> m_skinData;
-    int m_recordIndex = -1;
     QString m_lastText;
     QString m_pendingText;
     bool m_textPending = false;

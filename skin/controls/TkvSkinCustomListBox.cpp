@@ -12,7 +12,7 @@ TkvSkinCustomListBox::TkvSkinCustomListBox(QWidget* parent)
 {
     SetSkinDataName(QStringLiteral("listbox"));
     m_list->setItemHeight(m_defaultItemHeight);
-    resize(120, 120);
+    setSize(120, 120);
     CalcRects();
 }
 
@@ -41,7 +41,7 @@ void TkvSkinCustomListBox::SetRowCount(int value)
         return;
     // Hidden widgets get their resize event only when shown; the layout is
     // needed now.
-    resize(width(), CalcHeight(value));
+    setSize(width(), CalcHeight(value));
     CalcRects();
     UpDateScrollBar();
 }
@@ -52,7 +52,7 @@ void TkvSkinCustomListBox::SetDefaultItemHeight(int value)
     if (!hasRecord()) {
         m_list->setItemHeight(value);
         if (m_rowCount != 0)
-            resize(width(), CalcHeight(m_rowCount));
+            setSize(width(), CalcHeight(m_rowCount));
         UpDateScrollBar();
     }
 }
@@ -63,7 +63,7 @@ void TkvSkinCustomListBox::CalcRects()
 {
     const int captionHeight = 1;
     if (m_verticalBar && m_verticalBar->isVisibleTo(this)) {
-        m_verticalBar->setGeometry(width() - 20, captionHeight, 19, height() - captionHeight - 1);
+        m_verticalBar->SetBounds(width() - 20, captionHeight, 19, height() - captionHeight - 1);
         m_list->setGeometry(QRect(QPoint(2, captionHeight + 1), QPoint(width() - 20 - 1, height() - 2 - 1)));
     } else {
         m_list->setGeometry(QRect(QPoint(2, captionHeight + 1), QPoint(width() - 2 - 1, height() - 2 - 1)));
@@ -96,7 +96,7 @@ void TkvSkinCustomListBox::ShowScrollBar()
     m_verticalBar = new TkvSkinScrollBar(this);
     m_verticalBar->setObjectName(QStringLiteral("verticalBar"));
     m_verticalBar->SetKind(TScrollBarKind::sbVertical);
-    m_verticalBar->resize(20, 100);
+    m_verticalBar->setSize(20, 100);
     m_verticalBar->SetSkinDataName(QString());
     m_verticalBar->OnChange = [this](QObject*) {
         m_list->setTopIndex(m_verticalBar->Position());
@@ -123,7 +123,7 @@ void TkvSkinCustomListBox::ChangeSkinData()
     if (m_verticalBar)
         m_verticalBar->SetSkinData(SkinData());
     if (m_rowCount != 0)
-        resize(width(), CalcHeight(m_rowCount));
+        setSize(width(), CalcHeight(m_rowCount));
     CalcRects();
     UpDateScrollBar();
     m_list->update();

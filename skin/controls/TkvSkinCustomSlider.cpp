@@ -2,6 +2,7 @@
 
 #include "skin/controls/DefaultLook.h"
 #include "skin/controls/SliderPictures.h"
+#include "skin/data/SkinImageBuilders.h"
 
 #include <algorithm>
 
@@ -13,13 +14,14 @@ using platform::TRect;
 TkvSkinCustomSlider::TkvSkinCustomSlider(QWidget* parent) : TkvSkinControl(parent)
 {
     SetSkinDataName(QStringLiteral("slider"));
+    acceptRecords<TkvDataSkinSlider>();
     setFocusPolicy(Qt::StrongFocus);
     m_trackTimer.setObjectName(QStringLiteral("track"));
     m_trackTimer.setInterval(400);
     connect(&m_trackTimer, &QTimer::timeout, this, [this] { TimerTrack(); });
     for (int slot = 0; slot < kImageCount; ++slot)
         loadBuiltInImage(ImageSlot(slot));
-    resize(150, 40);
+    setSize(150, 40);
     AdjustElements();
 }
 
@@ -124,6 +126,14 @@ void TkvSkinCustomSlider::SetTransparent(bool value)
     update();
 }
 
+void TkvSkinCustomSlider::SetUseSkinThumb(bool value)
+{
+    if (m_useSkinThumb == value)
+        return;
+    m_useSkinThumb = value;
+    AdjustElements();
+}
+
 void TkvSkinCustomSlider::SetColor(platform::TColor value)
 {
     if (m_color == value)
@@ -146,9 +156,26 @@ void TkvSkinCustomSlider::SetReadOnly(bool value)
 
 void TkvSkinCustomSlider::ChangeSkinData() { AdjustElements(); }
 
-int TkvSkinCustomSlider::thumbWidth() const { return thumbImage().Width() / m_numThumbStates; }
+const TRect* TkvSkinCustomSlider::skinThumbRect() const
+{
+    const auto* slider = record<TkvDataSkinSlider>();
+    if (!slider || !m_useSkinThumb)
+        return nullptr;
+    return horizontal() ? &slider->hthumbrect : &slider->vthumbrect;
+}
 
-int TkvSkinCustomSlider::thumbHeight() const { return thumbImage().Height(); }
+// A record's thumb rectangle holds the normal and the pressed thumb side by side.
+int TkvSkinCustomSlider::thumbWidth() const
+{
+    const TRect* skin = skinThumbRect();
+    return skin ? skin->width() / 2 : thumbImage().Width() / m_numThumbStates;
+}
+
+int TkvSkinCustomSlider::thumbHeight() const
+{
+    const TRect* skin = skinThumbRect();
+    return skin ? skin->height() : thumbImage().Height();
+}
 
 int TkvSkinCustomSlider::start() const
 {
@@ -251,11 +278,25 @@ void TkvSkinCustomSlider::BuildRuler()
         copy(a - (e + rest), e + rest, e + (pieces - 1) * m);
 }
 
+void TkvSkinCustomSlider::BuildSkinRuler()
+{
+    const auto* slider = record<TkvDataSkinSlider>();
+    const TRect s = GetSliderRect();
+    const int e = slider->edgesize;
+    if (horizontal())
+        CreateHSkinImage(e, e, m_rulerImage, skinPicture(), slider->hrulerrect, std::max(0, s.width() - 12), 0);
+    else
+        CreateVSkinImage(e, e, m_rulerImage, skinPicture(), slider->vrulerrect, 0, std::max(0, s.height() - 12));
+}
+
 void TkvSkinCustomSlider::AdjustElements()
 {
     GetSkinData();
     const int remembered = m_value;
-    BuildRuler();
+    if (hasRecord())
+        BuildSkinRuler();
+    else
+        BuildRuler();
     const TRect s = GetSliderRect();
     const int tw = thumbWidth();
     const int th = thumbHeight();

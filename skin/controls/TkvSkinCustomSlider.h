@@ -1,10 +1,20 @@
 #pragma once
 
+#include "skin/controls/FaceState.h"
 #include "skin/controls/TkvSkinControl.h"
 
 #include <QTimer>
 
 namespace skin {
+
+// What the slider shows besides its geometry: the thumb's look (pressed
+// while dragged; disabled) and whether the focus rectangle is drawn.
+struct SliderFace {
+    PartFace thumb;
+    bool showFocus = false;
+
+    friend bool operator==(const SliderFace&, const SliderFace&) = default;
+};
 
 // Called instead of the built-in tick marks: the canvas of the face and
 // the area below (or beside) the ruler that holds the ticks.
@@ -42,7 +52,8 @@ public:
     bool Transparent() const { return m_transparent; }
     void SetTransparent(bool value);
     bool UseSkinThumb() const { return m_useSkinThumb; }
-    void SetUseSkinThumb(bool value) { m_useSkinThumb = value; }
+    // The thumb's size follows, so the slider is laid out again.
+    void SetUseSkinThumb(bool value);
     platform::TColor Color() const { return m_color; }
     void SetColor(platform::TColor value);
     bool ReadOnly() const { return m_readOnly; }
@@ -65,6 +76,7 @@ public:
     const platform::TBitmap& RulerImage() const { return m_rulerImage; }
     bool Sliding() const { return m_sliding; }
     bool Tracking() const { return m_tracking; }
+    SliderFace face() const;
 
     int GetRulerLength() const;
     int GetOffsetByValue(int value) const;
@@ -76,6 +88,20 @@ public:
     TkvDrawPointsEvent OnDrawPoints;
 
 protected:
+    // Where the face's pieces come from: the built-in or user pictures, or
+    // the record.
+    struct Look {
+        platform::TColor background = 0;
+        bool rulerOpaque = false;
+        const platform::TBitmap* thumbPicture = nullptr;
+        // Both thumb states side by side, in thumbPicture.
+        platform::TRect thumbSource;
+        int thumbStates = 1;
+        bool thumbOpaque = false;
+        // The transparent colour is each state's own lower-left pixel (skin
+        // thumbs) rather than the whole picture's.
+        bool keyPerState = false;
+    };
     virtual bool CanModify() const { return true; }
     virtual platform::TRect GetSliderRect() const { return {0, 0, width(), height()}; }
     virtual int GetSliderValue() const { return m_value; }
@@ -88,10 +114,11 @@ protected:
 
     void AdjustElements();
     void BuildRuler();
+    void BuildSkinRuler();
     QPoint GetThumbPosition(int& offset) const;
     void SetThumbOffset(int offset);
     void InternalDrawPoints(platform::TCanvas& canvas, int Step, int EndLength, int MidLength);
-    void DrawThumb(platform::TCanvas& canvas);
+    void DrawThumb(platform::TCanvas& canvas, const SliderFace& face, const Look& look);
     void ThumbJump(TkvJumpMode mode);
     TkvJumpMode JumpTo(int x, int y) const;
     void TimerTrack();
@@ -100,6 +127,7 @@ protected:
     void Changed();
 
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
+    void CreateControlSkinImage(platform::TBitmap& bitmap) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -111,6 +139,11 @@ protected:
 
 private:
     enum ImageSlot { kHThumb, kHRuler, kVThumb, kVRuler, kImageCount };
+
+    void paintFace(platform::TBitmap& bitmap, const Look& look);
+    // The record's thumb rectangle when the thumb comes from the record.
+    const platform::TRect* skinThumbRect() const;
+    platform::TColor pointsColour() const;
 
     bool horizontal() const { return m_orientation == TkvSliderOrientation::soHorizontal; }
     const platform::TBitmap& thumbImage() const { return m_images[horizontal() ? kHThumb : kVThumb]; }

@@ -7,8 +7,56 @@ namespace skin {
 
 using platform::TRect;
 
+SliderFace TkvSkinCustomSlider::face() const
+{
+    SliderFace f;
+    f.thumb.look = m_thumbPressed ? PartLook::Pressed : PartLook::Normal;
+    f.thumb.disabled = !isEnabled();
+    f.thumb.focused = m_focused;
+    f.showFocus = (m_options & TkvSliderOption::soShowFocus) && m_focused;
+    return f;
+}
+
 void TkvSkinCustomSlider::CreateControlDefaultImage(platform::TBitmap& bitmap)
 {
+    Look look;
+    look.background = m_color;
+    look.rulerOpaque = bool(m_options & TkvSliderOption::soRulerOpaque);
+    look.thumbPicture = &thumbImage();
+    look.thumbSource = {0, 0, thumbImage().Width(), thumbImage().Height()};
+    look.thumbStates = m_numThumbStates;
+    look.thumbOpaque = bool(m_options & TkvSliderOption::soThumbOpaque);
+    paintFace(bitmap, look);
+}
+
+void TkvSkinCustomSlider::CreateControlSkinImage(platform::TBitmap& bitmap)
+{
+    const auto* slider = record<TkvDataSkinSlider>();
+    Look look;
+    look.background = slider->bgcolor;
+    if (const TRect* thumb = skinThumbRect()) {
+        look.thumbPicture = &skinPicture();
+        look.thumbSource = *thumb;
+        look.thumbStates = 2;
+        look.keyPerState = true;
+    } else {
+        look.thumbPicture = &thumbImage();
+        look.thumbSource = {0, 0, thumbImage().Width(), thumbImage().Height()};
+        look.thumbStates = m_numThumbStates;
+        look.thumbOpaque = bool(m_options & TkvSliderOption::soThumbOpaque);
+    }
+    paintFace(bitmap, look);
+}
+
+platform::TColor TkvSkinCustomSlider::pointsColour() const
+{
+    const auto* slider = record<TkvDataSkinSlider>();
+    return slider ? slider->pointscolor : platform::clWindowText;
+}
+
+void TkvSkinCustomSlider::paintFace(platform::TBitmap& bitmap, const Look& look)
+{
+    const SliderFace sliderFace = face();
     platform::TCanvas& canvas = bitmap.Canvas();
     QWidget* parent = parentWidget();
     if (m_transparent && parent) {
@@ -18,13 +66,13 @@ void TkvSkinCustomSlider::CreateControlDefaultImage(platform::TBitmap& bitmap)
         parent->render(&under, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground);
         bitmap.setImage(under);
     } else {
-        fillRect(canvas, {0, 0, width(), height()}, m_color);
+        fillRect(canvas, {0, 0, width(), height()}, look.background);
     }
 
     const platform::TBitmap& ruler = m_rulerImage;
     if (!ruler.Empty()) {
         const TRect all{0, 0, ruler.Width(), ruler.Height()};
-        if (m_options & TkvSliderOption::soRulerOpaque)
+        if (look.rulerOpaque)
             canvas.CopyRect(platform::Bounds(m_rulerOrigin.x, m_rulerOrigin.y, ruler.Width(), ruler.Height()),
                 ruler.Canvas(), all);
         else
@@ -32,7 +80,7 @@ void TkvSkinCustomSlider::CreateControlDefaultImage(platform::TBitmap& bitmap)
                 ruler.Canvas().Pixels(0, ruler.Height() - 1));
     }
 
-    if ((m_options & TkvSliderOption::soShowFocus) && m_focused) {
+    if (sliderFace.showFocus) {
         const TRect s = GetSliderRect();
         drawFocusRect(canvas, {s.left + 2, s.top + 2, s.right - 2, s.bottom - 2});
     }
@@ -42,7 +90,7 @@ void TkvSkinCustomSlider::CreateControlDefaultImage(platform::TBitmap& bitmap)
         else
             DefaultDrawPoints(canvas);
     }
-    DrawThumb(canvas);
+    DrawThumb(canvas, sliderFace, look);
 }
 
 void TkvSkinCustomSlider::DefaultDrawPoints(platform::TCanvas& canvas) { InternalDrawPoints(canvas, m_increment, 5, 3); }
@@ -63,7 +111,7 @@ void TkvSkinCustomSlider::InternalDrawPoints(platform::TCanvas& canvas, int Step
         if (spacing >= 4 || spacing >= length)
             break;
     }
-    const platform::TColor colour = platform::clWindowText;
+    const platform::TColor colour = pointsColour();
     for (int i = 0; i < count; ++i) {
         const int value = i == count - 1 ? m_maxValue : m_minValue + i * every;
         const int tickLength = (value == m_minValue || value == m_maxValue) ? EndLength : MidLength;
@@ -78,20 +126,22 @@ void TkvSkinCustomSlider::InternalDrawPoints(platform::TCanvas& canvas, int Step
     }
 }
 
-void TkvSkinCustomSlider::DrawThumb(platform::TCanvas& canvas)
+void TkvSkinCustomSlider::DrawThumb(platform::TCanvas& canvas, const SliderFace& face, const Look& look)
 {
-    const platform::TBitmap& image = thumbImage();
-    if (image.Empty())
+    const platform::TBitmap& image = *look.thumbPicture;
+    if (image.Empty() || isEmptyRect(look.thumbSource))
         return;
-    const int w = thumbWidth();
-    const bool second = m_numThumbStates == 2 && (m_thumbPressed || !isEnabled());
-    const TRect source{second ? w : 0, 0, second ? 2 * w : w, image.Height()};
-    if (m_options & TkvSliderOption::soThumbOpaque)
-        canvas.CopyRect(platform::Bounds(m_thumbBounds.left, m_thumbBounds.top, w, image.Height()), image.Canvas(),
-            source);
+    const int w = look.thumbSource.width() / look.thumbStates;
+    const int h = look.thumbSource.height();
+    const bool second = look.thumbStates == 2 && (face.thumb.look == PartLook::Pressed || face.thumb.disabled);
+    const int left = look.thumbSource.left + (second ? w : 0);
+    const TRect source{left, look.thumbSource.top, left + w, look.thumbSource.bottom};
+    if (look.thumbOpaque)
+        canvas.CopyRect(platform::Bounds(m_thumbBounds.left, m_thumbBounds.top, w, h), image.Canvas(), source);
     else
         canvas.DrawTransparent(m_thumbBounds.left, m_thumbBounds.top, image, source,
-            image.Canvas().Pixels(0, image.Height() - 1));
+            look.keyPerState ? image.Canvas().Pixels(source.left, source.bottom - 1)
+                             : image.Canvas().Pixels(look.thumbSource.left, look.thumbSource.bottom - 1));
 }
 
 } // namespace skin

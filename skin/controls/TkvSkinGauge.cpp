@@ -9,7 +9,8 @@ using platform::TRect;
 TkvSkinGauge::TkvSkinGauge(QWidget* parent) : TkvSkinCustomControl(parent)
 {
     SetSkinDataName(QStringLiteral("gauge"));
-    resize(100, 20);
+    acceptRecords<TkvDataSkinGaugeControl>();
+    setSize(100, 20);
 }
 
 void TkvSkinGauge::SetMinValue(int value)
@@ -50,11 +51,52 @@ void TkvSkinGauge::SetVertical(bool value)
     update();
 }
 
+void TkvSkinGauge::GetSkinData()
+{
+    TkvSkinCustomControl::GetSkinData();
+    // The record says which way the skin's progress runs.
+    if (const auto* gauge = record<TkvDataSkinGaugeControl>())
+        m_vertical = gauge->vertical;
+}
+
+void TkvSkinGauge::CalcSize(int& width, int& height)
+{
+    // Without the skin size the control keeps the requested size and the
+    // skin image is stretched over it.
+    if (m_useSkinSize)
+        TkvSkinCustomControl::CalcSize(width, height);
+}
+
+void TkvSkinGauge::SetControlRegion()
+{
+    if (m_useSkinSize)
+        TkvSkinCustomControl::SetControlRegion();
+    else if (!mask().isEmpty())
+        clearMask();
+}
+
+TRect TkvSkinGauge::adjustedProgressArea() const
+{
+    const auto* gauge = record<TkvDataSkinGaugeControl>();
+    if (!gauge)
+        return {};
+    TRect area = gauge->progressarea;
+    const ResizeMode mode = GetResizeMode();
+    if (mode == ResizeMode::None || mode == ResizeMode::Fixed)
+        return area;
+    if (m_vertical)
+        area.bottom += height() - recordSkinRect().height();
+    else
+        area.right += width() - recordSkinRect().width();
+    return area;
+}
+
 void TkvSkinGauge::SetUseSkinSize(bool value)
 {
     if (m_useSkinSize == value)
         return;
     m_useSkinSize = value;
+    SetControlRegion();
     update();
 }
 

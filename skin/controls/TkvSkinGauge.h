@@ -31,12 +31,21 @@ public:
 
     // The filled part of area r for the current value.
     platform::TRect CalcProgressRect(const platform::TRect& r) const;
+    // The record's progress area moved to the current size.
+    platform::TRect adjustedProgressArea() const;
+    void GetSkinData() override;
+    void CalcSize(int& width, int& height) override;
+    // A stretched skin image has no mask to match, so no region.
+    void SetControlRegion() override;
     // The text drawn over the progress; empty when nothing is shown.
     QString progressCaption() const;
 
 protected:
     void DrawProgressText(platform::TCanvas& canvas);
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
+    void CreateControlSkinImage(platform::TBitmap& bitmap) override;
+    // The skin image at the control's width with the progress tiles.
+    void CreateImage(platform::TBitmap& bitmap);
 
 private:
     int m_minValue = 0;

@@ -11,7 +11,8 @@ using platform::TRect;
 TkvSkinPanel::TkvSkinPanel(QWidget* parent) : TkvSkinCustomControl(parent)
 {
     SetSkinDataName(QStringLiteral("panel"));
-    resize(150, 150);
+    acceptRecords<TkvDataSkinPanelControl>();
+    setSize(150, 150);
     defaultChanged();
 }
 
@@ -126,9 +127,10 @@ void TkvSkinPanel::DoRollUp(bool up)
         m_realHeight = height();
         for (QWidget* child : childWidgets)
             child->hide();
-        resize(width(), m_defaultCaptionHeight + 1);
+        GetSkinData();
+        setSize(width(), hasRecord() ? height() - RealClientRect().height() : m_defaultCaptionHeight + 1);
     } else if (!up && m_realHeight != -1) {
-        resize(width(), m_realHeight);
+        setSize(width(), m_realHeight);
         m_realHeight = -1;
         for (QWidget* child : childWidgets)
             child->show();
@@ -139,14 +141,26 @@ void TkvSkinPanel::defaultChanged()
 {
     if (hasRecord())
         return;
+    applyClientMargins();
+    update();
+}
+
+void TkvSkinPanel::applyClientMargins()
+{
     // Aligned children and layouts keep out of the frame and caption strip.
     const TRect client = GetSkinClientRect();
     setContentsMargins(client.left, client.top, width() - client.right, height() - client.bottom);
-    update();
+}
+
+bool TkvSkinPanel::plainClientLook() const
+{
+    return m_borderStyle == TkvSkinBorderStyle::bvNone && !m_captionMode && GetResizeMode() == ResizeMode::NinePart;
 }
 
 TRect TkvSkinPanel::GetSkinClientRect() const
 {
+    if (hasRecord())
+        return m_bgPicture.Empty() && !plainClientLook() ? RealClientRect() : TRect{0, 0, width(), height()};
     TRect r{0, 0, width(), height()};
     if (m_borderStyle != TkvSkinBorderStyle::bvNone)
         r = {1, 1, width() - 1, height() - 1};
@@ -155,13 +169,18 @@ TRect TkvSkinPanel::GetSkinClientRect() const
     return r;
 }
 
-TRect TkvSkinPanel::captionHitRect() const { return {1, 1, width() - 1, m_defaultCaptionHeight}; }
+TRect TkvSkinPanel::captionRect() const
+{
+    if (const auto* panel = record<TkvDataSkinPanelControl>())
+        return GetResizeMode() == ResizeMode::Fixed ? panel->captionrect : GetNewRect(panel->captionrect);
+    return {1, 1, width() - 1, m_defaultCaptionHeight};
+}
 
 void TkvSkinPanel::mouseReleaseEvent(QMouseEvent* event)
 {
     TkvSkinCustomControl::mouseReleaseEvent(event);
     const QPoint p = event->position().toPoint();
-    if (event->button() != Qt::LeftButton || !m_captionMode || !containsPoint(captionHitRect(), p.x(), p.y()))
+    if (event->button() != Qt::LeftButton || !m_captionMode || !containsPoint(captionRect(), p.x(), p.y()))
         return;
     QPointer<TkvSkinPanel> guard(this);
     if (m_checkedMode)

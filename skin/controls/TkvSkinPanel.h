@@ -43,20 +43,34 @@ public:
 
     // The area left to aligned children.
     platform::TRect GetSkinClientRect() const;
+    // The caption strip: where the caption is drawn and where a click
+    // checks or rolls up. With a record it is the record's caption
+    // rectangle moved to the current size.
+    platform::TRect captionRect() const;
+
+    void GetSkinData() override;
+    void ChangeSkinData() override;
+    void SetBounds(int left, int top, int width, int height) override;
 
     TNotifyEvent OnChecked;
     TNotifyEvent OnChangeRollUpState;
 
 protected:
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
+    void CreateControlSkinImage(platform::TBitmap& bitmap) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void DoRollUp(bool up);
     void defaultChanged();
-    platform::TRect captionHitRect() const;
     void drawDefaultCaption(platform::TCanvas& canvas);
+    void drawSkinCaption(platform::TCanvas& canvas);
+    // Keeps aligned children and layouts inside the client area.
+    void applyClientMargins();
+    // Without a frame and caption a nine-part record only lends its client
+    // area, repeated over the whole panel.
+    bool plainClientLook() const;
 
     QString m_caption;
     bool m_captionMode = false;
@@ -72,6 +86,9 @@ private:
     bool m_rollUpMode = false;
     bool m_rollUpState = false;
     int m_realHeight = -1;
+    // The record's background picture, repeated over the panel instead of
+    // its image.
+    platform::TBitmap m_bgPicture;
 };
 
 } // namespace skin

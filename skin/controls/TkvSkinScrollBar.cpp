@@ -20,7 +20,7 @@ TkvSkinScrollBar::TkvSkinScrollBar(QWidget* parent) : TkvSkinCustomControl(paren
 {
     SetSkinDataName(QStringLiteral("hscrollbar"));
     SetDefaultHeight(19);
-    resize(200, 19);
+    setSize(200, 19);
     setFocusPolicy(Qt::NoFocus);
     m_timer.setObjectName(QStringLiteral("repeat"));
     connect(&m_timer, &QTimer::timeout, this, [this] { timerTick(); });
@@ -170,20 +170,29 @@ TkvSkinScrollBar::Part TkvSkinScrollBar::partAt(int x, int y) const
     return kNone;
 }
 
+PartFace TkvSkinScrollBar::partFace(Part part) const
+{
+    PartFace f;
+    f.disabled = !isEnabled();
+    f.focused = hasFocus();
+    if (part == kNone)
+        return f;
+    const PartState& s = m_parts[part];
+    if ((s.pressed && s.hot) || (part == kThumb && (s.pressed || f.focused)))
+        f.look = PartLook::Pressed;
+    else if (s.hot)
+        f.look = PartLook::Hot;
+    return f;
+}
+
 void TkvSkinScrollBar::CreateControlDefaultImage(platform::TBitmap& bitmap)
 {
     CalcRects();
     platform::TCanvas& canvas = bitmap.Canvas();
     fillRect(canvas, {0, 0, width(), height()}, platform::clBtnFace);
-    auto lookOf = [this](Part part) {
-        const PartState& s = m_parts[part];
-        if ((s.pressed && s.hot) || (part == kThumb && (s.pressed || hasFocus())))
-            return PartLook::Pressed;
-        return s.hot ? PartLook::Hot : PartLook::Normal;
-    };
     for (Part button : {kDecrease, kIncrease}) {
         const TRect& r = m_parts[button].rect;
-        drawPart(canvas, r, lookOf(button));
+        drawPart(canvas, r, partFace(button).look);
         ArrowDirection direction = ArrowDirection::Down;
         if (horizontal())
             direction = button == kDecrease ? ArrowDirection::Left : ArrowDirection::Right;
@@ -191,8 +200,9 @@ void TkvSkinScrollBar::CreateControlDefaultImage(platform::TBitmap& bitmap)
             direction = button == kDecrease ? ArrowDirection::Up : ArrowDirection::Down;
         drawArrow(canvas, r, direction, platform::clBlack);
     }
-    if (isEnabled())
-        drawPart(canvas, m_parts[kThumb].rect, lookOf(kThumb));
+    const PartFace thumb = partFace(kThumb);
+    if (!thumb.disabled)
+        drawPart(canvas, m_parts[kThumb].rect, thumb.look);
 }
 
 } // namespace skin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/FaceState.h"
 #include "skin/controls/TkvSkinCustomControl.h"
 
 #include <QTimer>
@@ -52,6 +53,9 @@ public:
     Part partAt(int x, int y) const;
     Part hotPart() const { return m_hotPart; }
     bool partPressed(Part part) const { return m_parts[part].pressed; }
+    // A part's look: an arrow button is pressed while held under the
+    // pointer; the thumb is pressed while dragged or while the bar has the focus.
+    PartFace partFace(Part part) const;
     int timerMode() const { return m_timerMode; }
 
     TNotifyEvent OnChange;

@@ -1,7 +1,6 @@
 #include "skin/controls/TkvSkinStdLabel.h"
 
 #include "skin/controls/DefaultLook.h"
-#include "skin/controls/SkinRecordLookup.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -10,26 +9,19 @@ namespace skin {
 
 using platform::TRect;
 
-TkvSkinStdLabel::TkvSkinStdLabel(QWidget* parent) : QWidget(parent)
+TkvSkinStdLabel::TkvSkinStdLabel(QWidget* parent) : QWidget(parent), SkinLink(QStringLiteral("stdlabel"))
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    acceptRecords<TkvDataSkinStdLabelControl>();
     adjustBounds();
 }
 
 void TkvSkinStdLabel::SetSkinData(TkvSkinData* value)
 {
-    m_skinData = value;
-    if (value)
+    SkinLink::SetSkinData(value);
+    if (value && value->IsEmpty())
         ChangeSkinData();
 }
-
-void TkvSkinStdLabel::GetSkinData()
-{
-    m_recordIndex = usableRecordIndex(m_skinData, SkinDataName,
-        [this](const TkvDataSkinControl& record) { return UsesRecord(record); });
-}
-
-bool TkvSkinStdLabel::UsesRecord(const TkvDataSkinControl&) const { return false; }
 
 void TkvSkinStdLabel::ChangeSkinData()
 {
@@ -110,27 +102,27 @@ void TkvSkinStdLabel::SetShowAccelChar(bool value)
 
 void TkvSkinStdLabel::SetBounds(int left, int top, int width, int height)
 {
+    if (m_autoSize) {
+        platform::TBitmap scratch(1, 1);
+        TRect r{0, 0, width, height};
+        DoDrawText(scratch.Canvas(), r, true);
+        // Right-aligned labels grow to the left, as their text stays put.
+        if (m_alignment == TAlignment::taRightJustify)
+            left += width - r.width();
+        width = r.width();
+        height = r.height();
+    }
     setGeometry(left, top, width, height);
-    adjustBounds();
 }
 
 platform::TFont TkvSkinStdLabel::textFont() const
 {
-    // Without a record the switch picks between the two fonts.
-    return m_useSkinFont ? m_defaultFont : m_font;
+    // Without the skin font the label's own font, in the record's colour
+    // when there is a record.
+    return skinFont(m_useSkinFont ? m_defaultFont : m_font, m_useSkinFont);
 }
 
-void TkvSkinStdLabel::adjustBounds()
-{
-    if (!m_autoSize)
-        return;
-    platform::TBitmap scratch(1, 1);
-    TRect r{0, 0, width(), height()};
-    DoDrawText(scratch.Canvas(), r, true);
-    // Right-aligned labels grow to the left, as their text stays put.
-    const int left = m_alignment == TAlignment::taRightJustify ? x() + width() - r.width() : x();
-    setGeometry(left, y(), r.width(), r.height());
-}
+void TkvSkinStdLabel::adjustBounds() { SetBounds(x(), y(), width(), height()); }
 
 void TkvSkinStdLabel::DoDrawText(platform::TCanvas& canvas, TRect& rect, bool measure)
 {

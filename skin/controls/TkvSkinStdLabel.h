@@ -1,9 +1,9 @@
 #pragma once
 
 #include "skin/controls/ControlTypes.h"
+#include "skin/controls/SkinLink.h"
 
 #include "platform/Bitmap.h"
-#include "skin/data/TkvSkinData.h"
 
 #include <QWidget>
 
@@ -13,18 +13,15 @@ enum class TTextLayout { tlTop, tlCenter, tlBottom };
 
 // Transparent text label. It is not a skinned control: it draws only its
 // caption and borrows font and colour from a record when it has one.
-class TkvSkinStdLabel : public QWidget {
+class TkvSkinStdLabel : public QWidget, public SkinLink {
     Q_OBJECT
 
 public:
     explicit TkvSkinStdLabel(QWidget* parent = nullptr);
 
-    TkvSkinData* SkinData() const { return m_skinData; }
-    void SetSkinData(TkvSkinData* value);
-    QString SkinDataName = QStringLiteral("stdlabel");
-    int RecordIndex() const { return m_recordIndex; }
-    void GetSkinData();
-    void ChangeSkinData();
+    // Applied even to an empty skin data, unlike the skinned controls.
+    void SetSkinData(TkvSkinData* value) override;
+    void ChangeSkinData() override;
 
     const QString& Caption() const { return m_caption; }
     void SetCaption(const QString& value);
@@ -43,14 +40,13 @@ public:
     bool ShowAccelChar() const { return m_showAccelChar; }
     void SetShowAccelChar(bool value);
 
+    // Every size change goes through here; with AutoSize the size follows
+    // the caption.
     void SetBounds(int left, int top, int width, int height);
     // The caption drawn on a transparent picture of the label's size.
     QImage renderText();
 
 protected:
-    // Whether the label takes font and colour from record (of the label's
-    // class, once the label reads them); not yet.
-    virtual bool UsesRecord(const TkvDataSkinControl& record) const;
     // Measures the caption (into rect's size) or draws it.
     void DoDrawText(platform::TCanvas& canvas, platform::TRect& rect, bool measure);
     void paintEvent(QPaintEvent* event) override;
@@ -60,8 +56,6 @@ private:
     platform::TFont textFont() const;
     void adjustBounds();
 
-    QPointer<TkvSkinData> m_skinData;
-    int m_recordIndex = -1;
     QString m_caption;
     platform::TFont m_font;
     platform::TFont m_defaultFont;

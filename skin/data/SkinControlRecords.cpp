@@ -30,10 +30,7 @@ void TkvDataSkinCustomControl::visitOwnFields(SkinFieldVisitor& v)
 
 void TkvDataSkinButtonControl::visitOwnFields(SkinFieldVisitor& v)
 {
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("activefontcolor", activefontcolor);
     v.color("downfontcolor", downfontcolor);
     v.color("disabledfontcolor", disabledfontcolor);
@@ -54,10 +51,7 @@ void TkvDataSkinPanelControl::visitOwnFields(SkinFieldVisitor& v)
     v.pictureIndex("bgpictureindex", bgpictureindex);
     v.rect("captionrect", captionrect);
     v.alignment("alignment", alignment);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.rect("checkimagerect", checkimagerect);
     v.rect("uncheckimagerect", uncheckimagerect);
 }
@@ -88,18 +82,12 @@ void TkvDataSkinExPanelControl::visitOwnFields(SkinFieldVisitor& v)
     v.rect("vrestorebuttonactiverect", vrestorebuttonactiverect);
     v.rect("vrestorebuttondownrect", vrestorebuttondownrect);
     v.rect("captionrect", captionrect);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
 }
 
 void TkvDataSkinCheckRadioControl::visitOwnFields(SkinFieldVisitor& v)
 {
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("framefontcolor", framefontcolor);
     v.color("activefontcolor", activefontcolor);
     v.color("unenabledfontcolor", unenabledfontcolor);
@@ -123,10 +111,7 @@ void TkvDataSkinGaugeControl::visitOwnFields(SkinFieldVisitor& v)
     v.integer("beginoffset", beginoffset, 0);
     v.integer("endoffset", endoffset, 0);
     v.boolean("vertical", vertical);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
 }
 
 void TkvDataSkinTrackBarControl::visitOwnFields(SkinFieldVisitor& v)
@@ -159,10 +144,7 @@ void TkvDataSkinScrollBarControl::visitOwnFields(SkinFieldVisitor& v)
 void TkvDataSkinEditControl::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("activeskinrect", activeskinrect);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("disabledfontcolor", disabledfontcolor);
     v.color("activefontcolor", activefontcolor);
     v.rect("buttonrect", buttonrect);
@@ -180,10 +162,7 @@ void TkvDataSkinMemoControl::visitOwnFields(SkinFieldVisitor& v)
 void TkvDataSkinSpinEditControl::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("activeskinrect", activeskinrect);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("activefontcolor", activefontcolor);
     v.color("disabledfontcolor", disabledfontcolor);
     v.rect("upbuttonrect", upbuttonrect);
@@ -201,10 +180,7 @@ void TkvDataSkinComboBox::visitOwnFields(SkinFieldVisitor& v)
     v.integer("itemleftoffset", itemleftoffset, 0);
     v.integer("itemrightoffset", itemrightoffset, 0);
     v.rect("itemtextrect", itemtextrect);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("focusfontcolor", focusfontcolor);
     v.rect("buttonrect", buttonrect);
     v.rect("activebuttonrect", activebuttonrect);

@@ -16,7 +16,6 @@ class TkvDataSkinControl {
 public:
     explicit TkvDataSkinControl(QString name) : IDName(std::move(name)) {}
     virtual ~TkvDataSkinControl() = default;
-    TkvDataSkinControl(const TkvDataSkinControl&) = delete;
     TkvDataSkinControl& operator=(const TkvDataSkinControl&) = delete;
 
     // Reads the keys of section [IDName].
@@ -29,6 +28,12 @@ public:
     qint32 pictureindex = -1;
     qint32 maskpictureindex = -1;
     TRect skinrect;
+
+protected:
+    // Controls keep a copy of their record, typed as their own record class,
+    // so that they never read a skin that has been freed. Copying through
+    // the base would drop the derived fields, so only a whole class copies.
+    TkvDataSkinControl(const TkvDataSkinControl&) = default;
 };
 
 // Control whose image is cut by four points and a client rectangle for resizing.
@@ -46,16 +51,13 @@ public:
 };
 
 // Push button.
-class TkvDataSkinButtonControl : public WithOwnFields<TkvDataSkinButtonControl, TkvDataSkinCustomControl> {
+class TkvDataSkinButtonControl : public WithOwnFields<TkvDataSkinButtonControl, TkvDataSkinCustomControl>
+    , public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
     void visitOwnFields(SkinFieldVisitor& v);
 
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor downfontcolor = 0;
     TColor disabledfontcolor = 0;
@@ -77,7 +79,8 @@ public:
 };
 
 // Panel, group box or status bar.
-class TkvDataSkinPanelControl : public WithOwnFields<TkvDataSkinPanelControl, TkvDataSkinCustomControl> {
+class TkvDataSkinPanelControl : public WithOwnFields<TkvDataSkinPanelControl, TkvDataSkinCustomControl>
+    , public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
@@ -85,17 +88,14 @@ public:
 
     TRect captionrect;
     TAlignment alignment = TAlignment::taCenter;
-    QString fontname = QStringLiteral("Arial");
-    TFontStyles fontstyle;
-    qint32 fontheight = 14;
-    TColor fontcolor = 0;
     qint32 bgpictureindex = -1;
     TRect checkimagerect;
     TRect uncheckimagerect;
 };
 
 // Panel that rolls up sideways or vertically.
-class TkvDataSkinExPanelControl : public WithOwnFields<TkvDataSkinExPanelControl, TkvDataSkinCustomControl> {
+class TkvDataSkinExPanelControl : public WithOwnFields<TkvDataSkinExPanelControl, TkvDataSkinCustomControl>
+    , public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
@@ -125,23 +125,16 @@ public:
     TRect vrestorebuttonactiverect;
     TRect vrestorebuttondownrect;
     TRect captionrect;
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
 };
 
 // Check box or radio button.
-class TkvDataSkinCheckRadioControl : public WithOwnFields<TkvDataSkinCheckRadioControl, TkvDataSkinCustomControl> {
+class TkvDataSkinCheckRadioControl : public WithOwnFields<TkvDataSkinCheckRadioControl, TkvDataSkinCustomControl>
+    , public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
     void visitOwnFields(SkinFieldVisitor& v);
 
-    QString fontname = QStringLiteral("Arial");
-    TFontStyles fontstyle;
-    qint32 fontheight = 14;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor unenabledfontcolor = 0;
     TRect activeskinrect;
@@ -159,7 +152,8 @@ public:
 };
 
 // Gauge (progress bar).
-class TkvDataSkinGaugeControl : public WithOwnFields<TkvDataSkinGaugeControl, TkvDataSkinCustomControl> {
+class TkvDataSkinGaugeControl : public WithOwnFields<TkvDataSkinGaugeControl, TkvDataSkinCustomControl>
+    , public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
@@ -170,10 +164,6 @@ public:
     bool vertical = false;
     qint32 beginoffset = 0;
     qint32 endoffset = 0;
-    QString fontname = QStringLiteral("Arial");
-    TFontStyles fontstyle;
-    qint32 fontheight = 14;
-    TColor fontcolor = 0;
 };
 
 // Track bar.
@@ -214,17 +204,14 @@ public:
 };
 
 // Single-line edit.
-class TkvDataSkinEditControl : public WithOwnFields<TkvDataSkinEditControl, TkvDataSkinCustomControl> {
+class TkvDataSkinEditControl : public WithOwnFields<TkvDataSkinEditControl, TkvDataSkinCustomControl>
+    , public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect activeskinrect;
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
     TColor disabledfontcolor = 0;
     TColor activefontcolor = 0;
     TRect buttonrect;
@@ -245,17 +232,14 @@ public:
 };
 
 // Spin edit.
-class TkvDataSkinSpinEditControl : public WithOwnFields<TkvDataSkinSpinEditControl, TkvDataSkinCustomControl> {
+class TkvDataSkinSpinEditControl : public WithOwnFields<TkvDataSkinSpinEditControl, TkvDataSkinCustomControl>
+    , public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect activeskinrect;
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor disabledfontcolor = 0;
     TRect upbuttonrect;
@@ -267,7 +251,7 @@ public:
 };
 
 // Combo box; the drop-down list uses the list box record named by "listboxname".
-class TkvDataSkinComboBox : public WithOwnFields<TkvDataSkinComboBox, TkvDataSkinCustomControl> {
+class TkvDataSkinComboBox : public WithOwnFields<TkvDataSkinComboBox, TkvDataSkinCustomControl>, public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
@@ -278,10 +262,6 @@ public:
     qint32 itemleftoffset = 0;
     qint32 itemrightoffset = 0;
     TRect itemtextrect;
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
     TColor focusfontcolor = 0;
     TRect buttonrect;
     TRect activebuttonrect;
@@ -291,7 +271,7 @@ public:
 };
 
 // List box, also the drop-down list of combo boxes.
-class TkvDataSkinListBox : public WithOwnFields<TkvDataSkinListBox, TkvDataSkinCustomControl> {
+class TkvDataSkinListBox : public WithOwnFields<TkvDataSkinListBox, TkvDataSkinCustomControl>, public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
@@ -303,10 +283,6 @@ public:
     qint32 itemleftoffset = 0;
     qint32 itemrightoffset = 0;
     TRect itemtextrect;
-    QString fontname = QStringLiteral("Arial");
-    TFontStyles fontstyle;
-    qint32 fontheight = 14;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor focusfontcolor = 0;
     TRect captionrect;
@@ -341,16 +317,13 @@ public:
 };
 
 // Label on a skinned background.
-class TkvDataSkinLabelControl : public WithOwnFields<TkvDataSkinLabelControl, TkvDataSkinCustomControl> {
+class TkvDataSkinLabelControl : public WithOwnFields<TkvDataSkinLabelControl, TkvDataSkinCustomControl>
+    , public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
     void visitOwnFields(SkinFieldVisitor& v);
 
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
 };
 
 // Splitter.
@@ -405,16 +378,13 @@ public:
 };
 
 // Standard label: text only.
-class TkvDataSkinStdLabelControl : public WithOwnFields<TkvDataSkinStdLabelControl, TkvDataSkinControl> {
+class TkvDataSkinStdLabelControl : public WithOwnFields<TkvDataSkinStdLabelControl, TkvDataSkinControl>
+    , public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
     void visitOwnFields(SkinFieldVisitor& v);
 
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
     TColor activefontcolor = 16711680;
 };
 
@@ -446,49 +416,37 @@ public:
 };
 
 // Tree view.
-class TkvDataSkinTreeView : public WithOwnFields<TkvDataSkinTreeView, TkvDataSkinControl> {
+class TkvDataSkinTreeView : public WithOwnFields<TkvDataSkinTreeView, TkvDataSkinControl>, public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
     void visitOwnFields(SkinFieldVisitor& v);
 
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
     TColor bgcolor = 0;
 };
 
 // List view.
-class TkvDataSkinListView : public WithOwnFields<TkvDataSkinListView, TkvDataSkinControl> {
+class TkvDataSkinListView : public WithOwnFields<TkvDataSkinListView, TkvDataSkinControl>, public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
     void visitOwnFields(SkinFieldVisitor& v);
 
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
     TColor bgcolor = 0;
 };
 
 // Rich edit.
-class TkvDataSkinRichEdit : public WithOwnFields<TkvDataSkinRichEdit, TkvDataSkinControl> {
+class TkvDataSkinRichEdit : public WithOwnFields<TkvDataSkinRichEdit, TkvDataSkinControl>, public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
     void visitOwnFields(SkinFieldVisitor& v);
 
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
     TColor bgcolor = 0;
 };
 
 // Tab control.
-class TkvDataSkinTabControl : public WithOwnFields<TkvDataSkinTabControl, TkvDataSkinControl> {
+class TkvDataSkinTabControl : public WithOwnFields<TkvDataSkinTabControl, TkvDataSkinControl>, public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
@@ -506,10 +464,6 @@ public:
     TPoint rightbottompoint;
     qint32 tableftoffset = 0;
     qint32 tabrightoffset = 0;
-    QString fontname = QStringLiteral("Arial");
-    TFontStyles fontstyle;
-    qint32 fontheight = 14;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor focusfontcolor = 0;
     TColor mouseinfontcolor = 0;
@@ -518,7 +472,7 @@ public:
 };
 
 // Grid with fixed and normal cells.
-class TkvDataSkinGridControl : public WithOwnFields<TkvDataSkinGridControl, TkvDataSkinControl> {
+class TkvDataSkinGridControl : public WithOwnFields<TkvDataSkinGridControl, TkvDataSkinControl>, public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
@@ -535,10 +489,6 @@ public:
     TRect celltextrect;
     TColor linescolor = 0;
     TColor bgcolor = 0;
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
     TColor selectfontcolor = 0;
     TColor focusfontcolor = 0;
     QString fixedfontname = QStringLiteral("Arial");

@@ -12,10 +12,7 @@ void TkvDataSkinListBox::visitOwnFields(SkinFieldVisitor& v)
     v.integer("itemleftoffset", itemleftoffset, 0);
     v.integer("itemrightoffset", itemrightoffset, 0);
     v.rect("itemtextrect", itemtextrect);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("activefontcolor", activefontcolor);
     v.color("focusfontcolor", focusfontcolor);
     v.rect("captionrect", captionrect);
@@ -46,10 +43,7 @@ void TkvDataSkinCheckListBox::visitOwnFields(SkinFieldVisitor& v)
 
 void TkvDataSkinLabelControl::visitOwnFields(SkinFieldVisitor& v)
 {
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
 }
 
 void TkvDataSkinSplitterControl::visitOwnFields(SkinFieldVisitor&) { }
@@ -97,10 +91,7 @@ void TkvDataSkinControlBar::visitOwnFields(SkinFieldVisitor& v)
 
 void TkvDataSkinStdLabelControl::visitOwnFields(SkinFieldVisitor& v)
 {
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("activefontcolor", activefontcolor, 16711680);
 }
 
@@ -123,28 +114,19 @@ void TkvDataSkinBevel::visitOwnFields(SkinFieldVisitor& v)
 
 void TkvDataSkinTreeView::visitOwnFields(SkinFieldVisitor& v)
 {
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("bgcolor", bgcolor);
 }
 
 void TkvDataSkinListView::visitOwnFields(SkinFieldVisitor& v)
 {
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("bgcolor", bgcolor);
 }
 
 void TkvDataSkinRichEdit::visitOwnFields(SkinFieldVisitor& v)
 {
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("bgcolor", bgcolor);
 }
 
@@ -163,10 +145,7 @@ void TkvDataSkinTabControl::visitOwnFields(SkinFieldVisitor& v)
     v.integer("tableftoffset", tableftoffset, 0);
     v.integer("tabrightoffset", tabrightoffset, 0);
     v.rect("tabsbgrect", tabsbgrect);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("activefontcolor", activefontcolor);
     v.color("focusfontcolor", focusfontcolor);
     v.color("mouseinfontcolor", mouseinfontcolor);
@@ -186,10 +165,7 @@ void TkvDataSkinGridControl::visitOwnFields(SkinFieldVisitor& v)
     v.rect("celltextrect", celltextrect);
     v.color("linescolor", linescolor);
     v.color("bgcolor", bgcolor);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("selectfontcolor", selectfontcolor);
     v.color("focusfontcolor", focusfontcolor);
     v.string("fixedfontname", fixedfontname, QStringLiteral("Arial"));

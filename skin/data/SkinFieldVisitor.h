@@ -12,6 +12,16 @@ namespace skin {
 
 using platform::CustomIniFile;
 
+// The four font keys most records carry. A record derives from this, so
+// its fields keep the key names (record.fontname) and the controls' font
+// rule reads any record's font through one type.
+struct SkinFontFields {
+    QString fontname = QStringLiteral("Arial");
+    qint32 fontheight = 14;
+    TFontStyles fontstyle;
+    TColor fontcolor = 0;
+};
+
 // Each record lists its own fields once, in the order they are written,
 // through this visitor; one visitor reads them from a section and another
 // writes them, so keys, types and defaults cannot drift apart.
@@ -32,6 +42,14 @@ public:
 
     void color(const char* key, TColor& value, TColor defaultValue = 0) { integer(key, value, defaultValue); }
     void pictureIndex(const char* key, qint32& value) { integer(key, value, -1); }
+    // The four font keys in the order they are written.
+    void font(SkinFontFields& value)
+    {
+        string("fontname", value.fontname, QStringLiteral("Arial"));
+        integer("fontheight", value.fontheight, 14);
+        fontStyles("fontstyle", value.fontstyle);
+        color("fontcolor", value.fontcolor);
+    }
 };
 
 class IniFieldReader final : public SkinFieldVisitor {

@@ -76,10 +76,7 @@ void TkvDataSkinAnimate::visitOwnFields(SkinFieldVisitor& v)
 void TkvDataSkinCaption::visitOwnFields(SkinFieldVisitor& v)
 {
     v.rect("textrect", textrect);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("activefontcolor", activefontcolor);
     v.alignment("alignment", alignment);
     v.boolean("shadow", shadow);
@@ -100,10 +97,7 @@ void TkvDataSkinMenuItem::visitOwnFields(SkinFieldVisitor& v)
     v.integer("dividerleftoffset", dividerleftoffset, 0);
     v.integer("dividerrightoffset", dividerrightoffset, 0);
     v.rect("textrect", textrect);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("activefontcolor", activefontcolor);
     v.color("unenabledfontcolor", unenabledfontcolor);
 }
@@ -114,10 +108,7 @@ void TkvDataSkinMainMenuItem::visitOwnFields(SkinFieldVisitor& v)
     v.integer("itemrightoffset", itemrightoffset, 0);
     v.rect("downrect", downrect);
     v.rect("textrect", textrect);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.color("activefontcolor", activefontcolor);
     v.color("downfontcolor", downfontcolor);
     v.color("unenabledfontColor", unenabledfontcolor);

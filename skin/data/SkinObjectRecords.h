@@ -97,16 +97,12 @@ public:
 };
 
 // Caption text area of the frame.
-class TkvDataSkinCaption : public WithOwnFields<TkvDataSkinCaption, TkvDataSkinObject> {
+class TkvDataSkinCaption : public WithOwnFields<TkvDataSkinCaption, TkvDataSkinObject>, public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
     void visitOwnFields(SkinFieldVisitor& v);
 
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor shadowcolor = 0;
     TColor activeshadowcolor = 0;
@@ -121,7 +117,7 @@ public:
 };
 
 // Popup menu item; "skinrect" and "activeskinrect" lie in its active picture.
-class TkvDataSkinMenuItem : public WithOwnFields<TkvDataSkinMenuItem, TkvDataSkinObject> {
+class TkvDataSkinMenuItem : public WithOwnFields<TkvDataSkinMenuItem, TkvDataSkinObject>, public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
@@ -132,27 +128,20 @@ public:
     qint32 dividerrightoffset = 0;
     qint32 itemleftoffset = 0;
     qint32 itemrightoffset = 0;
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
     TColor unenabledfontcolor = 0;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TRect textrect;
 };
 
 // Main menu bar item.
-class TkvDataSkinMainMenuItem : public WithOwnFields<TkvDataSkinMainMenuItem, TkvDataSkinObject> {
+class TkvDataSkinMainMenuItem : public WithOwnFields<TkvDataSkinMainMenuItem, TkvDataSkinObject>
+    , public SkinFontFields {
 public:
     using WithOwnFields::WithOwnFields;
 
     void visitOwnFields(SkinFieldVisitor& v);
 
     TRect downrect;
-    QString fontname = QStringLiteral("Arial");
-    qint32 fontheight = 14;
-    TFontStyles fontstyle;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0;
     TColor downfontcolor = 0;
     TColor unenabledfontcolor = 0;

@@ -46,10 +46,7 @@ void TkvDataSkinHintWindow::visitOwnFields(SkinFieldVisitor& v)
     v.point("leftbottompoint", leftbottompoint);
     v.point("rightbottompoint", rightbottompoint);
     v.rect("clientrect", clientrect);
-    v.string("fontname", fontname, QStringLiteral("Arial"));
-    v.integer("fontheight", fontheight, 14);
-    v.fontStyles("fontstyle", fontstyle);
-    v.color("fontcolor", fontcolor);
+    v.font(*this);
     v.boolean("leftstretch", leftstretch);
     v.boolean("rightstretch", rightstretch);
     v.boolean("topstretch", topstretch);

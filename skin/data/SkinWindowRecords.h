@@ -36,7 +36,7 @@ public:
 };
 
 // Look of the hint window. Section [HINTWINDOW].
-class TkvDataSkinHintWindow {
+class TkvDataSkinHintWindow : public SkinFontFields {
 public:
     static inline const QString Section = QStringLiteral("HINTWINDOW");
 
@@ -52,10 +52,6 @@ public:
     TPoint leftbottompoint;
     TPoint rightbottompoint;
     TRect clientrect;
-    QString fontname = QStringLiteral("Arial");
-    TFontStyles fontstyle;
-    qint32 fontheight = 14;
-    TColor fontcolor = 0;
     bool topstretch = false;
     bool leftstretch = false;
     bool rightstretch = false;

@@ -270,3 +270,18 @@ TEST_F(ButtonTest, AcceleratorFocusesAndClicks)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ButtonTest, KeypadEnterClicksAsEnterDoes)
+{
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(clicks, 1);
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(clicks, 2);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier | Qt::ControlModifier);
+    EXPECT_EQ(clicks, 2) << "with Ctrl held it is not the button's Enter";
+}
+
+} // namespace

@@ -2,9 +2,11 @@
 
 #include "skin/controls/TkvSkinComboBox.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -269,6 +271,43 @@ TEST_F(ComboBoxTest, EmptyComboNeverOpens)
     QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(50, 10));
     EXPECT_FALSE(combo->IsPopupVisible());
     EXPECT_TRUE(events.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// One notch of a real wheel: 120 eighths of a degree, negative towards the user.
+void turnWheel(QWidget* widget, int notches)
+{
+    const QPointF pos(10, 10);
+    QWheelEvent event(pos, widget->mapToGlobal(pos), QPoint(), QPoint(0, notches * 120), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+TEST_F(ComboBoxTest, ArrowKeysAndWheelDoNothingAtTheEnds)
+{
+    combo->SetItemIndex(0);
+    events.clear();
+    QTest::keyClick(combo, Qt::Key_Up);
+    QTest::keyClick(combo, Qt::Key_Left);
+    turnWheel(combo, 1);
+    EXPECT_EQ(events, QStringList()) << "the first item is not committed again";
+
+    turnWheel(combo, -1);
+    EXPECT_EQ(events, QStringList({"change SBUS", "click"}));
+    events.clear();
+    QTest::keyClick(combo, Qt::Key_Down);
+    QTest::keyClick(combo, Qt::Key_Right);
+    turnWheel(combo, -1);
+    turnWheel(combo, -3);
+    EXPECT_EQ(events, QStringList()) << "the last item is not committed again";
+    EXPECT_EQ(combo->ItemIndex(), 1);
+
+    turnWheel(combo, 3);
+    EXPECT_EQ(combo->ItemIndex(), 0) << "several notches stop at the first item";
+    EXPECT_EQ(events, QStringList({"change PWM", "click"}));
 }
 
 } // namespace

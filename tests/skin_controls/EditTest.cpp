@@ -35,7 +35,7 @@ protected:
 
 TEST_F(EditTest, FramePaintedAroundTheTextArea)
 {
-    EXPECT_EQ(edit->SkinDataName, QStringLiteral("edit"));
+    EXPECT_EQ(edit->SkinDataName(), QStringLiteral("edit"));
     const QImage frame = edit->renderFrame();
     EXPECT_EQ(pixel(frame, 0, 0), rgbOf(platform::clBtnShadow));
     EXPECT_EQ(pixel(frame, 99, 19), rgbOf(platform::clBtnShadow));

@@ -1,0 +1,63 @@
+#include "skin/controls/ButtonPainter.h"
+#include "skin/controls/DefaultLook.h"
+#include "skin/data/TkvEffectBmp.h"
+
+// The button's skin look: one of the record's images, or a cross-fade
+// between the normal and the active one, with glyph and caption on top.
+namespace skin {
+
+using platform::TRect;
+
+namespace {
+
+// The active image falls back to the normal one, the pressed to the active.
+TRect activeRect(const TkvDataSkinButtonControl& r) { return isNullRect(r.activeskinrect) ? r.skinrect : r.activeskinrect; }
+TRect downRect(const TkvDataSkinButtonControl& r) { return isNullRect(r.downskinrect) ? activeRect(r) : r.downskinrect; }
+
+} // namespace
+
+void TkvSkinButton::GetSkinData()
+{
+    TkvSkinCustomControl::GetSkinData();
+    const auto* button = record<TkvDataSkinButtonControl>();
+    m_morphing = button && button->morphing;
+}
+
+void TkvSkinButton::CreateButtonImage(platform::TBitmap& bitmap, const TRect& r, bool ADown, bool AMouseIn)
+{
+    const auto* button = record<TkvDataSkinButtonControl>();
+    CreateSkinControlImage(bitmap, r);
+    platform::TCanvas& canvas = bitmap.Canvas();
+    canvas.Font = controlFont();
+    if (!isEnabled())
+        canvas.Font.Color = button->disabledfontcolor;
+    else if (ADown && AMouseIn)
+        canvas.Font.Color = button->downfontcolor;
+    else if (AMouseIn)
+        canvas.Font.Color = button->activefontcolor;
+    DrawImageAndText(canvas, RealClientRect(), m_margin, m_spacing, m_layout, m_caption, m_glyph, m_numGlyphs,
+        GetGlyphNum(ADown, AMouseIn), ADown && AMouseIn);
+}
+
+void TkvSkinButton::CreateControlSkinImage(platform::TBitmap& bitmap)
+{
+    const auto* button = record<TkvDataSkinButtonControl>();
+    const ButtonFace state = face();
+    switch (skinButtonImage(state, m_morphing, !isNullRect(button->disabledskinrect))) {
+    case ButtonImage::CrossFade: {
+        platform::TBitmap hot(width(), height());
+        CreateButtonImage(bitmap, button->skinrect, false, false);
+        CreateButtonImage(hot, activeRect(*button), false, true);
+        TkvEffectBmp fade(bitmap);
+        fade.MorphBy(button->morphkind, TkvEffectBmp(hot), state.morphFactor);
+        fade.toBitmap(bitmap);
+        return;
+    }
+    case ButtonImage::Disabled: CreateButtonImage(bitmap, button->disabledskinrect, false, false); return;
+    case ButtonImage::Down: CreateButtonImage(bitmap, downRect(*button), true, true); return;
+    case ButtonImage::Active: CreateButtonImage(bitmap, activeRect(*button), false, true); return;
+    case ButtonImage::Normal: CreateButtonImage(bitmap, button->skinrect, false, false); return;
+    }
+}
+
+} // namespace skin
