@@ -83,11 +83,15 @@ QWidget* makeControl(const layout::Control& control, QWidget* parent)
     }
     case Kind::Label: {
         auto* label = new TkvSkinStdLabel(parent);
+        // Measured once, when everything is set: a label measures its text
+        // at each change, and the window starts with forty of them.
+        label->SetAutoSize(false);
         const platform::TFont face = font(fontOr(control, layout::kLabelFont), platform::clBlack);
         label->SetDefaultFont(face);
         label->SetFont(face);
         label->SetCaption(text(control.text));
         label->SetBounds(control.left, control.top, control.width, control.height);
+        label->SetAutoSize(true);
         return label;
     }
     case Kind::ValueField:
