@@ -206,12 +206,13 @@ TEST(EditOwnText, ShowsValuesWholeWhereTheAlignmentPutsThem)
         EXPECT_GE(first, area.left());
         EXPECT_LE(last, area.right());
         EXPECT_GE(last - first + 2, ink - 2) << "the whole text shows";
-        if (c.alignment == TAlignment::taCenter)
+        if (c.alignment == TAlignment::taCenter) {
             EXPECT_NEAR((first + last) / 2.0, area.center().x(), 1.5);
-        if (c.alignment == TAlignment::taRightJustify)
+        } else if (c.alignment == TAlignment::taRightJustify) {
             EXPECT_GE(last, area.right() - 4);
-        if (c.alignment == TAlignment::taLeftJustify)
+        } else {
             EXPECT_LE(first, area.left() + 4);
+        }
         delete field;
     }
 }
