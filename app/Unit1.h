@@ -133,6 +133,7 @@ private:
     double m_roll = 0;
     double m_pitch = 0;
     double m_headingAngle = 0;
+    int m_airframeShown = -1;
     serial::TComm* m_comm = nullptr;
     skin::TkvSkinData* m_kvSkinData1 = nullptr;
     skin::TkvCompressedStoredSkin* m_kvCompressedStoredSkin1 = nullptr;

@@ -83,6 +83,11 @@ void TForm1::flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp li
 
 void TForm1::airframeChanged(int index)
 {
+    // Settings frames repeat the airframe a hundred times a second; the
+    // picture changes only when the airframe does.
+    if (index == m_airframeShown)
+        return;
+    m_airframeShown = index;
     const platform::TBitmap& strip = m_airframeStrip->Picture();
     m_airframe->Picture().Canvas().CopyRect({0, 0, kCell, kCell}, strip.Canvas(),
         {kCell * index, 0, kCell * index + kCell, kCell});
