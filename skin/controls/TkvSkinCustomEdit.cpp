@@ -1,6 +1,7 @@
 #include "skin/controls/TkvSkinCustomEdit.h"
 
 #include "skin/controls/DefaultLook.h"
+#include "skin/data/SkinImageBuilders.h"
 
 #include "platform/TextCache.h"
 
@@ -53,18 +54,32 @@ TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent)
     applyFont();
     SetAlignment(TAlignment::taLeftJustify);
     SetBounds(x(), y(), 121, 20);
+    acceptRecords<TkvDataSkinEditControl>();
 }
 
 void TkvSkinCustomEdit::ChangeSkinData()
 {
     GetSkinData();
-    if (!hasRecord()) {
+    const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
+    if (!edit) {
+        m_programColour = false;
         m_font = m_defaultFont;
         applyFont();
         SetBounds(x(), y(), m_defaultWidth > 0 ? m_defaultWidth : width(),
             m_defaultHeight > 0 && m_useSkinFont ? m_defaultHeight : height());
+    } else {
+        platform::TFont font = skinFont(m_defaultFont, m_useSkinFont);
+        if (!m_useSkinFont)
+            font.Color = m_defaultFont.Color;
+        if (m_programColour)
+            font.Color = m_font.Color;
+        m_font = font;
+        applyFont();
+        if (m_useSkinFont)
+            SetBounds(x(), y(), width(), edit->skinrect.height());
     }
-    applyTextColour(isEnabled() ? m_font.Color : platform::clGrayText);
+    resizeEvent(nullptr);
+    applyStateColour(m_edit->hasFocus());
     if (!m_useSkinFont)
         AdjustEditHeight();
     update();
@@ -122,6 +137,8 @@ void TkvSkinCustomEdit::SetFont(const platform::TFont& value)
 {
     if (m_font == value)
         return;
+    if (hasRecord() && value.Color != m_font.Color)
+        m_programColour = true;
     m_font = value;
     applyFont();
     if (!m_useSkinFont)
@@ -176,8 +193,11 @@ void TkvSkinCustomEdit::SetMaxLength(int value) { m_edit->setMaxLength(value > 0
 
 void TkvSkinCustomEdit::SetBounds(int left, int top, int width, int height)
 {
+    const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
     if (!m_useSkinFont)
         height = CalcEditHeight();
+    else if (edit && edit->skinrect.height() > 0)
+        height = edit->skinrect.height();
     setGeometry(left, top, width, height);
 }
 
@@ -185,7 +205,18 @@ int TkvSkinCustomEdit::CalcEditHeight() const
 {
     platform::TBitmap scratch(1, 1);
     scratch.Canvas().Font = m_font;
-    return scratch.Canvas().TextHeight(QStringLiteral("0")) + 2 * kFrame;
+    const QMargins insets = frameInsets();
+    return scratch.Canvas().TextHeight(QStringLiteral("0")) + insets.top() + insets.bottom();
+}
+
+QMargins TkvSkinCustomEdit::frameInsets() const
+{
+    const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
+    if (!edit || isNullRect(edit->skinrect))
+        return QMargins(kFrame, kFrame, kFrame, kFrame);
+    const TRect& client = edit->clientrect;
+    return QMargins(client.left, client.top, edit->skinrect.width() - client.right,
+        edit->skinrect.height() - client.bottom);
 }
 
 void TkvSkinCustomEdit::AdjustEditHeight() { SetBounds(x(), y(), width(), height()); }
@@ -198,16 +229,26 @@ QRect TkvSkinCustomEdit::buttonRect() const
 QRect TkvSkinCustomEdit::textRect() const
 {
     // The line edit keeps two pixels of its own on each side, so it may
-    // reach into the frame's inner line: narrow value fields keep room for
+    // reach one pixel into the frame: narrow value fields keep room for
     // five characters and the text still starts inside the frame.
-    const int right = m_buttonMode ? width() - height() : width() - kFrame + 1;
-    return QRect(QPoint(kFrame - 1, kFrame), QPoint(right - 1, height() - kFrame - 1));
+    const QMargins insets = frameInsets();
+    const int right = m_buttonMode ? width() - height() : width() - insets.right() + 1;
+    return QRect(QPoint(insets.left() - 1, insets.top()), QPoint(right - 1, height() - insets.bottom() - 1));
 }
 
 void TkvSkinCustomEdit::applyFont()
 {
     m_edit->setFont(platform::TextCache::instance().font(m_font).font);
-    applyTextColour(isEnabled() ? m_font.Color : platform::clGrayText);
+    const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
+    applyTextColour(isEnabled() ? m_font.Color : edit ? edit->disabledfontcolor : platform::clGrayText);
+}
+
+void TkvSkinCustomEdit::applyStateColour(bool active)
+{
+    const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
+    if (edit && !m_programColour)
+        m_font.Color = active ? edit->activefontcolor : edit->fontcolor;
+    applyFont();
 }
 
 void TkvSkinCustomEdit::applyTextColour(platform::TColor colour)
@@ -261,12 +302,16 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
         return filterKey(static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
         flushPendingText();
+        if (!m_mouseIn)
+            applyStateColour(true);
         if (m_autoSelect)
             m_edit->selectAll();
         update();
         raiseEvent(OnEnter, this);
         break;
     case QEvent::FocusOut: {
+        if (!m_mouseIn)
+            applyStateColour(false);
         update();
         // A menu or another window taking the keyboard for a while leaves
         // the line edit in place; the user comes back to it.
@@ -287,8 +332,32 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+void TkvSkinCustomEdit::recordFrame(platform::TBitmap& frame) const
+{
+    const auto* edit = record<TkvDataSkinEditControl>();
+    const bool active = m_mouseIn || m_edit->hasFocus();
+    const TRect& source = active && !isNullRect(edit->activeskinrect) ? edit->activeskinrect : edit->skinrect;
+    CreateHSkinImage(edit->lefttoppoint.x, edit->skinrect.width() - edit->righttoppoint.x, frame, skinPicture(),
+        source, width(), source.height());
+}
+
+void TkvSkinCustomEdit::DrawSkinEdit2(platform::TCanvas& canvas)
+{
+    platform::TBitmap frame;
+    recordFrame(frame);
+    if (!frame.Empty())
+        canvas.StretchDraw({0, 0, width(), height()}, frame);
+}
+
 void TkvSkinCustomEdit::DrawSkinEdit(platform::TCanvas& canvas)
 {
+    if (hasRecord() && !skinPicture().Empty()) {
+        platform::TBitmap frame;
+        recordFrame(frame);
+        if (!frame.Empty())
+            canvas.Draw(0, 0, frame);
+        return;
+    }
     const int frameWidth = width() - (m_buttonMode ? height() : 0);
     const TRect frame{0, 0, frameWidth, height()};
     frameRect(canvas, frame, platform::clBtnShadow);
@@ -320,7 +389,10 @@ QImage TkvSkinCustomEdit::renderFrame()
         return {};
     GetSkinData();
     platform::TBitmap bitmap(width(), height());
-    DrawSkinEdit(bitmap.Canvas());
+    if (hasRecord() && !m_useSkinFont)
+        DrawSkinEdit2(bitmap.Canvas());
+    else
+        DrawSkinEdit(bitmap.Canvas());
     return bitmap.image();
 }
 
@@ -346,7 +418,7 @@ void TkvSkinCustomEdit::resizeEvent(QResizeEvent*)
 void TkvSkinCustomEdit::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
-        applyTextColour(isEnabled() ? m_defaultFont.Color : platform::clGrayText);
+        applyStateColour(m_mouseIn || m_edit->hasFocus());
         update();
     }
     QWidget::changeEvent(event);
@@ -355,12 +427,20 @@ void TkvSkinCustomEdit::changeEvent(QEvent* event)
 void TkvSkinCustomEdit::enterEvent(QEnterEvent*)
 {
     m_mouseIn = true;
+    if (!m_edit->hasFocus())
+        applyStateColour(true);
+    if (hasRecord())
+        update();
     raiseEvent(OnMouseEnter, this);
 }
 
 void TkvSkinCustomEdit::leaveEvent(QEvent*)
 {
     m_mouseIn = false;
+    if (!m_edit->hasFocus())
+        applyStateColour(false);
+    if (hasRecord())
+        update();
     if (m_buttonHot) {
         m_buttonHot = false;
         update();
