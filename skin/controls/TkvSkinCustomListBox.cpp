@@ -66,6 +66,17 @@ void TkvSkinCustomListBox::SetRowCount(int value)
     UpDateScrollBar();
 }
 
+void TkvSkinCustomListBox::SetUseSkinItemHeight(bool value)
+{
+    if (m_useSkinItemHeight == value)
+        return;
+    m_useSkinItemHeight = value;
+    m_list->setItemHeight(wantedItemHeight());
+    if (m_rowCount != 0)
+        setSize(width(), CalcHeight(m_rowCount));
+    UpDateScrollBar();
+}
+
 void TkvSkinCustomListBox::SetDefaultItemHeight(int value)
 {
     m_defaultItemHeight = value;

@@ -28,7 +28,7 @@ public:
     int RowCount() const { return m_rowCount; }
     void SetRowCount(int value);
     bool UseSkinItemHeight() const { return m_useSkinItemHeight; }
-    void SetUseSkinItemHeight(bool value) { m_useSkinItemHeight = value; }
+    void SetUseSkinItemHeight(bool value);
     int DefaultItemHeight() const { return m_defaultItemHeight; }
     void SetDefaultItemHeight(int value);
     const platform::TFont& Font() const { return m_list->font(); }

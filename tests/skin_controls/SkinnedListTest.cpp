@@ -207,4 +207,24 @@ TEST(SkinnedListTest, ItemsAndBackgroundFromTheRecord)
     EXPECT_EQ(pixel(rows, 1, 42 + 1), controlsPixel(*data, 132 + 2 + 1, 96 + 2 + 43));
 }
 
+TEST(SkinnedListTest, ItemsStretchedToAnItemHeightOfTheirOwn)
+{
+    auto data = loadProgramSkin();
+    TkvSkinListBox list;
+    list.SetUseSkinItemHeight(false);
+    list.SetDefaultItemHeight(30);
+    list.SetSkinData(data.get());
+    list.SetBounds(0, 0, 89, 100);
+    list.SetItems({"PWM", "SBUS"});
+    list.SetRowCount(2);
+    EXPECT_EQ(list.innerList()->itemHeight(), 30);
+    EXPECT_EQ(list.height(), 52 + 2 * 30 + 2 - 50);
+    const QImage rows = list.innerList()->PaintList();
+    EXPECT_EQ(pixel(rows, 0, 0), controlsPixel(*data, 194, 96));
+    EXPECT_EQ(pixel(rows, 0, 29), controlsPixel(*data, 194, 116)) << "the record's 21 rows stretched to 30";
+    list.SetUseSkinItemHeight(true);
+    EXPECT_EQ(list.innerList()->itemHeight(), 21);
+    EXPECT_EQ(list.height(), 46);
+}
+
 } // namespace
