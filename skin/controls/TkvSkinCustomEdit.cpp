@@ -62,8 +62,10 @@ void TkvSkinCustomEdit::ChangeSkinData()
     GetSkinData();
     const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
     if (!edit) {
-        m_programColour = false;
+        const platform::TColor given = m_font.Color;
         m_font = m_defaultFont;
+        if (m_programColour)
+            m_font.Color = given;
         applyFont();
         SetBounds(x(), y(), m_defaultWidth > 0 ? m_defaultWidth : width(),
             m_defaultHeight > 0 && m_useSkinFont ? m_defaultHeight : height());

@@ -155,6 +155,13 @@ TEST(SkinnedEditTest, FrameInsetsHeightAndColours)
     lamp->setEnabled(false);
     EXPECT_EQ(lamp->lineEdit()->palette().color(QPalette::Disabled, QPalette::Text).rgb() & 0xFFFFFF, 0x808080u)
         << "disabledfontcolor";
+    lamp->setEnabled(true);
+
+    data->ClearSkin();
+    lamp->ChangeSkinData();
+    EXPECT_EQ(lamp->RecordIndex(), -1);
+    EXPECT_EQ(lamp->Font().Color, platform::clRed) << "nor losing the skin";
+    EXPECT_EQ(lamp->height(), 21) << "without a record the size stays as it is";
 }
 
 TEST(SkinnedEditTest, ReadOnlyValuesShowWholeInsideTheRecordsInsets)
