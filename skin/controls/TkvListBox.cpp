@@ -100,11 +100,7 @@ void TkvListBox::DrawDefaultItem(platform::TCanvas& canvas, int index, const TRe
     fillRect(c, {0, 0, rect.width(), rect.height()}, selected ? platform::clHighlight : platform::clWindow);
     if (selected)
         c.Font.Color = platform::clHighlightText;
-    const TRect text{2, 0, rect.width() - 2, rect.height()};
-    const QString caption = m_items.value(index);
-    c.Brush.Style = platform::BrushStyle::Clear;
-    c.TextRect(text, text.left - m_horizontalOffset + 2, text.top + text.height() / 2 - c.TextHeight(caption) / 2,
-        caption);
+    drawItemText(c, index, {2, 0, rect.width() - 2, rect.height()});
     if (focused)
         drawFocusRect(c, {0, 0, rect.width(), rect.height()});
     canvas.Draw(rect.left, rect.top, item);
@@ -118,13 +114,26 @@ QImage TkvListBox::PaintList()
     int y = 0;
     for (int index = m_topIndex; index < m_items.size() && index <= m_topIndex + rows; ++index) {
         const bool selected = index == m_itemIndex;
-        DrawDefaultItem(canvas, index, platform::Bounds(0, y, width(), m_itemHeight), selected,
-            selected && hasFocus());
+        drawItem(canvas, index, platform::Bounds(0, y, width(), m_itemHeight), selected, selected && hasFocus());
         y += m_itemHeight;
     }
-    if (y < height())
+    if (y >= height())
+        return bitmap.image();
+    if (m_frame->listRecord())
+        PaintBG(canvas, {0, y, width(), height()});
+    else
         fillRect(canvas, {0, y, width(), height()}, platform::clWindow);
     return bitmap.image();
+}
+
+void TkvListBox::drawItem(platform::TCanvas& canvas, int index, const TRect& rect, bool selected, bool focused)
+{
+    if (!m_frame->listRecord())
+        DrawDefaultItem(canvas, index, rect, selected, focused);
+    else if (m_frame->UseSkinItemHeight())
+        DrawSkinItem(canvas, index, rect, selected, focused);
+    else
+        DrawStretchSkinItem(canvas, index, rect, selected, focused);
 }
 
 void TkvListBox::paintEvent(QPaintEvent*)

@@ -42,6 +42,14 @@ public:
 protected:
     void DrawDefaultItem(platform::TCanvas& canvas, int index, const platform::TRect& rect, bool selected,
         bool focused);
+    // An item drawn from the record at the record's item height.
+    void DrawSkinItem(platform::TCanvas& canvas, int index, const platform::TRect& rect, bool selected,
+        bool focused);
+    // An item built at the record's item height and stretched to rect.
+    void DrawStretchSkinItem(platform::TCanvas& canvas, int index, const platform::TRect& rect, bool selected,
+        bool focused);
+    // The record's client area tiled over area, from the list's top-left.
+    void PaintBG(platform::TCanvas& canvas, const platform::TRect& area);
 
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -54,6 +62,9 @@ protected:
 
 private:
     int maxTopIndex() const;
+    // Item text (and image shift) inside textRect of an item bitmap.
+    void drawItemText(platform::TCanvas& canvas, int index, const platform::TRect& textRect);
+    void drawItem(platform::TCanvas& canvas, int index, const platform::TRect& rect, bool selected, bool focused);
 
     TkvSkinCustomListBox* m_frame;
     QStringList m_items;

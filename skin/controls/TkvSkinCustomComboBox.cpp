@@ -32,6 +32,7 @@ TkvSkinCustomComboBox::TkvSkinCustomComboBox(QWidget* parent)
         return started.elapsed();
     };
     CalcRects();
+    acceptRecords<TkvDataSkinComboBox>();
 }
 
 TkvSkinCustomComboBox::~TkvSkinCustomComboBox() { qApp->removeEventFilter(this); }
@@ -99,6 +100,18 @@ void TkvSkinCustomComboBox::CalcRects()
 {
     const int w = width();
     const int h = height();
+    const auto* combo = hasRecord() ? record<TkvDataSkinComboBox>() : nullptr;
+    if (combo && GetResizeMode() != ResizeMode::None) {
+        const int grow = w - combo->skinrect.width();
+        m_buttonRect = combo->buttonrect;
+        if (m_buttonRect.left >= combo->skinrect.width() - combo->righttoppoint.x) {
+            m_buttonRect.left += grow;
+            m_buttonRect.right += grow;
+        }
+        m_itemRect = combo->clientrect;
+        m_itemRect.right += grow;
+        return;
+    }
     m_buttonRect = {w - 19, 2, w - 2, h - 2};
     m_itemRect = {2, 2, m_buttonRect.left - 1, h - 2};
 }
@@ -107,7 +120,8 @@ void TkvSkinCustomComboBox::ChangeSkinData()
 {
     TkvSkinCustomControl::ChangeSkinData();
     CalcRects();
-    m_list->SetSkinDataName(QString());
+    const auto* combo = hasRecord() ? record<TkvDataSkinComboBox>() : nullptr;
+    m_list->SetSkinDataName(combo ? combo->listboxname : QString());
     m_list->SetSkinData(SkinData());
     m_list->UpDateScrollBar();
     update();
@@ -181,6 +195,8 @@ void TkvSkinCustomComboBox::CreateControlDefaultImage(platform::TBitmap& bitmap)
     DrawDefaultItem(canvas);
 }
 
+int TkvSkinCustomComboBox::shownItem() const { return IsPopupVisible() ? m_savedItemIndex : ItemIndex(); }
+
 PartFace TkvSkinCustomComboBox::buttonFace() const
 {
     PartFace f;
@@ -197,8 +213,7 @@ void TkvSkinCustomComboBox::DrawDefaultItem(platform::TCanvas& canvas)
 {
     const bool focused = hasFocus();
     fillRect(canvas, m_itemRect, focused ? platform::clHighlight : platform::clWindow);
-    // While the list is open the face keeps the item it had when it opened.
-    const int shown = IsPopupVisible() ? m_savedItemIndex : ItemIndex();
+    const int shown = shownItem();
     if (shown >= 0 && shown < Items().size()) {
         canvas.Font = m_font;
         if (focused)

@@ -77,6 +77,10 @@ protected:
 
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
     void DrawDefaultItem(platform::TCanvas& canvas);
+    // The record's face: base image, button state image, item.
+    void CreateControlSkinImage(platform::TBitmap& bitmap) override;
+    void DrawButton(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo);
+    void DrawSkinItem(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -100,6 +104,8 @@ private:
     bool pointerOverInnerList(const QPoint& globalPos) const;
     bool belongsToCombo(QObject* object) const;
     void moveHighlight(int index);
+    // The item the face shows: the one it had when the list opened while open.
+    int shownItem() const;
 
     TkvPopupListBox* m_list;
     QString m_text;

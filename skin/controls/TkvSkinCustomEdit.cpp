@@ -15,9 +15,6 @@ using platform::TRect;
 
 namespace {
 
-// Frame width on every side without a record.
-constexpr int kFrame = 2;
-
 Qt::Alignment qtAlignment(TAlignment alignment)
 {
     switch (alignment) {
@@ -53,18 +50,34 @@ TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent)
     applyFont();
     SetAlignment(TAlignment::taLeftJustify);
     SetBounds(x(), y(), 121, 20);
+    acceptRecords<TkvDataSkinEditControl>();
 }
 
 void TkvSkinCustomEdit::ChangeSkinData()
 {
     GetSkinData();
-    if (!hasRecord()) {
+    const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
+    if (!edit) {
+        const platform::TColor given = m_font.Color;
         m_font = m_defaultFont;
+        if (m_programColour)
+            m_font.Color = given;
         applyFont();
         SetBounds(x(), y(), m_defaultWidth > 0 ? m_defaultWidth : width(),
             m_defaultHeight > 0 && m_useSkinFont ? m_defaultHeight : height());
+    } else {
+        platform::TFont font = skinFont(m_defaultFont, m_useSkinFont);
+        if (!m_useSkinFont)
+            font.Color = m_defaultFont.Color;
+        if (m_programColour)
+            font.Color = m_font.Color;
+        m_font = font;
+        applyFont();
+        if (m_useSkinFont)
+            SetBounds(x(), y(), width(), edit->skinrect.height());
     }
-    applyTextColour(isEnabled() ? m_font.Color : platform::clGrayText);
+    resizeEvent(nullptr);
+    applyStateColour(m_edit->hasFocus());
     if (!m_useSkinFont)
         AdjustEditHeight();
     update();
@@ -122,6 +135,8 @@ void TkvSkinCustomEdit::SetFont(const platform::TFont& value)
 {
     if (m_font == value)
         return;
+    if (hasRecord() && value.Color != m_font.Color)
+        m_programColour = true;
     m_font = value;
     applyFont();
     if (!m_useSkinFont)
@@ -176,8 +191,11 @@ void TkvSkinCustomEdit::SetMaxLength(int value) { m_edit->setMaxLength(value > 0
 
 void TkvSkinCustomEdit::SetBounds(int left, int top, int width, int height)
 {
+    const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
     if (!m_useSkinFont)
         height = CalcEditHeight();
+    else if (edit && edit->skinrect.height() > 0)
+        height = edit->skinrect.height();
     setGeometry(left, top, width, height);
 }
 
@@ -185,7 +203,8 @@ int TkvSkinCustomEdit::CalcEditHeight() const
 {
     platform::TBitmap scratch(1, 1);
     scratch.Canvas().Font = m_font;
-    return scratch.Canvas().TextHeight(QStringLiteral("0")) + 2 * kFrame;
+    const QMargins insets = frameInsets();
+    return scratch.Canvas().TextHeight(QStringLiteral("0")) + insets.top() + insets.bottom();
 }
 
 void TkvSkinCustomEdit::AdjustEditHeight() { SetBounds(x(), y(), width(), height()); }
@@ -198,16 +217,26 @@ QRect TkvSkinCustomEdit::buttonRect() const
 QRect TkvSkinCustomEdit::textRect() const
 {
     // The line edit keeps two pixels of its own on each side, so it may
-    // reach into the frame's inner line: narrow value fields keep room for
+    // reach one pixel into the frame: narrow value fields keep room for
     // five characters and the text still starts inside the frame.
-    const int right = m_buttonMode ? width() - height() : width() - kFrame + 1;
-    return QRect(QPoint(kFrame - 1, kFrame), QPoint(right - 1, height() - kFrame - 1));
+    const QMargins insets = frameInsets();
+    const int right = m_buttonMode ? width() - height() : width() - insets.right() + 1;
+    return QRect(QPoint(insets.left() - 1, insets.top()), QPoint(right - 1, height() - insets.bottom() - 1));
 }
 
 void TkvSkinCustomEdit::applyFont()
 {
     m_edit->setFont(platform::TextCache::instance().font(m_font).font);
-    applyTextColour(isEnabled() ? m_font.Color : platform::clGrayText);
+    const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
+    applyTextColour(isEnabled() ? m_font.Color : edit ? edit->disabledfontcolor : platform::clGrayText);
+}
+
+void TkvSkinCustomEdit::applyStateColour(bool active)
+{
+    const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
+    if (edit && !m_programColour)
+        m_font.Color = active ? edit->activefontcolor : edit->fontcolor;
+    applyFont();
 }
 
 void TkvSkinCustomEdit::applyTextColour(platform::TColor colour)
@@ -261,12 +290,16 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
         return filterKey(static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
         flushPendingText();
+        if (!m_mouseIn)
+            applyStateColour(true);
         if (m_autoSelect)
             m_edit->selectAll();
         update();
         raiseEvent(OnEnter, this);
         break;
     case QEvent::FocusOut: {
+        if (!m_mouseIn)
+            applyStateColour(false);
         update();
         // A menu or another window taking the keyboard for a while leaves
         // the line edit in place; the user comes back to it.
@@ -287,21 +320,6 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void TkvSkinCustomEdit::DrawSkinEdit(platform::TCanvas& canvas)
-{
-    const int frameWidth = width() - (m_buttonMode ? height() : 0);
-    const TRect frame{0, 0, frameWidth, height()};
-    frameRect(canvas, frame, platform::clBtnShadow);
-    frameRect(canvas, {1, 1, frame.right - 1, frame.bottom - 1}, platform::clBtnFace);
-    if (m_buttonMode) {
-        const QRect b = buttonRect();
-        const TRect r{b.left(), b.top(), b.right() + 1, b.bottom() + 1};
-        const PartFace button = buttonFace();
-        drawPart(canvas, r, button.look);
-        drawArrow(canvas, r, ArrowDirection::Down, button.disabled ? platform::clBtnShadow : platform::clBlack);
-    }
-}
-
 PartFace TkvSkinCustomEdit::buttonFace() const
 {
     PartFace f;
@@ -312,16 +330,6 @@ PartFace TkvSkinCustomEdit::buttonFace() const
     else if (m_buttonHot)
         f.look = PartLook::Hot;
     return f;
-}
-
-QImage TkvSkinCustomEdit::renderFrame()
-{
-    if (width() <= 0 || height() <= 0)
-        return {};
-    GetSkinData();
-    platform::TBitmap bitmap(width(), height());
-    DrawSkinEdit(bitmap.Canvas());
-    return bitmap.image();
 }
 
 void TkvSkinCustomEdit::paintEvent(QPaintEvent*)
@@ -346,7 +354,7 @@ void TkvSkinCustomEdit::resizeEvent(QResizeEvent*)
 void TkvSkinCustomEdit::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
-        applyTextColour(isEnabled() ? m_defaultFont.Color : platform::clGrayText);
+        applyStateColour(m_mouseIn || m_edit->hasFocus());
         update();
     }
     QWidget::changeEvent(event);
@@ -355,12 +363,20 @@ void TkvSkinCustomEdit::changeEvent(QEvent* event)
 void TkvSkinCustomEdit::enterEvent(QEnterEvent*)
 {
     m_mouseIn = true;
+    if (!m_edit->hasFocus())
+        applyStateColour(true);
+    if (hasRecord())
+        update();
     raiseEvent(OnMouseEnter, this);
 }
 
 void TkvSkinCustomEdit::leaveEvent(QEvent*)
 {
     m_mouseIn = false;
+    if (!m_edit->hasFocus())
+        applyStateColour(false);
+    if (hasRecord())
+        update();
     if (m_buttonHot) {
         m_buttonHot = false;
         update();

@@ -76,6 +76,8 @@ protected:
     int CalcEditHeight() const;
     void AdjustEditHeight();
     void DrawSkinEdit(platform::TCanvas& canvas);
+    // The record's frame at the skin's height, stretched to the edit's.
+    void DrawSkinEdit2(platform::TCanvas& canvas);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -89,6 +91,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Frame widths: from the record's client rectangle, else two pixels.
+    QMargins frameInsets() const;
+    // The record's frame image (hot or normal) at the skin's height.
+    void recordFrame(platform::TBitmap& frame) const;
+    // The colour the record gives for the current focus, pointer and
+    // enabled state; a colour the program set stays (a lit lamp).
+    void applyStateColour(bool active);
     QRect buttonRect() const;
     void applyFont();
     void applyTextColour(platform::TColor colour);
@@ -120,6 +129,9 @@ private:
     bool m_buttonHot = false;
     bool m_autoSelect = true;
     bool m_mouseIn = false;
+    // The program set the text colour over the record's (telemetry lighting
+    // a lamp); hover, focus and skin changes keep it.
+    bool m_programColour = false;
 };
 
 } // namespace skin

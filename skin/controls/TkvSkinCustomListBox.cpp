@@ -14,6 +14,26 @@ TkvSkinCustomListBox::TkvSkinCustomListBox(QWidget* parent)
     m_list->setItemHeight(m_defaultItemHeight);
     setSize(120, 120);
     CalcRects();
+    acceptRecords<TkvDataSkinListBox>();
+}
+
+const TkvDataSkinListBox* TkvSkinCustomListBox::listRecord() const
+{
+    return hasRecord() ? record<TkvDataSkinListBox>() : nullptr;
+}
+
+int TkvSkinCustomListBox::wantedItemHeight() const
+{
+    const TkvDataSkinListBox* list = listRecord();
+    if (list && m_useSkinItemHeight && list->itemrect.height() > 0)
+        return list->itemrect.height();
+    return m_defaultItemHeight;
+}
+
+void TkvSkinCustomListBox::applyItemLook()
+{
+    m_list->setItemHeight(wantedItemHeight());
+    m_list->setFont(listRecord() ? itemFont() : DefaultFont());
 }
 
 int TkvSkinCustomListBox::itemHeight() const { return m_list->itemHeight(); }
@@ -46,10 +66,21 @@ void TkvSkinCustomListBox::SetRowCount(int value)
     UpDateScrollBar();
 }
 
+void TkvSkinCustomListBox::SetUseSkinItemHeight(bool value)
+{
+    if (m_useSkinItemHeight == value)
+        return;
+    m_useSkinItemHeight = value;
+    m_list->setItemHeight(wantedItemHeight());
+    if (m_rowCount != 0)
+        setSize(width(), CalcHeight(m_rowCount));
+    UpDateScrollBar();
+}
+
 void TkvSkinCustomListBox::SetDefaultItemHeight(int value)
 {
     m_defaultItemHeight = value;
-    if (!hasRecord()) {
+    if (wantedItemHeight() == value) {
         m_list->setItemHeight(value);
         if (m_rowCount != 0)
             setSize(width(), CalcHeight(m_rowCount));
@@ -57,12 +88,28 @@ void TkvSkinCustomListBox::SetDefaultItemHeight(int value)
     }
 }
 
-int TkvSkinCustomListBox::CalcHeight(int rows) const { return rows * itemHeight() + 4; }
+int TkvSkinCustomListBox::CalcHeight(int rows) const
+{
+    if (const TkvDataSkinListBox* list = listRecord())
+        return list->skinrect.height() + rows * itemHeight() + list->clientrect.top - list->clientrect.bottom;
+    return rows * itemHeight() + 4;
+}
 
 void TkvSkinCustomListBox::CalcRects()
 {
+    const bool bar = m_verticalBar && m_verticalBar->isVisibleTo(this);
+    if (listRecord()) {
+        TRect client = RealClientRect();
+        if (bar) {
+            const int barWidth = m_verticalBar->width();
+            m_verticalBar->SetBounds(client.right - barWidth, client.top, barWidth, client.height());
+            client.right -= barWidth;
+        }
+        m_list->setGeometry(client.left, client.top, std::max(0, client.width()), std::max(0, client.height()));
+        return;
+    }
     const int captionHeight = 1;
-    if (m_verticalBar && m_verticalBar->isVisibleTo(this)) {
+    if (bar) {
         m_verticalBar->SetBounds(width() - 20, captionHeight, 19, height() - captionHeight - 1);
         m_list->setGeometry(QRect(QPoint(2, captionHeight + 1), QPoint(width() - 20 - 1, height() - 2 - 1)));
     } else {
@@ -97,7 +144,9 @@ void TkvSkinCustomListBox::ShowScrollBar()
     m_verticalBar->setObjectName(QStringLiteral("verticalBar"));
     m_verticalBar->SetKind(TScrollBarKind::sbVertical);
     m_verticalBar->setSize(20, 100);
-    m_verticalBar->SetSkinDataName(QString());
+    const TkvDataSkinListBox* list = listRecord();
+    m_verticalBar->SetSkinDataName(list ? list->vscrollbarname : QString());
+    m_verticalBar->SetSkinData(SkinData());
     m_verticalBar->OnChange = [this](QObject*) {
         m_list->setTopIndex(m_verticalBar->Position());
     };
@@ -116,12 +165,12 @@ void TkvSkinCustomListBox::HideScrollBar()
 void TkvSkinCustomListBox::ChangeSkinData()
 {
     TkvSkinCustomControl::ChangeSkinData();
-    if (!hasRecord()) {
-        m_list->setItemHeight(m_defaultItemHeight);
-        m_list->setFont(DefaultFont());
-    }
-    if (m_verticalBar)
+    applyItemLook();
+    if (m_verticalBar) {
+        const TkvDataSkinListBox* list = listRecord();
+        m_verticalBar->SetSkinDataName(list ? list->vscrollbarname : QString());
         m_verticalBar->SetSkinData(SkinData());
+    }
     if (m_rowCount != 0)
         setSize(width(), CalcHeight(m_rowCount));
     CalcRects();

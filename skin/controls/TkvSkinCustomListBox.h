@@ -28,7 +28,7 @@ public:
     int RowCount() const { return m_rowCount; }
     void SetRowCount(int value);
     bool UseSkinItemHeight() const { return m_useSkinItemHeight; }
-    void SetUseSkinItemHeight(bool value) { m_useSkinItemHeight = value; }
+    void SetUseSkinItemHeight(bool value);
     int DefaultItemHeight() const { return m_defaultItemHeight; }
     void SetDefaultItemHeight(int value);
     const platform::TFont& Font() const { return m_list->font(); }
@@ -41,6 +41,11 @@ public:
     void ChangeSkinData() override;
 
     TkvListBox* innerList() const { return m_list; }
+    // What the inner list draws its items and background from: the record
+    // and its picture (null and empty without a record) and the item font.
+    const TkvDataSkinListBox* listRecord() const;
+    const platform::TBitmap& listPicture() const { return skinPicture(); }
+    platform::TFont itemFont() const { return controlFont(); }
     TkvSkinScrollBar* verticalBar() const { return m_verticalBar; }
 
     // The inner list hands its events here first; clearing process keeps
@@ -69,6 +74,9 @@ private:
     void ShowScrollBar();
     void HideScrollBar();
     int itemHeight() const;
+    // The item height the record or DefaultItemHeight gives.
+    int wantedItemHeight() const;
+    void applyItemLook();
 
     TkvListBox* m_list;
     TkvSkinScrollBar* m_verticalBar = nullptr;

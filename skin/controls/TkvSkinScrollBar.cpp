@@ -25,6 +25,7 @@ TkvSkinScrollBar::TkvSkinScrollBar(QWidget* parent) : TkvSkinCustomControl(paren
     m_timer.setObjectName(QStringLiteral("repeat"));
     connect(&m_timer, &QTimer::timeout, this, [this] { timerTick(); });
     setMouseTracking(true);
+    acceptRecords<TkvDataSkinScrollBarControl>();
 }
 
 void TkvSkinScrollBar::SetKind(TScrollBarKind value)
@@ -122,27 +123,22 @@ void TkvSkinScrollBar::SetBothMarkerWidth(int value)
 
 void TkvSkinScrollBar::CalcRects()
 {
-    const int w = width();
-    const int h = height();
-    if (horizontal()) {
-        const int usable = m_both ? w - m_bothMarkerWidth : w;
-        m_parts[kDecrease].rect = {1, 1, 1 + kButton, h - 1};
-        m_parts[kIncrease].rect = {usable - 1 - kButton, 1, usable - 1, h - 1};
-        m_track = {1 + kButton, 1, usable - 1 - kButton, h - 1};
-    } else {
-        m_parts[kDecrease].rect = {1, 1, w - 1, 1 + kButton};
-        m_parts[kIncrease].rect = {1, h - 1 - kButton, w - 1, h - 1};
-        m_track = {1, 1 + kButton, w - 1, h - 1 - kButton};
-    }
+    const auto* bar = record<TkvDataSkinScrollBarControl>();
+    int minThumb = kMinThumb;
+    int thickness = 0;
+    if (bar && hasRecord())
+        recordRects(*bar, minThumb, thickness);
+    else
+        defaultRects();
     const int trackStart = horizontal() ? m_track.left : m_track.top;
     const int trackEnd = horizontal() ? m_track.right : m_track.bottom;
     const int trackLength = trackEnd - trackStart;
 
-    int length = kMinThumb;
+    int length = minThumb;
     if (m_pageSize != 0) {
         const int count = m_max - m_min + 1;
         length = count == 0 ? 0 : roundEven(double(trackLength) * m_pageSize / count);
-        length = std::max(length, kMinThumb);
+        length = std::max(length, minThumb);
     }
     double ratio = 0.0;
     if (m_pageSize == 0) {
@@ -155,11 +151,71 @@ void TkvSkinScrollBar::CalcRects()
     m_lastCentre = trackEnd - length / 2;
     m_thumbOffset = roundEven((m_lastCentre - m_firstCentre) * ratio);
     const int centre = m_firstCentre + m_thumbOffset;
-    // An odd length loses one pixel.
-    if (horizontal())
-        m_parts[kThumb].rect = {centre - length / 2, m_track.top, centre + length / 2, m_track.bottom};
-    else
-        m_parts[kThumb].rect = {m_track.left, centre - length / 2, m_track.right, centre + length / 2};
+    // An odd length loses one pixel. Across the bar the thumb fills the
+    // track, or with a record is its picture's thickness centred on it.
+    TRect& thumb = m_parts[kThumb].rect;
+    if (horizontal()) {
+        thumb = {centre - length / 2, m_track.top, centre + length / 2, m_track.bottom};
+        if (thickness > 0) {
+            thumb.top = m_track.top + m_track.height() / 2 - thickness / 2;
+            thumb.bottom = thumb.top + thickness;
+        }
+    } else {
+        thumb = {m_track.left, centre - length / 2, m_track.right, centre + length / 2};
+        if (thickness > 0) {
+            thumb.left = m_track.left + m_track.width() / 2 - thickness / 2;
+            thumb.right = thumb.left + thickness;
+        }
+    }
+}
+
+void TkvSkinScrollBar::defaultRects()
+{
+    const int w = width();
+    const int h = height();
+    if (horizontal()) {
+        const int usable = m_both ? w - m_bothMarkerWidth : w;
+        m_parts[kDecrease].rect = {1, 1, 1 + kButton, h - 1};
+        m_parts[kIncrease].rect = {usable - 1 - kButton, 1, usable - 1, h - 1};
+        m_track = {1 + kButton, 1, usable - 1 - kButton, h - 1};
+    } else {
+        m_parts[kDecrease].rect = {1, 1, w - 1, 1 + kButton};
+        m_parts[kIncrease].rect = {1, h - 1 - kButton, w - 1, h - 1};
+        m_track = {1, 1 + kButton, w - 1, h - 1 - kButton};
+    }
+}
+
+void TkvSkinScrollBar::recordRects(const TkvDataSkinScrollBarControl& bar, int& minThumb, int& thickness)
+{
+    // The far end follows the size; a button past the stretch point moves with it.
+    m_track = bar.trackarea;
+    m_parts[kIncrease].rect = bar.upbuttonrect;
+    m_parts[kDecrease].rect = bar.downbuttonrect;
+    if (horizontal()) {
+        const int grow = width() - bar.skinrect.width();
+        m_track.right += grow;
+        for (Part button : {kIncrease, kDecrease}) {
+            TRect& r = m_parts[button].rect;
+            if (bar.righttoppoint.x < r.left) {
+                r.left += grow;
+                r.right += grow;
+            }
+        }
+        minThumb = bar.thumbrect.width();
+        thickness = bar.thumbrect.height();
+    } else {
+        const int grow = height() - bar.skinrect.height();
+        m_track.bottom += grow;
+        for (Part button : {kIncrease, kDecrease}) {
+            TRect& r = m_parts[button].rect;
+            if (bar.leftbottompoint.y < r.top) {
+                r.top += grow;
+                r.bottom += grow;
+            }
+        }
+        minThumb = bar.thumbrect.height();
+        thickness = bar.thumbrect.width();
+    }
 }
 
 TkvSkinScrollBar::Part TkvSkinScrollBar::partAt(int x, int y) const

@@ -67,6 +67,9 @@ public:
 
 protected:
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
+    // The record's image shows both buttons at rest; hot and pressed
+    // buttons and the thumb are copied over it.
+    void CreateControlSkinImage(platform::TBitmap& bitmap) override;
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -86,6 +89,12 @@ private:
     bool horizontal() const { return m_kind == TScrollBarKind::sbHorizontal; }
     int along(const QPoint& p) const { return horizontal() ? p.x() : p.y(); }
     int clampPosition(int value) const;
+    // Buttons and track without a record.
+    void defaultRects();
+    // Buttons and track from the record at the current size, with the
+    // thumb's minimum length and its thickness across the bar.
+    void recordRects(const TkvDataSkinScrollBarControl& bar, int& minThumb, int& thickness);
+    void drawSkinThumb(platform::TCanvas& canvas, const TkvDataSkinScrollBarControl& bar);
     void setHotPart(Part part);
     void stepButton(Part part);
     void pageStep(bool before);

@@ -106,7 +106,7 @@ TEST(SkinLinkTest, RemovedSkinDataLeavesTheDefaultLook)
     EXPECT_EQ(control.RecordIndex(), -1);
 }
 
-TEST(SkinLinkTest, ControlsWithoutASkinDrawingKeepTheDefaultLook)
+TEST(SkinLinkTest, EditAndComboBoxTakeTheirRecordsAndItsHeight)
 {
     ControlSkin skin;
     HostWindow host;
@@ -116,9 +116,10 @@ TEST(SkinLinkTest, ControlsWithoutASkinDrawingKeepTheDefaultLook)
     ASSERT_NE(skin.data().GetControlIndex(QStringLiteral("combobox")), -1);
     edit.SetSkinData(&skin.data());
     combo.SetSkinData(&skin.data());
-    EXPECT_EQ(edit.RecordIndex(), -1);
-    EXPECT_EQ(combo.RecordIndex(), -1);
-    EXPECT_EQ(combo.size(), QSize(120, 20)) << "no refit to the record's 21 rows";
+    EXPECT_EQ(edit.RecordIndex(), skin.data().GetControlIndex(QStringLiteral("edit")));
+    EXPECT_EQ(combo.RecordIndex(), skin.data().GetControlIndex(QStringLiteral("combobox")));
+    EXPECT_EQ(combo.size(), QSize(120, 21)) << "refitted to the record's 21 rows";
+    EXPECT_EQ(edit.height(), 21);
 }
 
 TEST(SkinLinkTest, FontRuleTakesFaceFromTheRecordOnlyWithUseSkinFont)

@@ -1,0 +1,69 @@
+#include "skin/controls/TkvSkinCustomComboBox.h"
+
+#include "skin/controls/DefaultLook.h"
+#include "skin/data/SkinImageBuilders.h"
+
+// The combo box's face drawn from its record.
+namespace skin {
+
+using platform::TRect;
+
+void TkvSkinCustomComboBox::CreateControlSkinImage(platform::TBitmap& bitmap)
+{
+    const auto* combo = record<TkvDataSkinComboBox>();
+    CalcRects();
+    TkvSkinCustomControl::CreateControlSkinImage(bitmap);
+    DrawButton(bitmap.Canvas(), *combo);
+    DrawSkinItem(bitmap.Canvas(), *combo);
+}
+
+void TkvSkinCustomComboBox::DrawButton(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo)
+{
+    // The base image already shows the button at rest.
+    TRect source;
+    const PartFace face = buttonFace();
+    if (face.disabled && !isNullRect(combo.unenabledbuttonrect))
+        source = combo.unenabledbuttonrect;
+    else if (face.look == PartLook::Pressed)
+        source = combo.downbuttonrect;
+    else if (face.look == PartLook::Hot)
+        source = combo.activebuttonrect;
+    if (!isNullRect(source))
+        canvas.CopyRect(m_buttonRect, skinPicture().Canvas(), source);
+}
+
+void TkvSkinCustomComboBox::DrawSkinItem(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo)
+{
+    if (m_itemRect.width() <= 0)
+        return;
+    const bool focused = hasFocus();
+    int itemHeight = combo.itemrect.height();
+    if (itemHeight <= 0)
+        itemHeight = combo.focusitemrect.height();
+    if (itemHeight <= 0)
+        itemHeight = m_itemRect.height();
+    const TRect source = focused && !isNullRect(combo.focusitemrect) ? combo.focusitemrect : combo.itemrect;
+    platform::TBitmap item;
+    if (isNullRect(source)) {
+        item.SetSize(m_itemRect.width(), itemHeight);
+        item.Canvas().CopyRect({0, 0, m_itemRect.width(), itemHeight}, canvas,
+            platform::Bounds(m_itemRect.left, m_itemRect.top, m_itemRect.width(), itemHeight));
+    } else {
+        CreateHSkinImage(combo.itemleftoffset, combo.itemrightoffset, item, skinPicture(), source, m_itemRect.width(),
+            itemHeight);
+    }
+    const int shown = shownItem();
+    if (shown >= 0 && shown < Items().size()) {
+        platform::TCanvas& c = item.Canvas();
+        TRect text = combo.itemtextrect;
+        text.right += m_itemRect.width() - combo.itemrect.width();
+        c.Font = skinFont(m_font, UseSkinFont());
+        c.Font.Color = focused ? combo.focusfontcolor : combo.fontcolor;
+        c.Brush.Style = platform::BrushStyle::Clear;
+        const QString caption = Items().at(shown);
+        c.TextRect(text, text.left + 2, text.top + text.height() / 2 - c.TextHeight(caption) / 2, caption);
+    }
+    canvas.Draw(m_itemRect.left, m_itemRect.top, item);
+}
+
+} // namespace skin
