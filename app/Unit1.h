@@ -5,6 +5,7 @@
 #include "protocol/TelemetryDecoder.h"
 #include "serial/Comm.h"
 #include "serial/PortNames.h"
+#include "skin/data/SkinTypes.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -15,10 +16,12 @@
 #include <functional>
 #include <memory>
 
+class QSettings;
 class QTimer;
 class TelemetryRecorder;
 
 namespace platform {
+class TCanvas;
 class TImage;
 }
 namespace skin {
@@ -29,6 +32,8 @@ class TkvSkinData;
 class TkvSkinEdit;
 class TkvSkinGauge;
 class TkvSkinSlider;
+class TkvSorvane;
+class TkvMenuItem;
 }
 
 // What the window is started with: the serial driver (the platform's by
@@ -43,6 +48,9 @@ struct TForm1Options {
     PaintPacer::Clock paintClock;
     // A ".skn" file or a skin folder used instead of the built-in skin.
     QString skinFile;
+    // Where the skin chosen from the system menu is remembered for the
+    // next start (none: nothing is remembered or read back).
+    QSettings* skinSettings = nullptr;
 };
 
 // The main window: eight panels of controls built from the layout table,
@@ -64,12 +72,17 @@ public:
     serial::TComm* Comm1() const { return m_comm; }
     skin::TkvSkinData* kvSkinData1() const { return m_kvSkinData1; }
     skin::TkvCompressedStoredSkin* kvCompressedStoredSkin1() const { return m_kvCompressedStoredSkin1; }
+    skin::TkvSorvane* kvSorvane1() const { return m_kvSorvane1; }
+    // Loads a built-in skin by name ("Graphite", "Daylight") or a skin file
+    // and remembers the choice; false (with a message) when it cannot be used.
+    bool chooseSkin(const QString& choice);
     bool connected() const { return m_connected; }
     const QByteArray& commandBuffer() const { return m_commandBuffer; }
 
     // Handlers, named after their component and event.
     void FormCreate();
     void kvSorvane1Activate();
+    void kvSorvane1PaintEvent(const QString& IDName, platform::TCanvas& Canvas, const skin::TRect& ObjectRect);
     void kvSkinButton1Click();
     void kvSkinButton2Click();
     void Comm1ReceiveData();
@@ -86,10 +99,13 @@ public:
     void kvSkinButton13Click();
 
 protected:
-    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    // The frame: configured as the layout stores it, with the skin entries
+    // at the end of its system menu.
+    void setUpFrame();
+    void buildSkinMenu();
     void buildControls();
     // Binds the controls the layout binds to the skin data, then loads the
     // skin carried by the window (or the one chosen instead).
@@ -130,6 +146,9 @@ private:
     serial::TComm* m_comm = nullptr;
     skin::TkvSkinData* m_kvSkinData1 = nullptr;
     skin::TkvCompressedStoredSkin* m_kvCompressedStoredSkin1 = nullptr;
+    skin::TkvSorvane* m_kvSorvane1 = nullptr;
+    std::unique_ptr<skin::TkvMenuItem> m_systemMenuTail;
+    QSettings* m_skinSettings = nullptr;
     std::function<QList<serial::PortEntry>()> m_availablePorts;
     // The devices behind the port list's items, in the list's order.
     QList<serial::PortEntry> m_ports;

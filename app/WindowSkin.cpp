@@ -2,17 +2,12 @@
 
 #include "platform/ByteStream.h"
 #include "platform/ClassicErrors.h"
-#include "skin/controls/TkvSkinControl.h"
-#include "skin/controls/TkvSkinCustomEdit.h"
-#include "skin/controls/TkvSkinStdLabel.h"
-#include "skin/data/SkinMessages.h"
 #include "skin/data/TkvCompressedStoredSkin.h"
 #include "skin/data/TkvSkinData.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QWidget>
 
 #include <exception>
 
@@ -68,9 +63,14 @@ std::optional<QString> read(const QString& file, TkvCompressedStoredSkin& scratc
 
 } // namespace
 
-QByteArray builtinSkinData()
+QStringList builtinSkinNames() { return {QStringLiteral("Graphite"), QStringLiteral("Daylight")}; }
+
+QByteArray builtinSkinData(const QString& name)
 {
-    QFile file(QStringLiteral(":/skins/builtin.skn"));
+    const QStringList names = builtinSkinNames();
+    if (!names.contains(name))
+        return {};
+    QFile file(name == names.first() ? QStringLiteral(":/skins/builtin.skn") : QStringLiteral(":/skins/daylight.skn"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     platform::MemoryStream stream(file.readAll());
@@ -99,33 +99,6 @@ std::optional<QString> loadSkinFile(const QString& file, TkvCompressedStoredSkin
     stored.SetFileName(scratch.FileName());
     stored.SetCompressedFileName(scratch.CompressedFileName());
     return std::nullopt;
-}
-
-bool dispatchSkinMessage(QWidget& window, const skin::TkvSkinData* skinData, QEvent* event)
-{
-    if (!skin::isSkinDataMessage(event))
-        return false;
-    const auto* message = static_cast<skin::TkvSkinMessageEvent*>(event);
-    if (!skinData || message->WParam() != skinData)
-        return true;
-    const int code = message->message();
-    for (QWidget* child : window.findChildren<QWidget*>()) {
-        if (auto* control = qobject_cast<skin::TkvSkinControl*>(child); control && control->SkinData() == skinData) {
-            if (code == skin::SKINMSG_BEFORECHANGE)
-                control->BeforeChangeSkinData();
-            else if (code == skin::SKINMSG_CHANGE)
-                control->ChangeSkinData();
-            else if (code == skin::SKINMSG_AFTERCHANGE)
-                control->AfterChangeSkinData();
-        } else if (auto* edit = qobject_cast<skin::TkvSkinCustomEdit*>(child); edit && edit->SkinData() == skinData) {
-            if (code == skin::SKINMSG_CHANGE)
-                edit->ChangeSkinData();
-        } else if (auto* label = qobject_cast<skin::TkvSkinStdLabel*>(child); label && label->SkinData() == skinData) {
-            if (code == skin::SKINMSG_CHANGE)
-                label->ChangeSkinData();
-        }
-    }
-    return true;
 }
 
 } // namespace windowskin

@@ -4,6 +4,7 @@
 
 #include "platform/Bitmap.h"
 #include "skin/data/TkvSkinData.h"
+#include "skin/frame/SkinClient.h"
 
 #include <QPointer>
 #include <QString>
@@ -21,14 +22,14 @@ namespace skin {
 //     save->SetBounds(10, 40, 75, 25);
 //     save->SetCaption("Save");
 //     save->OnClick = [this](QObject* Sender) { ... };
-class TkvSkinControl : public QWidget {
+class TkvSkinControl : public QWidget, public SkinClient {
     Q_OBJECT
 
 public:
     explicit TkvSkinControl(QWidget* parent = nullptr);
     ~TkvSkinControl() override;
 
-    TkvSkinData* SkinData() const { return m_skinData; }
+    TkvSkinData* SkinData() const override { return m_skinData; }
     virtual void SetSkinData(TkvSkinData* value);
     const QString& SkinDataName() const { return m_skinDataName; }
     // Only stored; the record is looked up again at the next paint or skin change.
@@ -40,10 +41,10 @@ public:
     // Resolves RecordIndex.
     virtual void GetSkinData();
     // Re-reads the record and brings size and image up to date.
-    virtual void ChangeSkinData();
+    void ChangeSkinData() override;
     // Forgets the record before the skin data frees it.
-    virtual void BeforeChangeSkinData();
-    virtual void AfterChangeSkinData();
+    void BeforeChangeSkinData() override;
+    void AfterChangeSkinData() override;
 
     // Position and size in the parent's coordinates.
     virtual void SetBounds(int left, int top, int width, int height);

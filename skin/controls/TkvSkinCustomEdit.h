@@ -4,9 +4,11 @@
 
 #include "platform/Bitmap.h"
 #include "skin/data/TkvSkinData.h"
+#include "skin/frame/SkinClient.h"
 
 #include <QWidget>
 
+class QContextMenuEvent;
 class QLineEdit;
 class QPainter;
 
@@ -20,18 +22,18 @@ using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
 // Single-line edit: the platform's line edit does caret, selection,
 // clipboard and undo and draws only the text; this control paints the
 // frame and the background under it.
-class TkvSkinCustomEdit : public QWidget {
+class TkvSkinCustomEdit : public QWidget, public SkinClient {
     Q_OBJECT
 
 public:
     explicit TkvSkinCustomEdit(QWidget* parent = nullptr);
 
-    TkvSkinData* SkinData() const { return m_skinData; }
+    TkvSkinData* SkinData() const override { return m_skinData; }
     virtual void SetSkinData(TkvSkinData* value);
     QString SkinDataName = QStringLiteral("edit");
     int RecordIndex() const { return m_recordIndex; }
     void GetSkinData();
-    virtual void ChangeSkinData();
+    void ChangeSkinData() override;
 
     QString Text() const;
     void SetText(const QString& value);
@@ -81,6 +83,9 @@ protected:
     void DrawSkinEdit(platform::TCanvas& canvas);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The skinned context menu of the edit: Undo, Cut, Copy, Paste, Delete
+    // and Select All, shown by the frame of the window.
+    void showContextMenu(const QContextMenuEvent& event);
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -90,6 +95,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override { showContextMenu(*event); }
 
 private:
     QRect buttonRect() const;
@@ -107,6 +113,9 @@ private:
     void requestPaint();
 
     QLineEdit* m_edit = nullptr;
+    // The last context menu; it lives until the next one is asked for, so
+    // the chosen item's command runs after its window has closed.
+    QPointer<QObject> m_contextMenu;
     QPointer<TkvSkinData> m_skinData;
     int m_recordIndex = -1;
     QString m_lastText;

@@ -4,6 +4,7 @@
 
 #include "platform/Bitmap.h"
 #include "skin/data/TkvSkinData.h"
+#include "skin/frame/SkinClient.h"
 
 #include <QWidget>
 
@@ -13,18 +14,18 @@ enum class TTextLayout { tlTop, tlCenter, tlBottom };
 
 // Transparent text label. It is not a skinned control: it draws only its
 // caption and borrows font and colour from a record when it has one.
-class TkvSkinStdLabel : public QWidget {
+class TkvSkinStdLabel : public QWidget, public SkinClient {
     Q_OBJECT
 
 public:
     explicit TkvSkinStdLabel(QWidget* parent = nullptr);
 
-    TkvSkinData* SkinData() const { return m_skinData; }
+    TkvSkinData* SkinData() const override { return m_skinData; }
     void SetSkinData(TkvSkinData* value);
     QString SkinDataName = QStringLiteral("stdlabel");
     int RecordIndex() const { return m_recordIndex; }
     void GetSkinData();
-    void ChangeSkinData();
+    void ChangeSkinData() override;
 
     const QString& Caption() const { return m_caption; }
     void SetCaption(const QString& value);
