@@ -244,7 +244,6 @@ void TkvSkinPopupWindow::Show(const TRect& R, TkvMenuItem* item, int startIndex,
     if (m_engine.AlphaBlend)
         setWindowOpacity(m_engine.AlphaBlendValue / 255.0);
     show();
-    raise();
     m_mouseTimer->start();
     m_activeItem = -1;
     if (const int first = nextSelectable(0, 1); first >= 0) {

@@ -105,14 +105,14 @@ void TkvSorvane::SetAlphaBlend(bool value)
     if (m_alphaBlend == value)
         return;
     m_alphaBlend = value;
-    m_form->setWindowOpacity(value ? m_alphaBlendValue / 255.0 : 1.0);
+    setOpacity(value ? m_alphaBlendValue : 255);
 }
 
 void TkvSorvane::SetAlphaBlendValue(int value)
 {
     m_alphaBlendValue = std::clamp(value, 0, 255);
     if (m_alphaBlend)
-        m_form->setWindowOpacity(m_alphaBlendValue / 255.0);
+        setOpacity(m_alphaBlendValue);
 }
 
 void TkvSorvane::SetClientWidth(int value)

@@ -149,6 +149,8 @@ public:
     void CaptionDoubleClick();
     // One step of the fade-in; false once the target is reached.
     bool FadeStep();
+    // The opacity the frame last gave the window, 0 .. 255.
+    int Opacity() const { return m_opacity; }
 
     TkvNotifyEvent OnActivate;
     TkvNotifyEvent OnDeActivate;
@@ -199,6 +201,7 @@ private:
     void mouseDoubleClick(QMouseEvent* event);
     void updateCursor(int code);
     void startFade();
+    void setOpacity(int value);
     void startSystemAction(int code);
     void applyFormSize(int width, int height);
     void resizeForClient();
@@ -243,6 +246,7 @@ private:
     QTimer* m_morphTimer;
     QTimer* m_fadeTimer;
     int m_fadeOpacity = 0;
+    int m_opacity = 255;
     int m_fadeTarget = 255;
 
     // A drag the platform would not take over: the pointer's offset from

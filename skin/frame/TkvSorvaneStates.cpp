@@ -7,7 +7,7 @@
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/TkvSkinMenu.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -183,7 +183,7 @@ void TkvSorvane::startFade()
     m_fadeTarget = AlphaBlendAnimation && !m_alphaBlend ? 255 : m_alphaBlendValue;
     m_fadeOpacity = 0;
     if (AlphaBlendAnimation)
-        m_form->setWindowOpacity(0);
+        setOpacity(0);
     m_fadeTimer->start();
 }
 
@@ -191,12 +191,21 @@ bool TkvSorvane::FadeStep()
 {
     if (!AlphaBlendAnimation) {
         if (m_fadeTarget < 255)
-            m_form->setWindowOpacity(m_fadeTarget / 255.0);
+            setOpacity(m_fadeTarget);
         return false;
     }
     m_fadeOpacity = std::min(m_fadeOpacity + 5, m_fadeTarget);
-    m_form->setWindowOpacity(m_fadeOpacity / 255.0);
+    setOpacity(m_fadeOpacity);
     return m_fadeOpacity < m_fadeTarget;
+}
+
+void TkvSorvane::setOpacity(int value)
+{
+    m_opacity = value;
+    // Platforms without window opacity (headless ones) only complain.
+    const QString platform = QGuiApplication::platformName();
+    if (platform != u"offscreen" && platform != u"minimal")
+        m_form->setWindowOpacity(value / 255.0);
 }
 
 void TkvSorvane::moved()
