@@ -6,6 +6,7 @@
 
 #include "platform/Bitmap.h"
 #include "skin/frame/SkinClient.h"
+#include "skin/frame/TkvSkinMenu.h"
 
 #include <QApplication>
 #include <QTest>
@@ -238,4 +239,24 @@ TEST(Frame, DefaultFrameWithoutASkin)
     // Roll-up works the same without a skin.
     w.frame()->SetRollUpState(true);
     EXPECT_EQ(w.form()->height(), 25);
+}
+
+TEST(Frame, HundredSkinChangesWhileMenusComeAndGo)
+{
+    SkinnedWindow w;
+    w.show();
+    const QString daylight = kAssets + QStringLiteral("/skins/daylight.skn");
+    for (int i = 0; i < 100; ++i) {
+        if (i % 3 == 0)
+            w.frame()->TrackSystemMenu(100, 100);
+        if (i % 2)
+            w.skin()->LoadFromFile(kAssets + QStringLiteral("/skin/skin.ini"));
+        else
+            w.skin()->LoadFromCompressedFile(daylight);
+        // A change closes any open menu: its rows point into the old skin.
+        ASSERT_FALSE(w.frame()->SkinMenu().Visible()) << i;
+        ASSERT_EQ(w.frame()->Objects().size(), 6u) << i;
+        w.form()->grab();
+    }
+    EXPECT_EQ(w.skin()->skinname, "Graphite");
 }
