@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/MainWindowLayout.h"
+#include "app/TelemetryRecorder.h"
 #include "instruments/Attitude.h"
 #include "instruments/Heading.h"
 #include "platform/BmpCodec.h"

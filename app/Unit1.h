@@ -76,6 +76,12 @@ public:
     // Loads a built-in skin by name ("Graphite", "Daylight") or a skin file
     // and remembers the choice; false (with a message) when it cannot be used.
     bool chooseSkin(const QString& choice);
+    // Records what is received into file from now on (the system menu's
+    // "Record telemetry…"); false with a message naming the file when it
+    // cannot be created. stopRecording ends any recording.
+    bool startRecording(const QString& file);
+    void stopRecording();
+    bool recording() const { return m_recorder != nullptr; }
     bool connected() const { return m_connected; }
     const QByteArray& commandBuffer() const { return m_commandBuffer; }
 
@@ -106,6 +112,7 @@ private:
     // at the end of its system menu.
     void setUpFrame();
     void buildSkinMenu();
+    void updateRecordingEntries();
     void buildControls();
     // Binds the controls the layout binds to the skin data, then loads the
     // skin carried by the window (or the one chosen instead).
@@ -153,6 +160,7 @@ private:
     // The devices behind the port list's items, in the list's order.
     QList<serial::PortEntry> m_ports;
     TelemetryRecorder* m_recorder = nullptr;
+    std::unique_ptr<TelemetryRecorder> m_ownRecorder;
     protocol::TelemetryDecoder m_decoder;
     QByteArray m_commandBuffer;
     bool m_connected = false;

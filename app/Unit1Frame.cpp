@@ -4,8 +4,10 @@
 #include "app/Unit1.h"
 
 #include "app/MainWindowLayout.h"
+#include "app/TelemetryRecorder.h"
 #include "app/WindowSkin.h"
 #include "platform/BmpCodec.h"
+#include "platform/ClassicErrors.h"
 #include "platform/MessageBox.h"
 #include "skin/data/TkvCompressedStoredSkin.h"
 #include "skin/data/TkvSkinData.h"
@@ -59,6 +61,13 @@ void TForm1::kvSorvane1PaintEvent(const QString&, platform::TCanvas&, const TRec
 void TForm1::buildSkinMenu()
 {
     m_systemMenuTail = std::make_unique<TkvMenuItem>();
+    m_systemMenuTail->Add(QStringLiteral("RecordTelemetry"), QStringLiteral("Record telemetry…"), [this] {
+        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Record telemetry"), QString(),
+            QStringLiteral("All files (*)"));
+        if (!file.isEmpty())
+            startRecording(file);
+    });
+    m_systemMenuTail->Add(QStringLiteral("StopRecording"), QStringLiteral("Stop recording"), [this] { stopRecording(); });
     TkvMenuItem* skins = m_systemMenuTail->Add(QStringLiteral("SkinMenu"), QStringLiteral("Skin"));
     for (const QString& name : windowskin::builtinSkinNames())
         skins->Add(QStringLiteral("Skin") + name, name, [this, name] { chooseSkin(name); });
@@ -69,6 +78,39 @@ void TForm1::buildSkinMenu()
             chooseSkin(file);
     });
     m_kvSorvane1->SystemMenuTail = m_systemMenuTail.get();
+    updateRecordingEntries();
+}
+
+void TForm1::updateRecordingEntries()
+{
+    if (!m_systemMenuTail)
+        return;
+    m_systemMenuTail->Find(QStringLiteral("RecordTelemetry"))->Enabled = !m_recorder;
+    m_systemMenuTail->Find(QStringLiteral("StopRecording"))->Enabled = m_recorder != nullptr;
+}
+
+bool TForm1::startRecording(const QString& file)
+{
+    try {
+        auto recorder = std::make_unique<TelemetryRecorder>(file);
+        stopRecording();
+        m_ownRecorder = std::move(recorder);
+    } catch (const platform::Exception& error) {
+        platform::ShowMessage(error.message());
+        return false;
+    }
+    m_recorder = m_ownRecorder.get();
+    if (m_connected)
+        m_recorder->connected(m_comm->deviceName());
+    updateRecordingEntries();
+    return true;
+}
+
+void TForm1::stopRecording()
+{
+    m_recorder = nullptr;
+    m_ownRecorder.reset();
+    updateRecordingEntries();
 }
 
 bool TForm1::chooseSkin(const QString& choice)

@@ -9,6 +9,7 @@
 #include "tests/support/TestOutput.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -44,7 +45,8 @@ TEST_F(WindowSkinSwitch, SystemMenuEndsWithTheSkins)
     QStringList items;
     for (int i = 0; i < menu->Count(); ++i)
         items << menu->Items(i)->Caption;
-    EXPECT_EQ(items, QStringList({"Mi&nimize", "Ro&llUp", "-", "&Close", "-", "Skin"}));
+    EXPECT_EQ(items, QStringList({"Mi&nimize", "Ro&llUp", "-", "&Close", "-", "Record telemetry…", "Stop recording",
+                         "Skin"}));
     skin::TkvMenuItem* skins = menu->Find("SkinMenu");
     ASSERT_NE(skins, nullptr);
     QStringList choices;
@@ -103,4 +105,29 @@ TEST_F(WindowSkinSwitch, HundredSwitchesKeepMemoryFlat)
     EXPECT_EQ(form->kvSkinData1()->skinname, "Graphite");
     EXPECT_EQ(frame.Objects().size(), 6u);
     EXPECT_LT(after - before, 4096) << "kB grown over 100 switches: " << before << " -> " << after;
+}
+
+TEST_F(WindowSkinSwitch, SystemMenuStartsAndStopsARecording)
+{
+    skin::TkvSorvane& frame = *form->kvSorvane1();
+    const auto entry = [&frame](const char* name) { return frame.GetSystemMenu()->Find(QString::fromLatin1(name)); };
+    ASSERT_NE(entry("RecordTelemetry"), nullptr);
+    EXPECT_EQ(entry("RecordTelemetry")->Caption, "Record telemetry…");
+    EXPECT_TRUE(entry("RecordTelemetry")->Enabled);
+    EXPECT_FALSE(entry("StopRecording")->Enabled);
+
+    EXPECT_FALSE(form->startRecording("/nonexistent-folder/recording.bin"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains("/nonexistent-folder/recording.bin")) << messages.first().toStdString();
+    EXPECT_FALSE(form->recording());
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("recording.bin");
+    ASSERT_TRUE(form->startRecording(file));
+    EXPECT_TRUE(form->recording());
+    EXPECT_FALSE(entry("RecordTelemetry")->Enabled);
+    EXPECT_TRUE(entry("StopRecording")->Enabled);
+    entry("StopRecording")->Click();
+    EXPECT_FALSE(form->recording());
+    EXPECT_GT(QFileInfo(file).size(), 0) << "the recording starts with its header";
 }
