@@ -326,6 +326,9 @@ void TkvSorvane::SkinMenuOpen()
 void TkvSorvane::SkinMenuClose()
 {
     m_menuOpen = false;
+    // The menu took the pointer: the press that opened it never sees its
+    // release here.
+    m_captureIndex = -1;
     for (const auto& object : m_objects) {
         auto* button = dynamic_cast<TkvSkinButtonObject*>(object.get());
         if (button && button->down && button->menuItem) {

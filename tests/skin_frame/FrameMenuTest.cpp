@@ -71,6 +71,10 @@ TEST(SystemMenu, OpensBelowItsButtonWithRowsOfTwentyAndSeparatorsOfFive)
     EXPECT_FALSE(w.frame()->SkinMenu().Visible());
     EXPECT_FALSE(w.frame()->MenuOpen());
     EXPECT_FALSE(button->down);
+    // The button lets go of the pointer: the next button works at once.
+    EXPECT_EQ(w.frame()->CaptureIndex(), -1);
+    w.frame()->TestActive(675, 12, true);
+    EXPECT_EQ(w.frame()->HoverIndex(), w.frame()->GetIndex("rollupbutton"));
 }
 
 TEST(SystemMenu, FollowsTheStateOfTheWindow)
