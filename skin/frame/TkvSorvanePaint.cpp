@@ -282,14 +282,34 @@ void TkvSorvane::PaintNCDefault(QPainter& painter)
     painter.drawImage(0, 0, frame.image());
 }
 
+namespace {
+
+// A tile of one colour fills as that colour: every control's repaint
+// fills the background under it, and a plain fill costs far less.
+QBrush tileBrush(const QImage& tile)
+{
+    const QRgb first = tile.pixel(0, 0);
+    for (int y = 0; y < tile.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(tile.constScanLine(y));
+        for (int x = 0; x < tile.width(); ++x) {
+            if (row[x] != first)
+                return QBrush(tile);
+        }
+    }
+    return QBrush(QColor::fromRgb(first));
+}
+
+} // namespace
+
 void TkvSorvane::paintClient(QPainter& painter, const QRect& rect)
 {
     if (m_skinInUse && m_clientBrush.style() == Qt::NoBrush) {
         const TkvSkinData& skin = *m_skinData;
-        if (const TBitmap* picture = skin.decodedActivePicture(skin.bgpictureindex))
-            m_clientBrush = QBrush(picture->image());
+        const TBitmap* background = skin.decodedActivePicture(skin.bgpictureindex);
+        if (background && !background->Empty())
+            m_clientBrush = tileBrush(background->image());
         else if (!isNullRect(skin.clientrect) && skin.decodedPicture())
-            m_clientBrush = QBrush(skin.decodedPicture()->image().copy(skin.clientrect.left, skin.clientrect.top,
+            m_clientBrush = tileBrush(skin.decodedPicture()->image().copy(skin.clientrect.left, skin.clientrect.top,
                 skin.clientrect.width(), skin.clientrect.height()));
     }
     if (m_skinInUse && m_clientBrush.style() != Qt::NoBrush)
