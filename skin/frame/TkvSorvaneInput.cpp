@@ -255,10 +255,6 @@ void TkvSorvane::mouseMoveEvent(QMouseEvent* event)
     if (m_captionPressed && (event->buttons() & Qt::LeftButton)) {
         if ((p - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
             m_captionPressed = false;
-            // The platform's move anchors at the pointer as it is now: the
-            // window first catches up with the way already dragged.
-            if (m_windowState != TWindowState::wsMaximized)
-                m_form->move(m_form->pos() + p - m_pressPos);
             startSystemAction(HTCAPTION);
         }
         return;
