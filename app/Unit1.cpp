@@ -1,7 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/MainWindowLayout.h"
-#include "app/WindowSkin.h"
+#include "app/TelemetryRecorder.h"
 #include "instruments/Attitude.h"
 #include "instruments/Heading.h"
 #include "platform/BmpCodec.h"
@@ -19,6 +19,8 @@
 #include "skin/controls/TkvSkinStdLabel.h"
 #include "skin/data/TkvCompressedStoredSkin.h"
 #include "skin/data/TkvSkinData.h"
+#include "skin/frame/TkvMenuItem.h"
+#include "skin/frame/TkvSorvane.h"
 
 #include <QEvent>
 #include <QFile>
@@ -167,7 +169,6 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
         m_portsAhead = std::async(std::launch::async, m_availablePorts);
     Q_INIT_RESOURCE(resources);
     setWindowTitle(text(layout::kCaption));
-    setFixedSize(layout::kClientWidth, layout::kClientHeight);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor::fromRgb(platform::toQRgb(platform::clBtnFace)));
     setPalette(background);
@@ -183,6 +184,8 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
         event(&request);
     });
 
+    m_skinSettings = options.skinSettings;
+    setUpFrame();
     buildControls();
     bindControlsToSkin();
     loadSkin(options.skinFile);
@@ -197,7 +200,7 @@ TForm1::~TForm1() = default;
 void TForm1::buildControls()
 {
     for (const layout::Control& control : layout::controls()) {
-        QWidget* parent = control.parent.empty() ? this : m_controls.value(text(control.parent));
+        QWidget* parent = control.parent.empty() ? m_kvSorvane1->ClientArea() : m_controls.value(text(control.parent));
         QWidget* widget = makeControl(control, parent);
         widget->setObjectName(text(control.name));
         m_controls.insert(text(control.name), widget);
@@ -224,17 +227,8 @@ void TForm1::FormCreate()
     airframeChanged(0);
 }
 
-void TForm1::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        kvSorvane1Activate();
-}
-
 bool TForm1::event(QEvent* event)
 {
-    if (windowskin::dispatchSkinMessage(*this, m_kvSkinData1, event))
-        return true;
     // The serial tick lets paints through a hundred times a second. Paints
     // closer together than a frame of the display wait for the next one;
     // the region still to paint is kept by Qt meanwhile.

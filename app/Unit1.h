@@ -5,6 +5,7 @@
 #include "protocol/TelemetryDecoder.h"
 #include "serial/Comm.h"
 #include "serial/PortNames.h"
+#include "skin/data/SkinTypes.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -16,10 +17,12 @@
 #include <future>
 #include <memory>
 
+class QSettings;
 class QTimer;
 class TelemetryRecorder;
 
 namespace platform {
+class TCanvas;
 class TImage;
 }
 namespace skin {
@@ -30,6 +33,8 @@ class TkvSkinData;
 class TkvSkinEdit;
 class TkvSkinGauge;
 class TkvSkinSlider;
+class TkvSorvane;
+class TkvMenuItem;
 }
 
 // What the window is started with: the serial driver (the platform's by
@@ -48,6 +53,9 @@ struct TForm1Options {
     // is built, for the list of the first activation: the answer takes tens
     // of milliseconds, which the first picture need not wait for.
     bool listPortsAhead = false;
+    // Where the skin chosen from the system menu is remembered for the
+    // next start (none: nothing is remembered or read back).
+    QSettings* skinSettings = nullptr;
 };
 
 // The main window: eight panels of controls built from the layout table,
@@ -69,12 +77,23 @@ public:
     serial::TComm* Comm1() const { return m_comm; }
     skin::TkvSkinData* kvSkinData1() const { return m_kvSkinData1; }
     skin::TkvCompressedStoredSkin* kvCompressedStoredSkin1() const { return m_kvCompressedStoredSkin1; }
+    skin::TkvSorvane* kvSorvane1() const { return m_kvSorvane1; }
+    // Loads a built-in skin by name ("Graphite", "Daylight") or a skin file
+    // and remembers the choice; false (with a message) when it cannot be used.
+    bool chooseSkin(const QString& choice);
+    // Records what is received into file from now on (the system menu's
+    // "Record telemetry…"); false with a message naming the file when it
+    // cannot be created. stopRecording ends any recording.
+    bool startRecording(const QString& file);
+    void stopRecording();
+    bool recording() const { return m_recorder != nullptr; }
     bool connected() const { return m_connected; }
     const QByteArray& commandBuffer() const { return m_commandBuffer; }
 
     // Handlers, named after their component and event.
     void FormCreate();
     void kvSorvane1Activate();
+    void kvSorvane1PaintEvent(const QString& IDName, platform::TCanvas& Canvas, const skin::TRect& ObjectRect);
     void kvSkinButton1Click();
     void kvSkinButton2Click();
     void Comm1ReceiveData();
@@ -91,10 +110,14 @@ public:
     void kvSkinButton13Click();
 
 protected:
-    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    // The frame: configured as the layout stores it, with the skin entries
+    // at the end of its system menu.
+    void setUpFrame();
+    void buildSkinMenu();
+    void updateRecordingEntries();
     void buildControls();
     // Binds the controls the layout binds to the skin data, then loads the
     // skin carried by the window (or the one chosen instead).
@@ -137,11 +160,15 @@ private:
     serial::TComm* m_comm = nullptr;
     skin::TkvSkinData* m_kvSkinData1 = nullptr;
     skin::TkvCompressedStoredSkin* m_kvCompressedStoredSkin1 = nullptr;
+    skin::TkvSorvane* m_kvSorvane1 = nullptr;
+    std::unique_ptr<skin::TkvMenuItem> m_systemMenuTail;
+    QSettings* m_skinSettings = nullptr;
     std::function<QList<serial::PortEntry>()> m_availablePorts;
     // The devices behind the port list's items, in the list's order.
     QList<serial::PortEntry> m_ports;
     std::future<QList<serial::PortEntry>> m_portsAhead;
     TelemetryRecorder* m_recorder = nullptr;
+    std::unique_ptr<TelemetryRecorder> m_ownRecorder;
     protocol::TelemetryDecoder m_decoder;
     QByteArray m_commandBuffer;
     bool m_connected = false;

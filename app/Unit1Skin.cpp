@@ -11,6 +11,8 @@
 #include "skin/data/TkvCompressedStoredSkin.h"
 #include "skin/data/TkvSkinData.h"
 
+#include <QSettings>
+
 using layout::Kind;
 
 void TForm1::bindControlsToSkin()
@@ -48,8 +50,14 @@ void TForm1::bindControlsToSkin()
 void TForm1::loadSkin(const QString& skinFile)
 {
     m_kvCompressedStoredSkin1->SetCompressedData(windowskin::builtinSkinData());
-    if (!skinFile.isEmpty()) {
-        if (const std::optional<QString> problem = windowskin::loadSkinFile(skinFile, *m_kvCompressedStoredSkin1))
+    // A skin named on the command line wins over the one chosen last time.
+    QString choice = skinFile;
+    if (choice.isEmpty() && m_skinSettings)
+        choice = m_skinSettings->value(QStringLiteral("skin")).toString();
+    if (windowskin::builtinSkinNames().contains(choice)) {
+        m_kvCompressedStoredSkin1->SetCompressedData(windowskin::builtinSkinData(choice));
+    } else if (!choice.isEmpty()) {
+        if (const std::optional<QString> problem = windowskin::loadSkinFile(choice, *m_kvCompressedStoredSkin1))
             platform::ShowMessage(*problem);
     }
     // As when the layout is read: resolving the reference loads the skin,

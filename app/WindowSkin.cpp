@@ -2,15 +2,12 @@
 
 #include "platform/ByteStream.h"
 #include "platform/ClassicErrors.h"
-#include "skin/controls/SkinChange.h"
-#include "skin/data/SkinMessages.h"
 #include "skin/data/TkvCompressedStoredSkin.h"
 #include "skin/data/TkvSkinData.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QWidget>
 
 #include <exception>
 
@@ -66,9 +63,14 @@ std::optional<QString> read(const QString& file, TkvCompressedStoredSkin& scratc
 
 } // namespace
 
-QByteArray builtinSkinData()
+QStringList builtinSkinNames() { return {QStringLiteral("Graphite"), QStringLiteral("Daylight")}; }
+
+QByteArray builtinSkinData(const QString& name)
 {
-    QFile file(QStringLiteral(":/skins/builtin.skn"));
+    const QStringList names = builtinSkinNames();
+    if (!names.contains(name))
+        return {};
+    QFile file(name == names.first() ? QStringLiteral(":/skins/builtin.skn") : QStringLiteral(":/skins/daylight.skn"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     platform::MemoryStream stream(file.readAll());
@@ -97,17 +99,6 @@ std::optional<QString> loadSkinFile(const QString& file, TkvCompressedStoredSkin
     stored.SetFileName(scratch.FileName());
     stored.SetCompressedFileName(scratch.CompressedFileName());
     return std::nullopt;
-}
-
-bool dispatchSkinMessage(QWidget& window, const skin::TkvSkinData* skinData, QEvent* event)
-{
-    if (!skin::isSkinDataMessage(event))
-        return false;
-    const auto* message = static_cast<skin::TkvSkinMessageEvent*>(event);
-    if (!skinData || message->WParam() != skinData)
-        return true;
-    skin::forwardSkinMessage(&window, event);
-    return true;
 }
 
 } // namespace windowskin

@@ -12,6 +12,7 @@
 
 #include <QFont>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QWindow>
 
@@ -87,6 +88,7 @@ int main(int argc, char** argv)
     std::unique_ptr<ReplayController> replay;
     std::unique_ptr<TelemetryRecorder> recorder;
     std::unique_ptr<TForm1> window;
+    QSettings skinSettings(QStringLiteral("FlightControllerTool"), QStringLiteral("fctool"));
     try {
         if (options.demo)
             demo = std::make_unique<DemoController>();
@@ -98,6 +100,10 @@ int main(int argc, char** argv)
         formOptions.recorder = recorder.get();
         formOptions.skinFile = options.skin;
         formOptions.listPortsAhead = true;
+        // A screenshot shows what the command line asks for, not a skin
+        // chosen in an earlier session.
+        if (options.screenshot.isEmpty())
+            formOptions.skinSettings = &skinSettings;
         // Devices the system does not list (a replay's or the demo's
         // pseudo-terminal, a device named on the command line) go first.
         QList<serial::PortEntry> extra;

@@ -3,6 +3,7 @@
 #include "platform/Bitmap.h"
 #include "platform/CanvasTools.h"
 #include "skin/data/TkvSkinData.h"
+#include "skin/frame/SkinClient.h"
 
 #include <QPointer>
 #include <QString>
@@ -22,14 +23,14 @@ namespace skin {
 // A control takes a record only when it is of the control's record class
 // and the control has a skin drawing for it (acceptRecords); otherwise
 // RecordIndex stays -1 and the control keeps its default look.
-class SkinLink {
+class SkinLink : public SkinClient {
 public:
     explicit SkinLink(QString defaultName);
-    virtual ~SkinLink();
+    ~SkinLink() override;
     SkinLink(const SkinLink&) = delete;
     SkinLink& operator=(const SkinLink&) = delete;
 
-    TkvSkinData* SkinData() const { return m_skinData; }
+    TkvSkinData* SkinData() const override { return m_skinData; }
     // Stores the reference; a loaded skin is applied at once.
     virtual void SetSkinData(TkvSkinData* value);
     const QString& SkinDataName() const { return m_name; }
@@ -42,11 +43,11 @@ public:
     // Looks the record up again and copies it.
     virtual void GetSkinData();
     // Re-reads the record and brings size and face up to date.
-    virtual void ChangeSkinData() = 0;
+    void ChangeSkinData() override = 0;
     // Forgets the record and its pictures before the skin data frees them,
     // so that faces drawn until the change use the default look.
-    virtual void BeforeChangeSkinData();
-    virtual void AfterChangeSkinData() {}
+    void BeforeChangeSkinData() override;
+    void AfterChangeSkinData() override {}
 
 protected:
     bool hasRecord() const { return m_recordIndex != -1; }

@@ -5,6 +5,7 @@
 #include "platform/TextCache.h"
 
 #include <QKeyEvent>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -286,6 +287,9 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_edit)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::ContextMenu:
+        showContextMenu(*static_cast<QContextMenuEvent*>(event));
+        return true;
     case QEvent::KeyPress:
         return filterKey(static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:

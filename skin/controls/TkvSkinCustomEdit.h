@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+class QContextMenuEvent;
 class QLineEdit;
 class QPainter;
 
@@ -80,6 +81,9 @@ protected:
     void DrawSkinEdit2(platform::TCanvas& canvas);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The skinned context menu of the edit: Undo, Cut, Copy, Paste, Delete
+    // and Select All, shown by the frame of the window.
+    void showContextMenu(const QContextMenuEvent& event);
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -89,6 +93,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override { showContextMenu(*event); }
 
 private:
     // Frame widths: from the record's client rectangle, else two pixels.
@@ -113,6 +118,9 @@ private:
     void requestPaint();
 
     QLineEdit* m_edit = nullptr;
+    // The last context menu; it lives until the next one is asked for, so
+    // the chosen item's command runs after its window has closed.
+    QPointer<QObject> m_contextMenu;
     QString m_lastText;
     QString m_pendingText;
     bool m_textPending = false;

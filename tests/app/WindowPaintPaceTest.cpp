@@ -75,6 +75,33 @@ TEST(WindowPaintPace, RepaintsWaitForTheNextFrameOfTheDisplay)
     EXPECT_EQ(roll->Text(), "2.00");
 }
 
+TEST(WindowPaintPace, TelemetryRepaintsNeverReachTheFrame)
+{
+    int64_t now = 1000;
+    TForm1Options options;
+    options.driver = std::make_unique<serial::MemorySerialDriver>(std::make_shared<serial::MemorySerialDevice>());
+    options.ports = [] { return QList<serial::PortEntry>{}; };
+    options.paintClock = [&] { return now; };
+    TForm1 form(std::move(options));
+    form.show();
+    QCoreApplication::processEvents();
+
+    PaintCounter frame;
+    PaintCounter field;
+    form.installEventFilter(&frame);
+    form.edit("kvSkinEdit1")->installEventFilter(&field);
+    // Texts unlike the field's first "0", so that each one repaints it.
+    for (int i = 1; i <= 20; ++i) {
+        now += 100;
+        form.edit("kvSkinEdit1")->SetText(QString::number(i));
+        form.gauge("kvSkinGauge1")->SetValue(1000 + 40 * i);
+        QEvent request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(&form, &request);
+    }
+    EXPECT_EQ(field.paints, 20);
+    EXPECT_EQ(frame.paints, 0) << "the frame paints only when its own state changes";
+}
+
 using WindowActivation = WindowFixture;
 
 TEST_F(WindowActivation, EachActivationRefillsThePortList)

@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "skin/frame/TkvSorvane.h"
+
 #include "platform/Color.h"
 #include "protocol/TelemetryFrame.h"
 
@@ -31,7 +33,8 @@ using WindowTelemetry = WindowFixture;
 TEST_F(WindowTelemetry, StartsWithTheLayoutsValues)
 {
     EXPECT_EQ(form->windowTitle(), "Flight Controller Tool ");
-    EXPECT_EQ(form->size(), QSize(710, 447));
+    EXPECT_EQ(form->kvSorvane1()->ClientArea()->size(), QSize(710, 447));
+    EXPECT_EQ(form->size(), QSize(720, 476)) << "the skin's frame adds 10 x 29";
     EXPECT_EQ(form->gauge("kvSkinGauge1")->Value(), 1500);
     EXPECT_EQ(form->gauge("kvSkinGauge3")->Value(), 1000);
     EXPECT_EQ(text("kvSkinEdit23"), "16");

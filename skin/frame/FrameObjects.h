@@ -1,0 +1,160 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+#include "skin/data/SkinObjectRecords.h"
+#include "skin/frame/FrameTypes.h"
+
+#include <QPoint>
+
+namespace skin {
+
+class TkvMenuItem;
+class TkvSkinData;
+class TkvSorvane;
+
+// One object of the skinned frame: the caption, a caption button or an
+// area the application draws. It copies what it needs from its record,
+// knows its place on the window (ObjectRect, window coordinates) and draws
+// itself there in its current state.
+class TkvActiveSkinObject {
+public:
+    TkvActiveSkinObject(TkvSorvane& owner, const TkvDataSkinObject* record);
+    virtual ~TkvActiveSkinObject() = default;
+    TkvActiveSkinObject(const TkvActiveSkinObject&) = delete;
+    TkvActiveSkinObject& operator=(const TkvActiveSkinObject&) = delete;
+
+    virtual bool CanMorphing() const;
+    // Draws into canvas, whose (0, 0) lies at origin of the window; update
+    // false skips parts the frame picture already shows.
+    virtual void Draw(platform::TCanvas& canvas, QPoint origin, bool update);
+    virtual void DblClick() {}
+    virtual void MouseDown(int X, int Y, Qt::MouseButton button);
+    virtual void MouseUp(int X, int Y, Qt::MouseButton button);
+    virtual void MouseMove(int X, int Y);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+
+    // Starts the morph timer when the object morphs, else repaints it now.
+    void Redraw();
+    void RedrawNow();
+    void SetMorphKf(double value);
+    void DoMorphing();
+
+    QString IDName;
+    QString hint;
+    TRect skinrect;
+    TRect activeskinrect;
+    TRect inactiveskinrect;
+    bool skinrectinapicture = false;
+    bool morphing = false;
+    TkvMorphKind morphkind = TkvMorphKind::mkDefault;
+    TRect ObjectRect;
+    bool enabled = true;
+    bool visible = true;
+    bool highlighted = false;
+    bool mouseInside = false;
+    double morphKf = 0;
+
+protected:
+    bool morphInProgress() const;
+    // source's rectangle stretched onto ObjectRect.
+    void copyTo(platform::TCanvas& canvas, QPoint origin, const platform::TBitmap* source, const TRect& rect) const;
+    // A blend of two pictures' rectangles by the morph factor.
+    void morphTo(platform::TCanvas& canvas, QPoint origin, const platform::TBitmap* fromPicture, const TRect& from,
+        const TRect& to) const;
+    bool formActive() const;
+
+    TkvSorvane& m_owner;
+    const platform::TBitmap* m_picture = nullptr;
+    const platform::TBitmap* m_activePicture = nullptr;
+};
+
+// An area of the frame the application draws (OnPaintEvent).
+class TkvUserObject : public TkvActiveSkinObject {
+public:
+    using TkvActiveSkinObject::TkvActiveSkinObject;
+    void Draw(platform::TCanvas& canvas, QPoint origin, bool update) override;
+};
+
+class TkvSkinButtonObject : public TkvActiveSkinObject {
+public:
+    TkvSkinButtonObject(TkvSorvane& owner, const TkvDataSkinButton* record);
+
+    bool CanMorphing() const override;
+    void Draw(platform::TCanvas& canvas, QPoint origin, bool update) override;
+    void MouseDown(int X, int Y, Qt::MouseButton button) override;
+    void MouseUp(int X, int Y, Qt::MouseButton button) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+
+    void SetDown(bool value);
+    // Opens the attached menu below (or above) the button.
+    void TrackMenu();
+
+    bool down = false;
+    bool popupUp = false;
+    TRect downrect;
+    TRect disabledrect;
+    TkvMenuItem* menuItem = nullptr;
+};
+
+class TkvSkinStdButtonObject : public TkvSkinButtonObject {
+public:
+    // Without a record: a button of the default frame.
+    TkvSkinStdButtonObject(TkvSorvane& owner, const TkvDataSkinStdButton* record);
+    TkvSkinStdButtonObject(TkvSorvane& owner, QString name, TkvStdCommand command);
+
+    bool CanMorphing() const override;
+    void Draw(platform::TCanvas& canvas, QPoint origin, bool update) override;
+    void DblClick() override;
+    void MouseDown(int X, int Y, Qt::MouseButton button) override;
+    void MouseUp(int X, int Y, Qt::MouseButton button) override;
+
+    void DoCommand();
+
+    TkvStdCommand command = TkvStdCommand::cmDefault;
+    TRect restorerect;
+    TRect restoreactiverect;
+    TRect restoredownrect;
+    TRect restoreinactiverect;
+    bool skinSupport = true;
+
+private:
+    bool inRestoreState() const;
+    void drawDefault(platform::TCanvas& canvas, QPoint origin) const;
+};
+
+class TkvSkinCaptionObject : public TkvActiveSkinObject {
+public:
+    TkvSkinCaptionObject(TkvSorvane& owner, const TkvDataSkinCaption* record);
+
+    void Draw(platform::TCanvas& canvas, QPoint origin, bool update) override;
+    void MouseDown(int X, int Y, Qt::MouseButton button) override;
+    void MouseUp(int X, int Y, Qt::MouseButton button) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+
+    // The caption text as drawn into a rectangle width wide (shortened
+    // with "..." when it does not fit).
+    QString fittedText(platform::TCanvas& canvas, int width) const;
+
+    QString fontname;
+    TFontStyles fontstyle;
+    int fontheight = 14;
+    TColor fontcolor = 0;
+    TColor activefontcolor = 0;
+    bool shadow = false;
+    TColor shadowcolor = 0;
+    TColor activeshadowcolor = 0;
+    TAlignment alignment = TAlignment::taCenter;
+    TRect textrect;
+
+private:
+    // The background of one state, ObjectRect's size, with the text.
+    void buildFace(platform::TBitmap& face, bool active) const;
+    void drawText(platform::TCanvas& canvas, QPoint at, bool active) const;
+    TRect textRect() const;
+    void applyInactiveEffect(platform::TBitmap& face) const;
+};
+
+} // namespace skin

@@ -1,0 +1,301 @@
+// How the frame objects draw themselves into the frame picture.
+
+#include "skin/frame/FrameObjects.h"
+
+#include "platform/Color.h"
+#include "skin/data/SkinDrawing.h"
+#include "skin/data/TkvEffectBmp.h"
+#include "skin/data/TkvSkinData.h"
+#include "skin/frame/TkvSorvane.h"
+
+#include <QWidget>
+
+namespace skin {
+
+using platform::TBitmap;
+using platform::TCanvas;
+
+namespace {
+
+TRect atOrigin(const TRect& r, QPoint origin)
+{
+    return {r.left - origin.x(), r.top - origin.y(), r.right - origin.x(), r.bottom - origin.y()};
+}
+
+// rect of source stretched into a fresh bitmap of size w x h.
+void cut(TBitmap& into, const TBitmap* source, const TRect& rect, int w, int h)
+{
+    into.SetSize(w, h);
+    if (source)
+        into.Canvas().CopyRect({0, 0, w, h}, source->Canvas(), rect);
+}
+
+} // namespace
+
+void TkvActiveSkinObject::copyTo(TCanvas& canvas, QPoint origin, const TBitmap* source, const TRect& rect) const
+{
+    if (source && !isNullRect(rect))
+        canvas.CopyRect(atOrigin(ObjectRect, origin), source->Canvas(), rect);
+}
+
+void TkvActiveSkinObject::morphTo(TCanvas& canvas, QPoint origin, const TBitmap* fromPicture, const TRect& from,
+    const TRect& to) const
+{
+    const int w = ObjectRect.width();
+    const int h = ObjectRect.height();
+    if (w <= 0 || h <= 0)
+        return;
+    TBitmap normal;
+    TBitmap active;
+    cut(normal, fromPicture, from, w, h);
+    cut(active, m_activePicture, to, w, h);
+    TkvEffectBmp blend(normal);
+    blend.MorphBy(morphkind, TkvEffectBmp(active), morphKf);
+    blend.Draw(canvas, ObjectRect.left - origin.x(), ObjectRect.top - origin.y());
+}
+
+void TkvActiveSkinObject::Draw(TCanvas& canvas, QPoint origin, bool update)
+{
+    if (enabled && !formActive() && !isNullRect(inactiveskinrect)) {
+        copyTo(canvas, origin, m_activePicture, inactiveskinrect);
+        return;
+    }
+    const TBitmap* normalPicture = skinrectinapicture ? m_activePicture : m_picture;
+    if (morphInProgress()) {
+        morphTo(canvas, origin, normalPicture, skinrect, activeskinrect);
+        return;
+    }
+    if (highlighted && !isNullRect(activeskinrect)) {
+        copyTo(canvas, origin, m_activePicture, activeskinrect);
+        return;
+    }
+    if (!update && !skinrectinapicture)
+        return;
+    copyTo(canvas, origin, normalPicture, skinrect);
+}
+
+void TkvUserObject::Draw(TCanvas& canvas, QPoint, bool)
+{
+    if (m_owner.OnPaintEvent)
+        m_owner.OnPaintEvent(IDName, canvas, ObjectRect);
+}
+
+void TkvSkinButtonObject::Draw(TCanvas& canvas, QPoint origin, bool update)
+{
+    if (!enabled && !isNullRect(disabledrect)) {
+        copyTo(canvas, origin, m_activePicture, disabledrect);
+        return;
+    }
+    if (down && !isNullRect(downrect) && mouseInside) {
+        copyTo(canvas, origin, m_activePicture, downrect);
+        return;
+    }
+    TkvActiveSkinObject::Draw(canvas, origin, update);
+}
+
+void TkvSkinStdButtonObject::Draw(TCanvas& canvas, QPoint origin, bool update)
+{
+    if (!skinSupport) {
+        drawDefault(canvas, origin);
+        return;
+    }
+    if (!enabled || (!formActive() && !isNullRect(inactiveskinrect))) {
+        TkvSkinButtonObject::Draw(canvas, origin, update);
+        return;
+    }
+    if (inRestoreState() && !isNullRect(restorerect)) {
+        if (!formActive() && !isNullRect(restoreinactiverect))
+            copyTo(canvas, origin, m_activePicture, restoreinactiverect);
+        else if (down && !isNullRect(restoredownrect) && mouseInside)
+            copyTo(canvas, origin, m_activePicture, restoredownrect);
+        else if (morphInProgress() && !isNullRect(restoreactiverect))
+            morphTo(canvas, origin, m_activePicture, restorerect, restoreactiverect);
+        else if (highlighted && !isNullRect(restoreactiverect))
+            copyTo(canvas, origin, m_activePicture, restoreactiverect);
+        else
+            copyTo(canvas, origin, m_activePicture, restorerect);
+        return;
+    }
+    TkvSkinButtonObject::Draw(canvas, origin, update);
+}
+
+void TkvSkinStdButtonObject::drawDefault(TCanvas& canvas, QPoint origin) const
+{
+    const int w = ObjectRect.width();
+    const int h = ObjectRect.height();
+    if (w <= 0 || h <= 0)
+        return;
+    TBitmap face(w, h);
+    TCanvas& c = face.Canvas();
+    const bool pressed = down && mouseInside;
+    if (pressed || mouseInside) {
+        c.Brush.Color = pressed ? platform::RGB(133, 146, 181) : platform::RGB(182, 189, 210);
+        c.Pen.Color = platform::RGB(0, 0, 128);
+        c.Rectangle(0, 0, w, h);
+    } else {
+        c.Brush.Color = platform::clBtnFace;
+        c.FillRect({0, 0, w, h});
+    }
+    const int x = w / 2 - 5 + (pressed ? 1 : 0);
+    const int y = h / 2 - 4 + (pressed ? 1 : 0);
+    const platform::TColor ink = enabled ? platform::clBtnText : platform::clBtnShadow;
+    switch (command) {
+    case TkvStdCommand::cmClose:
+        DrawCloseImage(c, x, y, ink);
+        break;
+    case TkvStdCommand::cmMaximize:
+        if (inRestoreState())
+            DrawRestoreImage(c, x, y, ink);
+        else
+            DrawMaximizeImage(c, x, y, ink);
+        break;
+    case TkvStdCommand::cmMinimize:
+        if (inRestoreState())
+            DrawRestoreImage(c, x, y, ink);
+        else
+            DrawMinimizeImage(c, x, y, ink);
+        break;
+    case TkvStdCommand::cmSysMenu:
+        DrawSysMenuImage(c, x, y, ink);
+        break;
+    case TkvStdCommand::cmRollUp:
+        if (inRestoreState())
+            DrawRestoreRollUpImage(c, x, y, ink);
+        else
+            DrawRollUpImage(c, x, y, ink);
+        break;
+    case TkvStdCommand::cmMinimizeToTray:
+        DrawMTImage(c, x, y, ink);
+        break;
+    case TkvStdCommand::cmDefault:
+        break;
+    }
+    canvas.Draw(ObjectRect.left - origin.x(), ObjectRect.top - origin.y(), face);
+}
+
+TRect TkvSkinCaptionObject::textRect() const
+{
+    TRect t = textrect;
+    t.right = ObjectRect.width() + textrect.right - skinrect.width();
+    return t;
+}
+
+QString TkvSkinCaptionObject::fittedText(TCanvas& canvas, int width) const
+{
+    const QString text = m_owner.Form()->windowTitle();
+    if (text.isEmpty() || canvas.TextWidth(text) <= width)
+        return text;
+    QString head = text;
+    while (!head.isEmpty()) {
+        head.chop(1);
+        if (canvas.TextWidth(head + QStringLiteral("...")) <= width)
+            break;
+    }
+    return head + QStringLiteral("...");
+}
+
+void TkvSkinCaptionObject::drawText(TCanvas& canvas, QPoint at, bool active) const
+{
+    if (isNullRect(textrect))
+        return;
+    canvas.Font.Name = fontname;
+    canvas.Font.Height = fontheight;
+    canvas.Font.Style = {};
+    if (fontstyle.has(TFontStyle::fsBold))
+        canvas.Font.Style |= platform::FontStyle::Bold;
+    if (fontstyle.has(TFontStyle::fsItalic))
+        canvas.Font.Style |= platform::FontStyle::Italic;
+    const TRect t = textRect();
+    const QString text = fittedText(canvas, t.width());
+    if (text.isEmpty())
+        return;
+    const int textWidth = canvas.TextWidth(text);
+    const int textHeight = canvas.TextHeight(text);
+    int y = t.top + t.height() / 2 - textHeight / 2;
+    int x = t.left;
+    if (alignment == TAlignment::taRightJustify)
+        x = t.right - textWidth;
+    else if (alignment == TAlignment::taCenter)
+        x = t.left + t.width() / 2 - textWidth / 2;
+    x += at.x();
+    y += at.y();
+    canvas.Brush.Style = platform::BrushStyle::Clear;
+    if (shadow) {
+        canvas.Font.Color = active ? activeshadowcolor : shadowcolor;
+        canvas.TextOut(x + 1, y + 1, text);
+    }
+    canvas.Font.Color = active ? activefontcolor : fontcolor;
+    canvas.TextOut(x, y, text);
+    canvas.Brush.Style = platform::BrushStyle::Solid;
+}
+
+void TkvSkinCaptionObject::buildFace(TBitmap& face, bool active) const
+{
+    const int w = ObjectRect.width();
+    const int h = ObjectRect.height();
+    face.SetSize(w, h);
+    const TBitmap* picture = active ? m_activePicture : m_picture;
+    const TRect s = active ? activeskinrect : skinrect;
+    const FrameGeometry& g = m_owner.Geometry();
+    const int a = std::max(0, g.skinLeftTop.x - skinrect.left);
+    const int b = std::max(0, skinrect.right - g.skinRightTop.x);
+    if (picture) {
+        TCanvas& c = face.Canvas();
+        const int middle = s.width() - a - b;
+        if ((a == 0 && b == 0) || middle <= 0) {
+            c.CopyRect({0, 0, w, h}, picture->Canvas(), s);
+        } else {
+            for (int x = 0; x < w; x += middle) {
+                const int piece = std::min(middle, w - x);
+                c.CopyRect({x, 0, x + piece, h}, picture->Canvas(), {s.left + a, s.top, s.left + a + piece, s.bottom});
+            }
+            c.CopyRect({0, 0, a, h}, picture->Canvas(), {s.left, s.top, s.left + a, s.bottom});
+            c.CopyRect({w - b, 0, w, h}, picture->Canvas(), {s.right - b, s.top, s.right, s.bottom});
+        }
+    }
+    drawText(face.Canvas(), {0, 0}, active);
+}
+
+void TkvSkinCaptionObject::applyInactiveEffect(TBitmap& face) const
+{
+    const TkvSkinData* data = m_owner.SkinData();
+    if (!data || !data->autorenderinginactiveimage)
+        return;
+    TkvEffectBmp effect(face);
+    effect.ApplyInActiveEffect(data->inactiveeffect);
+    effect.toBitmap(face);
+}
+
+void TkvSkinCaptionObject::Draw(TCanvas& canvas, QPoint origin, bool)
+{
+    const int w = ObjectRect.width();
+    const int h = ObjectRect.height();
+    if (w <= 0 || h <= 0)
+        return;
+    const QPoint at(ObjectRect.left - origin.x(), ObjectRect.top - origin.y());
+    if (morphInProgress()) {
+        TBitmap normal;
+        TBitmap active;
+        buildFace(normal, false);
+        buildFace(active, true);
+        TkvEffectBmp blend(normal);
+        blend.MorphBy(morphkind, TkvEffectBmp(active), morphKf);
+        TBitmap result;
+        blend.toBitmap(result);
+        if (!highlighted)
+            applyInactiveEffect(result);
+        canvas.Draw(at.x(), at.y(), result);
+        return;
+    }
+    if (isNullRect(activeskinrect) || (!highlighted && !morphing)) {
+        drawText(canvas, at, highlighted);
+        return;
+    }
+    TBitmap face;
+    buildFace(face, highlighted);
+    if (!highlighted)
+        applyInactiveEffect(face);
+    canvas.Draw(at.x(), at.y(), face);
+}
+
+} // namespace skin

@@ -1,0 +1,425 @@
+// The frame component: construction, properties, the skin change, the
+// object list and the window events it takes over.
+
+#include "skin/frame/TkvSorvane.h"
+
+#include "skin/data/SkinMessages.h"
+#include "skin/data/TkvSkinData.h"
+#include "skin/frame/SkinClient.h"
+#include "skin/frame/TkvSkinMenu.h"
+
+#include <QCursor>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+
+namespace skin {
+
+namespace {
+
+QTimer* makeTimer(QObject* owner, const char* name, int interval, std::function<void()> tick)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(interval);
+    QObject::connect(timer, &QTimer::timeout, owner, std::move(tick));
+    return timer;
+}
+
+} // namespace
+
+TkvSorvane::TkvSorvane(QWidget* form)
+    : QObject(form)
+    , m_form(form)
+    , m_client(new QWidget(form))
+    , m_menu(std::make_unique<TkvSkinMenu>(*this))
+{
+    setObjectName(QStringLiteral("kvSorvane"));
+    CursorPos = [] { return QCursor::pos(); };
+    m_mouseTimer = makeTimer(this, "mouseTimer", 50, [this] { TestMouse(); });
+    m_morphTimer = makeTimer(this, "morphTimer", 20, [this] { TestMorph(); });
+    m_fadeTimer = makeTimer(this, "fadeTimer", 5, [this] {
+        if (!FadeStep())
+            m_fadeTimer->stop();
+    });
+    // The platform draws no frame: this component is the frame.
+    m_form->setWindowFlags(m_form->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
+    m_form->setMouseTracking(true);
+    m_form->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    // The client paints its whole background, so a control's repaint never
+    // reaches the frame under it.
+    m_client->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_form->installEventFilter(this);
+    m_client->installEventFilter(this);
+    placeClientArea();
+}
+
+TkvSorvane::~TkvSorvane()
+{
+    m_form->removeEventFilter(this);
+    m_client->removeEventFilter(this);
+    ClearObjects();
+}
+
+TkvSkinData* TkvSorvane::menuSkin() const { return m_menusSkinData ? m_menusSkinData.data() : m_skinData.data(); }
+
+void TkvSorvane::SetSkinData(TkvSkinData* value)
+{
+    m_skinData = value;
+    ChangeSkinData();
+}
+
+void TkvSorvane::SetBorderIcons(TkvBorderIcons value)
+{
+    if (m_borderIcons == value)
+        return;
+    m_borderIcons = value;
+    // The default buttons come back and the rules apply again.
+    LoadDefObjects();
+    CreateNewForm();
+    m_form->update();
+}
+
+void TkvSorvane::SetHideCaptionButtons(bool value)
+{
+    if (m_hideCaptionButtons == value)
+        return;
+    m_hideCaptionButtons = value;
+    ChangeSkinData();
+}
+
+void TkvSorvane::SetShowIcon(bool value)
+{
+    if (m_showIcon == value)
+        return;
+    m_showIcon = value;
+    CreateNewForm();
+    m_form->update();
+}
+
+void TkvSorvane::SetAlphaBlend(bool value)
+{
+    if (m_alphaBlend == value)
+        return;
+    m_alphaBlend = value;
+    setOpacity(value ? m_alphaBlendValue : 255);
+}
+
+void TkvSorvane::SetAlphaBlendValue(int value)
+{
+    m_alphaBlendValue = std::clamp(value, 0, 255);
+    if (m_alphaBlend)
+        setOpacity(m_alphaBlendValue);
+}
+
+void TkvSorvane::SetClientWidth(int value)
+{
+    m_clientWidth = value;
+    resizeForClient();
+}
+
+void TkvSorvane::SetClientHeight(int value)
+{
+    m_clientHeight = value;
+    resizeForClient();
+}
+
+void TkvSorvane::SetSizeable(bool value)
+{
+    m_sizeable = value;
+    applyFormSize(FormWidth(), FormHeight());
+}
+
+int TkvSorvane::FormWidth() const { return m_form->width(); }
+int TkvSorvane::FormHeight() const { return m_form->height(); }
+
+bool TkvSorvane::GetFormActive() const { return m_form->isActiveWindow(); }
+
+void TkvSorvane::ChangeSkinData()
+{
+    m_hoverIndex = m_previousHoverIndex = m_captureIndex = -1;
+    m_clientBrush = QBrush();
+    m_skinInUse = m_skinData && !m_skinData->IsEmpty();
+    if (m_skinInUse) {
+        LoadObjects();
+    } else {
+        ClearObjects();
+        m_form->clearMask();
+        m_hasRegion = false;
+    }
+    resizeForClient();
+    CreateNewForm();
+    m_form->update();
+    m_client->update();
+    FormChangeActive(true);
+    if (OnChangeSkinData)
+        OnChangeSkinData(this);
+}
+
+void TkvSorvane::ClearObjects()
+{
+    m_objects.clear();
+    m_hoverIndex = m_previousHoverIndex = m_captureIndex = -1;
+}
+
+void TkvSorvane::LoadObjects()
+{
+    ClearObjects();
+    for (const auto& record : m_skinData->SkinObjects) {
+        const TkvDataSkinObject* r = record.get();
+        if (dynamic_cast<const TkvDataSkinMenuItem*>(r) || dynamic_cast<const TkvDataSkinMainMenuItem*>(r)
+            || dynamic_cast<const TkvDataSkinMainMenuBarButton*>(r))
+            continue;
+        if (const auto* std = dynamic_cast<const TkvDataSkinStdButton*>(r))
+            m_objects.push_back(std::make_unique<TkvSkinStdButtonObject>(*this, std));
+        else if (const auto* button = dynamic_cast<const TkvDataSkinButton*>(r))
+            m_objects.push_back(std::make_unique<TkvSkinButtonObject>(*this, button));
+        else if (const auto* caption = dynamic_cast<const TkvDataSkinCaption*>(r))
+            m_objects.push_back(std::make_unique<TkvSkinCaptionObject>(*this, caption));
+        else if (const auto* user = dynamic_cast<const TkvDataUserObject*>(r))
+            m_objects.push_back(std::make_unique<TkvUserObject>(*this, user));
+    }
+    CheckObjects();
+}
+
+void TkvSorvane::LoadDefObjects()
+{
+    ClearObjects();
+    const std::pair<const char*, TkvStdCommand> buttons[] = {{"closebutton", TkvStdCommand::cmClose},
+        {"maxbutton", TkvStdCommand::cmMaximize}, {"minbutton", TkvStdCommand::cmMinimize},
+        {"rollupbutton", TkvStdCommand::cmRollUp}, {"sysmenubutton", TkvStdCommand::cmSysMenu},
+        {"traybutton", TkvStdCommand::cmMinimizeToTray}};
+    for (const auto& [name, command] : buttons)
+        m_objects.push_back(std::make_unique<TkvSkinStdButtonObject>(*this, QString::fromLatin1(name), command));
+    CheckObjects();
+}
+
+void TkvSorvane::CheckObjects()
+{
+    for (const auto& object : m_objects) {
+        auto* button = dynamic_cast<TkvSkinStdButtonObject*>(object.get());
+        if (!button)
+            continue;
+        const auto hide = [button] {
+            button->enabled = false;
+            button->visible = !button->skinrectinapicture;
+        };
+        if (m_hideCaptionButtons) {
+            hide();
+            continue;
+        }
+        switch (button->command) {
+        case TkvStdCommand::cmDefault: {
+            bool visible = false;
+            if (OnActivateCustomObject)
+                OnActivateCustomObject(button->IDName, visible);
+            button->visible = visible;
+            break;
+        }
+        case TkvStdCommand::cmMinimizeToTray:
+            if (!m_borderIcons.has(TkvBorderIcon::biMinimizeToTray))
+                hide();
+            break;
+        case TkvStdCommand::cmRollUp:
+            if (!m_borderIcons.has(TkvBorderIcon::biRollUp))
+                hide();
+            break;
+        case TkvStdCommand::cmMaximize:
+            if (!m_borderIcons.has(TkvBorderIcon::biMaximize))
+                hide();
+            break;
+        case TkvStdCommand::cmMinimize:
+            if (!m_borderIcons.has(TkvBorderIcon::biMinimize))
+                hide();
+            break;
+        case TkvStdCommand::cmSysMenu:
+            if (!m_borderIcons.has(TkvBorderIcon::biSystemMenu))
+                hide();
+            break;
+        case TkvStdCommand::cmClose:
+            break;
+        }
+    }
+}
+
+int TkvSorvane::GetIndex(const QString& IDName) const
+{
+    for (size_t i = 0; i < m_objects.size(); ++i) {
+        if (m_objects[i]->IDName == IDName)
+            return int(i);
+    }
+    return -1;
+}
+
+void TkvSorvane::SetEnabled(const QString& IDName, bool value)
+{
+    if (const int i = GetIndex(IDName); i >= 0) {
+        m_objects[size_t(i)]->enabled = value;
+        drawObject(*m_objects[size_t(i)]);
+    }
+}
+
+void TkvSorvane::UserObjectDraw(const QString& IDName)
+{
+    if (const int i = GetIndex(IDName); i >= 0)
+        drawObject(*m_objects[size_t(i)]);
+}
+
+void TkvSorvane::LinkMenu(const QString& IDName, TkvMenuItem* menu, bool popupUp)
+{
+    if (const int i = GetIndex(IDName); i >= 0) {
+        if (auto* button = dynamic_cast<TkvSkinButtonObject*>(m_objects[size_t(i)].get())) {
+            button->menuItem = menu;
+            button->popupUp = popupUp;
+        }
+    }
+}
+
+void TkvSorvane::Close() { m_form->close(); }
+
+void TkvSorvane::FormChangeActive(bool update)
+{
+    const bool active = GetFormActive();
+    m_active = active;
+    for (const auto& object : m_objects) {
+        auto* caption = dynamic_cast<TkvSkinCaptionObject*>(object.get());
+        if (!caption || caption->highlighted == active)
+            continue;
+        caption->highlighted = active;
+        if (update) {
+            m_form->update();
+            if (caption->morphing)
+                startMorphTimer();
+        } else if (caption->morphing) {
+            caption->morphKf = active ? 1 : 0;
+        }
+        break;
+    }
+    if (active && OnActivate)
+        OnActivate(this);
+    else if (!active && OnDeActivate)
+        OnDeActivate(this);
+}
+
+bool TkvSorvane::skinMessage(QEvent* event)
+{
+    const int code = int(event->type());
+    if (code == SKINMSG_CLOSEMENU) {
+        SkinMenuClose();
+        return true;
+    }
+    if (!isSkinDataMessage(event))
+        return false;
+    auto* data = static_cast<TkvSkinMessageEvent*>(event)->WParam();
+    if (code == SKINMSG_BEFORECHANGE) {
+        if (data == m_skinData) {
+            m_menu->Hide();
+            m_skinInUse = false;
+            m_clientBrush = QBrush();
+            m_mouseTimer->stop();
+            m_morphTimer->stop();
+            ClearObjects();
+        }
+    } else if (code == SKINMSG_CHANGE && data == m_skinData) {
+        ChangeSkinData();
+    }
+    forwardToControls(code, data);
+    return true;
+}
+
+void TkvSorvane::forwardToControls(int message, TkvSkinData* skinData)
+{
+    for (QWidget* widget : m_form->findChildren<QWidget*>()) {
+        auto* control = dynamic_cast<SkinClient*>(widget);
+        if (!control || (skinData && control->SkinData() != skinData))
+            continue;
+        if (message == SKINMSG_BEFORECHANGE)
+            control->BeforeChangeSkinData();
+        else if (message == SKINMSG_CHANGE)
+            control->ChangeSkinData();
+        else if (message == SKINMSG_AFTERCHANGE)
+            control->AfterChangeSkinData();
+    }
+}
+
+bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_client) {
+        if (event->type() == QEvent::Paint) {
+            QPainter painter(m_client);
+            paintClient(painter, static_cast<QPaintEvent*>(event)->rect());
+            return true;
+        }
+        return false;
+    }
+    if (watched != m_form)
+        return false;
+    switch (event->type()) {
+    case QEvent::Paint: {
+        QPainter painter(m_form);
+        paintFrame(painter);
+        return true;
+    }
+    case QEvent::Resize:
+        m_menu->Hide();
+        CreateNewForm();
+        return false;
+    case QEvent::Move:
+        m_menu->Hide();
+        moved();
+        return false;
+    case QEvent::ActivationChange:
+        if (!m_form->isActiveWindow())
+            m_menu->Hide();
+        UpDateActiveObjects();
+        FormChangeActive(true);
+        m_form->update();
+        return false;
+    case QEvent::WindowTitleChange:
+        m_form->update();
+        return false;
+    case QEvent::Show:
+        startFade();
+        return false;
+    case QEvent::WindowStateChange:
+        // Restored by the platform (a task bar), not by the frame.
+        if (m_windowState == TWindowState::wsMinimized && !(m_form->windowState() & Qt::WindowMinimized))
+            m_windowState = TWindowState::wsNormal;
+        return false;
+    case QEvent::Close:
+        m_menu->Hide();
+        return false;
+    case QEvent::Hide:
+        m_mouseTimer->stop();
+        m_morphTimer->stop();
+        return false;
+    case QEvent::MouseButtonPress:
+        mousePress(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseMove:
+        mouseMoveEvent(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseButtonRelease:
+        mouseRelease(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseButtonDblClick:
+        mouseDoubleClick(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::Leave:
+        if (m_captureIndex == -1 && m_hoverIndex != -1)
+            TestActive(-1, -1, true);
+        return false;
+    default:
+        return skinMessage(event);
+    }
+}
+
+TkvSorvane* GetSorvaneComponent(const QWidget* form)
+{
+    return form ? form->findChild<TkvSorvane*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+} // namespace skin

@@ -1,0 +1,269 @@
+#pragma once
+
+#include "skin/data/TkvSkinData.h"
+#include "skin/frame/FrameGeometry.h"
+#include "skin/frame/FrameObjects.h"
+#include "skin/frame/FrameTypes.h"
+#include "skin/frame/TkvMenuItem.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QBrush>
+#include <QRegion>
+
+#include <memory>
+#include <vector>
+
+class QMouseEvent;
+class QPainter;
+class QTimer;
+class QWidget;
+
+namespace skin {
+
+class TkvSkinData;
+class TkvSkinMenu;
+
+// The skinned frame of a top-level window. The window becomes frameless;
+// the frame paints border, caption and caption buttons from the skin's
+// pictures (or a plain frame without a skin), cuts the window's outline
+// from the skin's mask, moves and sizes the window through the platform,
+// and keeps the window's content in a child (ClientArea) placed at the
+// frame's client rectangle. It hands skin changes on to every skinned
+// control of the window and shows the window's skinned menus.
+//
+//     auto* frame = new TkvSorvane(window);
+//     // controls go into frame->ClientArea()
+//     frame->SetSkinData(skinData);
+class TkvSorvane : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TkvSorvane(QWidget* form);
+    ~TkvSorvane() override;
+
+    QWidget* Form() const { return m_form; }
+    QWidget* ClientArea() const { return m_client; }
+    TkvSkinMenu& SkinMenu() const { return *m_menu; }
+
+    TkvSkinData* SkinData() const { return m_skinData; }
+    void SetSkinData(TkvSkinData* value);
+    TkvSkinData* MenusSkinData() const { return m_menusSkinData; }
+    void SetMenusSkinData(TkvSkinData* value) { m_menusSkinData = value; }
+    // MenusSkinData, or SkinData when none.
+    TkvSkinData* menuSkin() const;
+    bool SkinInUse() const { return m_skinInUse; }
+
+    TkvBorderIcons BorderIcons() const { return m_borderIcons; }
+    void SetBorderIcons(TkvBorderIcons value);
+    bool HideCaptionButtons() const { return m_hideCaptionButtons; }
+    void SetHideCaptionButtons(bool value);
+    bool ShowIcon() const { return m_showIcon; }
+    void SetShowIcon(bool value);
+    bool UseDefaultSysMenu = true;
+    // A menu of the application shown as the system menu, with the window
+    // commands added around its items (UseDefaultSysMenu).
+    TkvMenuItem* SystemMenu = nullptr;
+    // Items that follow the window commands after a separator, at the very
+    // end of the system menu (none: nothing follows "Close").
+    TkvMenuItem* SystemMenuTail = nullptr;
+    bool AlphaBlend() const { return m_alphaBlend; }
+    void SetAlphaBlend(bool value);
+    bool AlphaBlendAnimation = false;
+    int AlphaBlendValue() const { return m_alphaBlendValue; }
+    void SetAlphaBlendValue(int value);
+    bool Magnetic = false;
+    int MagneticSize = 5;
+    int MinWidth = 0;
+    int MinHeight = 0;
+    int MaxWidth = 0;
+    int MaxHeight = 0;
+    bool MaximizeOnFullScreen = false;
+    // When > 0, the client size the window gets after every skin change.
+    int ClientWidth() const { return m_clientWidth; }
+    int ClientHeight() const { return m_clientHeight; }
+    void SetClientWidth(int value);
+    void SetClientHeight(int value);
+    // Whether the user may size the window at its edges (the form's border
+    // style).
+    bool Sizeable() const { return m_sizeable; }
+    void SetSizeable(bool value);
+
+    // Operations of the frame.
+    void ChangeSkinData();
+    TWindowState WindowState() const { return m_windowState; }
+    void SetWindowState(TWindowState state);
+    bool RollUpState() const { return m_rolledUp; }
+    void SetRollUpState(bool value);
+    int GetRealHeight() const;
+    int GetMinWidth() const;
+    int GetMinHeight() const;
+    int GetMaxWidth() const;
+    int GetMaxHeight() const;
+    int GetDefCaptionHeight() const { return kDefCaptionHeight; }
+    int GetDefButtonSize() const { return kDefButtonSize; }
+    bool IsSizeAble() const { return m_sizeable; }
+    bool GetFormActive() const;
+    void UpDateForm();
+    void TrackSystemMenu(int X, int Y);
+    // Shows menu's items through the frame's menu engine next to rect
+    // (screen coordinates; a point when left = right and top = bottom).
+    void PopupSkinMenu(TkvMenuItem* menu, QPoint screenPoint);
+    void PopupSkinMenu1(TkvMenuItem* menu, const TRect& screenRect, bool popupUp, QObject* control = nullptr);
+    void SkinMenuOpen();
+    void SkinMenuClose();
+    bool MenuOpen() const { return m_menuOpen; }
+    TkvMenuItem* GetSystemMenu();
+    int GetIndex(const QString& IDName) const;
+    void SetEnabled(const QString& IDName, bool value);
+    void UserObjectDraw(const QString& IDName);
+    void LinkMenu(const QString& IDName, TkvMenuItem* menu, bool popupUp);
+    void Close();
+
+    // The frame's parts, for the objects and for tests.
+    const std::vector<std::unique_ptr<TkvActiveSkinObject>>& Objects() const { return m_objects; }
+    const FrameGeometry& Geometry() const { return m_geometry; }
+    int HoverIndex() const { return m_hoverIndex; }
+    int CaptureIndex() const { return m_captureIndex; }
+    // The hit-test code of a window point.
+    int HitTest(QPoint windowPoint) const;
+    // The whole window as it is painted: frame and client area.
+    QImage renderFrame();
+    void drawObject(TkvActiveSkinObject& object);
+    void startMorphTimer();
+    int FormWidth() const;
+    int FormHeight() const;
+    // Where the pointer is, in screen coordinates; tests replace it.
+    std::function<QPoint()> CursorPos;
+
+    // Frame object routing, window coordinates.
+    void TestActive(int X, int Y, bool tracking);
+    void TestMouse();
+    void MouseMove(int X, int Y);
+    void MouseDown(Qt::MouseButton button, int X, int Y);
+    void MouseUp(Qt::MouseButton button, int X, int Y);
+    void MouseDBlClick();
+    void UpDateActiveObjects();
+    void TestMorph();
+    // The caption double-click: maximize, restore or roll-up.
+    void CaptionDoubleClick();
+    // One step of the fade-in; false once the target is reached.
+    bool FadeStep();
+    // The opacity the frame last gave the window, 0 .. 255.
+    int Opacity() const { return m_opacity; }
+
+    TkvNotifyEvent OnActivate;
+    TkvNotifyEvent OnDeActivate;
+    TkvPaintEvent OnPaintEvent;
+    TkvObjectEvent OnMouseEnterEvent;
+    TkvObjectEvent OnMouseLeaveEvent;
+    TkvObjectMouseEvent OnMouseDownEvent;
+    TkvObjectMouseEvent OnMouseUpEvent;
+    TkvObjectMoveEvent OnMouseMoveEvent;
+    TkvActivateCustomObjectEvent OnActivateCustomObject;
+    TkvNotifyEvent OnChangeSkinData;
+    TkvNotifyEvent OnChangeRollUpState;
+    TkvNotifyEvent OnSkinMenuOpen;
+    TkvNotifyEvent OnSkinMenuClose;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Objects.
+    void LoadObjects();
+    void LoadDefObjects();
+    void ClearObjects();
+    void CheckObjects();
+    void CalcAllRealObjectRect();
+    void layoutDefaultObjects();
+
+    // Geometry, painting and the region.
+    void CreateNewForm();
+    void CreateNewRegion();
+    void paintFrame(QPainter& painter);
+    void paintClient(QPainter& painter, const QRect& rect);
+    void PaintNCSkin(QPainter& painter);
+    void PaintNCDefault(QPainter& painter);
+    void placeClientArea();
+    TRect clientRect() const;
+    HitTestState hitTestState() const;
+
+    // Skin messages and the control walk.
+    bool skinMessage(QEvent* event);
+    void forwardToControls(int message, TkvSkinData* skinData);
+
+    // Window events.
+    void FormChangeActive(bool update);
+    void mousePress(QMouseEvent* event);
+    void mouseMoveEvent(QMouseEvent* event);
+    void mouseRelease(QMouseEvent* event);
+    void mouseDoubleClick(QMouseEvent* event);
+    void updateCursor(int code);
+    void startFade();
+    void setOpacity(int value);
+    void startSystemAction(int code);
+    void applyFormSize(int width, int height);
+    void resizeForClient();
+    void moved();
+    void parkMinimized();
+
+    QWidget* m_form;
+    QWidget* m_client;
+    std::unique_ptr<TkvSkinMenu> m_menu;
+    QPointer<TkvSkinData> m_skinData;
+    QPointer<TkvSkinData> m_menusSkinData;
+    bool m_skinInUse = false;
+    TkvBorderIcons m_borderIcons{TkvBorderIcon::biSystemMenu, TkvBorderIcon::biMinimize, TkvBorderIcon::biMaximize,
+        TkvBorderIcon::biRollUp};
+    bool m_hideCaptionButtons = false;
+    bool m_showIcon = false;
+    bool m_alphaBlend = false;
+    int m_alphaBlendValue = 200;
+    int m_clientWidth = 0;
+    int m_clientHeight = 0;
+    bool m_sizeable = true;
+
+    FrameGeometry m_geometry;
+    QRegion m_region;
+    // The client background tile of the skin; no style without one.
+    QBrush m_clientBrush;
+    bool m_hasRegion = false;
+
+    TWindowState m_windowState = TWindowState::wsNormal;
+    QRect m_restoreBounds;
+    bool m_rolledUp = false;
+    bool m_rolledUpWhileMaximized = false;
+    int m_heightBeforeRollUp = 0;
+    bool m_inSizeMove = false;
+    bool m_active = false;
+
+    std::vector<std::unique_ptr<TkvActiveSkinObject>> m_objects;
+    int m_hoverIndex = -1;
+    int m_previousHoverIndex = -1;
+    int m_captureIndex = -1;
+    QTimer* m_mouseTimer;
+    QTimer* m_morphTimer;
+    QTimer* m_fadeTimer;
+    int m_fadeOpacity = 0;
+    int m_opacity = 255;
+    int m_fadeTarget = 255;
+
+    // A drag the platform would not take over: the pointer's offset from
+    // the window's corner while the frame moves the window itself.
+    bool m_manualMove = false;
+    QPoint m_moveOffset;
+    bool m_snapping = false;
+    // A left press on the caption waits for the pointer to move before the
+    // platform moves the window, so clicks and double clicks stay ours.
+    bool m_captionPressed = false;
+    QPoint m_pressPos;
+
+    TkvMenuItem m_systemMenu;
+    bool m_menuOpen = false;
+};
+
+// The first frame of form, or nullptr.
+TkvSorvane* GetSorvaneComponent(const QWidget* form);
+
+} // namespace skin

@@ -1,0 +1,133 @@
+// Switching skins from the system menu at run time: frame and controls
+// follow, the choice is remembered, and a hundred switches keep memory flat.
+
+#include "tests/app/WindowFixture.h"
+
+#include "skin/data/TkvSkinData.h"
+#include "skin/frame/TkvMenuItem.h"
+#include "skin/frame/TkvSorvane.h"
+#include "tests/support/TestOutput.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+
+// Resident memory in kB, from /proc; 0 where there is none.
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+skin::TkvMenuItem* skinEntry(skin::TkvSorvane& frame, const QString& name)
+{
+    skin::TkvMenuItem* menu = frame.GetSystemMenu();
+    skin::TkvMenuItem* skins = menu->Find(QStringLiteral("SkinMenu"));
+    return skins ? skins->Find(QStringLiteral("Skin") + name) : nullptr;
+}
+
+} // namespace
+
+using WindowSkinSwitch = WindowFixture;
+
+TEST_F(WindowSkinSwitch, SystemMenuEndsWithTheSkins)
+{
+    skin::TkvMenuItem* menu = form->kvSorvane1()->GetSystemMenu();
+    QStringList items;
+    for (int i = 0; i < menu->Count(); ++i)
+        items << menu->Items(i)->Caption;
+    EXPECT_EQ(items, QStringList({"Mi&nimize", "Ro&llUp", "-", "&Close", "-", "Record telemetry…", "Stop recording",
+                         "Skin"}));
+    skin::TkvMenuItem* skins = menu->Find("SkinMenu");
+    ASSERT_NE(skins, nullptr);
+    QStringList choices;
+    for (int i = 0; i < skins->Count(); ++i)
+        choices << skins->Items(i)->Caption;
+    EXPECT_EQ(choices, QStringList({"Graphite", "Daylight", "Open skin file…"}));
+}
+
+TEST_F(WindowSkinSwitch, ChoosingASkinRepaintsFrameAndControlsAndIsRemembered)
+{
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("fctool.ini"), QSettings::IniFormat);
+    TForm1Options options;
+    options.driver = std::make_unique<serial::MemorySerialDriver>(device);
+    options.ports = [] { return QList<serial::PortEntry>(); };
+    options.skinSettings = &settings;
+    auto window = std::make_unique<TForm1>(std::move(options));
+    skin::TkvSorvane& frame = *window->kvSorvane1();
+    window->show();
+    const QImage graphite = window->grab().toImage();
+    skinEntry(frame, "Daylight")->Click();
+    EXPECT_EQ(window->kvSkinData1()->skinname, "Daylight");
+    EXPECT_EQ(settings.value("skin").toString(), "Daylight");
+    EXPECT_EQ(window->size(), QSize(720, 476));
+    EXPECT_EQ(frame.Objects().size(), 6u);
+    const QImage daylight = window->grab().toImage();
+    daylight.save(testsupport::testOutputDir() + "/window-daylight.png");
+    EXPECT_NE(graphite.copy(0, 0, 720, 24), daylight.copy(0, 0, 720, 24)) << "the frame follows the skin";
+    EXPECT_NE(graphite.copy(5, 24, 710, 447), daylight.copy(5, 24, 710, 447)) << "so does the client";
+    window.reset();
+
+    // The next start takes the remembered skin.
+    TForm1Options again;
+    again.driver = std::make_unique<serial::MemorySerialDriver>(device);
+    again.ports = [] { return QList<serial::PortEntry>(); };
+    again.skinSettings = &settings;
+    TForm1 restarted(std::move(again));
+    EXPECT_EQ(restarted.kvSkinData1()->skinname, "Daylight");
+}
+
+TEST_F(WindowSkinSwitch, HundredSwitchesKeepMemoryFlat)
+{
+    skin::TkvSorvane& frame = *form->kvSorvane1();
+    form->show();
+    const auto switchTo = [&](const char* name) {
+        skinEntry(frame, QString::fromLatin1(name))->Click();
+        form->grab();
+    };
+    // Caches and allocator pools settle in the first rounds.
+    for (int i = 0; i < 10; ++i)
+        switchTo(i % 2 ? "Graphite" : "Daylight");
+    const long before = residentKb();
+    for (int i = 0; i < 100; ++i)
+        switchTo(i % 2 ? "Graphite" : "Daylight");
+    const long after = residentKb();
+    EXPECT_EQ(form->kvSkinData1()->skinname, "Graphite");
+    EXPECT_EQ(frame.Objects().size(), 6u);
+    EXPECT_LT(after - before, 4096) << "kB grown over 100 switches: " << before << " -> " << after;
+}
+
+TEST_F(WindowSkinSwitch, SystemMenuStartsAndStopsARecording)
+{
+    skin::TkvSorvane& frame = *form->kvSorvane1();
+    const auto entry = [&frame](const char* name) { return frame.GetSystemMenu()->Find(QString::fromLatin1(name)); };
+    ASSERT_NE(entry("RecordTelemetry"), nullptr);
+    EXPECT_EQ(entry("RecordTelemetry")->Caption, "Record telemetry…");
+    EXPECT_TRUE(entry("RecordTelemetry")->Enabled);
+    EXPECT_FALSE(entry("StopRecording")->Enabled);
+
+    EXPECT_FALSE(form->startRecording("/nonexistent-folder/recording.bin"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains("/nonexistent-folder/recording.bin")) << messages.first().toStdString();
+    EXPECT_FALSE(form->recording());
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("recording.bin");
+    ASSERT_TRUE(form->startRecording(file));
+    EXPECT_TRUE(form->recording());
+    EXPECT_FALSE(entry("RecordTelemetry")->Enabled);
+    EXPECT_TRUE(entry("StopRecording")->Enabled);
+    entry("StopRecording")->Click();
+    EXPECT_FALSE(form->recording());
+    EXPECT_GT(QFileInfo(file).size(), 0) << "the recording starts with its header";
+}
