@@ -387,3 +387,23 @@ TEST_F(WindowSkin, BoundControlsDrawFromTheSkinAndTheRestKeepTheirLook)
     for (const char* name : unbound)
         EXPECT_EQ(skinned[name], faceOf(name)) << name << " has no record and keeps its look";
 }
+
+TEST_F(WindowSkin, EveryLampShowsItsWholeName)
+{
+    for (const char* name : {"kvSkinEdit35", "kvSkinEdit38", "kvSkinEdit39", "kvSkinEdit40", "kvSkinEdit41", "kvSkinEdit42"}) {
+        auto* lamp = form->edit(name);
+        const QImage face = lamp->grab().toImage();
+        const QRect area = lamp->textRect();
+        int first = area.right() + 1;
+        int last = area.left() - 1;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (qGray(face.pixel(x, y)) < 96) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        ASSERT_LE(first, last) << name << " shows no text";
+        EXPECT_GT(first, area.left()) << name << ": " << lamp->Text().toStdString() << " is cut on the left";
+        EXPECT_LT(last, area.right()) << name << ": " << lamp->Text().toStdString() << " is cut on the right";
+    }
+}
