@@ -1,5 +1,8 @@
 #pragma once
 
+class QEvent;
+class QWidget;
+
 namespace skin {
 
 class TkvSkinData;
@@ -18,5 +21,15 @@ public:
     virtual void ChangeSkinData() = 0;
     virtual void AfterChangeSkinData() {}
 };
+
+// Hands one step of a skin change (before change, change, after change) to
+// root and every skin client below it that is bound to skinData (to all of
+// them when skinData is null). A client may create or delete others while
+// it refits, so each is checked before it is called.
+void forwardSkinChange(QWidget* root, int message, const TkvSkinData* skinData);
+
+// The same for a skin message event, to the clients of its skin data.
+// Returns false for events that are not skin messages.
+bool forwardSkinMessage(QWidget* root, QEvent* event);
 
 } // namespace skin

@@ -326,23 +326,8 @@ bool TkvSorvane::skinMessage(QEvent* event)
     } else if (code == SKINMSG_CHANGE && data == m_skinData) {
         ChangeSkinData();
     }
-    forwardToControls(code, data);
+    forwardSkinChange(m_form, code, data);
     return true;
-}
-
-void TkvSorvane::forwardToControls(int message, TkvSkinData* skinData)
-{
-    for (QWidget* widget : m_form->findChildren<QWidget*>()) {
-        auto* control = dynamic_cast<SkinClient*>(widget);
-        if (!control || (skinData && control->SkinData() != skinData))
-            continue;
-        if (message == SKINMSG_BEFORECHANGE)
-            control->BeforeChangeSkinData();
-        else if (message == SKINMSG_CHANGE)
-            control->ChangeSkinData();
-        else if (message == SKINMSG_AFTERCHANGE)
-            control->AfterChangeSkinData();
-    }
 }
 
 bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)

@@ -191,7 +191,6 @@ private:
 
     // Skin messages and the control walk.
     bool skinMessage(QEvent* event);
-    void forwardToControls(int message, TkvSkinData* skinData);
 
     // Window events.
     void FormChangeActive(bool update);

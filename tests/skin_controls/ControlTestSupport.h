@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TestTimers.h"
+
 #include "platform/Color.h"
 
 #include <QEvent>
@@ -32,12 +34,6 @@ void hover(QWidget* widget, QPoint pos);
 // event filters). The offscreen platform does not route pointer input to a
 // second top-level window such as a drop-down, so those tests use this.
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::LeftButton);
-
-// Runs one tick of the control's timer with this object name, as the
-// event loop would when it expires.
-void fireTimer(QObject* owner, const char* timerName);
-bool timerActive(QObject* owner, const char* timerName);
-int timerInterval(QObject* owner, const char* timerName);
 
 // The two fills of the default look, written out here so that the tests
 // check the values rather than the code's own constants.

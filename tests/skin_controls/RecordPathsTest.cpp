@@ -2,7 +2,7 @@
 #include "ControlTestSupport.h"
 
 #include "skin/controls/ButtonPainter.h"
-#include "skin/controls/SkinChange.h"
+#include "skin/frame/SkinClient.h"
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinGauge.h"
 #include "skin/controls/TkvSkinGroupBox.h"

@@ -45,35 +45,6 @@ TkvActiveSkinObject* SkinnedWindow::object(const QString& name) const
     return index < 0 ? nullptr : m_frame->Objects()[size_t(index)].get();
 }
 
-namespace {
-
-QTimer* findTimer(QObject* owner, const char* timerName)
-{
-    return owner->findChild<QTimer*>(QString::fromLatin1(timerName), Qt::FindDirectChildrenOnly);
-}
-
-} // namespace
-
-void fireTimer(QObject* owner, const char* timerName)
-{
-    QTimer* timer = findTimer(owner, timerName);
-    ASSERT_NE(timer, nullptr) << timerName;
-    ASSERT_TRUE(timer->isActive()) << timerName << " is not running";
-    QMetaObject::invokeMethod(timer, "timeout");
-}
-
-bool timerActive(QObject* owner, const char* timerName)
-{
-    QTimer* timer = findTimer(owner, timerName);
-    return timer && timer->isActive();
-}
-
-int timerInterval(QObject* owner, const char* timerName)
-{
-    QTimer* timer = findTimer(owner, timerName);
-    return timer ? timer->interval() : -1;
-}
-
 void savePicture(const QImage& image, const QString& name)
 {
     const QString dir = testsupport::testOutputDir() + QStringLiteral("/frame");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TestTimers.h"
+
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/TkvSorvane.h"
 
@@ -9,6 +11,10 @@
 #include <memory>
 
 namespace frametest {
+
+using testsupport::fireTimer;
+using testsupport::timerActive;
+using testsupport::timerInterval;
 
 inline const QString kAssets = QStringLiteral(FCT_ASSETS_DIR);
 
@@ -32,10 +38,6 @@ private:
     skin::TkvSorvane* m_frame;
 };
 
-// Runs one tick of the named timer of owner, as the event loop would.
-void fireTimer(QObject* owner, const char* timerName);
-bool timerActive(QObject* owner, const char* timerName);
-int timerInterval(QObject* owner, const char* timerName);
 void savePicture(const QImage& image, const QString& name);
 
 } // namespace frametest
