@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <array>
+#include <bitset>
 #include <functional>
 #include <future>
 #include <memory>
@@ -139,6 +140,7 @@ private:
 
     void attitudeChanged(double rollRadians, double pitchRadians) override;
     void fieldChanged(protocol::TelemetryField field, std::string_view text) override;
+    void showLatestTexts();
     void headingChanged(double headingRadians) override;
     void flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit) override;
     void airframeChanged(int index) override;
@@ -146,6 +148,10 @@ private:
     QHash<QString, QWidget*> m_controls;
     // What telemetry writes to, looked up once.
     std::array<skin::TkvSkinEdit*, protocol::kTelemetryFieldCount> m_fields{};
+    // A read carries a dozen frames of each kind; only the last text of
+    // each field can be seen, so the fields take it once per read.
+    std::array<std::string, protocol::kTelemetryFieldCount> m_latestTexts;
+    std::bitset<protocol::kTelemetryFieldCount> m_textsWaiting;
     std::array<skin::TkvSkinEdit*, 3> m_ch5Lamps{};
     std::array<skin::TkvSkinEdit*, 3> m_ch6Lamps{};
     platform::TImage* m_attitude = nullptr;

@@ -36,6 +36,7 @@ void TForm1::Comm1ReceiveData()
         m_recorder->received(batch);
     m_decoder.feed(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(batch.constData()),
         static_cast<size_t>(batch.size())));
+    showLatestTexts();
 }
 
 void TForm1::hookInstruments()
@@ -59,7 +60,20 @@ void TForm1::attitudeChanged(double rollRadians, double pitchRadians)
 
 void TForm1::fieldChanged(protocol::TelemetryField field, std::string_view text)
 {
-    m_fields[static_cast<size_t>(field)]->SetText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    const auto index = static_cast<size_t>(field);
+    m_latestTexts[index] = text;
+    m_textsWaiting.set(index);
+}
+
+void TForm1::showLatestTexts()
+{
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        if (!m_textsWaiting.test(i))
+            continue;
+        const std::string& text = m_latestTexts[i];
+        m_fields[i]->SetText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    m_textsWaiting.reset();
 }
 
 void TForm1::headingChanged(double headingRadians)

@@ -56,6 +56,7 @@ TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent)
 
 void TkvSkinCustomEdit::ChangeSkinData()
 {
+    m_frame = QImage();
     GetSkinData();
     const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
     if (!edit) {

@@ -5,8 +5,11 @@
 #include "skin/controls/SkinLink.h"
 
 #include "platform/Bitmap.h"
+#include "platform/GlyphText.h"
 
 #include <QWidget>
+
+#include <memory>
 
 class QContextMenuEvent;
 class QLineEdit;
@@ -96,6 +99,20 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override { showContextMenu(*event); }
 
 private:
+    // Everything the frame's picture depends on, so that a repaint for a
+    // new value reuses the picture.
+    struct FrameKey {
+        QSize size;
+        int record = -1;
+        qint64 picture = 0;
+        bool stretched = false;
+        bool active = false;
+        bool buttonMode = false;
+        PartFace button;
+
+        friend bool operator==(const FrameKey&, const FrameKey&) = default;
+    };
+
     // Frame widths: from the record's client rectangle, else two pixels.
     QMargins frameInsets() const;
     // The record's frame image (hot or normal) at the skin's height.
@@ -125,6 +142,9 @@ private:
     QString m_pendingText;
     bool m_textPending = false;
     bool m_ownText = false;
+    std::unique_ptr<platform::GlyphText> m_glyphText;
+    FrameKey m_frameKey;
+    QImage m_frame;
     bool m_paintRequested = false;
     TAlignment m_alignment = TAlignment::taLeftJustify;
     platform::TFont m_font{QStringLiteral("Arial"), 14, {}, platform::clWindowText};

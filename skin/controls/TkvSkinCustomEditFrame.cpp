@@ -72,12 +72,19 @@ QImage TkvSkinCustomEdit::renderFrame()
     if (width() <= 0 || height() <= 0)
         return {};
     GetSkinData();
+    const bool stretched = hasRecord() && !m_useSkinFont;
+    const FrameKey key{size(), RecordIndex(), skinPicture().image().cacheKey(), stretched,
+        m_mouseIn || m_edit->hasFocus(), m_buttonMode, m_buttonMode ? buttonFace() : PartFace{}};
+    if (key == m_frameKey && !m_frame.isNull())
+        return m_frame;
     platform::TBitmap bitmap(width(), height());
-    if (hasRecord() && !m_useSkinFont)
+    if (stretched)
         DrawSkinEdit2(bitmap.Canvas());
     else
         DrawSkinEdit(bitmap.Canvas());
-    return bitmap.image();
+    m_frameKey = key;
+    m_frame = bitmap.image();
+    return m_frame;
 }
 
 } // namespace skin

@@ -3,7 +3,6 @@
 #include "skin/controls/TkvSkinCustomEdit.h"
 
 #include <QFocusEvent>
-#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -62,9 +61,10 @@ void TkvSkinCustomEdit::drawOwnText(QPainter& painter)
     if (text.isEmpty())
         return;
     const QRect area = textRect();
-    const QFont font = m_edit->font();
-    const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(text);
+    if (!m_glyphText || m_glyphText->font() != m_edit->font())
+        m_glyphText = std::make_unique<platform::GlyphText>(m_edit->font());
+    const QFontMetrics& metrics = m_glyphText->metrics();
+    const int width = m_glyphText->advance(text);
     // Inside the line edit's margins where the text fits there; a value
     // that fits only without them still shows whole; a longer one shows its
     // end, as the line edit shows a text it was given.
@@ -82,9 +82,8 @@ void TkvSkinCustomEdit::drawOwnText(QPainter& painter)
     const int lineTop = area.top() + (area.height() - metrics.height() + 1) / 2;
     painter.save();
     painter.setClipRect(area);
-    painter.setFont(font);
     painter.setPen(m_edit->palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
-    painter.drawText(QPoint(left, lineTop + metrics.ascent()), text);
+    m_glyphText->draw(painter, QPoint(left, lineTop + metrics.ascent()), text);
     painter.restore();
 }
 

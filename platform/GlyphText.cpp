@@ -1,0 +1,77 @@
+#include "platform/GlyphText.h"
+
+#include <QPainter>
+
+namespace platform {
+namespace {
+
+bool numberCharacter(char16_t code)
+{
+    return (code >= u'0' && code <= u'9') || code == u'-' || code == u'+' || code == u'.' || code == u',' || code == u' ';
+}
+
+} // namespace
+
+GlyphText::GlyphText(const QFont& font)
+    : m_font(font)
+    , m_metrics(font)
+    , m_raw(QRawFont::fromFont(font))
+{
+}
+
+bool GlyphText::layOut(const QString& text)
+{
+    if (text == m_laidOut)
+        return m_laidOutOk;
+    m_laidOut = text;
+    m_laidOutOk = false;
+    if (!m_raw.isValid())
+        return false;
+    m_indexes.resize(text.size());
+    m_positions.resize(text.size());
+    qreal x = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t code = text[i].unicode();
+        if (!numberCharacter(code) || m_missing.test(code))
+            return false;
+        if (!m_known.test(code)) {
+            const QList<quint32> glyph = m_raw.glyphIndexesForString(QString(QChar(code)));
+            if (glyph.size() != 1 || glyph[0] == 0) {
+                m_missing.set(code);
+                return false;
+            }
+            m_glyphs[code] = glyph[0];
+            m_advances[code] = m_raw.advancesForGlyphIndexes(glyph)[0].x();
+            m_known.set(code);
+        }
+        m_indexes[i] = m_glyphs[code];
+        m_positions[i] = QPointF(x, 0);
+        x += m_advances[code];
+    }
+    m_width = x;
+    m_laidOutOk = true;
+    return true;
+}
+
+int GlyphText::advance(const QString& text)
+{
+    if (!layOut(text))
+        return m_metrics.horizontalAdvance(text);
+    return qRound(m_width);
+}
+
+void GlyphText::draw(QPainter& painter, QPoint baseline, const QString& text)
+{
+    if (!layOut(text)) {
+        painter.setFont(m_font);
+        painter.drawText(baseline, text);
+        return;
+    }
+    QGlyphRun run;
+    run.setRawFont(m_raw);
+    run.setGlyphIndexes(m_indexes);
+    run.setPositions(m_positions);
+    painter.drawGlyphRun(baseline, run);
+}
+
+} // namespace platform
