@@ -5,7 +5,9 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <vector>
 
 namespace platform {
 
@@ -181,29 +183,30 @@ BmpImage BmpImage::fromQImage(const QImage& source)
     return fromBytes(bytes);
 }
 
-// Calls sink(x, y, rgb) for every pixel, rows from the top.
-template<typename PixelSink>
-void BmpImage::decode(PixelSink&& sink) const
+void BmpImage::decodeRow(int y, QRgb* out) const
 {
     const auto* data = reinterpret_cast<const quint8*>(m_bytes.constData()) + m_pixelOffset;
-    const auto colorOf = [this](int index) { return index < m_palette.size() ? m_palette[index] : qRgb(0, 0, 0); };
-    for (int y = 0; y < m_height; ++y) {
-        const quint8* row = data + (m_topDown ? y : m_height - 1 - y) * m_stride;
-        for (int x = 0; x < m_width; ++x) {
-            switch (m_bitCount) {
-            case 1:
-                sink(x, y, colorOf((row[x >> 3] >> (7 - (x & 7))) & 1));
-                break;
-            case 4:
-                sink(x, y, colorOf((row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F));
-                break;
-            case 8:
-                sink(x, y, colorOf(row[x]));
-                break;
-            default:
-                sink(x, y, qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]));
-                break;
-            }
+    const quint8* row = data + (m_topDown ? y : m_height - 1 - y) * m_stride;
+    if (m_bitCount == 24) {
+        for (int x = 0; x < m_width; ++x, row += 3)
+            out[x] = qRgb(row[2], row[1], row[0]);
+        return;
+    }
+    // Indices past the palette's end are black.
+    std::array<QRgb, 256> colours;
+    colours.fill(qRgb(0, 0, 0));
+    std::copy_n(m_palette.constBegin(), std::min<qsizetype>(m_palette.size(), 256), colours.begin());
+    for (int x = 0; x < m_width; ++x) {
+        switch (m_bitCount) {
+        case 1:
+            out[x] = colours[(row[x >> 3] >> (7 - (x & 7))) & 1];
+            break;
+        case 4:
+            out[x] = colours[(row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
+            break;
+        default:
+            out[x] = colours[row[x]];
+            break;
         }
     }
 }
@@ -215,20 +218,25 @@ QImage BmpImage::toQImage() const
     QImage image(m_width, m_height, QImage::Format_RGB32);
     if (image.isNull())
         return image;
-    decode([&image](int x, int y, QRgb c) { reinterpret_cast<QRgb*>(image.scanLine(y))[x] = c; });
+    uchar* bits = image.bits();
+    for (int y = 0; y < m_height; ++y)
+        decodeRow(y, reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine()));
     return image;
 }
 
 QByteArray BmpImage::topDown24() const
 {
     QByteArray pixels(qint64(m_width) * m_height * 3, Qt::Uninitialized);
-    const qint64 rowBytes = qint64(m_width) * 3;
-    decode([&](int x, int y, QRgb c) {
-        char* p = pixels.data() + y * rowBytes + x * 3;
-        p[0] = char(qBlue(c));
-        p[1] = char(qGreen(c));
-        p[2] = char(qRed(c));
-    });
+    std::vector<QRgb> row(static_cast<size_t>(m_width));
+    char* p = pixels.data();
+    for (int y = 0; y < m_height; ++y) {
+        decodeRow(y, row.data());
+        for (QRgb c : row) {
+            *p++ = char(qBlue(c));
+            *p++ = char(qGreen(c));
+            *p++ = char(qRed(c));
+        }
+    }
     return pixels;
 }
 

@@ -62,8 +62,8 @@ public:
     friend bool operator==(const BmpImage& a, const BmpImage& b) { return a.m_bytes == b.m_bytes; }
 
 private:
-    template<typename PixelSink>
-    void decode(PixelSink&& sink) const;
+    // Decodes row y, counted from the top, into width() pixels.
+    void decodeRow(int y, QRgb* out) const;
 
     QByteArray m_bytes;
     int m_width = 0;

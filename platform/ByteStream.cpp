@@ -76,8 +76,13 @@ void MemoryStream::write(const char* buffer, qint64 count)
 {
     if (count <= 0)
         return;
-    if (m_position + count > m_bytes.size())
+    if (m_position + count > m_bytes.size()) {
+        // Grow geometrically: streams are written in small pieces, and
+        // growing by each piece would copy the whole content every time.
+        if (m_position + count > m_bytes.capacity())
+            m_bytes.reserve(std::max(m_position + count, 2 * m_bytes.capacity()));
         m_bytes.resize(m_position + count);
+    }
     std::copy_n(buffer, count, m_bytes.data() + m_position);
     m_position += count;
 }
