@@ -2,7 +2,11 @@
 
 #include "platform/MessageBox.h"
 #include "serial/PortNames.h"
+#ifdef Q_OS_WIN
 #include "serial/QtSerialDriver.h"
+#else
+#include "serial/PosixSerialDriver.h"
+#endif
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -18,11 +22,22 @@ const QString kNotOpen = QStringLiteral("COM Port is not opened yet!");
 const QString kOpenFailed = QStringLiteral("Error opening serial port");
 const QString kQueueFailed = QStringLiteral("Cannot setup comm buffer");
 
+std::unique_ptr<SerialDriver> systemDriver()
+{
+#ifdef Q_OS_WIN
+    return std::make_unique<QtSerialDriver>();
+#else
+    // Qt's serial port wakes the event loop on every burst a streaming
+    // device delivers; reading the device ourselves leaves only the tick.
+    return std::make_unique<PosixSerialDriver>();
+#endif
+}
+
 } // namespace
 
 TComm::TComm(QObject* owner, std::unique_ptr<SerialDriver> driver)
     : QObject(owner)
-    , m_driver(driver ? std::move(driver) : std::make_unique<QtSerialDriver>())
+    , m_driver(driver ? std::move(driver) : systemDriver())
     , m_timer(new QTimer(this))
 {
     m_timer->setInterval(kPollIntervalMs);

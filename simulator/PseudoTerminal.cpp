@@ -74,6 +74,12 @@ bool PseudoTerminal::waitReadable(int timeoutMs)
     return ::poll(&fd, 1, timeoutMs) > 0 && (fd.revents & POLLIN);
 }
 
+bool PseudoTerminal::waitClientReadable(int timeoutMs)
+{
+    pollfd fd{m_slave, POLLIN, 0};
+    return ::poll(&fd, 1, timeoutMs) > 0 && (fd.revents & POLLIN);
+}
+
 size_t PseudoTerminal::unreadBytes() const
 {
     // The input queue of the device is shared by every open of it, ours

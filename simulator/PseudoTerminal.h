@@ -24,6 +24,9 @@ public:
     // Waits until the client wrote something or the time is up.
     bool waitReadable(int timeoutMs);
 
+    // Waits until bytes written here are ready for the client to read, or
+    // the time is up: the system hands them over a moment after the write.
+    bool waitClientReadable(int timeoutMs);
     // Bytes written here that the client has not read yet.
     size_t unreadBytes() const;
 
