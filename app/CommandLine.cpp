@@ -17,7 +17,7 @@ const cli::Program& program()
             {"--connect [DEVICE]", "connect at start, to DEVICE or to the first port of the list"},
             {"--record FILE", "record everything received while connected into FILE"},
             {"--skin FILE", "use a \".skn\" file or a skin folder instead of the built-in skin"},
-            {"--screenshot FILE", "save the window as PNG and quit; messages go to stderr"},
+            {"--screenshot FILE", "save the window as PNG (BMP for a .bmp file) and quit; messages go to stderr"},
             {"--after MS", "milliseconds before the screenshot (default 1000)"},
             {"--help", "print this help and exit"},
             {"--version", "print the version and exit"},

@@ -29,7 +29,8 @@ void substituteFonts()
     QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
 }
 
-void saveScreenshot(QWidget& window, const QString& file)
+// PNG, or BMP for a ".bmp" file (no compression: the quickest to write).
+bool saveScreenshot(QWidget& window, const QString& file)
 {
     // With a window manager the frame belongs to the screen, not to us.
     QPixmap picture;
@@ -38,9 +39,11 @@ void saveScreenshot(QWidget& window, const QString& file)
             window.frameGeometry().width(), window.frameGeometry().height());
     if (picture.isNull())
         picture = window.grab();
+    if (file.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
+        return picture.save(file, "BMP");
     // The fastest compression: a screenshot run should end quickly, and the
     // file stays small for a picture of controls.
-    picture.save(file, "PNG", 80);
+    return picture.save(file, "PNG", 80);
 }
 
 QStringList argumentList(int argc, char** argv)
@@ -134,7 +137,8 @@ int main(int argc, char** argv)
     }
     if (!options.screenshot.isEmpty()) {
         QTimer::singleShot(options.afterMs, window.get(), [&] {
-            saveScreenshot(*window, options.screenshot);
+            if (!saveScreenshot(*window, options.screenshot))
+                platform::ShowMessage(QStringLiteral("Could not save the screenshot to %1").arg(options.screenshot));
             app.quit();
         });
     }

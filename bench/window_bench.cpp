@@ -72,7 +72,7 @@ void BM_StartToFirstPaint(benchmark::State& state)
     const auto platform = static_cast<Platform>(state.range(0));
     if (!available(platform, state))
         return;
-    const std::string picture = "/tmp/fct-window-bench.png";
+    const std::string picture = "/tmp/fct-window-bench.bmp";
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         const pid_t window =
@@ -97,14 +97,16 @@ struct StartTimes {
 
 // Runs a program that saves a picture of its window after the first paint
 // and quits; the picture's file being closed marks the first paint (plus
-// the grab and the save, which both programs do alike), so what a program
+// the grab and the save, which both programs do alike: an uncompressed BMP
+// costs the same for any content, where compressing the tool's busy
+// picture would cost several times the plain label's), so what a program
 // does after it, such as tearing down, does not count.
 StartTimes startTimes(const std::string& program, std::vector<std::string> arguments, Platform platform)
 {
     char folder[] = "/tmp/fct-start-XXXXXX";
     if (!mkdtemp(folder))
         return {};
-    const std::string picture = std::string(folder) + "/window.png";
+    const std::string picture = std::string(folder) + "/window.bmp";
     for (std::string& argument : arguments)
         if (argument == "PICTURE")
             argument = picture;
@@ -120,7 +122,7 @@ StartTimes startTimes(const std::string& program, std::vector<std::string> argum
             break;
         for (ssize_t at = 0; at < length;) {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            if (event->len > 0 && std::string(event->name) == "window.png")
+            if (event->len > 0 && std::string(event->name) == "window.bmp")
                 seen = true;
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }

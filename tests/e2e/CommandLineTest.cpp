@@ -146,3 +146,23 @@ TEST(CommandLine, AScreenshotRunWaitsForNoOne)
     EXPECT_TRUE(missing.err.contains("/dev/fct-no-such-device")) << missing.err.constData();
     EXPECT_TRUE(QFile::exists(picture)) << "the picture is still written";
 }
+
+// The picture's format follows the file name, and a picture that cannot be
+// written is said, not passed over.
+TEST(CommandLine, AScreenshotIsWrittenAsTheNameSaysOrTheFailureIsSaid)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    const QString bmp = testsupport::testOutputDir() + "/fctool_screenshot.bmp";
+    QFile::remove(bmp);
+    const ProgramRun saved = runToEnd("fctool", {"--screenshot", bmp, "--after", "0"}, environment);
+    EXPECT_EQ(saved.exitCode, 0) << saved.err.constData();
+    QFile file(bmp);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(2), QByteArray("BM"));
+
+    const QString unwritable = "/proc/fct-no-such-folder/shot.png";
+    const ProgramRun failed = runToEnd("fctool", {"--screenshot", unwritable, "--after", "0"}, environment);
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(failed.err.contains("Could not save the screenshot to " + unwritable.toUtf8())) << failed.err.constData();
+}
