@@ -172,6 +172,8 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     if (options.listPortsAhead)
         m_portsAhead = std::async(std::launch::async, m_availablePorts);
     Q_INIT_RESOURCE(resources);
+    m_skinSettings = options.skinSettings;
+    pickStartSkin(options.skinFile);
     setWindowTitle(text(layout::kCaption));
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor::fromRgb(platform::toQRgb(platform::clBtnFace)));
@@ -188,11 +190,10 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
         event(&request);
     });
 
-    m_skinSettings = options.skinSettings;
     setUpFrame();
     buildControls();
     bindControlsToSkin();
-    loadSkin(options.skinFile);
+    loadSkin();
     hookHandlers();
     hookPanelLinks();
     hookInstruments();

@@ -120,10 +120,13 @@ private:
     void buildSkinMenu();
     void updateRecordingEntries();
     void buildControls();
-    // Binds the controls the layout binds to the skin data, then loads the
-    // skin carried by the window (or the one chosen instead).
+    // Binds the controls the layout binds to the skin data.
     void bindControlsToSkin();
-    void loadSkin(const QString& skinFile);
+    // Picks the skin carried by the window, or the one chosen instead, and
+    // has it unpacked while the controls are built.
+    void pickStartSkin(const QString& skinFile);
+    // Loads the chosen skin into the skin data.
+    void loadSkin();
     void hookHandlers();
     void hookPanelLinks();
     void hookInstruments();

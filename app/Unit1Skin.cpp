@@ -47,7 +47,7 @@ void TForm1::bindControlsToSkin()
     }
 }
 
-void TForm1::loadSkin(const QString& skinFile)
+void TForm1::pickStartSkin(const QString& skinFile)
 {
     m_kvCompressedStoredSkin1->SetCompressedData(windowskin::builtinSkinData());
     // A skin named on the command line wins over the one chosen last time.
@@ -60,6 +60,11 @@ void TForm1::loadSkin(const QString& skinFile)
         if (const std::optional<QString> problem = windowskin::loadSkinFile(choice, *m_kvCompressedStoredSkin1))
             platform::ShowMessage(*problem);
     }
+    m_kvCompressedStoredSkin1->UnpackAhead();
+}
+
+void TForm1::loadSkin()
+{
     // As when the layout is read: resolving the reference loads the skin,
     // and the change messages reach the window and its controls.
     m_kvSkinData1->SetCompressedStoredSkin(m_kvCompressedStoredSkin1);

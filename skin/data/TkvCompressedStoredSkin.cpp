@@ -44,6 +44,39 @@ void TkvCompressedStoredSkin::DeCompressToStream(MemoryStream& target) const
     DeCompressStream(target, source);
 }
 
+namespace {
+
+std::optional<StoredSkin> unpackBytes(const QByteArray& compressed)
+{
+    MemoryStream source(compressed);
+    MemoryStream stream;
+    DeCompressStream(stream, source);
+    stream.setPosition(0);
+    return readStoredSkin(stream);
+}
+
+} // namespace
+
+std::optional<StoredSkin> TkvCompressedStoredSkin::Unpack()
+{
+    if (m_ahead.valid()) {
+        std::future<std::optional<StoredSkin>> ahead = std::move(m_ahead);
+        // Bytes replaced since leave the early result unused.
+        if (m_unpackedAhead.isSharedWith(m_compressed))
+            return ahead.get();
+        ahead.wait();
+    }
+    return unpackBytes(m_compressed);
+}
+
+void TkvCompressedStoredSkin::UnpackAhead()
+{
+    if (m_ahead.valid())
+        m_ahead.wait();
+    m_unpackedAhead = m_compressed;
+    m_ahead = std::async(std::launch::async, unpackBytes, m_unpackedAhead);
+}
+
 void TkvCompressedStoredSkin::LoadFromSkinData(TkvSkinData& skinData)
 {
     m_compressed.clear();

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "skin/data/StoredSkinStream.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include <future>
+#include <optional>
 
 namespace platform {
 class MemoryStream;
@@ -15,7 +20,7 @@ class TkvSkinData;
 
 // Carries one skin as zlib-compressed stored skin bytes, saved with the
 // window layout as "CompressedData". It never keeps the inflated skin:
-// every load inflates afresh.
+// every load inflates afresh, at most once ahead of time on a worker thread.
 class TkvCompressedStoredSkin : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Description READ Description WRITE SetDescription)
@@ -44,6 +49,13 @@ public:
     // Replaces the compressed bytes with everything left in stream.
     void ReadData(platform::Stream& stream);
     void DeCompressToStream(platform::MemoryStream& target) const;
+    // Inflates and reads the stored skin: nothing for a newer version,
+    // damaged data throws.
+    std::optional<StoredSkin> Unpack();
+    // Starts unpacking the current bytes on a worker thread, so a window
+    // can build its controls meanwhile; the next Unpack of the same bytes
+    // takes the result (or its exception).
+    void UnpackAhead();
 
     // Packs the skin a skin data holds.
     void LoadFromSkinData(TkvSkinData& skinData);
@@ -64,6 +76,8 @@ private:
     QString m_fileName;
     QString m_compressedFileName;
     QByteArray m_compressed;
+    QByteArray m_unpackedAhead;
+    std::future<std::optional<StoredSkin>> m_ahead;
 };
 
 } // namespace skin

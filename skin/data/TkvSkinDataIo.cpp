@@ -101,13 +101,7 @@ void TkvSkinData::LoadCompressedStoredSkin(TkvCompressedStoredSkin* storedSkin)
     SendSkinDataMessage(SKINMSG_BEFORECHANGE);
     ClearAll();
 
-    std::optional<StoredSkin> stored;
-    {
-        platform::MemoryStream stream;
-        storedSkin->DeCompressToStream(stream);
-        stream.setPosition(0);
-        stored = readStoredSkin(stream);
-    }
+    std::optional<StoredSkin> stored = storedSkin->Unpack();
     if (!stored)
         return;
     PictureBitmap = std::move(stored->picture);

@@ -248,6 +248,41 @@ TEST(StoredSkinLoad, MessagesAndStateOnEveryPath)
     EXPECT_EQ(skintest::messagesOf(log, "owner"), full);
 }
 
+// A skin unpacked ahead on a worker thread loads as one unpacked on the
+// spot: the same skin, the same refusal of damaged bytes, and never the
+// early result of bytes replaced since.
+TEST(StoredSkinLoad, UnpackedAheadLoadsAsUnpackedOnTheSpot)
+{
+    const QByteArray first = minimalText;
+    const QByteArray second = QByteArray(minimalText).replace("skinname=S", "skinname=Second");
+    TkvSkinData data;
+    TkvCompressedStoredSkin stored;
+
+    stored.SetCompressedData(deflated(storedStream(3, {{}, {}, {}}, {}, first)));
+    stored.UnpackAhead();
+    data.LoadCompressedStoredSkin(&stored);
+    EXPECT_EQ(data.skinname, "S");
+    ASSERT_EQ(data.SkinControls.size(), 1u);
+
+    stored.UnpackAhead();
+    stored.SetCompressedData(deflated(storedStream(3, {{}, {}, {}}, {}, second)));
+    data.LoadCompressedStoredSkin(&stored);
+    EXPECT_EQ(data.skinname, "Second");
+
+    stored.SetCompressedData(QByteArray("\x78\xDA garbage"));
+    stored.UnpackAhead();
+    EXPECT_THROW(data.LoadCompressedStoredSkin(&stored), ECompressionError);
+    EXPECT_TRUE(data.IsEmpty());
+
+    // The early result is used once; the next load unpacks again.
+    stored.SetCompressedData(deflated(storedStream(3, {{}, {}, {}}, {}, first)));
+    stored.UnpackAhead();
+    data.LoadCompressedStoredSkin(&stored);
+    data.LoadCompressedStoredSkin(&stored);
+    EXPECT_EQ(data.skinname, "S");
+    EXPECT_FALSE(data.IsEmpty());
+}
+
 TEST(CompressedStoredSkin, LayoutPropertyCarriesTheBytesExactly)
 {
     const QByteArray bytes = deflated(storedStream(3, {{}, {}, {}}, {}, minimalText)) + "x";
