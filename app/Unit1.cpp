@@ -169,8 +169,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     , m_decoder(*this, platform::DecimalSeparator())
     , m_paintPacer(kFrameMs, std::move(options.paintClock))
 {
-    if (options.listPortsAhead)
-        m_portsAhead = std::async(std::launch::async, m_availablePorts);
+    m_searchPortsInBackground = options.searchPortsInBackground;
     Q_INIT_RESOURCE(resources);
     m_skinSettings = options.skinSettings;
     pickStartSkin(options.skinFile);

@@ -50,10 +50,10 @@ struct TForm1Options {
     PaintPacer::Clock paintClock;
     // A ".skn" file or a skin folder used instead of the built-in skin.
     QString skinFile;
-    // Asks the system for its ports on a thread of its own while the window
-    // is built, for the list of the first activation: the answer takes tens
-    // of milliseconds, which the first picture need not wait for.
-    bool listPortsAhead = false;
+    // The first activation asks the system for its ports on a thread of its
+    // own, and the list follows when the answer comes: it takes tens of
+    // milliseconds, which the first picture need not wait for.
+    bool searchPortsInBackground = false;
     // Where the skin chosen from the system menu is remembered for the
     // next start (none: nothing is remembered or read back).
     QSettings* skinSettings = nullptr;
@@ -131,6 +131,8 @@ private:
     void hookPanelLinks();
     void hookInstruments();
     void fillPortList();
+    void searchPortsInBackground();
+    void showFoundPorts();
     void showPorts(QList<serial::PortEntry> ports);
     void showPortLocation();
     void connectionLost();
@@ -175,7 +177,8 @@ private:
     std::function<QList<serial::PortEntry>()> m_availablePorts;
     // The devices behind the port list's items, in the list's order.
     QList<serial::PortEntry> m_ports;
-    std::future<QList<serial::PortEntry>> m_portsAhead;
+    bool m_searchPortsInBackground = false;
+    std::future<QList<serial::PortEntry>> m_portSearch;
     TelemetryRecorder* m_recorder = nullptr;
     std::unique_ptr<TelemetryRecorder> m_ownRecorder;
     protocol::TelemetryDecoder m_decoder;

@@ -9,6 +9,8 @@
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinComboBox.h"
 
+#include <QTimer>
+
 namespace {
 
 const QString kConnect = QStringLiteral("Connect");
@@ -18,11 +20,33 @@ const QString kDisconnect = QStringLiteral("DisConnect");
 
 void TForm1::kvSorvane1Activate()
 {
-    if (m_portsAhead.valid()) {
-        showPorts(m_portsAhead.get());
+    if (m_searchPortsInBackground) {
+        m_searchPortsInBackground = false;
+        // Once the window has painted: the search must not slow its first
+        // picture down.
+        QTimer::singleShot(0, this, [this] { searchPortsInBackground(); });
         return;
     }
+    // A search still running fills the list when it ends.
+    if (m_portSearch.valid())
+        return;
     fillPortList();
+}
+
+void TForm1::searchPortsInBackground()
+{
+    m_portSearch = std::async(std::launch::async, [this, search = m_availablePorts] {
+        QList<serial::PortEntry> ports = search();
+        QMetaObject::invokeMethod(this, [this] { showFoundPorts(); }, Qt::QueuedConnection);
+        return ports;
+    });
+}
+
+void TForm1::showFoundPorts()
+{
+    // Gone when "Refresh " listed the ports meanwhile.
+    if (m_portSearch.valid())
+        showPorts(m_portSearch.get());
 }
 
 void TForm1::kvSkinButton1Click()
@@ -32,6 +56,9 @@ void TForm1::kvSkinButton1Click()
 
 void TForm1::fillPortList()
 {
+    // An answer still to come would be older than this one.
+    if (m_portSearch.valid())
+        m_portSearch.get();
     showPorts(m_availablePorts());
 }
 

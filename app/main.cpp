@@ -102,7 +102,7 @@ int main(int argc, char** argv)
         TForm1Options formOptions;
         formOptions.recorder = recorder.get();
         formOptions.skinFile = options.skin;
-        formOptions.listPortsAhead = true;
+        formOptions.searchPortsInBackground = true;
         // A screenshot shows what the command line asks for, not a skin
         // chosen in an earlier session.
         if (options.screenshot.isEmpty())
