@@ -31,23 +31,11 @@ Qt::Alignment qtAlignment(TAlignment alignment)
 TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent)
     : QWidget(parent)
     , SkinLink(QStringLiteral("edit"))
-    , m_edit(new QLineEdit(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    m_edit->setObjectName(QStringLiteral("edit"));
-    m_edit->setFrame(false);
-    // The text lands on the frame image painted underneath.
-    QPalette palette = m_edit->palette();
-    palette.setColor(QPalette::Base, Qt::transparent);
-    m_edit->setPalette(palette);
-    m_edit->setAutoFillBackground(false);
-    m_edit->setTextMargins(0, 0, 0, 0);
-    m_edit->installEventFilter(this);
-    setFocusProxy(m_edit);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    connect(m_edit, &QLineEdit::textChanged, this, &TkvSkinCustomEdit::textEdited);
     applyFont();
     SetAlignment(TAlignment::taLeftJustify);
     SetBounds(x(), y(), 121, 20);
@@ -79,19 +67,20 @@ void TkvSkinCustomEdit::ChangeSkinData()
             SetBounds(x(), y(), width(), edit->skinrect.height());
     }
     resizeEvent(nullptr);
-    applyStateColour(m_edit->hasFocus());
+    applyStateColour(lineEditFocused());
     if (!m_useSkinFont)
         AdjustEditHeight();
     update();
 }
 
-QString TkvSkinCustomEdit::Text() const { return m_textPending ? m_pendingText : m_edit->text(); }
+QString TkvSkinCustomEdit::Text() const { return m_textPending || !m_edit ? m_pendingText : m_edit->text(); }
 
 void TkvSkinCustomEdit::SetText(const QString& value)
 {
-    // A field that draws its own text keeps the text to itself until the
-    // line edit is needed again. The change event still comes at once.
-    if (m_ownText) {
+    // A field that draws its own text, or has no line edit yet, keeps the
+    // text to itself until the line edit is needed. The change event still
+    // comes at once.
+    if (m_ownText || !m_edit) {
         if (value == Text())
             return;
         m_pendingText = value;
@@ -106,7 +95,7 @@ void TkvSkinCustomEdit::SetText(const QString& value)
 
 void TkvSkinCustomEdit::flushPendingText()
 {
-    if (!m_textPending)
+    if (!m_textPending || !m_edit)
         return;
     m_textPending = false;
     m_edit->setText(m_pendingText);
@@ -114,23 +103,72 @@ void TkvSkinCustomEdit::flushPendingText()
 
 QLineEdit* TkvSkinCustomEdit::lineEdit()
 {
+    makeLineEdit();
     flushPendingText();
     return m_edit;
 }
 
-bool TkvSkinCustomEdit::ReadOnly() const { return m_edit->isReadOnly(); }
+QLineEdit* TkvSkinCustomEdit::makeLineEdit()
+{
+    if (m_edit)
+        return m_edit;
+    m_edit = new QLineEdit(this);
+    // Where the field stands in the tab order, not after every control
+    // made before the line edit was.
+    QWidget::setTabOrder(this, m_edit);
+    m_edit->setObjectName(QStringLiteral("edit"));
+    m_edit->setFrame(false);
+    // The text lands on the frame image painted underneath.
+    QPalette palette = m_edit->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    m_edit->setPalette(palette);
+    applyTextColour(m_textColour);
+    m_edit->setAutoFillBackground(false);
+    m_edit->setTextMargins(0, 0, 0, 0);
+    m_edit->setFont(m_textFont);
+    m_edit->setAlignment(qtAlignment(m_alignment));
+    m_edit->setReadOnly(m_readOnly);
+    m_edit->setMaxLength(m_maxLength);
+    m_edit->setGeometry(textRect());
+    m_edit->installEventFilter(this);
+    m_textPending = true;
+    flushPendingText();
+    connect(m_edit, &QLineEdit::textChanged, this, &TkvSkinCustomEdit::textEdited);
+    if (m_ownText) {
+        m_edit->hide();
+    } else {
+        m_edit->show();
+        setFocusProxy(m_edit);
+    }
+    return m_edit;
+}
+
+bool TkvSkinCustomEdit::lineEditFocused() const { return m_edit && m_edit->hasFocus(); }
+
+void TkvSkinCustomEdit::showEvent(QShowEvent*)
+{
+    // Fields that take typing get their line edit when first shown.
+    if (!m_ownText)
+        makeLineEdit();
+}
+
+bool TkvSkinCustomEdit::ReadOnly() const { return m_readOnly; }
 
 void TkvSkinCustomEdit::SetReadOnly(bool value)
 {
-    flushPendingText();
-    m_edit->setReadOnly(value);
+    m_readOnly = value;
+    if (m_edit) {
+        flushPendingText();
+        m_edit->setReadOnly(value);
+    }
     updateTextMode();
 }
 
 void TkvSkinCustomEdit::SetAlignment(TAlignment value)
 {
     m_alignment = value;
-    m_edit->setAlignment(qtAlignment(value));
+    if (m_edit)
+        m_edit->setAlignment(qtAlignment(value));
 }
 
 void TkvSkinCustomEdit::SetFont(const platform::TFont& value)
@@ -187,9 +225,14 @@ void TkvSkinCustomEdit::SetButtonMode(bool value)
     update();
 }
 
-int TkvSkinCustomEdit::MaxLength() const { return m_edit->maxLength(); }
+int TkvSkinCustomEdit::MaxLength() const { return m_maxLength; }
 
-void TkvSkinCustomEdit::SetMaxLength(int value) { m_edit->setMaxLength(value > 0 ? value : 32767); }
+void TkvSkinCustomEdit::SetMaxLength(int value)
+{
+    m_maxLength = value > 0 ? value : 32767;
+    if (m_edit)
+        m_edit->setMaxLength(m_maxLength);
+}
 
 void TkvSkinCustomEdit::SetBounds(int left, int top, int width, int height)
 {
@@ -228,7 +271,9 @@ QRect TkvSkinCustomEdit::textRect() const
 
 void TkvSkinCustomEdit::applyFont()
 {
-    m_edit->setFont(platform::TextCache::instance().font(m_font).font);
+    m_textFont = platform::TextCache::instance().font(m_font).font;
+    if (m_edit)
+        m_edit->setFont(m_textFont);
     const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
     applyTextColour(isEnabled() ? m_font.Color : edit ? edit->disabledfontcolor : platform::clGrayText);
 }
@@ -243,6 +288,9 @@ void TkvSkinCustomEdit::applyStateColour(bool active)
 
 void TkvSkinCustomEdit::applyTextColour(platform::TColor colour)
 {
+    m_textColour = colour;
+    if (!m_edit)
+        return;
     QPalette palette = m_edit->palette();
     const QColor c = QColor::fromRgb(platform::toQRgb(colour));
     palette.setColor(QPalette::Active, QPalette::Text, c);
@@ -329,7 +377,7 @@ PartFace TkvSkinCustomEdit::buttonFace() const
 {
     PartFace f;
     f.disabled = !isEnabled();
-    f.focused = m_edit->hasFocus();
+    f.focused = lineEditFocused();
     if (m_buttonPressed && m_buttonHot)
         f.look = PartLook::Pressed;
     else if (m_buttonHot)
@@ -347,19 +395,20 @@ void TkvSkinCustomEdit::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawImage(0, 0, frame);
-    if (m_ownText)
+    if (m_ownText || !m_edit)
         drawOwnText(painter);
 }
 
 void TkvSkinCustomEdit::resizeEvent(QResizeEvent*)
 {
-    m_edit->setGeometry(textRect());
+    if (m_edit)
+        m_edit->setGeometry(textRect());
 }
 
 void TkvSkinCustomEdit::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
-        applyStateColour(m_mouseIn || m_edit->hasFocus());
+        applyStateColour(m_mouseIn || lineEditFocused());
         update();
     }
     QWidget::changeEvent(event);
@@ -368,7 +417,7 @@ void TkvSkinCustomEdit::changeEvent(QEvent* event)
 void TkvSkinCustomEdit::enterEvent(QEnterEvent*)
 {
     m_mouseIn = true;
-    if (!m_edit->hasFocus())
+    if (!lineEditFocused())
         applyStateColour(true);
     if (hasRecord())
         update();
@@ -378,7 +427,7 @@ void TkvSkinCustomEdit::enterEvent(QEnterEvent*)
 void TkvSkinCustomEdit::leaveEvent(QEvent*)
 {
     m_mouseIn = false;
-    if (!m_edit->hasFocus())
+    if (!lineEditFocused())
         applyStateColour(false);
     if (hasRecord())
         update();
@@ -416,7 +465,7 @@ void TkvSkinCustomEdit::mouseReleaseEvent(QMouseEvent* event)
         m_buttonPressed = false;
         update();
         if (buttonRect().contains(event->position().toPoint())) {
-            m_edit->setFocus(Qt::MouseFocusReason);
+            setFocus(Qt::MouseFocusReason);
             raiseEvent(OnButtonClick, this);
         }
         return;

@@ -93,6 +93,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -125,6 +126,11 @@ private:
     void applyTextColour(platform::TColor colour);
     void textEdited(const QString& text);
     void flushPendingText();
+    // The line edit is made when first needed: a field that takes typing
+    // when it is shown, a read-only field when it takes the focus or its
+    // menu. Most fields of a telemetry window never need one.
+    QLineEdit* makeLineEdit();
+    bool lineEditFocused() const;
     bool filterKey(QKeyEvent* event);
     // A read-only field the user is not working in draws its own text:
     // telemetry rewrites it a hundred times a second, and the line edit's
@@ -135,6 +141,10 @@ private:
     void requestPaint();
 
     QLineEdit* m_edit = nullptr;
+    bool m_readOnly = false;
+    int m_maxLength = 32767;
+    QFont m_textFont;
+    platform::TColor m_textColour = platform::clWindowText;
     // The last context menu; it lives until the next one is asked for, so
     // the chosen item's command runs after its window has closed.
     QPointer<QObject> m_contextMenu;

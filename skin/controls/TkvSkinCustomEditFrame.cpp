@@ -31,7 +31,7 @@ QMargins TkvSkinCustomEdit::frameInsets() const
 void TkvSkinCustomEdit::recordFrame(platform::TBitmap& frame) const
 {
     const auto* edit = record<TkvDataSkinEditControl>();
-    const bool active = m_mouseIn || m_edit->hasFocus();
+    const bool active = m_mouseIn || lineEditFocused();
     const TRect& source = active && !isNullRect(edit->activeskinrect) ? edit->activeskinrect : edit->skinrect;
     CreateHSkinImage(edit->lefttoppoint.x, edit->skinrect.width() - edit->righttoppoint.x, frame, skinPicture(),
         source, width(), source.height());
@@ -74,7 +74,7 @@ QImage TkvSkinCustomEdit::renderFrame()
     GetSkinData();
     const bool stretched = hasRecord() && !m_useSkinFont;
     const FrameKey key{size(), RecordIndex(), skinPicture().image().cacheKey(), stretched,
-        m_mouseIn || m_edit->hasFocus(), m_buttonMode, m_buttonMode ? buttonFace() : PartFace{}};
+        m_mouseIn || lineEditFocused(), m_buttonMode, m_buttonMode ? buttonFace() : PartFace{}};
     if (key == m_frameKey && !m_frame.isNull())
         return m_frame;
     platform::TBitmap bitmap(width(), height());

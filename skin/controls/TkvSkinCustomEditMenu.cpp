@@ -36,7 +36,7 @@ void TkvSkinCustomEdit::showContextMenu(const QContextMenuEvent& event)
     // Freed once the request is handled; an item's command may run later.
     auto* menu = new TkvSkinPopupMenu(this);
     menu->SetForm(window());
-    QLineEdit* edit = m_edit;
+    QLineEdit* edit = lineEdit();
     const bool selection = edit->hasSelectedText();
     const bool writable = !edit->isReadOnly();
     const bool wholeSelected = !edit->text().isEmpty() && edit->selectedText() == edit->text();

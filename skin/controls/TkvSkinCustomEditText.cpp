@@ -16,16 +16,16 @@ constexpr int kHorizontalMargin = 2;
 
 void TkvSkinCustomEdit::updateTextMode()
 {
-    const bool own = m_edit->isReadOnly() && !m_edit->hasFocus();
+    const bool own = m_readOnly && !lineEditFocused();
     if (own == m_ownText)
         return;
     m_ownText = own;
     if (own) {
         setFocusProxy(nullptr);
-        m_edit->hide();
-    } else {
-        flushPendingText();
-        m_edit->show();
+        if (m_edit)
+            m_edit->hide();
+    } else if (m_edit || isVisible()) {
+        lineEdit()->show();
         setFocusProxy(m_edit);
     }
     update();
@@ -33,15 +33,15 @@ void TkvSkinCustomEdit::updateTextMode()
 
 void TkvSkinCustomEdit::focusInEvent(QFocusEvent* event)
 {
-    if (!m_ownText) {
+    if (!m_ownText && m_edit) {
         QWidget::focusInEvent(event);
         return;
     }
     m_ownText = false;
-    flushPendingText();
-    m_edit->show();
-    setFocusProxy(m_edit);
-    m_edit->setFocus(event->reason());
+    QLineEdit* edit = lineEdit();
+    edit->show();
+    setFocusProxy(edit);
+    edit->setFocus(event->reason());
     update();
 }
 
@@ -61,8 +61,8 @@ void TkvSkinCustomEdit::drawOwnText(QPainter& painter)
     if (text.isEmpty())
         return;
     const QRect area = textRect();
-    if (!m_glyphText || m_glyphText->font() != m_edit->font())
-        m_glyphText = std::make_unique<platform::GlyphText>(m_edit->font());
+    if (!m_glyphText || m_glyphText->font() != m_textFont)
+        m_glyphText = std::make_unique<platform::GlyphText>(m_textFont);
     const QFontMetrics& metrics = m_glyphText->metrics();
     const int width = m_glyphText->advance(text);
     // Inside the line edit's margins where the text fits there; a value
@@ -71,8 +71,9 @@ void TkvSkinCustomEdit::drawOwnText(QPainter& painter)
     int left = area.left();
     if (width <= area.width() - 2 * kHorizontalMargin) {
         const int free = area.width() - 2 * kHorizontalMargin - width;
-        const Qt::Alignment horizontal = m_edit->alignment() & Qt::AlignHorizontal_Mask;
-        const int offset = horizontal & Qt::AlignRight ? free : horizontal & Qt::AlignHCenter ? free / 2 : 0;
+        const int offset = m_alignment == TAlignment::taRightJustify ? free
+            : m_alignment == TAlignment::taCenter                     ? free / 2
+                                                                      : 0;
         left += kHorizontalMargin + offset;
     } else if (width <= area.width()) {
         left += (area.width() - width) / 2;
@@ -82,7 +83,7 @@ void TkvSkinCustomEdit::drawOwnText(QPainter& painter)
     const int lineTop = area.top() + (area.height() - metrics.height() + 1) / 2;
     painter.save();
     painter.setClipRect(area);
-    painter.setPen(m_edit->palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.setPen(QColor::fromRgb(platform::toQRgb(m_textColour)));
     m_glyphText->draw(painter, QPoint(left, lineTop + metrics.ascent()), text);
     painter.restore();
 }

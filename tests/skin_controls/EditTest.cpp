@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -258,4 +259,44 @@ TEST(EditOwnText, FocusBringsTheLineEditBackAndLeavingDropsIt)
     field->SetText(QStringLiteral("11.0"));
     EXPECT_EQ(field->Text(), QStringLiteral("11.0"));
     EXPECT_EQ(line->text(), QStringLiteral("10.8")) << "the hidden line edit is not touched";
+}
+
+namespace {
+
+void pressTab()
+{
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    QApplication::sendEvent(QApplication::focusWidget(), &tab);
+}
+
+} // namespace
+
+// Only fields that take typing have a line edit once shown; a read-only one
+// makes its own when focused. Tab still goes through the fields in the
+// order they were made.
+TEST(EditOwnText, LineEditsAreMadeWhenNeededAndKeepTheTabOrder)
+{
+    HostWindow host;
+    auto* first = new TkvSkinEdit(host.widget());
+    auto* readOnly = new TkvSkinEdit(host.widget());
+    auto* last = new TkvSkinEdit(host.widget());
+    readOnly->SetReadOnly(true);
+    first->SetBounds(0, 0, 60, 20);
+    readOnly->SetBounds(0, 30, 60, 20);
+    last->SetBounds(0, 60, 60, 20);
+    readOnly->SetText(QStringLiteral("12.5"));
+    host.show();
+    EXPECT_NE(first->findChild<QLineEdit*>(), nullptr);
+    EXPECT_EQ(readOnly->findChild<QLineEdit*>(), nullptr);
+    EXPECT_NE(last->findChild<QLineEdit*>(), nullptr);
+
+    first->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(first->findChild<QLineEdit*>()->hasFocus());
+    pressTab();
+    QLineEdit* made = readOnly->findChild<QLineEdit*>();
+    ASSERT_NE(made, nullptr) << "focus reached the read-only field next";
+    EXPECT_TRUE(made->hasFocus());
+    EXPECT_EQ(made->text(), QStringLiteral("12.5"));
+    pressTab();
+    EXPECT_TRUE(last->findChild<QLineEdit*>()->hasFocus());
 }
