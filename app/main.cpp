@@ -71,6 +71,11 @@ int main(int argc, char** argv)
     // and a connected window wakes up hundreds of times a second.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
+    // On X11, a window drawn through shared memory waits for the server
+    // before each repaint; the telemetry's small repaints, twenty a second,
+    // cost less sent over the connection.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     FlightControllerApplication app(argc, argv);
     substituteFonts();
     // A screenshot run waits for no one: what a message box would say goes
