@@ -167,6 +167,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     , m_availablePorts(options.ports ? std::move(options.ports) : serial::availablePorts)
     , m_recorder(options.recorder)
     , m_decoder(*this, platform::DecimalSeparator())
+    , m_textPacer(kFrameMs, options.paintClock)
     , m_paintPacer(kFrameMs, std::move(options.paintClock))
 {
     m_searchPortsInBackground = options.searchPortsInBackground;
@@ -182,6 +183,14 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     m_comm->SetBaudRate(115200);
     m_comm->SetRThreshold(1);
 
+    m_textFrame = new QTimer(this);
+    m_textFrame->setObjectName(QStringLiteral("textFrame"));
+    m_textFrame->setSingleShot(true);
+    connect(m_textFrame, &QTimer::timeout, this, [this] {
+        m_textFrame->stop();
+        m_textPacer.delayBeforePaint();
+        showLatestTexts();
+    });
     m_deferredPaint = new QTimer(this);
     m_deferredPaint->setSingleShot(true);
     connect(m_deferredPaint, &QTimer::timeout, this, [this] {

@@ -146,6 +146,8 @@ private:
     void attitudeChanged(double rollRadians, double pitchRadians) override;
     void fieldChanged(protocol::TelemetryField field, std::string_view text) override;
     void showLatestTexts();
+    // Now, or when the next picture is due.
+    void showTextsAtPicturePace();
     void headingChanged(double headingRadians) override;
     void flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit) override;
     void airframeChanged(int index) override;
@@ -153,8 +155,9 @@ private:
     QHash<QString, QWidget*> m_controls;
     // What telemetry writes to, looked up once.
     std::array<skin::TkvSkinEdit*, protocol::kTelemetryFieldCount> m_fields{};
-    // A read carries a dozen frames of each kind; only the last text of
-    // each field can be seen, so the fields take it once per read.
+    // A read carries a dozen frames of each kind and the screen shows twenty
+    // pictures a second: the fields take the latest text of each at most
+    // once a picture.
     std::array<std::string, protocol::kTelemetryFieldCount> m_latestTexts;
     std::bitset<protocol::kTelemetryFieldCount> m_textsWaiting;
     std::array<skin::TkvSkinEdit*, 3> m_ch5Lamps{};
@@ -184,7 +187,10 @@ private:
     protocol::TelemetryDecoder m_decoder;
     QByteArray m_commandBuffer;
     bool m_connected = false;
-    // Painting is held to the display's pace, not the telemetry's.
+    // Painting is held to the display's pace, not the telemetry's, and so
+    // are the texts of the fields.
+    PaintPacer m_textPacer;
+    QTimer* m_textFrame = nullptr;
     PaintPacer m_paintPacer;
     QTimer* m_deferredPaint = nullptr;
 };

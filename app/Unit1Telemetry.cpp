@@ -36,6 +36,17 @@ void TForm1::Comm1ReceiveData()
         m_recorder->received(batch);
     m_decoder.feed(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(batch.constData()),
         static_cast<size_t>(batch.size())));
+    showTextsAtPicturePace();
+}
+
+void TForm1::showTextsAtPicturePace()
+{
+    if (m_textsWaiting.none() || m_textFrame->isActive())
+        return;
+    if (const int delay = m_textPacer.delayBeforePaint(); delay > 0) {
+        m_textFrame->start(delay);
+        return;
+    }
     showLatestTexts();
 }
 

@@ -11,6 +11,7 @@
 #include "skin/controls/TkvSkinGauge.h"
 #include "skin/controls/TkvSkinSlider.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/TestTimers.h"
 
 #include <QTest>
 
@@ -39,10 +40,18 @@ protected:
     }
 
     // Delivers bytes as the serial tick would.
+    // Delivers the bytes to the next tick; the fields show them by the next
+    // picture, which comes at once here.
     void receive(const std::vector<uint8_t>& bytes)
     {
         device->queue(bytes);
         form->Comm1()->ProcTimer();
+        nextPicture();
+    }
+    void nextPicture()
+    {
+        if (testsupport::timerActive(form.get(), "textFrame"))
+            testsupport::fireTimer(form.get(), "textFrame");
     }
 
     void connect()

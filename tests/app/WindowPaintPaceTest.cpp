@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include "app/PaintPacer.h"
+#include "protocol/TelemetryFrame.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -74,6 +75,48 @@ TEST(WindowPaintPace, RepaintsWaitForTheNextFrameOfTheDisplay)
     requestPaint();
     EXPECT_EQ(counter.paints, 2) << "a frame (50 ms) later the waiting change is painted";
     EXPECT_EQ(roll->Text(), "2.00");
+}
+
+// Telemetry comes a dozen frames a read and a hundred reads a second; the
+// fields, and what follows them, take the latest texts once a picture.
+TEST(WindowPaintPace, FieldsTakeTheLatestTextsOncePerPicture)
+{
+    int64_t now = 1000;
+    auto device = std::make_shared<serial::MemorySerialDevice>();
+    TForm1Options options;
+    options.driver = std::make_unique<serial::MemorySerialDriver>(device);
+    options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
+    options.paintClock = [&] { return now; };
+    TForm1 form(std::move(options));
+    form.kvSkinButton1Click();
+    form.kvSkinButton2Click();
+    skin::TkvSkinEdit* ch1 = form.edit("kvSkinEdit10");
+    int changes = 0;
+    const auto following = ch1->OnChange;
+    ch1->OnChange = [&](QObject* sender) {
+        ++changes;
+        following(sender);
+    };
+    const auto channels = [&](uint16_t ch1Raw) {
+        const auto bytes = protocol::makeFrame(protocol::FrameType::Channels123, ch1Raw, 18000, 18000);
+        device->queue({bytes.begin(), bytes.end()});
+        form.Comm1()->ProcTimer();
+    };
+
+    channels(12000);
+    EXPECT_EQ(ch1->Text(), "1000") << "the first texts show at once";
+    now += 10;
+    channels(14400);
+    channels(16800);
+    EXPECT_EQ(ch1->Text(), "1000") << "10 ms later the texts wait for the next picture";
+    ASSERT_TRUE(testsupport::timerActive(&form, "textFrame"));
+    EXPECT_EQ(testsupport::timerInterval(&form, "textFrame"), 40);
+
+    now += 40;
+    testsupport::fireTimer(&form, "textFrame");
+    EXPECT_EQ(ch1->Text(), "1400") << "the latest text, not each one in between";
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(form.gauge("kvSkinGauge1")->Value(), 3000 - 1400) << "what follows the field follows too";
 }
 
 TEST(WindowPaintPace, TelemetryRepaintsNeverReachTheFrame)

@@ -7,6 +7,7 @@
 #include "skin/controls/TkvSkinEdit.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TestOutput.h"
+#include "tests/support/TestTimers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -68,6 +69,8 @@ protected:
     {
         device->queue(bytes);
         form->Comm1()->ProcTimer();
+        if (testsupport::timerActive(form.get(), "textFrame"))
+            testsupport::fireTimer(form.get(), "textFrame");
     }
     void toggleConnection()
     {
