@@ -24,6 +24,12 @@ constexpr std::array<Letter, 4> kLetters{{{"N", 0}, {"E", 90}, {"S", 180}, {"W",
 // The marks were meant to show on the black face; a light pen does that.
 constexpr TColor kMarkColor = clWhite;
 
+// Point at an angle clockwise from up and a radius from the centre.
+TPoint polar(int c, double radius, double theta)
+{
+    return TPoint{truncToInt(c + radius * std::sin(theta)), truncToInt(c - radius * std::cos(theta))};
+}
+
 } // namespace
 
 int headingReadout(double heading)
@@ -36,17 +42,12 @@ int headingReadout(double heading)
     return degrees;
 }
 
-void DrawHeading(double heading, TBitmap& picture)
-{
-    TCanvas& canvas = picture.Canvas();
-    const int w = picture.Width();
-    const int h = picture.Height();
-    const int c = w / 2;
-    // Point at an angle clockwise from up and a radius from the centre.
-    const auto polar = [c](double radius, double theta) {
-        return TPoint{truncToInt(c + radius * std::sin(theta)), truncToInt(c - radius * std::cos(theta))};
-    };
+namespace {
 
+// The dial without needle and readout: the same for every heading.
+void drawDial(TCanvas& canvas, int w, int h)
+{
+    const int c = w / 2;
     canvas.Brush.Color = clSilver;
     canvas.Brush.Style = BrushStyle::Solid;
     canvas.Rectangle(0, 0, w, h);
@@ -61,8 +62,8 @@ void DrawHeading(double heading, TBitmap& picture)
     canvas.Pen.Color = kMarkColor;
     for (int k = 0; k <= 11; ++k) {
         const double theta = 30 * k / kRadiansToDegrees;
-        const TPoint inner = polar(0.8 * c, theta);
-        const TPoint outer = polar(0.9 * c, theta);
+        const TPoint inner = polar(c, 0.8 * c, theta);
+        const TPoint outer = polar(c, 0.9 * c, theta);
         canvas.MoveTo(inner.x, inner.y);
         canvas.LineTo(outer.x, outer.y);
     }
@@ -74,10 +75,59 @@ void DrawHeading(double heading, TBitmap& picture)
         canvas.TextOut(truncToInt(0.95 * c + 0.7 * c * std::sin(theta)),
             truncToInt(0.95 * c - 0.7 * c * std::cos(theta)), QString::fromLatin1(letter.text));
     }
+}
+
+// The dial depends only on the picture's size and on the pen, brush and
+// font the canvas brings, so it is drawn once and copied for each heading:
+// telemetry turns the needle twenty times a second.
+struct DialCache {
+    int width = 0;
+    int height = 0;
+    TPen pen;
+    TBrush brush;
+    TFont font;
+    // The dial, with its canvas left as drawing it left it.
+    TBitmap dial;
+};
+
+const TBitmap& dialFor(const TCanvas& canvas, int w, int h)
+{
+    thread_local DialCache cache;
+    if (cache.dial.Empty() || cache.width != w || cache.height != h || !(cache.pen == canvas.Pen)
+        || !(cache.brush == canvas.Brush) || !(cache.font == canvas.Font)) {
+        cache.width = w;
+        cache.height = h;
+        cache.pen = canvas.Pen;
+        cache.brush = canvas.Brush;
+        cache.font = canvas.Font;
+        cache.dial.SetSize(w, h);
+        TCanvas& dial = cache.dial.Canvas();
+        dial.Pen = canvas.Pen;
+        dial.Brush = canvas.Brush;
+        dial.Font = canvas.Font;
+        drawDial(dial, w, h);
+    }
+    return cache.dial;
+}
+
+} // namespace
+
+void DrawHeading(double heading, TBitmap& picture)
+{
+    TCanvas& canvas = picture.Canvas();
+    const int w = picture.Width();
+    const int h = picture.Height();
+    const int c = w / 2;
+
+    const TBitmap& dial = dialFor(canvas, w, h);
+    canvas.Draw(0, 0, dial);
+    canvas.Pen = dial.Canvas().Pen;
+    canvas.Brush = dial.Canvas().Brush;
+    canvas.Font = dial.Canvas().Font;
 
     canvas.Pen.Width = 2;
     canvas.Pen.Color = clBlue;
-    const TPoint tip = polar(0.9 * c, heading);
+    const TPoint tip = polar(c, 0.9 * c, heading);
     canvas.MoveTo(c, c);
     canvas.LineTo(tip.x, tip.y);
 

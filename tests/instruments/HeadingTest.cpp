@@ -172,3 +172,30 @@ TEST_F(Heading, RingFaceAndOutline)
     EXPECT_EQ(at(1, 5), clWhite);
     EXPECT_EQ(at(2, 5), clSilver);
 }
+
+// The dial is kept between draws; what a draw shows must still depend only
+// on the heading, the picture's size and the canvas it is drawn on.
+TEST(HeadingDial, DrawsAlikeWhateverWasDrawnBefore)
+{
+    const double heading = degreesToRadians(30);
+    TBitmap first{kSize, kSize};
+    DrawHeading(heading, first);
+    const QImage firstDraw = first.image().copy();
+    DrawHeading(heading, first);
+    const QImage laterDraw = first.image().copy();
+    ASSERT_NE(firstDraw, laterDraw) << "the outline follows the pen the canvas brings";
+
+    TBitmap fresh{kSize, kSize};
+    DrawHeading(heading, fresh);
+    EXPECT_EQ(fresh.image(), firstDraw) << "a fresh canvas after a used one";
+
+    TBitmap larger{kSize + 20, kSize + 20};
+    DrawHeading(heading, larger);
+    DrawHeading(degreesToRadians(200), larger);
+    EXPECT_EQ(larger.image().size(), QSize(kSize + 20, kSize + 20));
+
+    DrawHeading(heading, fresh);
+    EXPECT_EQ(fresh.image(), laterDraw) << "after another size";
+    EXPECT_EQ(fresh.Canvas().Pen, first.Canvas().Pen);
+    EXPECT_EQ(fresh.Canvas().Font, first.Canvas().Font);
+}
