@@ -103,6 +103,8 @@ void TkvSkinCustomEdit::flushPendingText()
 
 QLineEdit* TkvSkinCustomEdit::lineEdit()
 {
+    if (!m_readOnly)
+        updateTextMode(true);
     makeLineEdit();
     flushPendingText();
     return m_edit;
@@ -145,12 +147,6 @@ QLineEdit* TkvSkinCustomEdit::makeLineEdit()
 
 bool TkvSkinCustomEdit::lineEditFocused() const { return m_edit && m_edit->hasFocus(); }
 
-void TkvSkinCustomEdit::showEvent(QShowEvent*)
-{
-    // Fields that take typing get their line edit when first shown.
-    if (!m_ownText)
-        makeLineEdit();
-}
 
 bool TkvSkinCustomEdit::ReadOnly() const { return m_readOnly; }
 
@@ -416,6 +412,10 @@ void TkvSkinCustomEdit::changeEvent(QEvent* event)
 
 void TkvSkinCustomEdit::enterEvent(QEnterEvent*)
 {
+    // A field that takes typing gets its line edit before the pointer can
+    // press on it.
+    if (!m_readOnly && !m_edit)
+        updateTextMode(true);
     m_mouseIn = true;
     if (!lineEditFocused())
         applyStateColour(true);

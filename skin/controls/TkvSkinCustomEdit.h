@@ -93,7 +93,6 @@ protected:
     void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -126,9 +125,11 @@ private:
     void applyTextColour(platform::TColor colour);
     void textEdited(const QString& text);
     void flushPendingText();
-    // The line edit is made when first needed: a field that takes typing
-    // when it is shown, a read-only field when it takes the focus or its
-    // menu. Most fields of a telemetry window never need one.
+    // The line edit is made when first needed: when the field takes the
+    // focus or its menu, or, for a field that takes typing, when the pointer
+    // comes over it. Until then, and for a read-only field nobody is working
+    // in, the field draws its own text: most fields of a telemetry window
+    // never need a line edit, and the window's first picture waits for none.
     QLineEdit* makeLineEdit();
     bool lineEditFocused() const;
     bool filterKey(QKeyEvent* event);
@@ -136,7 +137,8 @@ private:
     // telemetry rewrites it a hundred times a second, and the line edit's
     // layout and paint for each would cost more than everything else
     // together. Focus brings the line edit back for selecting and copying.
-    void updateTextMode();
+    // wanted: a field that takes typing has come into use.
+    void updateTextMode(bool wanted = false);
     void drawOwnText(QPainter& painter);
     void requestPaint();
 
@@ -151,7 +153,7 @@ private:
     QString m_lastText;
     QString m_pendingText;
     bool m_textPending = false;
-    bool m_ownText = false;
+    bool m_ownText = true;
     std::unique_ptr<platform::GlyphText> m_glyphText;
     FrameKey m_frameKey;
     QImage m_frame;

@@ -14,9 +14,9 @@ constexpr int kHorizontalMargin = 2;
 
 } // namespace
 
-void TkvSkinCustomEdit::updateTextMode()
+void TkvSkinCustomEdit::updateTextMode(bool wanted)
 {
-    const bool own = m_readOnly && !lineEditFocused();
+    const bool own = m_readOnly ? !lineEditFocused() : !m_edit && !wanted;
     if (own == m_ownText)
         return;
     m_ownText = own;
@@ -24,8 +24,10 @@ void TkvSkinCustomEdit::updateTextMode()
         setFocusProxy(nullptr);
         if (m_edit)
             m_edit->hide();
-    } else if (m_edit || isVisible()) {
-        lineEdit()->show();
+    } else {
+        makeLineEdit();
+        flushPendingText();
+        m_edit->show();
         setFocusProxy(m_edit);
     }
     update();

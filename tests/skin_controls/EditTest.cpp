@@ -271,26 +271,38 @@ void pressTab()
 
 } // namespace
 
-// Only fields that take typing have a line edit once shown; a read-only one
-// makes its own when focused. Tab still goes through the fields in the
-// order they were made.
+// No field has a line edit when the window is first shown: one that takes
+// typing makes it when the pointer comes over it, any field when it takes
+// the focus. Tab still goes through the fields in the order they were made.
 TEST(EditOwnText, LineEditsAreMadeWhenNeededAndKeepTheTabOrder)
 {
     HostWindow host;
     auto* first = new TkvSkinEdit(host.widget());
     auto* readOnly = new TkvSkinEdit(host.widget());
     auto* last = new TkvSkinEdit(host.widget());
+    auto* hovered = new TkvSkinEdit(host.widget());
     readOnly->SetReadOnly(true);
     first->SetBounds(0, 0, 60, 20);
     readOnly->SetBounds(0, 30, 60, 20);
     last->SetBounds(0, 60, 60, 20);
+    hovered->SetBounds(0, 90, 60, 20);
     readOnly->SetText(QStringLiteral("12.5"));
+    hovered->SetText(QStringLiteral("7"));
     host.show();
-    EXPECT_NE(first->findChild<QLineEdit*>(), nullptr);
-    EXPECT_EQ(readOnly->findChild<QLineEdit*>(), nullptr);
-    EXPECT_NE(last->findChild<QLineEdit*>(), nullptr);
+    // The window's first focus goes to the first field; the others wait.
+    for (TkvSkinEdit* field : {readOnly, last, hovered})
+        EXPECT_EQ(field->findChild<QLineEdit*>(), nullptr);
+
+    hover(hovered, QPoint(5, 5));
+    QLineEdit* underPointer = hovered->findChild<QLineEdit*>();
+    ASSERT_NE(underPointer, nullptr) << "ready before the pointer presses";
+    EXPECT_TRUE(underPointer->isVisible());
+    EXPECT_EQ(underPointer->text(), QStringLiteral("7"));
+    hover(readOnly, QPoint(5, 5));
+    EXPECT_EQ(readOnly->findChild<QLineEdit*>(), nullptr) << "a read-only field waits for the focus";
 
     first->setFocus(Qt::TabFocusReason);
+    ASSERT_NE(first->findChild<QLineEdit*>(), nullptr);
     ASSERT_TRUE(first->findChild<QLineEdit*>()->hasFocus());
     pressTab();
     QLineEdit* made = readOnly->findChild<QLineEdit*>();
@@ -298,5 +310,6 @@ TEST(EditOwnText, LineEditsAreMadeWhenNeededAndKeepTheTabOrder)
     EXPECT_TRUE(made->hasFocus());
     EXPECT_EQ(made->text(), QStringLiteral("12.5"));
     pressTab();
+    ASSERT_NE(last->findChild<QLineEdit*>(), nullptr);
     EXPECT_TRUE(last->findChild<QLineEdit*>()->hasFocus());
 }
