@@ -23,7 +23,7 @@
 #include "skin/frame/TkvSorvane.h"
 
 #include <QEvent>
-#include <QFile>
+#include <QResource>
 #include <QTimer>
 
 using namespace skin;
@@ -148,13 +148,13 @@ QWidget* makeControl(const layout::Control& control, QWidget* parent)
     return nullptr;
 }
 
-// The airframe strip travels inside the program, as a 24-bit BMP.
+// The airframe strip travels inside the program, as a 24-bit BMP stored
+// uncompressed, so it is decoded where it lies instead of copied first.
 void loadAirframeStrip(platform::TImage& strip)
 {
-    QFile file(QStringLiteral(":/assets/airframes.bmp"));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    strip.Picture().setImage(platform::BmpImage::fromBytes(file.readAll()).toQImage());
+    const QByteArray bytes = QResource(QStringLiteral(":/assets/airframes.bmp")).uncompressedData();
+    if (!bytes.isEmpty())
+        strip.Picture().setImage(platform::BmpImage::fromBytes(bytes).toQImage());
 }
 
 } // namespace
