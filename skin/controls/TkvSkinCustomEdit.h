@@ -131,6 +131,8 @@ private:
     // in, the field draws its own text: most fields of a telemetry window
     // never need a line edit, and the window's first picture waits for none.
     QLineEdit* makeLineEdit();
+    // Made, given the text and taking the focus for the field.
+    void showLineEdit();
     bool lineEditFocused() const;
     bool filterKey(QKeyEvent* event);
     // A read-only field the user is not working in draws its own text:

@@ -25,12 +25,17 @@ void TkvSkinCustomEdit::updateTextMode(bool wanted)
         if (m_edit)
             m_edit->hide();
     } else {
-        makeLineEdit();
-        flushPendingText();
-        m_edit->show();
-        setFocusProxy(m_edit);
+        showLineEdit();
     }
     update();
+}
+
+void TkvSkinCustomEdit::showLineEdit()
+{
+    makeLineEdit();
+    flushPendingText();
+    m_edit->show();
+    setFocusProxy(m_edit);
 }
 
 void TkvSkinCustomEdit::focusInEvent(QFocusEvent* event)
@@ -40,10 +45,8 @@ void TkvSkinCustomEdit::focusInEvent(QFocusEvent* event)
         return;
     }
     m_ownText = false;
-    QLineEdit* edit = lineEdit();
-    edit->show();
-    setFocusProxy(edit);
-    edit->setFocus(event->reason());
+    showLineEdit();
+    m_edit->setFocus(event->reason());
     update();
 }
 

@@ -40,16 +40,23 @@ protected:
     }
 };
 
+// A window on an in-memory device with one port, paced by the test's clock.
+TForm1Options pacedWindow(const int64_t& now,
+    std::shared_ptr<serial::MemorySerialDevice> device = std::make_shared<serial::MemorySerialDevice>())
+{
+    TForm1Options options;
+    options.driver = std::make_unique<serial::MemorySerialDriver>(std::move(device));
+    options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
+    options.paintClock = [&now] { return now; };
+    return options;
+}
+
 } // namespace
 
 TEST(WindowPaintPace, RepaintsWaitForTheNextFrameOfTheDisplay)
 {
     int64_t now = 1000;
-    TForm1Options options;
-    options.driver = std::make_unique<serial::MemorySerialDriver>(std::make_shared<serial::MemorySerialDevice>());
-    options.ports = [] { return QList<serial::PortEntry>{}; };
-    options.paintClock = [&] { return now; };
-    TForm1 form(std::move(options));
+    TForm1 form(pacedWindow(now));
     form.show();
     QCoreApplication::processEvents();
 
@@ -83,11 +90,7 @@ TEST(WindowPaintPace, FieldsTakeTheLatestTextsOncePerPicture)
 {
     int64_t now = 1000;
     auto device = std::make_shared<serial::MemorySerialDevice>();
-    TForm1Options options;
-    options.driver = std::make_unique<serial::MemorySerialDriver>(device);
-    options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
-    options.paintClock = [&] { return now; };
-    TForm1 form(std::move(options));
+    TForm1 form(pacedWindow(now, device));
     form.kvSkinButton1Click();
     form.kvSkinButton2Click();
     skin::TkvSkinEdit* ch1 = form.edit("kvSkinEdit10");
@@ -122,11 +125,7 @@ TEST(WindowPaintPace, FieldsTakeTheLatestTextsOncePerPicture)
 TEST(WindowPaintPace, TelemetryRepaintsNeverReachTheFrame)
 {
     int64_t now = 1000;
-    TForm1Options options;
-    options.driver = std::make_unique<serial::MemorySerialDriver>(std::make_shared<serial::MemorySerialDevice>());
-    options.ports = [] { return QList<serial::PortEntry>{}; };
-    options.paintClock = [&] { return now; };
-    TForm1 form(std::move(options));
+    TForm1 form(pacedWindow(now));
     form.show();
     QCoreApplication::processEvents();
 

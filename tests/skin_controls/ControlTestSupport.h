@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QImage>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -42,6 +43,15 @@ inline constexpr platform::TColor kHotFill = platform::RGB(182, 189, 210);
 
 inline platform::TColor pixel(const QImage& image, int x, int y) { return platform::fromQRgb(image.pixel(x, y)); }
 inline platform::TColor rgbOf(platform::TColor color) { return platform::ColorToRGB(color); }
+
+// Port-like list items "COM1" … "COMn".
+inline QStringList numbered(int count)
+{
+    QStringList items;
+    for (int i = 0; i < count; ++i)
+        items << QStringLiteral("COM%1").arg(i + 1);
+    return items;
+}
 
 // Saves image under build/test-output/controls/NAME.png.
 void savePicture(const QImage& image, const QString& name);

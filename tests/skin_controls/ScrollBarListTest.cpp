@@ -14,14 +14,6 @@ using Part = TkvSkinScrollBar::Part;
 
 namespace {
 
-QStringList numbered(int count)
-{
-    QStringList items;
-    for (int i = 0; i < count; ++i)
-        items << QStringLiteral("COM%1").arg(i + 1);
-    return items;
-}
-
 TEST(ScrollBarGeometryTest, PartsAndThumbWithoutRecord)
 {
     struct Case {

@@ -17,14 +17,6 @@ using Part = TkvSkinScrollBar::Part;
 
 namespace {
 
-QStringList numbered(int count)
-{
-    QStringList items;
-    for (int i = 0; i < count; ++i)
-        items << QStringLiteral("COM%1").arg(i + 1);
-    return items;
-}
-
 // The controls' picture of the program's skin ("vscrollbar" and "listbox" use picture 4).
 platform::TColor controlsPixel(const TkvSkinData& data, int x, int y)
 {
