@@ -150,11 +150,10 @@ QWidget* makeControl(const layout::Control& control, QWidget* parent)
 
 // The airframe strip travels inside the program, as a 24-bit BMP stored
 // uncompressed, so it is decoded where it lies instead of copied first.
-void loadAirframeStrip(platform::TImage& strip)
+platform::BmpImage airframeStrip()
 {
     const QByteArray bytes = QResource(QStringLiteral(":/assets/airframes.bmp")).uncompressedData();
-    if (!bytes.isEmpty())
-        strip.Picture().setImage(platform::BmpImage::fromBytes(bytes).toQImage());
+    return bytes.isEmpty() ? platform::BmpImage() : platform::BmpImage::fromBytes(bytes);
 }
 
 } // namespace
@@ -225,10 +224,9 @@ void TForm1::buildControls()
     m_ch6Lamps = {edit("kvSkinEdit42"), edit("kvSkinEdit41"), edit("kvSkinEdit40")};
     m_attitude = image("Image1");
     m_heading = image("Image2");
-    m_airframeStrip = image("Image3");
     m_airframe = image("Image4");
-    // The strip only holds the pictures; the airframe picture lies above it.
-    loadAirframeStrip(*m_airframeStrip);
+    // The strip's place in the layout lies under the airframe picture.
+    m_airframeStrip = airframeStrip();
     m_airframe->raise();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PaintPacer.h"
+#include "platform/BmpCodec.h"
 #include "protocol/CommandFrame.h"
 #include "protocol/TelemetryDecoder.h"
 #include "serial/Comm.h"
@@ -165,7 +166,9 @@ private:
     platform::TImage* m_attitude = nullptr;
     platform::TImage* m_heading = nullptr;
     platform::TImage* m_airframe = nullptr;
-    platform::TImage* m_airframeStrip = nullptr;
+    // The airframe pictures side by side, kept as stored; a cell is
+    // decoded when it is shown.
+    platform::BmpImage m_airframeStrip;
     // The latest angles; the instruments draw them when they are painted.
     double m_roll = 0;
     double m_pitch = 0;

@@ -113,9 +113,9 @@ void TForm1::airframeChanged(int index)
     if (index == m_airframeShown)
         return;
     m_airframeShown = index;
-    const platform::TBitmap& strip = m_airframeStrip->Picture();
-    m_airframe->Picture().Canvas().CopyRect({0, 0, kCell, kCell}, strip.Canvas(),
-        {kCell * index, 0, kCell * index + kCell, kCell});
+    platform::TBitmap cell;
+    cell.setImage(m_airframeStrip.toQImage(QRect(kCell * index, 0, kCell, kCell)));
+    m_airframe->Picture().Canvas().CopyRect({0, 0, kCell, kCell}, cell.Canvas(), {0, 0, kCell, kCell});
     m_airframe->Invalidate();
 }
 

@@ -183,12 +183,13 @@ BmpImage BmpImage::fromQImage(const QImage& source)
     return fromBytes(bytes);
 }
 
-void BmpImage::decodeRow(int y, QRgb* out) const
+void BmpImage::decodeRow(int y, int left, int count, QRgb* out) const
 {
     const auto* data = reinterpret_cast<const quint8*>(m_bytes.constData()) + m_pixelOffset;
     const quint8* row = data + (m_topDown ? y : m_height - 1 - y) * m_stride;
     if (m_bitCount == 24) {
-        for (int x = 0; x < m_width; ++x, row += 3)
+        row += 3 * left;
+        for (int x = 0; x < count; ++x, row += 3)
             out[x] = qRgb(row[2], row[1], row[0]);
         return;
     }
@@ -196,16 +197,17 @@ void BmpImage::decodeRow(int y, QRgb* out) const
     std::array<QRgb, 256> colours;
     colours.fill(qRgb(0, 0, 0));
     std::copy_n(m_palette.constBegin(), std::min<qsizetype>(m_palette.size(), 256), colours.begin());
-    for (int x = 0; x < m_width; ++x) {
+    for (int i = 0; i < count; ++i) {
+        const int x = left + i;
         switch (m_bitCount) {
         case 1:
-            out[x] = colours[(row[x >> 3] >> (7 - (x & 7))) & 1];
+            out[i] = colours[(row[x >> 3] >> (7 - (x & 7))) & 1];
             break;
         case 4:
-            out[x] = colours[(row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
+            out[i] = colours[(row[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
             break;
         default:
-            out[x] = colours[row[x]];
+            out[i] = colours[row[x]];
             break;
         }
     }
@@ -213,14 +215,28 @@ void BmpImage::decodeRow(int y, QRgb* out) const
 
 QImage BmpImage::toQImage() const
 {
-    if (isEmpty())
+    if (m_decoded)
+        return *m_decoded;
+    return toQImage(QRect(0, 0, m_width, m_height));
+}
+
+void BmpImage::decodeAhead()
+{
+    if (!m_decoded)
+        m_decoded = std::make_shared<const QImage>(toQImage());
+}
+
+QImage BmpImage::toQImage(const QRect& area) const
+{
+    const QRect part = area & QRect(0, 0, m_width, m_height);
+    if (isEmpty() || part.isEmpty())
         return {};
-    QImage image(m_width, m_height, QImage::Format_RGB32);
+    QImage image(part.size(), QImage::Format_RGB32);
     if (image.isNull())
         return image;
     uchar* bits = image.bits();
-    for (int y = 0; y < m_height; ++y)
-        decodeRow(y, reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine()));
+    for (int y = 0; y < part.height(); ++y)
+        decodeRow(part.top() + y, part.left(), part.width(), reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine()));
     return image;
 }
 
@@ -230,7 +246,7 @@ QByteArray BmpImage::topDown24() const
     std::vector<QRgb> row(static_cast<size_t>(m_width));
     char* p = pixels.data();
     for (int y = 0; y < m_height; ++y) {
-        decodeRow(y, row.data());
+        decodeRow(y, 0, m_width, row.data());
         for (QRgb c : row) {
             *p++ = char(qBlue(c));
             *p++ = char(qGreen(c));

@@ -5,7 +5,10 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QRect>
 #include <QString>
+
+#include <memory>
 
 namespace platform {
 
@@ -55,6 +58,12 @@ public:
 
     // Every depth decodes to RGB32 (empty image when empty).
     QImage toQImage() const;
+    // Decodes now, on whichever thread calls it, so that toQImage() hands
+    // out the result later instead of decoding on the thread that draws.
+    void decodeAhead();
+    // Only the part of the picture inside area, for a picture that is a
+    // strip of cells of which one is shown at a time.
+    QImage toQImage(const QRect& area) const;
     // 24-bit copy with rows of width * 3 bytes (blue, green, red), top row
     // first, for code that walks pixels directly.
     QByteArray topDown24() const;
@@ -62,8 +71,8 @@ public:
     friend bool operator==(const BmpImage& a, const BmpImage& b) { return a.m_bytes == b.m_bytes; }
 
 private:
-    // Decodes row y, counted from the top, into width() pixels.
-    void decodeRow(int y, QRgb* out) const;
+    // Decodes count pixels of row y, counted from the top, from column left.
+    void decodeRow(int y, int left, int count, QRgb* out) const;
 
     QByteArray m_bytes;
     int m_width = 0;
@@ -73,6 +82,7 @@ private:
     qint64 m_pixelOffset = 0;
     qint64 m_stride = 0;
     QList<QRgb> m_palette;
+    std::shared_ptr<const QImage> m_decoded;
 };
 
 } // namespace platform

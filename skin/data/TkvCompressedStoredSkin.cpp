@@ -55,6 +55,19 @@ std::optional<StoredSkin> unpackBytes(const QByteArray& compressed)
     return readStoredSkin(stream);
 }
 
+// The frame and the controls draw from these as soon as the skin is loaded.
+std::optional<StoredSkin> unpackAndDecode(const QByteArray& compressed)
+{
+    std::optional<StoredSkin> stored = unpackBytes(compressed);
+    if (stored) {
+        for (platform::BmpImage* picture : {&stored->picture, &stored->inactivePicture, &stored->mask})
+            picture->decodeAhead();
+        for (platform::BmpImage& picture : stored->activeBitmaps)
+            picture.decodeAhead();
+    }
+    return stored;
+}
+
 } // namespace
 
 std::optional<StoredSkin> TkvCompressedStoredSkin::Unpack()
@@ -74,7 +87,7 @@ void TkvCompressedStoredSkin::UnpackAhead()
     if (m_ahead.valid())
         m_ahead.wait();
     m_unpackedAhead = m_compressed;
-    m_ahead = std::async(std::launch::async, unpackBytes, m_unpackedAhead);
+    m_ahead = std::async(std::launch::async, unpackAndDecode, m_unpackedAhead);
 }
 
 void TkvCompressedStoredSkin::LoadFromSkinData(TkvSkinData& skinData)

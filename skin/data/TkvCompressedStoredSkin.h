@@ -52,9 +52,9 @@ public:
     // Inflates and reads the stored skin: nothing for a newer version,
     // damaged data throws.
     std::optional<StoredSkin> Unpack();
-    // Starts unpacking the current bytes on a worker thread, so a window
-    // can build its controls meanwhile; the next Unpack of the same bytes
-    // takes the result (or its exception).
+    // Starts unpacking the current bytes, and decoding their pictures, on a
+    // worker thread, so a window can build its controls meanwhile; the next
+    // Unpack of the same bytes takes the result (or its exception).
     void UnpackAhead();
 
     // Packs the skin a skin data holds.

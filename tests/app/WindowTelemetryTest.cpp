@@ -2,6 +2,7 @@
 
 #include "skin/frame/TkvSorvane.h"
 
+#include "platform/BmpCodec.h"
 #include "platform/Color.h"
 #include "protocol/TelemetryFrame.h"
 
@@ -19,6 +20,14 @@ std::vector<uint8_t> frame(FrameType type, uint16_t v1, uint16_t v2, uint16_t v3
 QRgb pixel(platform::TImage* image, int x, int y)
 {
     return image->Picture().image().pixel(x, y) & 0xFFFFFF;
+}
+
+// One 137 x 137 cell of the airframe strip as the asset holds it.
+QImage airframeCell(int type)
+{
+    return platform::BmpImage::loadFromFile(QStringLiteral(FCT_ASSETS_DIR "/airframes.bmp"))
+        .toQImage()
+        .copy(type * 137, 0, 137, 137);
 }
 
 platform::TColor lampColour(TForm1& form, const char* lamp)
@@ -46,8 +55,7 @@ TEST_F(WindowTelemetry, StartsWithTheLayoutsValues)
     // Level horizon, and the "+4" cell of the strip.
     EXPECT_EQ(pixel(form->image("Image1"), 52, 30), 0xA6CAF0u);
     EXPECT_EQ(pixel(form->image("Image1"), 52, 75), 0xCD853Fu);
-    const QImage strip = form->image("Image3")->Picture().image();
-    EXPECT_EQ(form->image("Image4")->Picture().image(), strip.copy(0, 0, 137, 137));
+    EXPECT_EQ(form->image("Image4")->Picture().image(), airframeCell(0));
 }
 
 TEST_F(WindowTelemetry, FramesFillTheirFields)
@@ -129,11 +137,10 @@ TEST_F(WindowTelemetry, InstrumentsAndAirframeFollowTheirFrames)
     EXPECT_EQ(text("kvSkinEdit37"), "90");
     EXPECT_EQ(pixel(form->image("Image2"), 96, 51), 0x0000FFu) << "needle towards (98, 51)";
 
-    const QImage strip = form->image("Image3")->Picture().image();
     receive({0x55, 0xA4, 0x60, 0x09, 0x06, 0x17, 0x44, 0x00, 0xBB});
-    EXPECT_EQ(form->image("Image4")->Picture().image(), strip.copy(6 * 137, 0, 137, 137));
+    EXPECT_EQ(form->image("Image4")->Picture().image(), airframeCell(6));
     receive({0x55, 0xA4, 0x60, 0x09, 0x07, 0x17, 0x44, 0x00, 0xBB});
-    EXPECT_EQ(form->image("Image4")->Picture().image(), strip.copy(6 * 137, 0, 137, 137)) << "type 7 keeps it";
+    EXPECT_EQ(form->image("Image4")->Picture().image(), airframeCell(6)) << "type 7 keeps it";
     EXPECT_EQ(text("kvSkinEdit36"), "2.3");
 }
 

@@ -106,6 +106,29 @@ TEST(BmpCodec, FromQImageKeepsPixelsAndChoosesDepth)
     EXPECT_EQ(one.toQImage().pixel(8, 2), qRgb(255, 255, 255));
 }
 
+TEST(BmpCodec, DecodesAPartAsTheWholePictureShowsIt)
+{
+    const QImage source = gradientImage(13, 6);
+    QImage mono(13, 6, QImage::Format_Mono);
+    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 13; ++x)
+            mono.setPixel(x, y, (x * 3 + y) % 2);
+    QImage indexed(13, 6, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(9, 9, 9)});
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 13; ++x)
+            indexed.setPixel(x, y, (x + 2 * y) % 5);
+    for (const QImage& picture : {source, mono, indexed}) {
+        const BmpImage image = BmpImage::fromQImage(picture);
+        const QImage whole = image.toQImage();
+        // Column 3 starts inside a byte at 1 bit.
+        EXPECT_EQ(image.toQImage(QRect(3, 1, 7, 4)), whole.copy(3, 1, 7, 4)) << image.bitCount();
+        EXPECT_EQ(image.toQImage(QRect(10, 4, 9, 9)), whole.copy(10, 4, 3, 2)) << "clipped to the picture";
+        EXPECT_TRUE(image.toQImage(QRect(13, 0, 5, 5)).isNull()) << "outside the picture";
+    }
+}
+
 TEST(BmpCodec, RejectsDamagedRecords)
 {
     auto withU32 = [](QByteArray b, int at, quint32 v) {

@@ -281,6 +281,18 @@ TEST(StoredSkinLoad, UnpackedAheadLoadsAsUnpackedOnTheSpot)
     data.LoadCompressedStoredSkin(&stored);
     EXPECT_EQ(data.skinname, "S");
     EXPECT_FALSE(data.IsEmpty());
+
+    // Pictures decoded on the worker are the pictures decoded on the spot.
+    const BmpImage main = skintest::indexedPicture(6, 5, 1);
+    const BmpImage mask = skintest::maskPicture(6, 5);
+    const BmpImage active = skintest::truecolorPicture(3, 4, 3);
+    stored.SetCompressedData(deflated(storedStream(3, {main, {}, mask}, {active}, first)));
+    stored.UnpackAhead();
+    data.LoadCompressedStoredSkin(&stored);
+    ASSERT_TRUE(data.decodedPicture() && data.decodedMask() && data.decodedActivePicture(0));
+    EXPECT_EQ(data.decodedPicture()->image(), main.toQImage());
+    EXPECT_EQ(data.decodedMask()->image(), mask.toQImage());
+    EXPECT_EQ(data.decodedActivePicture(0)->image(), active.toQImage());
 }
 
 TEST(CompressedStoredSkin, LayoutPropertyCarriesTheBytesExactly)
