@@ -46,34 +46,39 @@ void TkvCompressedStoredSkin::DeCompressToStream(MemoryStream& target) const
 
 namespace {
 
-std::optional<StoredSkin> unpackBytes(const QByteArray& compressed)
+std::optional<UnpackedSkin> unpackBytes(const QByteArray& compressed)
 {
     MemoryStream source(compressed);
     MemoryStream stream;
     DeCompressStream(stream, source);
     stream.setPosition(0);
-    return readStoredSkin(stream);
+    std::optional<StoredSkin> stored = readStoredSkin(stream);
+    if (!stored)
+        return std::nullopt;
+    platform::MemIniFile text(stored->lines);
+    return UnpackedSkin{std::move(*stored), std::move(text)};
 }
 
 // The frame and the controls draw from these as soon as the skin is loaded.
-std::optional<StoredSkin> unpackAndDecode(const QByteArray& compressed)
+std::optional<UnpackedSkin> unpackAndDecode(const QByteArray& compressed)
 {
-    std::optional<StoredSkin> stored = unpackBytes(compressed);
-    if (stored) {
-        for (platform::BmpImage* picture : {&stored->picture, &stored->inactivePicture, &stored->mask})
+    std::optional<UnpackedSkin> unpacked = unpackBytes(compressed);
+    if (unpacked) {
+        StoredSkin& stored = unpacked->stored;
+        for (platform::BmpImage* picture : {&stored.picture, &stored.inactivePicture, &stored.mask})
             picture->decodeAhead();
-        for (platform::BmpImage& picture : stored->activeBitmaps)
+        for (platform::BmpImage& picture : stored.activeBitmaps)
             picture.decodeAhead();
     }
-    return stored;
+    return unpacked;
 }
 
 } // namespace
 
-std::optional<StoredSkin> TkvCompressedStoredSkin::Unpack()
+std::optional<UnpackedSkin> TkvCompressedStoredSkin::Unpack()
 {
     if (m_ahead.valid()) {
-        std::future<std::optional<StoredSkin>> ahead = std::move(m_ahead);
+        std::future<std::optional<UnpackedSkin>> ahead = std::move(m_ahead);
         // Bytes replaced since leave the early result unused.
         if (m_unpackedAhead.isSharedWith(m_compressed))
             return ahead.get();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/IniFile.h"
 #include "skin/data/StoredSkinStream.h"
 
 #include <QByteArray>
@@ -17,6 +18,12 @@ class Stream;
 namespace skin {
 
 class TkvSkinData;
+
+// A stored skin with its text read into sections, ready to load.
+struct UnpackedSkin {
+    StoredSkin stored;
+    platform::MemIniFile text;
+};
 
 // Carries one skin as zlib-compressed stored skin bytes, saved with the
 // window layout as "CompressedData". It never keeps the inflated skin:
@@ -51,10 +58,11 @@ public:
     void DeCompressToStream(platform::MemoryStream& target) const;
     // Inflates and reads the stored skin: nothing for a newer version,
     // damaged data throws.
-    std::optional<StoredSkin> Unpack();
-    // Starts unpacking the current bytes, and decoding their pictures, on a
-    // worker thread, so a window can build its controls meanwhile; the next
-    // Unpack of the same bytes takes the result (or its exception).
+    std::optional<UnpackedSkin> Unpack();
+    // Starts unpacking the current bytes, decoding their pictures and
+    // reading their text, on a worker thread, so a window can build its
+    // controls meanwhile; the next Unpack of the same bytes takes the result
+    // (or its exception).
     void UnpackAhead();
 
     // Packs the skin a skin data holds.
@@ -77,7 +85,7 @@ private:
     QString m_compressedFileName;
     QByteArray m_compressed;
     QByteArray m_unpackedAhead;
-    std::future<std::optional<StoredSkin>> m_ahead;
+    std::future<std::optional<UnpackedSkin>> m_ahead;
 };
 
 } // namespace skin

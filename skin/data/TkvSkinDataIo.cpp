@@ -101,15 +101,16 @@ void TkvSkinData::LoadCompressedStoredSkin(TkvCompressedStoredSkin* storedSkin)
     SendSkinDataMessage(SKINMSG_BEFORECHANGE);
     ClearAll();
 
-    std::optional<StoredSkin> stored = storedSkin->Unpack();
-    if (!stored)
+    std::optional<UnpackedSkin> unpacked = storedSkin->Unpack();
+    if (!unpacked)
         return;
-    PictureBitmap = std::move(stored->picture);
-    InactivePictureBitmap = std::move(stored->inactivePicture);
-    MaskBitmap = std::move(stored->mask);
-    ActiveBitmaps = std::move(stored->activeBitmaps);
+    StoredSkin& stored = unpacked->stored;
+    PictureBitmap = std::move(stored.picture);
+    InactivePictureBitmap = std::move(stored.inactivePicture);
+    MaskBitmap = std::move(stored.mask);
+    ActiveBitmaps = std::move(stored.activeBitmaps);
 
-    const platform::MemIniFile ini(stored->lines);
+    const platform::MemIniFile& ini = unpacked->text;
     readVersionAndPictureNames(ini);
     ReadStrings1(ini, QStringLiteral("PICTURES"), QStringLiteral("activepictures"), ActivePictureNames);
     readRecords(ini);
