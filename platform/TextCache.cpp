@@ -24,14 +24,12 @@ void registerFontSubstitutions()
 // Qt sizes fonts by their em; a positive classic height is the cell
 // (ascent plus descent), about 1.12 em for the faces we ship. Qt rounds the
 // cell up to whole pixels, so the size is the largest whose cell fits.
-int pixelSizeFor(const QFont& font, int height)
+// largeCell is the cell at 1000 pixels, the starting guess. A negative
+// classic height is the em itself.
+int pixelSizeFor(const QFont& font, int height, qreal largeCell)
 {
-    if (height < 0)
-        return -height;
     QFont probe(font);
-    probe.setPixelSize(1000);
-    const QFontMetricsF large(probe);
-    int size = std::max(1, static_cast<int>(std::lround(height * 1000.0 / (large.ascent() + large.descent()))));
+    int size = std::max(1, static_cast<int>(std::lround(height * 1000.0 / largeCell)));
     for (; size > 1; --size) {
         probe.setPixelSize(size);
         if (QFontMetrics(probe).height() <= height)
@@ -40,7 +38,15 @@ int pixelSizeFor(const QFont& font, int height)
     return size;
 }
 
-QFont makeFont(const TFont& source)
+QString styleKey(const TFont& source)
+{
+    return source.Name + u'/' + QString::number(source.Style.testFlag(FontStyle::Bold))
+        + QString::number(source.Style.testFlag(FontStyle::Italic));
+}
+
+} // namespace
+
+QFont TextCache::makeFont(const TFont& source)
 {
     registerFontSubstitutions();
     QFont font(source.Name);
@@ -49,11 +55,24 @@ QFont makeFont(const TFont& source)
     font.setItalic(source.Style.testFlag(FontStyle::Italic));
     font.setUnderline(source.Style.testFlag(FontStyle::Underline));
     font.setStrikeOut(source.Style.testFlag(FontStyle::StrikeOut));
-    font.setPixelSize(pixelSizeFor(font, source.Height != 0 ? source.Height : TFont{}.Height));
+    const int height = source.Height != 0 ? source.Height : TFont{}.Height;
+    if (height < 0) {
+        font.setPixelSize(-height);
+        return font;
+    }
+    // Each face and style is measured large once, however many sizes of it
+    // the window asks for.
+    const QString key = styleKey(source);
+    auto cell = m_largeCells.constFind(key);
+    if (cell == m_largeCells.cend()) {
+        QFont large(font);
+        large.setPixelSize(1000);
+        const QFontMetricsF metrics(large);
+        cell = m_largeCells.insert(key, metrics.ascent() + metrics.descent());
+    }
+    font.setPixelSize(pixelSizeFor(font, height, *cell));
     return font;
 }
-
-} // namespace
 
 TextCache& TextCache::instance()
 {

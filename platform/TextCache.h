@@ -44,10 +44,14 @@ public:
     int advance(FontEntry& entry, const QString& text);
 
 private:
+    QFont makeFont(const TFont& source);
+
     static constexpr std::size_t kMaxFonts = 16;
     static constexpr qsizetype kMaxTextsPerFont = 1024;
 
     std::vector<std::unique_ptr<FontEntry>> m_fonts;
+    // Cell height at 1000 pixels per face and style.
+    QHash<QString, qreal> m_largeCells;
 };
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "ControlTestSupport.h"
 
+#include "ProgramSkin.h"
+
 #include "skin/controls/TkvSkinGroupBox.h"
 #include "skin/controls/TkvSkinStdLabel.h"
 
@@ -185,6 +187,36 @@ TEST(StdLabelTest, FontSwitchAndEmbossWhenDisabled)
             }
     EXPECT_GT(shadow, 20);
     EXPECT_EQ(embossed, shadow) << "each shadow pixel has highlight or shadow one pixel down-right";
+}
+
+} // namespace
+
+namespace {
+
+// Controls of very different sizes painted in one window paint, one after
+// another in the same face buffer: each shows exactly the face it builds on
+// its own.
+TEST(ControlPaintTest, EachControlShowsItsOwnFaceInAWindowPaint)
+{
+    const auto data = testsupport::loadProgramSkin();
+    testsupport::HostWindow host(520, 300);
+    auto* big = new TkvSkinGroupBox(host.widget());
+    big->SetBounds(10, 10, 457, 201);
+    big->SetCaption(QStringLiteral("Calibration"));
+    auto* small = new TkvSkinGroupBox(host.widget());
+    small->SetBounds(10, 220, 105, 60);
+    small->SetCaption(QStringLiteral("Mode"));
+    auto* plain = new TkvSkinGroupBox(host.widget());
+    plain->SetBounds(130, 220, 150, 70);
+    for (TkvSkinGroupBox* box : {big, small})
+        box->SetSkinData(data.get());
+    host.show();
+
+    const QImage window = host.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (TkvSkinGroupBox* box : {big, small, plain}) {
+        SCOPED_TRACE(box->width());
+        EXPECT_EQ(window.copy(box->geometry()), box->renderFace());
+    }
 }
 
 } // namespace
