@@ -42,8 +42,6 @@ public:
     TNotifyEvent OnMouseLeave;
 
 protected:
-    // The face from the record, or the default look without one.
-    void drawFace(platform::TBitmap& bitmap);
     // Draws the control into bitmap (already of the control's size) without a skin.
     virtual void CreateControlDefaultImage(platform::TBitmap& bitmap);
     // Draws the control into bitmap from its record.

@@ -193,9 +193,8 @@ TEST(StdLabelTest, FontSwitchAndEmbossWhenDisabled)
 
 namespace {
 
-// Controls of very different sizes painted in one window paint, one after
-// another in the same face buffer: each shows exactly the face it builds on
-// its own.
+// Controls of very different sizes painted in one window paint: each shows
+// exactly the face it builds on its own.
 TEST(ControlPaintTest, EachControlShowsItsOwnFaceInAWindowPaint)
 {
     const auto data = testsupport::loadProgramSkin();
