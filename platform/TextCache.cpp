@@ -128,15 +128,17 @@ const TextInk& TextCache::ink(FontEntry& entry, const QString& text)
         painter.drawText(QPoint(margin, margin + entry.metrics.ascent()), text);
     }
     TextInk ink;
-    for (int y = 0; y < canvas.height(); ++y) {
+    const int width = canvas.width();
+    const int rows = canvas.height();
+    for (int y = 0; y < rows; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width();) {
+        for (int x = 0; x < width;) {
             if (qAlpha(row[x]) < 128) {
                 ++x;
                 continue;
             }
             const int first = x;
-            while (x < canvas.width() && qAlpha(row[x]) >= 128)
+            while (x < width && qAlpha(row[x]) >= 128)
                 ++x;
             ink.runs.push_back({y - margin, first - margin, x - 1 - margin});
         }
