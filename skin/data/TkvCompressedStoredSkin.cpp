@@ -56,6 +56,8 @@ std::optional<UnpackedSkin> unpackBytes(const QByteArray& compressed)
     if (!stored)
         return std::nullopt;
     platform::MemIniFile text(stored->lines);
+    // The sections hold the text now; its lines are let go on this thread.
+    stored->lines = QStringList();
     return UnpackedSkin{std::move(*stored), std::move(text)};
 }
 

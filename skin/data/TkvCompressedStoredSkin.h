@@ -19,7 +19,8 @@ namespace skin {
 
 class TkvSkinData;
 
-// A stored skin with its text read into sections, ready to load.
+// A stored skin with its text read into sections (its lines are left
+// empty), ready to load.
 struct UnpackedSkin {
     StoredSkin stored;
     platform::MemIniFile text;
