@@ -174,11 +174,15 @@ QImage TkvSkinStdLabel::renderText()
     const QImage onWhite = draw(platform::clWhite);
     QImage result(size(), QImage::Format_ARGB32);
     result.fill(Qt::transparent);
-    for (int y = 0; y < result.height(); ++y) {
+    const int columns = result.width();
+    const int rows = result.height();
+    uchar* bits = result.bits();
+    const qsizetype stride = result.bytesPerLine();
+    for (int y = 0; y < rows; ++y) {
         const QRgb* b = reinterpret_cast<const QRgb*>(onBlack.constScanLine(y));
         const QRgb* w = reinterpret_cast<const QRgb*>(onWhite.constScanLine(y));
-        QRgb* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < result.width(); ++x)
+        QRgb* out = reinterpret_cast<QRgb*>(bits + y * stride);
+        for (int x = 0; x < columns; ++x)
             if (b[x] == w[x])
                 out[x] = b[x];
     }
