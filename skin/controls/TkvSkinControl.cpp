@@ -1,5 +1,8 @@
 #include "skin/controls/TkvSkinControl.h"
 
+#include "platform/RegionPaint.h"
+
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace skin {
@@ -41,13 +44,13 @@ QImage TkvSkinControl::renderFace()
     return bitmap.image();
 }
 
-void TkvSkinControl::paintEvent(QPaintEvent*)
+void TkvSkinControl::paintEvent(QPaintEvent* event)
 {
     const QImage face = renderFace();
     if (face.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, face);
+    platform::drawImageInRegion(painter, event->region(), {0, 0}, face);
 }
 
 void TkvSkinControl::enterEvent(QEnterEvent*) { raiseEvent(OnMouseEnter, this); }

@@ -2,6 +2,7 @@
 
 #include "skin/controls/DefaultLook.h"
 
+#include "platform/RegionPaint.h"
 #include "platform/TextCache.h"
 
 #include <QKeyEvent>
@@ -381,7 +382,7 @@ PartFace TkvSkinCustomEdit::buttonFace() const
     return f;
 }
 
-void TkvSkinCustomEdit::paintEvent(QPaintEvent*)
+void TkvSkinCustomEdit::paintEvent(QPaintEvent* event)
 {
     m_paintRequested = false;
     if (!m_ownText)
@@ -390,7 +391,7 @@ void TkvSkinCustomEdit::paintEvent(QPaintEvent*)
     if (frame.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, frame);
+    platform::drawImageInRegion(painter, event->region(), {0, 0}, frame);
     if (m_ownText || !m_edit)
         drawOwnText(painter);
 }

@@ -335,7 +335,7 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_client) {
         if (event->type() == QEvent::Paint) {
             QPainter painter(m_client);
-            paintClient(painter, static_cast<QPaintEvent*>(event)->rect());
+            paintClient(painter, static_cast<QPaintEvent*>(event)->region());
             return true;
         }
         return false;
@@ -345,7 +345,7 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::Paint: {
         QPainter painter(m_form);
-        paintFrame(painter);
+        paintFrame(painter, static_cast<QPaintEvent*>(event)->region());
         return true;
     }
     case QEvent::Resize:

@@ -181,10 +181,10 @@ private:
     // Geometry, painting and the region.
     void CreateNewForm();
     void CreateNewRegion();
-    void paintFrame(QPainter& painter);
-    void paintClient(QPainter& painter, const QRect& rect);
-    void PaintNCSkin(QPainter& painter);
-    void PaintNCDefault(QPainter& painter);
+    void paintFrame(QPainter& painter, const QRegion& region);
+    void paintClient(QPainter& painter, const QRegion& region);
+    void PaintNCSkin(QPainter& painter, const QRegion& region);
+    void PaintNCDefault(QPainter& painter, const QRegion& region);
     void placeClientArea();
     TRect clientRect() const;
     HitTestState hitTestState() const;

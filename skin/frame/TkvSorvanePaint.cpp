@@ -4,6 +4,7 @@
 #include "skin/frame/TkvSorvane.h"
 
 #include "platform/Color.h"
+#include "platform/RegionPaint.h"
 #include "skin/data/SkinDrawing.h"
 #include "skin/data/SkinImageBuilders.h"
 #include "skin/data/SkinRegions.h"
@@ -195,15 +196,15 @@ void TkvSorvane::layoutDefaultObjects()
     m_geometry.captionrect = {left, kDefBorder, x, kDefCaptionHeight + kDefBorder};
 }
 
-void TkvSorvane::paintFrame(QPainter& painter)
+void TkvSorvane::paintFrame(QPainter& painter, const QRegion& region)
 {
     if (m_skinInUse)
-        PaintNCSkin(painter);
+        PaintNCSkin(painter, region);
     else
-        PaintNCDefault(painter);
+        PaintNCDefault(painter, region);
 }
 
-void TkvSorvane::PaintNCSkin(QPainter& painter)
+void TkvSorvane::PaintNCSkin(QPainter& painter, const QRegion& region)
 {
     const int w = FormWidth();
     const int h = FormHeight();
@@ -238,13 +239,13 @@ void TkvSorvane::PaintNCSkin(QPainter& painter)
         }
     }
     const int topHeight = bands.top.Height();
-    painter.drawImage(0, 0, bands.top.image());
-    painter.drawImage(0, topHeight, bands.left.image());
-    painter.drawImage(w - bands.right.Width(), topHeight, bands.right.image());
-    painter.drawImage(0, h - bands.bottom.Height(), bands.bottom.image());
+    platform::drawImageInRegion(painter, region, {0, 0}, bands.top.image());
+    platform::drawImageInRegion(painter, region, {0, topHeight}, bands.left.image());
+    platform::drawImageInRegion(painter, region, {w - bands.right.Width(), topHeight}, bands.right.image());
+    platform::drawImageInRegion(painter, region, {0, h - bands.bottom.Height()}, bands.bottom.image());
 }
 
-void TkvSorvane::PaintNCDefault(QPainter& painter)
+void TkvSorvane::PaintNCDefault(QPainter& painter, const QRegion& region)
 {
     const int w = FormWidth();
     const int h = FormHeight();
@@ -279,7 +280,7 @@ void TkvSorvane::PaintNCDefault(QPainter& painter)
     Frm3D(c, {0, 0, w, h}, platform::cl3DLight, platform::cl3DDkShadow);
     Frm3D(c, {1, 1, w - 1, h - 1}, platform::clBtnHighlight, platform::clBtnShadow);
     Frm3D(c, {2, 2, w - 2, h - 2}, platform::clBtnFace, platform::clBtnFace);
-    painter.drawImage(0, 0, frame.image());
+    platform::drawImageInRegion(painter, region, {0, 0}, frame.image());
 }
 
 namespace {
@@ -301,7 +302,7 @@ QBrush tileBrush(const QImage& tile)
 
 } // namespace
 
-void TkvSorvane::paintClient(QPainter& painter, const QRect& rect)
+void TkvSorvane::paintClient(QPainter& painter, const QRegion& region)
 {
     if (m_skinInUse && m_clientBrush.style() == Qt::NoBrush) {
         const TkvSkinData& skin = *m_skinData;
@@ -313,9 +314,9 @@ void TkvSorvane::paintClient(QPainter& painter, const QRect& rect)
                 skin.clientrect.width(), skin.clientrect.height()));
     }
     if (m_skinInUse && m_clientBrush.style() != Qt::NoBrush)
-        painter.fillRect(rect, m_clientBrush);
+        platform::fillRegion(painter, region, m_clientBrush);
     else
-        painter.fillRect(rect, QColor::fromRgb(platform::toQRgb(platform::clBtnFace)));
+        platform::fillRegion(painter, region, QColor::fromRgb(platform::toQRgb(platform::clBtnFace)));
 }
 
 void TkvSorvane::drawObject(TkvActiveSkinObject& object)
