@@ -107,8 +107,11 @@ BmpImage BmpImage::readRecord(Stream& stream)
     const qint64 length = recordLength(header);
     if (length - fileHeaderSize > stream.remaining())
         throw EReadError(QStringLiteral("Stream read error"));
-    QByteArray bytes(header, fileHeaderSize);
-    bytes += stream.readBytes(length - fileHeaderSize);
+    // One buffer of the record's length, read into in place: a large
+    // picture is not copied twice on its way in.
+    QByteArray bytes(length, Qt::Uninitialized);
+    std::copy_n(header, fileHeaderSize, bytes.data());
+    stream.readExact(bytes.data() + fileHeaderSize, length - fileHeaderSize);
     return fromBytes(bytes);
 }
 
