@@ -24,8 +24,7 @@ void registerFontSubstitutions()
 // Qt sizes fonts by their em; a positive classic height is the cell
 // (ascent plus descent), about 1.12 em for the faces we ship. Qt rounds the
 // cell up to whole pixels, so the size is the largest whose cell fits.
-// largeCell is the cell at 1000 pixels, the starting guess. A negative
-// classic height is the em itself.
+// largeCell is the cell at 1000 pixels, the starting guess.
 int pixelSizeFor(const QFont& font, int height, qreal largeCell)
 {
     QFont probe(font);
@@ -56,6 +55,7 @@ QFont TextCache::makeFont(const TFont& source)
     font.setUnderline(source.Style.testFlag(FontStyle::Underline));
     font.setStrikeOut(source.Style.testFlag(FontStyle::StrikeOut));
     const int height = source.Height != 0 ? source.Height : TFont{}.Height;
+    // A negative classic height is the em itself.
     if (height < 0) {
         font.setPixelSize(-height);
         return font;

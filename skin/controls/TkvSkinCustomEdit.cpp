@@ -148,7 +148,6 @@ QLineEdit* TkvSkinCustomEdit::makeLineEdit()
 
 bool TkvSkinCustomEdit::lineEditFocused() const { return m_edit && m_edit->hasFocus(); }
 
-
 bool TkvSkinCustomEdit::ReadOnly() const { return m_readOnly; }
 
 void TkvSkinCustomEdit::SetReadOnly(bool value)

@@ -38,19 +38,18 @@ void TkvCompressedStoredSkin::WriteData(platform::Stream& stream) const { stream
 
 void TkvCompressedStoredSkin::ReadData(platform::Stream& stream) { m_compressed = stream.readAll(); }
 
-void TkvCompressedStoredSkin::DeCompressToStream(MemoryStream& target) const
+namespace {
+
+void inflate(const QByteArray& compressed, MemoryStream& target)
 {
-    MemoryStream source(m_compressed);
+    MemoryStream source(compressed);
     DeCompressStream(target, source);
 }
 
-namespace {
-
 std::optional<UnpackedSkin> unpackBytes(const QByteArray& compressed)
 {
-    MemoryStream source(compressed);
     MemoryStream stream;
-    DeCompressStream(stream, source);
+    inflate(compressed, stream);
     stream.setPosition(0);
     std::optional<StoredSkin> stored = readStoredSkin(stream);
     if (!stored)
@@ -76,6 +75,8 @@ std::optional<UnpackedSkin> unpackAndDecode(const QByteArray& compressed)
 }
 
 } // namespace
+
+void TkvCompressedStoredSkin::DeCompressToStream(MemoryStream& target) const { inflate(m_compressed, target); }
 
 std::optional<UnpackedSkin> TkvCompressedStoredSkin::Unpack()
 {
