@@ -38,7 +38,6 @@ TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     applyFont();
-    SetAlignment(TAlignment::taLeftJustify);
     SetBounds(x(), y(), 121, 20);
     acceptRecords<TkvDataSkinEditControl>();
 }
@@ -125,7 +124,7 @@ QLineEdit* TkvSkinCustomEdit::makeLineEdit()
     QPalette palette = m_edit->palette();
     palette.setColor(QPalette::Base, Qt::transparent);
     m_edit->setPalette(palette);
-    applyTextColour(m_textColour);
+    colourLineEditText();
     m_edit->setAutoFillBackground(false);
     m_edit->setTextMargins(0, 0, 0, 0);
     m_edit->setFont(m_textFont);
@@ -162,9 +161,12 @@ void TkvSkinCustomEdit::SetReadOnly(bool value)
 
 void TkvSkinCustomEdit::SetAlignment(TAlignment value)
 {
+    if (m_alignment == value)
+        return;
     m_alignment = value;
     if (m_edit)
         m_edit->setAlignment(qtAlignment(value));
+    update();
 }
 
 void TkvSkinCustomEdit::SetFont(const platform::TFont& value)
@@ -267,9 +269,13 @@ QRect TkvSkinCustomEdit::textRect() const
 
 void TkvSkinCustomEdit::applyFont()
 {
-    m_textFont = platform::TextCache::instance().font(m_font).font;
-    if (m_edit)
-        m_edit->setFont(m_textFont);
+    const QFont font = platform::TextCache::instance().font(m_font).font;
+    if (font != m_textFont) {
+        m_textFont = font;
+        if (m_edit)
+            m_edit->setFont(m_textFont);
+        update();
+    }
     const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
     applyTextColour(isEnabled() ? m_font.Color : edit ? edit->disabledfontcolor : platform::clGrayText);
 }
@@ -284,11 +290,20 @@ void TkvSkinCustomEdit::applyStateColour(bool active)
 
 void TkvSkinCustomEdit::applyTextColour(platform::TColor colour)
 {
+    if (colour == m_textColour)
+        return;
     m_textColour = colour;
+    // The field draws its own text while it has no line edit on show.
+    update();
+    colourLineEditText();
+}
+
+void TkvSkinCustomEdit::colourLineEditText()
+{
     if (!m_edit)
         return;
     QPalette palette = m_edit->palette();
-    const QColor c = QColor::fromRgb(platform::toQRgb(colour));
+    const QColor c = QColor::fromRgb(platform::toQRgb(m_textColour));
     palette.setColor(QPalette::Active, QPalette::Text, c);
     palette.setColor(QPalette::Inactive, QPalette::Text, c);
     palette.setColor(QPalette::Disabled, QPalette::Text, c);

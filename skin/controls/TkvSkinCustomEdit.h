@@ -122,7 +122,9 @@ private:
     void applyStateColour(bool active);
     QRect buttonRect() const;
     void applyFont();
+    // Both ask for a repaint when they change what the field shows.
     void applyTextColour(platform::TColor colour);
+    void colourLineEditText();
     void textEdited(const QString& text);
     void flushPendingText();
     // The line edit is made when first needed: when the field takes the
