@@ -64,12 +64,8 @@ QWidget* makeEdit(const layout::Control& control, QWidget* parent)
     edit->SetDefaultFont(face);
     edit->SetFont(face);
     edit->SetReadOnly(control.kind == Kind::ValueField || control.kind == Kind::SettingField);
-    if (control.kind == Kind::Lamp) {
+    if (control.kind == Kind::Lamp)
         edit->SetAlignment(TAlignment::taCenter);
-        // The lamps keep the window's field font: in the skin's larger one
-        // the longer mode names no longer fit their lamps.
-        edit->SetUseSkinFont(false);
-    }
     edit->SetText(text(control.text));
     edit->SetBounds(control.left, control.top, control.width, control.height);
     return edit;

@@ -10,7 +10,10 @@
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TkvCompressedStoredSkin.h"
 #include "skin/data/TkvSkinData.h"
+#include "platform/TextCache.h"
 #include "tests/support/TestOutput.h"
+
+#include <QFontMetrics>
 
 #include <QHash>
 #include <QSet>
@@ -249,8 +252,8 @@ TEST_F(WindowSkin, ControlRecordsHaveTheStatedGeometry)
     const auto* edit = control<TkvDataSkinEditControl>(d, "edit");
     EXPECT_EQ(sized(edit->skinrect), (TRect{0, 0, 57, 21}));
     EXPECT_EQ(edit->clientrect, (TRect{3, 3, 54, 18}));
-    EXPECT_EQ(edit->fontname, "Arial");
-    EXPECT_EQ(edit->fontheight, 14);
+    EXPECT_EQ(edit->fontname, "Arial Narrow");
+    EXPECT_EQ(edit->fontheight, 12);
     EXPECT_EQ(edit->fontcolor, 0);
 
     const auto* combo = control<TkvDataSkinComboBox>(d, "combobox");
@@ -388,22 +391,42 @@ TEST_F(WindowSkin, BoundControlsDrawFromTheSkinAndTheRestKeepTheirLook)
         EXPECT_EQ(skinned[name], faceOf(name)) << name << " has no record and keeps its look";
 }
 
-TEST_F(WindowSkin, EveryLampShowsItsWholeName)
+TEST_F(WindowSkin, EveryLampIsWholeInBothSkins)
 {
-    for (const char* name : {"kvSkinEdit35", "kvSkinEdit38", "kvSkinEdit39", "kvSkinEdit40", "kvSkinEdit41", "kvSkinEdit42"}) {
-        auto* lamp = form->edit(name);
-        const QImage face = lamp->grab().toImage();
-        const QRect area = lamp->textRect();
-        int first = area.right() + 1;
-        int last = area.left() - 1;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                if (qGray(face.pixel(x, y)) < 96) {
-                    first = std::min(first, x);
-                    last = std::max(last, x);
-                }
-        ASSERT_LE(first, last) << name << " shows no text";
-        EXPECT_GT(first, area.left()) << name << ": " << lamp->Text().toStdString() << " is cut on the left";
-        EXPECT_LT(last, area.right()) << name << ": " << lamp->Text().toStdString() << " is cut on the right";
+    const char* const lamps[] = {"kvSkinEdit35", "kvSkinEdit38", "kvSkinEdit39", "kvSkinEdit40", "kvSkinEdit41", "kvSkinEdit42"};
+    for (const char* skinName : {"Graphite", "Daylight"}) {
+        SCOPED_TRACE(skinName);
+        ASSERT_TRUE(form->chooseSkin(QString::fromLatin1(skinName)));
+        const auto* record = control<TkvDataSkinEditControl>(data(), "edit");
+        ASSERT_TRUE(record);
+        int narrowestText = std::numeric_limits<int>::max();
+        int longestName = 0;
+        for (const char* name : lamps) {
+            auto* lamp = form->edit(name);
+            // The skin's font and the record's whole frame: nothing cut at the bottom.
+            EXPECT_TRUE(lamp->UseSkinFont()) << name;
+            EXPECT_EQ(lamp->Font().Name, record->fontname) << name;
+            EXPECT_EQ(lamp->height(), record->skinrect.height()) << name;
+            const QImage face = lamp->grab().toImage();
+            for (int x = 4; x < lamp->width() - 4; ++x)
+                ASSERT_EQ(face.pixel(x, face.height() - 1), face.pixel(x, 0)) << name << ": bottom frame at x " << x;
+
+            const QRect area = lamp->textRect();
+            int first = area.right() + 1;
+            int last = area.left() - 1;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (qGray(face.pixel(x, y)) < 96) {
+                        first = std::min(first, x);
+                        last = std::max(last, x);
+                    }
+            ASSERT_LE(first, last) << name << " shows no text";
+            EXPECT_GT(first, area.left()) << name << ": " << lamp->Text().toStdString() << " is cut on the left";
+            EXPECT_LT(last, area.right()) << name << ": " << lamp->Text().toStdString() << " is cut on the right";
+            const QFontMetrics metrics(platform::TextCache::instance().font(lamp->Font()).font);
+            narrowestText = std::min(narrowestText, area.width());
+            longestName = std::max(longestName, metrics.horizontalAdvance(lamp->Text()));
+        }
+        EXPECT_LE(longestName, narrowestText) << "the longest mode name fits even the narrowest lamp";
     }
 }

@@ -127,8 +127,10 @@ TEST(SkinnedEditTest, FrameInsetsHeightAndColours)
     keyboard->setFocus();
     EXPECT_EQ(lamp->height(), 21) << "a skinned edit designed 18 high";
     EXPECT_EQ(lamp->textRect(), QRect(QPoint(2, 3), QPoint(62, 17))) << "3-pixel inset, the line edit's margin one into it";
-    EXPECT_EQ(lamp->Font().Name, QStringLiteral("Arial"));
-    EXPECT_EQ(lamp->Font().Height, 14);
+    // Our skin's lamp face: narrow and bold, so every mode name fits.
+    EXPECT_EQ(lamp->Font().Name, QStringLiteral("Arial Narrow"));
+    EXPECT_EQ(lamp->Font().Height, 12);
+    EXPECT_TRUE(lamp->Font().Style.testFlag(platform::FontStyle::Bold));
     EXPECT_EQ(lamp->Font().Color, platform::clBlack);
     QImage frame = lamp->renderFrame();
     savePicture(frame, QStringLiteral("skinned-edit"));

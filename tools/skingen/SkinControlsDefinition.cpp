@@ -30,7 +30,13 @@ void defineControls(TkvSkinData& data, const SkinPalette& p)
     l.panel(QStringLiteral("toolpanel"), kToolPanel, panelCut, {3, 2, 37, 16});
     l.panel(QStringLiteral("statusbar"), kStatusBar, Cut{{6, 4}, {54, 4}, {6, 18}, {54, 18}, {2, 2, 58, 21}}, {4, 3, 56, 20});
     l.panel(QStringLiteral("bigtoolpanel"), kBigToolPanel, nine(40, 40, 6, {1, 1, 39, 39}), {3, 2, 37, 16});
-    l.edit(QStringLiteral("edit"), kEdit, kEditHot, Cut{{4, 4}, {53, 4}, {}, {}, kEditClient});
+    auto& edit = l.edit(QStringLiteral("edit"), kEdit, kEditHot, Cut{{4, 4}, {53, 4}, {}, {}, kEditClient});
+    // The window's skinned edits are its flight-mode lamps: a narrow face
+    // fits the longest mode name even into the narrowest lamp, and bold
+    // keeps a lit lamp readable.
+    edit.fontname = QStringLiteral("Arial Narrow");
+    edit.fontheight = 12;
+    edit.fontstyle |= TFontStyle::fsBold;
     l.combo(QStringLiteral("combobox"));
     l.list(QStringLiteral("listbox"));
 
