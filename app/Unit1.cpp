@@ -201,6 +201,8 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     hookPanelLinks();
     hookInstruments();
     FormCreate();
+    // A pilot starts by connecting; no field or lamp holds the focus.
+    button("kvSkinButton2")->setFocus(Qt::OtherFocusReason);
 }
 
 TForm1::~TForm1() = default;
@@ -236,6 +238,8 @@ void TForm1::FormCreate()
 
 bool TForm1::event(QEvent* event)
 {
+    if (event->type() == QEvent::Show)
+        listPortsOnView();
     // The serial tick lets paints through a hundred times a second. Paints
     // closer together than a frame of the display wait for the next one;
     // the region still to paint is kept by Qt meanwhile.

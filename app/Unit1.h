@@ -131,6 +131,9 @@ private:
     void hookHandlers();
     void hookPanelLinks();
     void hookInstruments();
+    // Each activation lists the ports, and so does showing the window: a
+    // desktop may keep a new window inactive until it is clicked.
+    void listPortsOnView();
     void fillPortList();
     void searchPortsInBackground();
     void showFoundPorts();
@@ -184,6 +187,7 @@ private:
     // The devices behind the port list's items, in the list's order.
     QList<serial::PortEntry> m_ports;
     bool m_searchPortsInBackground = false;
+    bool m_portSearchQueued = false;
     std::future<QList<serial::PortEntry>> m_portSearch;
     TelemetryRecorder* m_recorder = nullptr;
     std::unique_ptr<TelemetryRecorder> m_ownRecorder;

@@ -18,17 +18,23 @@ const QString kDisconnect = QStringLiteral("DisConnect");
 
 } // namespace
 
-void TForm1::kvSorvane1Activate()
+void TForm1::kvSorvane1Activate() { listPortsOnView(); }
+
+void TForm1::listPortsOnView()
 {
     if (m_searchPortsInBackground) {
         m_searchPortsInBackground = false;
+        m_portSearchQueued = true;
         // Once the window has painted: the search must not slow its first
         // picture down.
-        QTimer::singleShot(0, this, [this] { searchPortsInBackground(); });
+        QTimer::singleShot(0, this, [this] {
+            m_portSearchQueued = false;
+            searchPortsInBackground();
+        });
         return;
     }
-    // A search still running fills the list when it ends.
-    if (m_portSearch.valid())
+    // A search queued or still running fills the list when it ends.
+    if (m_portSearchQueued || m_portSearch.valid())
         return;
     fillPortList();
 }

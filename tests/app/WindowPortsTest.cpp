@@ -2,6 +2,8 @@
 
 #include "serial/PortNames.h"
 
+#include <QShowEvent>
+
 using WindowPorts = WindowFixture;
 
 TEST_F(WindowPorts, RefreshRefillsTheListAndSelectsTheFirstPort)
@@ -111,4 +113,28 @@ TEST_F(WindowPorts, PulledCableReturnsToConnectAndReconnectWorks)
     click(form->button("kvSkinButton2"));
     EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "DisConnect");
     EXPECT_TRUE(form->Comm1()->PortOpen());
+}
+
+TEST_F(WindowPorts, ShowingTheWindowListsThePortsWithoutActivation)
+{
+    // The window shown by a desktop that keeps it inactive until clicked
+    // (the offscreen platform activates every window it shows).
+    QShowEvent shown;
+    QApplication::sendEvent(form.get(), &shown);
+    EXPECT_FALSE(form->isActiveWindow());
+    EXPECT_EQ(form->comboBox("kvSkinComboBox1")->Items(), (QStringList{"COM3", "ttyUSB0"}));
+
+    ports = {"/dev/ttyACM0"};
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(form->comboBox("kvSkinComboBox1")->Items(), QStringList{"ttyACM0"}) << "activation lists them again";
+}
+
+TEST_F(WindowPorts, TheFocusStartsOnConnect)
+{
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(QApplication::focusWidget(), form->button("kvSkinButton2"));
 }
