@@ -3,10 +3,16 @@
 #include "platform/ClassicErrors.h"
 #include "platform/MessageBox.h"
 
+#include <QFont>
+
 FlightControllerApplication::FlightControllerApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QString());
+    // The layout names classic faces; these are their metric twins here.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
 }
 
 bool FlightControllerApplication::notify(QObject* receiver, QEvent* event)

@@ -3,7 +3,8 @@
 #include <QApplication>
 
 // The application object: an exception that escapes an event handler is
-// shown in the standard error box and the message loop goes on.
+// shown in the standard error box and the message loop goes on. The
+// classic faces the layout names are mapped to the fonts we ship.
 class FlightControllerApplication : public QApplication {
 public:
     FlightControllerApplication(int& argc, char** argv);

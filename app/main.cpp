@@ -10,7 +10,6 @@
 #include "platform/MessageBox.h"
 #include "serial/PortNames.h"
 
-#include <QFont>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -20,14 +19,6 @@
 #include <memory>
 
 namespace {
-
-// The layout names classic faces; these are their metric twins here.
-void substituteFonts()
-{
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    QFont::insertSubstitution("Arial", "Liberation Sans");
-    QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
-}
 
 // PNG, or BMP for a ".bmp" file (no compression: the quickest to write).
 bool saveScreenshot(QWidget& window, const QString& file)
@@ -77,7 +68,6 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     FlightControllerApplication app(argc, argv);
-    substituteFonts();
     // A screenshot run waits for no one: what a message box would say goes
     // to stderr and makes the run fail.
     bool messageShown = false;

@@ -1,0 +1,93 @@
+#include "XScreen.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace screentest {
+namespace {
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+} // namespace
+
+XScreen::XScreen() : m_display(XOpenDisplay(nullptr)) {}
+
+XScreen::~XScreen()
+{
+    if (m_display)
+        XCloseDisplay(m_display);
+}
+
+QSize XScreen::size() const
+{
+    const int screen = DefaultScreen(m_display);
+    return {DisplayWidth(m_display, screen), DisplayHeight(m_display, screen)};
+}
+
+QImage XScreen::grab(const QRect& rect) const
+{
+    const QRect clipped = rect.intersected(QRect(QPoint(0, 0), size()));
+    if (clipped.isEmpty())
+        return {};
+    XImage* shot = XGetImage(m_display, DefaultRootWindow(m_display), clipped.x(), clipped.y(),
+        unsigned(clipped.width()), unsigned(clipped.height()), AllPlanes, ZPixmap);
+    if (!shot)
+        return {};
+    QImage image(clipped.size(), QImage::Format_RGB32);
+    for (int y = 0; y < clipped.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < clipped.width(); ++x)
+            line[x] = 0xFF000000u | static_cast<QRgb>(XGetPixel(shot, x, y) & 0xFFFFFFu);
+    }
+    XDestroyImage(shot);
+    return image;
+}
+
+QPoint XScreen::origin(unsigned long window) const
+{
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(m_display, window, DefaultRootWindow(m_display), 0, 0, &x, &y, &child);
+    return {x, y};
+}
+
+unsigned long findWindow(const QString& name, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        const QString found = run(QStringLiteral("xdotool"),
+            {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QLatin1Char('^') + name});
+        const QString first = found.section(QLatin1Char('\n'), 0, 0).trimmed();
+        if (!first.isEmpty())
+            return first.toULong();
+        QThread::msleep(50);
+    } while (clock.elapsed() < timeoutMs);
+    return 0;
+}
+
+void moveTo(QPoint onScreen)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(onScreen.x()), QString::number(onScreen.y())});
+}
+
+void clickAt(QPoint onScreen)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(onScreen.x()),
+                                       QString::number(onScreen.y()), QStringLiteral("click"), QStringLiteral("1")});
+}
+
+void pressKey(const QString& key) { run(QStringLiteral("xdotool"), {QStringLiteral("key"), key}); }
+
+} // namespace screentest

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+
+struct _XDisplay;
+
+namespace screentest {
+
+// The X display the tests look at, as a pilot would: what the server
+// shows, read back from the root window.
+class XScreen {
+public:
+    XScreen();
+    ~XScreen();
+    XScreen(const XScreen&) = delete;
+    XScreen& operator=(const XScreen&) = delete;
+
+    bool open() const { return m_display != nullptr; }
+    // The part of the screen inside rect, in root coordinates.
+    QImage grab(const QRect& rect) const;
+    // Where a window's top-left corner lies on the screen.
+    QPoint origin(unsigned long window) const;
+    QSize size() const;
+
+private:
+    _XDisplay* m_display = nullptr;
+};
+
+// The first visible window whose name starts with name, waiting up to
+// timeoutMs for it to appear; 0 when none did.
+unsigned long findWindow(const QString& name, int timeoutMs);
+// Real pointer and key input through the X test extension (xdotool).
+void clickAt(QPoint onScreen);
+void moveTo(QPoint onScreen);
+void pressKey(const QString& key);
+
+} // namespace screentest
