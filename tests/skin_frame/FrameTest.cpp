@@ -241,6 +241,20 @@ TEST(Frame, DefaultFrameWithoutASkin)
     EXPECT_EQ(w.form()->height(), 25);
 }
 
+TEST(Frame, ClientWidthAndClientHeightApplyEachOnItsOwn)
+{
+    SkinnedWindow w(false);
+    w.frame()->SetClientWidth(0);
+    w.frame()->SetClientHeight(300);
+    EXPECT_EQ(w.form()->size(), QSize(716, 325)) << "the height alone; the width stays";
+    w.skin()->LoadFromFile(kAssets + QStringLiteral("/skin/skin.ini"));
+    EXPECT_EQ(w.form()->width(), 716);
+    EXPECT_EQ(w.frame()->ClientArea()->height(), 300) << "applied again after the skin change";
+    w.frame()->SetClientHeight(0);
+    w.frame()->SetClientWidth(600);
+    EXPECT_EQ(w.form()->size(), QSize(610, 329)) << "the skin's frame adds 10 x 29";
+}
+
 TEST(Frame, HundredSkinChangesWhileMenusComeAndGo)
 {
     SkinnedWindow w;
