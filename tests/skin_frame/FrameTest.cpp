@@ -255,6 +255,35 @@ TEST(Frame, ClientWidthAndClientHeightApplyEachOnItsOwn)
     EXPECT_EQ(w.form()->size(), QSize(610, 329)) << "the skin's frame adds 10 x 29";
 }
 
+TEST(Frame, SkinDataGoneWithoutAMessageLeavesTheDefaultFrame)
+{
+    SkinnedWindow w;
+    w.show();
+    ASSERT_TRUE(w.frame()->SkinInUse());
+    w.frame()->TestActive(675, 12, true);
+    ASSERT_NE(w.frame()->HoverIndex(), -1);
+    delete w.skin();
+    // At once nothing is taken from the skin any more: state, input, paint.
+    EXPECT_FALSE(w.frame()->SkinInUse());
+    EXPECT_EQ(w.frame()->GetMinWidth(), 120);
+    EXPECT_EQ(w.frame()->GetMinHeight(), 25);
+    EXPECT_EQ(w.frame()->HoverIndex(), -1);
+    EXPECT_EQ(w.frame()->HitTest({300, 100}), HTCLIENT);
+    w.frame()->TestActive(675, 12, true);
+    w.frame()->renderFrame();
+    // Then the window takes the default frame's size and buttons.
+    QCoreApplication::sendPostedEvents(w.frame());
+    EXPECT_EQ(w.form()->size(), QSize(716, 472));
+    QStringList names;
+    for (const auto& object : w.frame()->Objects()) {
+        if (object->visible && object->enabled)
+            names << object->IDName;
+    }
+    EXPECT_EQ(names, QStringList({"closebutton", "minbutton", "rollupbutton", "sysmenubutton"}));
+    EXPECT_EQ(w.frame()->HitTest({300, 10}), HTCAPTION);
+    EXPECT_FALSE(w.frame()->renderFrame().isNull());
+}
+
 TEST(Frame, HundredSkinChangesWhileMenusComeAndGo)
 {
     SkinnedWindow w;
