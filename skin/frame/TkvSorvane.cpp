@@ -345,10 +345,11 @@ bool TkvSorvane::skinMessage(QEvent* event)
         return false;
     auto* data = static_cast<TkvSkinMessageEvent*>(event)->WParam();
     if (code == SKINMSG_BEFORECHANGE) {
-        if (data == m_skinData) {
+        // An open menu may draw from another skin data than the frame's.
+        if (data == m_skinData || (data && data == m_menu->skinData() && m_menu->Visible()))
             m_menu->Hide();
+        if (data == m_skinData)
             dropSkin();
-        }
     } else if (code == SKINMSG_CHANGE && data == m_skinData) {
         ChangeSkinData();
     }

@@ -6,6 +6,7 @@
 
 #include "skin/controls/TkvSkinEdit.h"
 #include "skin/frame/TkvSkinMenu.h"
+#include "skin/frame/TkvSkinPopupMenu.h"
 #include "skin/frame/TkvSkinPopupWindow.h"
 
 #include <QApplication>
@@ -208,6 +209,54 @@ TEST(PopupMenu, TallerThanTheWorkAreaItScrollsWithMarkers)
     fireTimer(&popup, "scrollTimer");
     EXPECT_EQ(popup.FirstVisibleIndex(), 1);
     QTest::keyClick(&popup, Qt::Key_Escape);
+}
+
+// A menu keeps pointers into the skin it draws from, which need not be the
+// frame's: the menus' skin data or one of the menu's own.
+TEST(PopupMenu, ClosesWhenTheSkinItDrawsFromChangesOrIsFreed)
+{
+    SkinnedWindow w;
+    w.show();
+    const QString program = kAssets + QStringLiteral("/skin/skin.ini");
+    TkvSkinMenu& engine = w.frame()->SkinMenu();
+    const QPoint at = w.form()->mapToGlobal(QPoint(100, 100));
+    TkvMenuItem menu;
+    menu.Add("one", "One");
+    menu.Add("two", "Two");
+
+    auto* menus = new TkvSkinData(w.form());
+    menus->LoadFromFile(program);
+    w.frame()->SetMenusSkinData(menus);
+    w.frame()->PopupSkinMenu(&menu, at);
+    ASSERT_TRUE(engine.Visible());
+    ASSERT_TRUE(engine.Level(0)->skinned());
+    menus->ClearSkin();
+    EXPECT_FALSE(engine.Visible());
+    EXPECT_EQ(engine.Levels(), 0);
+    EXPECT_TRUE(w.frame()->SkinInUse()) << "the frame's own skin stays";
+
+    menus->LoadFromFile(program);
+    w.frame()->PopupSkinMenu(&menu, at);
+    ASSERT_TRUE(engine.Visible());
+    delete menus;
+    EXPECT_FALSE(engine.Visible());
+    EXPECT_EQ(engine.Levels(), 0);
+
+    auto* own = new TkvSkinData(w.form());
+    own->LoadFromFile(program);
+    auto* popup = new TkvSkinPopupMenu(w.form());
+    popup->SetSkinData(own);
+    popup->Items().Add("one", "One");
+    popup->Popup(at.x(), at.y());
+    ASSERT_TRUE(engine.Visible());
+    ASSERT_TRUE(engine.Level(0)->skinned());
+    own->LoadFromFile(program);
+    EXPECT_FALSE(engine.Visible());
+    popup->Popup(at.x(), at.y());
+    ASSERT_TRUE(engine.Visible());
+    delete own;
+    EXPECT_FALSE(engine.Visible());
+    EXPECT_FALSE(w.frame()->MenuOpen());
 }
 
 TEST(PopupMenu, NearTheBottomInTheLowerHalfItOpensAbove)
