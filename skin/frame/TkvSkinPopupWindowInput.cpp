@@ -210,12 +210,19 @@ void TkvSkinPopupWindow::PopupKeyDown(int key)
         if (next < 0)
             break;
         if (m_scrollMode) {
-            // Bring the new item into view, wrapping like the selection.
-            while (!m_items[size_t(next)].visible) {
+            // Bring the new item into view, wrapping like the selection. One
+            // round through every first row is enough; a row taller than the
+            // item area never shows whole and is put at the top instead.
+            for (int round = 0; !m_items[size_t(next)].visible && round <= Count(); ++round) {
                 if (step > 0)
                     ScrollDown(true);
                 else
                     ScrollUp(true);
+            }
+            if (!m_items[size_t(next)].visible) {
+                m_firstVisible = next;
+                CalcItemRects();
+                update();
             }
         }
         const int previous = m_activeItem;

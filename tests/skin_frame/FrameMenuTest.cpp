@@ -259,6 +259,40 @@ TEST(PopupMenu, ClosesWhenTheSkinItDrawsFromChangesOrIsFreed)
     EXPECT_FALSE(w.frame()->MenuOpen());
 }
 
+// Rows taller than the window's item area never show whole; the keys still
+// move through them, wrap, and scroll the chosen row to the top.
+TEST(PopupMenu, KeysMoveThroughRowsTallerThanTheWindow)
+{
+    SkinnedWindow w(false);
+    w.show();
+    TkvMenuItem menu;
+    for (int i = 0; i < 4; ++i)
+        menu.Add(QString::number(i), QStringLiteral("Item %1").arg(i));
+    TkvSkinMenu& engine = w.frame()->SkinMenu();
+    w.frame()->PopupSkinMenu(&menu, QPoint(100, 100));
+    engine.Hide();
+    engine.DefItemHeight = engine.workArea().height();
+    w.frame()->PopupSkinMenu(&menu, QPoint(100, 100));
+    TkvSkinPopupWindow& popup = *engine.Level(0);
+    ASSERT_TRUE(popup.ScrollMode());
+    ASSERT_EQ(popup.VisibleCount(), 0);
+    EXPECT_EQ(active(popup), "Item 0");
+    QTest::keyClick(&popup, Qt::Key_Down);
+    EXPECT_EQ(active(popup), "Item 1");
+    EXPECT_EQ(popup.FirstVisibleIndex(), 1);
+    QTest::keyClick(&popup, Qt::Key_Up);
+    EXPECT_EQ(active(popup), "Item 0");
+    EXPECT_EQ(popup.FirstVisibleIndex(), 0);
+    QTest::keyClick(&popup, Qt::Key_Up);
+    EXPECT_EQ(active(popup), "Item 3");
+    EXPECT_EQ(popup.FirstVisibleIndex(), 3);
+    QTest::keyClick(&popup, Qt::Key_Down);
+    EXPECT_EQ(active(popup), "Item 0");
+    EXPECT_EQ(popup.FirstVisibleIndex(), 0);
+    QTest::keyClick(&popup, Qt::Key_Escape);
+    EXPECT_FALSE(engine.Visible());
+}
+
 TEST(PopupMenu, NearTheBottomInTheLowerHalfItOpensAbove)
 {
     SkinnedWindow w;
