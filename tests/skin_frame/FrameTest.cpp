@@ -284,6 +284,21 @@ TEST(Frame, SkinDataGoneWithoutAMessageLeavesTheDefaultFrame)
     EXPECT_FALSE(w.frame()->renderFrame().isNull());
 }
 
+TEST(Frame, DamagedStoredSkinLeavesTheDefaultFrameAndControls)
+{
+    SkinnedWindow w;
+    auto* control = new CountingControl(w.frame()->ClientArea(), w.skin());
+    TkvCompressedStoredSkin stored;
+    stored.SetCompressedData(QByteArray("\x78\xDA not a zlib stream"));
+    EXPECT_ANY_THROW(w.skin()->LoadCompressedStoredSkin(&stored));
+    EXPECT_TRUE(w.skin()->IsEmpty());
+    EXPECT_FALSE(w.frame()->SkinInUse());
+    EXPECT_EQ(control->change, 1) << "the controls hear the change and take their default look";
+    EXPECT_EQ(control->after, 1);
+    EXPECT_EQ(w.form()->size(), QSize(716, 472));
+    EXPECT_NE(w.object("closebutton"), nullptr);
+}
+
 TEST(Frame, HundredSkinChangesWhileMenusComeAndGo)
 {
     SkinnedWindow w;
