@@ -348,3 +348,30 @@ TEST(EditContextMenu, SixCommandsActOnTheEdit)
     EXPECT_EQ(line->text(), "fixed");
     QTest::keyClick(&readOnly, Qt::Key_Escape);
 }
+
+// The chosen command runs after the menu has closed, when the edit it was
+// made for may be gone.
+TEST(EditContextMenu, ACommandForAnEditThatIsGoneDoesNothing)
+{
+    SkinnedWindow w;
+    auto* edit = new TkvSkinEdit(w.frame()->ClientArea());
+    edit->SetBounds(10, 10, 120, 21);
+    edit->SetText("hello");
+    w.show();
+    QLineEdit* line = edit->lineEdit();
+    line->deselect();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), line->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(line, &request);
+    TkvSkinMenu& engine = w.frame()->SkinMenu();
+    ASSERT_EQ(engine.Levels(), 1);
+    TkvSkinPopupWindow& menu = *engine.Level(0);
+    ASSERT_EQ(menu.Item(7).item->Caption, "Select All");
+    ASSERT_TRUE(menu.Item(7).item->Enabled);
+    // The menu outlives the edit here.
+    std::unique_ptr<TkvSkinPopupMenu> kept(edit->findChild<TkvSkinPopupMenu*>());
+    ASSERT_TRUE(kept);
+    kept->setParent(nullptr);
+    delete edit;
+    menu.MouseDown(7);
+    EXPECT_FALSE(engine.Visible());
+}
