@@ -163,8 +163,11 @@ void TkvSkinPopupWindow::PopupKeyDown(int key)
     if (!isVisible() || Count() == 0)
         return;
     const int level = m_engine.GetPWIndex(this);
-    const QChar typed = QChar(key).toLower();
-    for (int i = 0; i < Count() && key >= Qt::Key_Space && key < Qt::Key_Escape; ++i) {
+    // Only character keys carry an accelerator; Escape, the arrows and the
+    // like lie beyond one UTF-16 unit.
+    const bool character = key >= Qt::Key_Space && key <= 0xffff;
+    const QChar typed = character ? QChar(key).toLower() : QChar();
+    for (int i = 0; i < Count() && character; ++i) {
         if (m_items[size_t(i)].item->Accelerator() == typed) {
             if (m_activeItem >= 0 && m_activeItem != i)
                 MouseLeave(m_activeItem);
