@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QShortcutEvent>
 
 // Mouse, keyboard and focus behaviour of the push button.
@@ -66,10 +67,15 @@ void TkvSkinButton::mousePressEvent(QMouseEvent* event)
     if (!m_down) {
         m_mouseIn = true;
         SetDown(true);
-        if (m_repeatMode && m_groupIndex == 0)
+        if (m_repeatMode && m_groupIndex == 0) {
             startRepeat();
-        else if (m_groupIndex != 0)
+        } else if (m_groupIndex != 0) {
+            // OnClick may free the button.
+            const QPointer<TkvSkinButton> alive(this);
             ButtonClick();
+            if (!alive)
+                return;
+        }
         m_groupReleasePending = false;
     } else if (m_groupIndex != 0) {
         m_groupReleasePending = true;

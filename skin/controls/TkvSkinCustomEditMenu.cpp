@@ -36,7 +36,9 @@ void TkvSkinCustomEdit::showContextMenu(const QContextMenuEvent& event)
     // Freed once the request is handled; an item's command may run later.
     auto* menu = new TkvSkinPopupMenu(this);
     menu->SetForm(window());
-    QLineEdit* edit = lineEdit();
+    // The chosen command runs after the menu has closed; the line edit may
+    // be gone by then.
+    const QPointer<QLineEdit> edit = lineEdit();
     const bool selection = edit->hasSelectedText();
     const bool writable = !edit->isReadOnly();
     const bool wholeSelected = !edit->text().isEmpty() && edit->selectedText() == edit->text();
@@ -46,7 +48,7 @@ void TkvSkinCustomEdit::showContextMenu(const QContextMenuEvent& event)
     const auto add = [&](const char* name, const char* key, const char* builtin, bool enabled, auto action) {
         TkvMenuItem* item = items.Add(QString::fromLatin1(name), caption(frame, key, builtin), [edit, action] {
             if (edit)
-                action(edit);
+                action(edit.data());
         });
         item->Enabled = enabled;
     };

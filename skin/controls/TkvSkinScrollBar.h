@@ -60,6 +60,8 @@ public:
 
     TNotifyEvent OnChange;
     TNotifyEvent OnLastChange;
+    // Raised instead of the step by the increasing end (right or bottom),
+    // the up button, and by the decreasing end, the down button.
     TNotifyEvent OnUpButtonClick;
     TNotifyEvent OnDownButtonClick;
     TNotifyEvent OnPageUp;

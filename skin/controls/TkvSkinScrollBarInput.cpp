@@ -41,14 +41,16 @@ void TkvSkinScrollBar::setHotPart(Part part)
 
 void TkvSkinScrollBar::stepButton(Part part)
 {
+    // The skin calls the increasing end (right or bottom) the up button
+    // ("upbuttonrect"), so its event is OnUpButtonClick in both kinds.
     if (part == kIncrease) {
-        if (OnDownButtonClick)
-            raiseEvent(OnDownButtonClick, this);
+        if (OnUpButtonClick)
+            raiseEvent(OnUpButtonClick, this);
         else
             SetPosition(m_position + m_smallChange);
     } else {
-        if (OnUpButtonClick)
-            raiseEvent(OnUpButtonClick, this);
+        if (OnDownButtonClick)
+            raiseEvent(OnDownButtonClick, this);
         else
             SetPosition(m_position - m_smallChange);
     }

@@ -4,6 +4,7 @@
 #include "skin/data/SkinIniValues.h"
 #include "skin/data/SkinKinds.h"
 #include "skin/data/SkinMessages.h"
+#include "skin/data/SkinTiling.h"
 #include "skin/data/TkvCompressedStoredSkin.h"
 
 #include <QApplication>
@@ -69,6 +70,24 @@ void writeListing(CustomIniFile& ini, const QString& section, Records& records, 
     for (size_t i = 0; i < records.size(); ++i) {
         ini.writeString(section, QString::number(i), records[i]->IDName + u':' + kindOf(*records[i]));
         records[i]->SaveToFile(ini);
+    }
+}
+
+// A morphing object is blended in two pictures of its own size, built at
+// every morph step; they get the bound of every other skin picture.
+void checkMorphPictureSize(const TkvDataSkinObject& record)
+{
+    if (!record.morphing || isNullRect(record.activeskinrect))
+        return;
+    const TRect& r = record.skinrect;
+    const qint64 width = std::max<qint64>(0, qint64(r.right) - r.left);
+    const qint64 height = std::max<qint64>(0, qint64(r.bottom) - r.top);
+    if (width * height > tiling::kMaxPicturePixels) {
+        throw platform::EConvertError(
+            QStringLiteral("Morph picture of %1 x %2 pixels too large (section [%3], key \"skinrect\")")
+                .arg(width)
+                .arg(height)
+                .arg(record.IDName));
     }
 }
 
@@ -203,6 +222,8 @@ void TkvSkinData::GetObjectTypeName(const QString& entry, QString& name, QString
 void TkvSkinData::ReadObjects(const CustomIniFile& ini)
 {
     readListing(ini, QStringLiteral("SKINOBJECTS"), SkinObjects, createSkinObject);
+    for (const auto& record : SkinObjects)
+        checkMorphPictureSize(*record);
 }
 
 void TkvSkinData::ReadCtrls(const CustomIniFile& ini)

@@ -9,6 +9,7 @@
 #include "skin/data/SkinMessages.h"
 #include "skin/data/StoredSkinStream.h"
 #include "skin/data/TkvCompressedStoredSkin.h"
+#include "skin/data/ZlibStreams.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -101,7 +102,17 @@ void TkvSkinData::LoadCompressedStoredSkin(TkvCompressedStoredSkin* storedSkin)
     SendSkinDataMessage(SKINMSG_BEFORECHANGE);
     ClearAll();
 
-    std::optional<UnpackedSkin> unpacked = storedSkin->Unpack();
+    std::optional<UnpackedSkin> unpacked;
+    try {
+        unpacked = storedSkin->Unpack();
+    } catch (const ECompressionError&) {
+        // Everyone dropped the old skin on SKINMSG_BEFORECHANGE; they hear
+        // that the skin is now empty and take their default look, then the
+        // caller hears why.
+        SendSkinDataMessage(SKINMSG_CHANGE);
+        SendSkinDataMessage(SKINMSG_AFTERCHANGE);
+        throw;
+    }
     if (!unpacked)
         return;
     StoredSkin& stored = unpacked->stored;

@@ -4,6 +4,7 @@
 
 #include "platform/Color.h"
 #include "skin/data/SkinDrawing.h"
+#include "skin/data/SkinTiling.h"
 #include "skin/data/TkvEffectBmp.h"
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/TkvSorvane.h"
@@ -22,11 +23,12 @@ TRect atOrigin(const TRect& r, QPoint origin)
     return {r.left - origin.x(), r.top - origin.y(), r.right - origin.x(), r.bottom - origin.y()};
 }
 
-// rect of source stretched into a fresh bitmap of size w x h.
+// rect of source stretched into a fresh bitmap of size w x h; empty beyond
+// the bound of every skin picture, as the image builders leave theirs.
 void cut(TBitmap& into, const TBitmap* source, const TRect& rect, int w, int h)
 {
-    into.SetSize(w, h);
-    if (source)
+    tiling::sizeBitmap(into, w, h);
+    if (source && !into.Empty())
         into.Canvas().CopyRect({0, 0, w, h}, source->Canvas(), rect);
 }
 
@@ -233,7 +235,9 @@ void TkvSkinCaptionObject::buildFace(TBitmap& face, bool active) const
 {
     const int w = ObjectRect.width();
     const int h = ObjectRect.height();
-    face.SetSize(w, h);
+    tiling::sizeBitmap(face, w, h);
+    if (face.Empty())
+        return;
     const TBitmap* picture = active ? m_activePicture : m_picture;
     const TRect s = active ? activeskinrect : skinrect;
     const FrameGeometry& g = m_owner.Geometry();

@@ -41,6 +41,16 @@ void TkvSkinMenu::Popup(QObject* control, TkvSkinData* skinData, int startIndex,
         CloseMenu(0);
     m_formTold = false;
     m_control = control;
+    if (skinData != m_skinData) {
+        disconnect(m_skinDataWatch);
+        // The rows point into that skin's records and pictures.
+        if (skinData) {
+            m_skinDataWatch = connect(skinData, &QObject::destroyed, this, [this] {
+                if (m_visible)
+                    Hide();
+            });
+        }
+    }
     m_skinData = skinData;
     m_workArea = GetMonitorWorkArea(m_owner.Form());
     if (!item || item->Count() <= startIndex) {

@@ -84,6 +84,7 @@ private:
     QPointer<QObject> m_control;
     QPointer<QObject> m_notify;
     QPointer<TkvSkinData> m_skinData;
+    QMetaObject::Connection m_skinDataWatch;
     TRect m_workArea;
     bool m_visible = false;
     bool m_firstPopup = false;

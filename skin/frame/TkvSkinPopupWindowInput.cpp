@@ -163,8 +163,11 @@ void TkvSkinPopupWindow::PopupKeyDown(int key)
     if (!isVisible() || Count() == 0)
         return;
     const int level = m_engine.GetPWIndex(this);
-    const QChar typed = QChar(key).toLower();
-    for (int i = 0; i < Count() && key >= Qt::Key_Space && key < Qt::Key_Escape; ++i) {
+    // Only character keys carry an accelerator; Escape, the arrows and the
+    // like lie beyond one UTF-16 unit.
+    const bool character = key >= Qt::Key_Space && key <= 0xffff;
+    const QChar typed = character ? QChar(key).toLower() : QChar();
+    for (int i = 0; i < Count() && character; ++i) {
         if (m_items[size_t(i)].item->Accelerator() == typed) {
             if (m_activeItem >= 0 && m_activeItem != i)
                 MouseLeave(m_activeItem);
@@ -210,12 +213,19 @@ void TkvSkinPopupWindow::PopupKeyDown(int key)
         if (next < 0)
             break;
         if (m_scrollMode) {
-            // Bring the new item into view, wrapping like the selection.
-            while (!m_items[size_t(next)].visible) {
+            // Bring the new item into view, wrapping like the selection. One
+            // round through every first row is enough; a row taller than the
+            // item area never shows whole and is put at the top instead.
+            for (int round = 0; !m_items[size_t(next)].visible && round <= Count(); ++round) {
                 if (step > 0)
                     ScrollDown(true);
                 else
                     ScrollUp(true);
+            }
+            if (!m_items[size_t(next)].visible) {
+                m_firstVisible = next;
+                CalcItemRects();
+                update();
             }
         }
         const int previous = m_activeItem;

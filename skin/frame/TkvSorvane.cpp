@@ -68,8 +68,38 @@ TkvSkinData* TkvSorvane::menuSkin() const { return m_menusSkinData ? m_menusSkin
 
 void TkvSorvane::SetSkinData(TkvSkinData* value)
 {
+    if (value != m_skinData) {
+        disconnect(m_skinDataWatch);
+        if (value)
+            m_skinDataWatch = connect(value, &QObject::destroyed, this, &TkvSorvane::skinDataDestroyed);
+    }
     m_skinData = value;
     ChangeSkinData();
+}
+
+void TkvSorvane::skinDataDestroyed()
+{
+    // Its records and pictures are gone already, so the objects go at once.
+    // The window itself may be on its way out (its children are freed one
+    // by one), so the default frame is built from the event loop, and only
+    // if the frame still lives then.
+    dropSkin();
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_skinData)
+                ChangeSkinData();
+        },
+        Qt::QueuedConnection);
+}
+
+void TkvSorvane::dropSkin()
+{
+    m_skinInUse = false;
+    m_clientBrush = QBrush();
+    m_mouseTimer->stop();
+    m_morphTimer->stop();
+    ClearObjects();
 }
 
 void TkvSorvane::SetBorderIcons(TkvBorderIcons value)
@@ -315,14 +345,11 @@ bool TkvSorvane::skinMessage(QEvent* event)
         return false;
     auto* data = static_cast<TkvSkinMessageEvent*>(event)->WParam();
     if (code == SKINMSG_BEFORECHANGE) {
-        if (data == m_skinData) {
+        // An open menu may draw from another skin data than the frame's.
+        if (data == m_skinData || (data && data == m_menu->skinData() && m_menu->Visible()))
             m_menu->Hide();
-            m_skinInUse = false;
-            m_clientBrush = QBrush();
-            m_mouseTimer->stop();
-            m_morphTimer->stop();
-            ClearObjects();
-        }
+        if (data == m_skinData)
+            dropSkin();
     } else if (code == SKINMSG_CHANGE && data == m_skinData) {
         ChangeSkinData();
     }

@@ -191,6 +191,11 @@ private:
 
     // Skin messages and the control walk.
     bool skinMessage(QEvent* event);
+    // Lets go of everything taken from the skin data: objects, the client
+    // tile, the timers that would draw from it.
+    void dropSkin();
+    // The skin data was freed without a message.
+    void skinDataDestroyed();
 
     // Window events.
     void FormChangeActive(bool update);
@@ -211,6 +216,7 @@ private:
     QWidget* m_client;
     std::unique_ptr<TkvSkinMenu> m_menu;
     QPointer<TkvSkinData> m_skinData;
+    QMetaObject::Connection m_skinDataWatch;
     QPointer<TkvSkinData> m_menusSkinData;
     bool m_skinInUse = false;
     TkvBorderIcons m_borderIcons{TkvBorderIcon::biSystemMenu, TkvBorderIcon::biMinimize, TkvBorderIcon::biMaximize,

@@ -76,12 +76,15 @@ void TkvSorvane::resizeForClient()
 {
     int width = FormWidth();
     int height = GetRealHeight();
-    if (m_clientWidth > 0 && m_clientHeight > 0) {
+    // Each applies on its own: a window may fix only its client width.
+    if (m_clientWidth > 0) {
         const int marginX = m_skinInUse ? m_skinData->PictureBitmap.width() - m_skinData->clientrect.width()
                                         : 2 * kDefBorder;
+        width = m_clientWidth + marginX;
+    }
+    if (m_clientHeight > 0) {
         const int marginY = m_skinInUse ? m_skinData->PictureBitmap.height() - m_skinData->clientrect.height()
                                         : kDefCaptionHeight + 2 * kDefBorder;
-        width = m_clientWidth + marginX;
         height = m_clientHeight + marginY;
     }
     width = std::max(width, GetMinWidth());

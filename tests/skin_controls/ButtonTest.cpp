@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <iterator>
+
 using namespace skin;
 using namespace testsupport;
 using platform::TColor;
@@ -223,6 +228,52 @@ TEST_F(ButtonTest, GroupButtonsReleaseEachOther)
     QTest::mouseClick(second, Qt::LeftButton, {}, inside);
     EXPECT_FALSE(second->Down());
     EXPECT_EQ(secondClicks, 1);
+}
+
+// OnClick may free the button (a window closing itself, say). The button
+// lives here in storage the test owns and is filled with a pattern once
+// destroyed, so a write after the handler shows in the bytes instead of
+// landing in freed memory.
+TEST_F(ButtonTest, OnClickMayDeleteTheButton)
+{
+    struct Case {
+        const char* name;
+        int groupIndex;
+        std::function<void(TkvSkinButton*)> click;
+    };
+    const Case cases[] = {
+        {"group button, clicked by the press", 2,
+            [](TkvSkinButton* b) { QTest::mousePress(b, Qt::LeftButton, {}, QPoint(10, 10)); }},
+        {"plain button, clicked by the release", 0,
+            [](TkvSkinButton* b) {
+                QTest::mousePress(b, Qt::LeftButton, {}, QPoint(10, 10));
+                QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(10, 10));
+            }},
+        {"plain button, clicked by Enter", 0, [](TkvSkinButton* b) { QTest::keyClick(b, Qt::Key_Return); }},
+    };
+    constexpr unsigned char kFreed = 0xA5;
+    for (const Case& c : cases) {
+        alignas(TkvSkinButton) unsigned char storage[sizeof(TkvSkinButton)];
+        auto* doomed = new (storage) TkvSkinButton(host.widget());
+        doomed->SetBounds(120, 20, 75, 25);
+        doomed->SetGroupIndex(c.groupIndex);
+        doomed->show();
+        doomed->setFocus();
+        bool destroyed = false;
+        doomed->OnClick = [&](QObject*) {
+            // The handler is freed with the button: nothing of it is used after.
+            TkvSkinButton* button = doomed;
+            unsigned char* bytes = storage;
+            bool& freed = destroyed;
+            button->~TkvSkinButton();
+            std::memset(bytes, kFreed, sizeof storage);
+            freed = true;
+        };
+        c.click(doomed);
+        ASSERT_TRUE(destroyed) << c.name;
+        EXPECT_TRUE(std::all_of(std::begin(storage), std::end(storage), [](unsigned char b) { return b == kFreed; }))
+            << c.name << ": the button was written to after OnClick freed it";
+    }
 }
 
 TEST_F(ButtonTest, DefaultAndCancelAnswerEnterAndEscape)

@@ -2,6 +2,7 @@
 
 #include "skin/controls/TkvSkinListBox.h"
 #include "skin/controls/TkvSkinScrollBar.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QTest>
 
@@ -136,7 +137,7 @@ TEST_F(ScrollBarMouseTest, TrackPressBelowWithEightItemsClampsToFour)
 
 TEST_F(ScrollBarMouseTest, EndButtonStepsAndRepeatsOnlyWhileHot)
 {
-    int downClicks = 0;
+    int upClicks = 0;
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(9, 155));
     EXPECT_EQ(bar->Position(), 1) << "steps at once";
     EXPECT_EQ(pixel(bar->renderFace(), 1, 150), platform::clNavy);
@@ -151,10 +152,55 @@ TEST_F(ScrollBarMouseTest, EndButtonStepsAndRepeatsOnlyWhileHot)
     EXPECT_FALSE(timerActive(bar, "repeat"));
     EXPECT_FALSE(events.contains(QStringLiteral("last")));
 
-    bar->OnDownButtonClick = [&](QObject*) { ++downClicks; };
+    bar->OnUpButtonClick = [&](QObject*) { ++upClicks; };
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(9, 155));
-    EXPECT_EQ(downClicks, 1);
+    EXPECT_EQ(upClicks, 1);
     EXPECT_EQ(bar->Position(), 2) << "the event replaces the step";
+}
+
+// The end button that increases Position (bottom or right) is the skin's
+// up button ("upbuttonrect") and raises OnUpButtonClick; the one that
+// decreases it (top or left), the down button, raises OnDownButtonClick.
+// A held button repeats its own event.
+TEST(ScrollBarButtonEventTest, IncreasingEndIsTheUpButtonInBothKinds)
+{
+    struct Case {
+        const char* name;
+        TScrollBarKind kind;
+        QSize size;
+        QPoint decrease;
+        QPoint increase;
+    };
+    const Case cases[] = {
+        {"vertical", TScrollBarKind::sbVertical, {19, 162}, {9, 8}, {9, 155}},
+        {"horizontal", TScrollBarKind::sbHorizontal, {200, 19}, {8, 9}, {191, 9}},
+    };
+    for (const Case& c : cases) {
+        HostWindow host;
+        auto* bar = new TkvSkinScrollBar(host.widget());
+        bar->SetKind(c.kind);
+        bar->SetBounds(10, 10, c.size.width(), c.size.height());
+        bar->SetRange(0, 100, 0, 50);
+        host.show();
+        QStringList events;
+        bar->OnUpButtonClick = [&](QObject*) { events << QStringLiteral("up"); };
+        bar->OnDownButtonClick = [&](QObject*) { events << QStringLiteral("down"); };
+        QTest::mousePress(bar, Qt::LeftButton, {}, c.increase);
+        fireTimer(bar, "repeat");
+        fireTimer(bar, "repeat");
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, c.increase);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, c.decrease);
+        EXPECT_EQ(events, QStringList({"up", "up", "down"})) << c.name;
+        EXPECT_EQ(bar->Position(), 50) << c.name << ": the events replace the steps";
+
+        bar->OnUpButtonClick = nullptr;
+        bar->OnDownButtonClick = nullptr;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, c.increase);
+        EXPECT_EQ(bar->Position(), 51) << c.name;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, c.decrease);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, c.decrease);
+        EXPECT_EQ(bar->Position(), 49) << c.name;
+    }
 }
 
 TEST_F(ScrollBarMouseTest, KeysOnlyWhenFocusable)

@@ -321,6 +321,39 @@ TEST(SkinLoadFailures, MissingSectionsAndBadValuesLeaveTheSkinEmpty)
     EXPECT_EQ(skintest::messagesOf(log, "owner"), QList<int>({SKINMSG_BEFORECHANGE}));
 }
 
+// A morphing object is blended in two pictures of its own size; a skin
+// asking for more than any picture may hold is refused like an over-large
+// picture file, and names the record.
+TEST(SkinLoadFailures, MorphingObjectsBeyondThePictureBoundAreRefused)
+{
+    QTemporaryDir dir;
+    TkvSkinData data;
+    const auto skinWith = [&](const char* kind, const char* skinrect, const char* morphing) {
+        return skintest::writeDefinition(QDir(dir.path()),
+            QByteArray("[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINCONTROLS]\r\n[SKINOBJECTS]\r\ncount=1\r\n"
+                       "0=big:")
+                + kind + "\r\n[big]\r\nactiveskinrect=0,0,10,10\r\nskinrect=" + skinrect + "\r\nmorphing="
+                + morphing + "\r\n");
+    };
+    for (const char* kind : {"caption", "stdbutton", "menuitem"}) {
+        try {
+            data.LoadFromFile(skinWith(kind, "0,0,8192,8193", "1"));
+            ADD_FAILURE() << kind << ": no error";
+        } catch (const platform::EConvertError& error) {
+            EXPECT_TRUE(error.message().contains("8192 x 8193")) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains("too large")) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains("[big]")) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains("skinrect")) << error.message().toStdString();
+        }
+        EXPECT_TRUE(data.IsEmpty()) << kind;
+    }
+    // Exactly at the bound, or not morphing at all, the skin loads.
+    data.LoadFromFile(skinWith("caption", "0,0,8192,8192", "1"));
+    EXPECT_FALSE(data.IsEmpty());
+    data.LoadFromFile(skinWith("caption", "0,0,100000,100000", "0"));
+    EXPECT_FALSE(data.IsEmpty());
+}
+
 TEST(SkinLoad, FolderSkinContent)
 {
     QTemporaryDir dir;

@@ -6,6 +6,7 @@
 
 #include "skin/controls/TkvSkinEdit.h"
 #include "skin/frame/TkvSkinMenu.h"
+#include "skin/frame/TkvSkinPopupMenu.h"
 #include "skin/frame/TkvSkinPopupWindow.h"
 
 #include <QApplication>
@@ -210,6 +211,88 @@ TEST(PopupMenu, TallerThanTheWorkAreaItScrollsWithMarkers)
     QTest::keyClick(&popup, Qt::Key_Escape);
 }
 
+// A menu keeps pointers into the skin it draws from, which need not be the
+// frame's: the menus' skin data or one of the menu's own.
+TEST(PopupMenu, ClosesWhenTheSkinItDrawsFromChangesOrIsFreed)
+{
+    SkinnedWindow w;
+    w.show();
+    const QString program = kAssets + QStringLiteral("/skin/skin.ini");
+    TkvSkinMenu& engine = w.frame()->SkinMenu();
+    const QPoint at = w.form()->mapToGlobal(QPoint(100, 100));
+    TkvMenuItem menu;
+    menu.Add("one", "One");
+    menu.Add("two", "Two");
+
+    auto* menus = new TkvSkinData(w.form());
+    menus->LoadFromFile(program);
+    w.frame()->SetMenusSkinData(menus);
+    w.frame()->PopupSkinMenu(&menu, at);
+    ASSERT_TRUE(engine.Visible());
+    ASSERT_TRUE(engine.Level(0)->skinned());
+    menus->ClearSkin();
+    EXPECT_FALSE(engine.Visible());
+    EXPECT_EQ(engine.Levels(), 0);
+    EXPECT_TRUE(w.frame()->SkinInUse()) << "the frame's own skin stays";
+
+    menus->LoadFromFile(program);
+    w.frame()->PopupSkinMenu(&menu, at);
+    ASSERT_TRUE(engine.Visible());
+    delete menus;
+    EXPECT_FALSE(engine.Visible());
+    EXPECT_EQ(engine.Levels(), 0);
+
+    auto* own = new TkvSkinData(w.form());
+    own->LoadFromFile(program);
+    auto* popup = new TkvSkinPopupMenu(w.form());
+    popup->SetSkinData(own);
+    popup->Items().Add("one", "One");
+    popup->Popup(at.x(), at.y());
+    ASSERT_TRUE(engine.Visible());
+    ASSERT_TRUE(engine.Level(0)->skinned());
+    own->LoadFromFile(program);
+    EXPECT_FALSE(engine.Visible());
+    popup->Popup(at.x(), at.y());
+    ASSERT_TRUE(engine.Visible());
+    delete own;
+    EXPECT_FALSE(engine.Visible());
+    EXPECT_FALSE(w.frame()->MenuOpen());
+}
+
+// Rows taller than the window's item area never show whole; the keys still
+// move through them, wrap, and scroll the chosen row to the top.
+TEST(PopupMenu, KeysMoveThroughRowsTallerThanTheWindow)
+{
+    SkinnedWindow w(false);
+    w.show();
+    TkvMenuItem menu;
+    for (int i = 0; i < 4; ++i)
+        menu.Add(QString::number(i), QStringLiteral("Item %1").arg(i));
+    TkvSkinMenu& engine = w.frame()->SkinMenu();
+    w.frame()->PopupSkinMenu(&menu, QPoint(100, 100));
+    engine.Hide();
+    engine.DefItemHeight = engine.workArea().height();
+    w.frame()->PopupSkinMenu(&menu, QPoint(100, 100));
+    TkvSkinPopupWindow& popup = *engine.Level(0);
+    ASSERT_TRUE(popup.ScrollMode());
+    ASSERT_EQ(popup.VisibleCount(), 0);
+    EXPECT_EQ(active(popup), "Item 0");
+    QTest::keyClick(&popup, Qt::Key_Down);
+    EXPECT_EQ(active(popup), "Item 1");
+    EXPECT_EQ(popup.FirstVisibleIndex(), 1);
+    QTest::keyClick(&popup, Qt::Key_Up);
+    EXPECT_EQ(active(popup), "Item 0");
+    EXPECT_EQ(popup.FirstVisibleIndex(), 0);
+    QTest::keyClick(&popup, Qt::Key_Up);
+    EXPECT_EQ(active(popup), "Item 3");
+    EXPECT_EQ(popup.FirstVisibleIndex(), 3);
+    QTest::keyClick(&popup, Qt::Key_Down);
+    EXPECT_EQ(active(popup), "Item 0");
+    EXPECT_EQ(popup.FirstVisibleIndex(), 0);
+    QTest::keyClick(&popup, Qt::Key_Escape);
+    EXPECT_FALSE(engine.Visible());
+}
+
 TEST(PopupMenu, NearTheBottomInTheLowerHalfItOpensAbove)
 {
     SkinnedWindow w;
@@ -264,4 +347,31 @@ TEST(EditContextMenu, SixCommandsActOnTheEdit)
     EXPECT_TRUE(engine.Visible());
     EXPECT_EQ(line->text(), "fixed");
     QTest::keyClick(&readOnly, Qt::Key_Escape);
+}
+
+// The chosen command runs after the menu has closed, when the edit it was
+// made for may be gone.
+TEST(EditContextMenu, ACommandForAnEditThatIsGoneDoesNothing)
+{
+    SkinnedWindow w;
+    auto* edit = new TkvSkinEdit(w.frame()->ClientArea());
+    edit->SetBounds(10, 10, 120, 21);
+    edit->SetText("hello");
+    w.show();
+    QLineEdit* line = edit->lineEdit();
+    line->deselect();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), line->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(line, &request);
+    TkvSkinMenu& engine = w.frame()->SkinMenu();
+    ASSERT_EQ(engine.Levels(), 1);
+    TkvSkinPopupWindow& menu = *engine.Level(0);
+    ASSERT_EQ(menu.Item(7).item->Caption, "Select All");
+    ASSERT_TRUE(menu.Item(7).item->Enabled);
+    // The menu outlives the edit here.
+    std::unique_ptr<TkvSkinPopupMenu> kept(edit->findChild<TkvSkinPopupMenu*>());
+    ASSERT_TRUE(kept);
+    kept->setParent(nullptr);
+    delete edit;
+    menu.MouseDown(7);
+    EXPECT_FALSE(engine.Visible());
 }

@@ -241,6 +241,64 @@ TEST(Frame, DefaultFrameWithoutASkin)
     EXPECT_EQ(w.form()->height(), 25);
 }
 
+TEST(Frame, ClientWidthAndClientHeightApplyEachOnItsOwn)
+{
+    SkinnedWindow w(false);
+    w.frame()->SetClientWidth(0);
+    w.frame()->SetClientHeight(300);
+    EXPECT_EQ(w.form()->size(), QSize(716, 325)) << "the height alone; the width stays";
+    w.skin()->LoadFromFile(kAssets + QStringLiteral("/skin/skin.ini"));
+    EXPECT_EQ(w.form()->width(), 716);
+    EXPECT_EQ(w.frame()->ClientArea()->height(), 300) << "applied again after the skin change";
+    w.frame()->SetClientHeight(0);
+    w.frame()->SetClientWidth(600);
+    EXPECT_EQ(w.form()->size(), QSize(610, 329)) << "the skin's frame adds 10 x 29";
+}
+
+TEST(Frame, SkinDataGoneWithoutAMessageLeavesTheDefaultFrame)
+{
+    SkinnedWindow w;
+    w.show();
+    ASSERT_TRUE(w.frame()->SkinInUse());
+    w.frame()->TestActive(675, 12, true);
+    ASSERT_NE(w.frame()->HoverIndex(), -1);
+    delete w.skin();
+    // At once nothing is taken from the skin any more: state, input, paint.
+    EXPECT_FALSE(w.frame()->SkinInUse());
+    EXPECT_EQ(w.frame()->GetMinWidth(), 120);
+    EXPECT_EQ(w.frame()->GetMinHeight(), 25);
+    EXPECT_EQ(w.frame()->HoverIndex(), -1);
+    EXPECT_EQ(w.frame()->HitTest({300, 100}), HTCLIENT);
+    w.frame()->TestActive(675, 12, true);
+    w.frame()->renderFrame();
+    // Then the window takes the default frame's size and buttons.
+    QCoreApplication::sendPostedEvents(w.frame());
+    EXPECT_EQ(w.form()->size(), QSize(716, 472));
+    QStringList names;
+    for (const auto& object : w.frame()->Objects()) {
+        if (object->visible && object->enabled)
+            names << object->IDName;
+    }
+    EXPECT_EQ(names, QStringList({"closebutton", "minbutton", "rollupbutton", "sysmenubutton"}));
+    EXPECT_EQ(w.frame()->HitTest({300, 10}), HTCAPTION);
+    EXPECT_FALSE(w.frame()->renderFrame().isNull());
+}
+
+TEST(Frame, DamagedStoredSkinLeavesTheDefaultFrameAndControls)
+{
+    SkinnedWindow w;
+    auto* control = new CountingControl(w.frame()->ClientArea(), w.skin());
+    TkvCompressedStoredSkin stored;
+    stored.SetCompressedData(QByteArray("\x78\xDA not a zlib stream"));
+    EXPECT_ANY_THROW(w.skin()->LoadCompressedStoredSkin(&stored));
+    EXPECT_TRUE(w.skin()->IsEmpty());
+    EXPECT_FALSE(w.frame()->SkinInUse());
+    EXPECT_EQ(control->change, 1) << "the controls hear the change and take their default look";
+    EXPECT_EQ(control->after, 1);
+    EXPECT_EQ(w.form()->size(), QSize(716, 472));
+    EXPECT_NE(w.object("closebutton"), nullptr);
+}
+
 TEST(Frame, HundredSkinChangesWhileMenusComeAndGo)
 {
     SkinnedWindow w;
