@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/common/ProgramConvention.h"
+#include "cli/ProgramConvention.h"
 
 #include <QString>
 #include <QStringList>

@@ -160,7 +160,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     , m_kvSkinData1(new TkvSkinData(this))
     , m_kvCompressedStoredSkin1(new TkvCompressedStoredSkin(this))
     , m_availablePorts(options.ports ? std::move(options.ports) : serial::availablePorts)
-    , m_recorder(options.recorder)
+    , m_recorder(std::move(options.recorder))
     , m_decoder(*this, platform::DecimalSeparator())
     , m_textPacer(kFrameMs, options.paintClock)
     , m_paintPacer(kFrameMs, std::move(options.paintClock))
@@ -202,30 +202,32 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     hookInstruments();
     FormCreate();
     // A pilot starts by connecting; no field or lamp holds the focus.
-    button("kvSkinButton2")->setFocus(Qt::OtherFocusReason);
+    m_controls.kvSkinButton2->setFocus(Qt::OtherFocusReason);
 }
 
 TForm1::~TForm1() = default;
 
+TForm1Options::TForm1Options() = default;
+TForm1Options::~TForm1Options() = default;
+TForm1Options::TForm1Options(TForm1Options&&) = default;
+TForm1Options& TForm1Options::operator=(TForm1Options&&) = default;
+
 void TForm1::buildControls()
 {
     for (const layout::Control& control : layout::controls()) {
-        QWidget* parent = control.parent.empty() ? m_kvSorvane1->ClientArea() : m_controls.value(text(control.parent));
+        QWidget* parent = control.parent.empty() ? m_kvSorvane1->ClientArea() : this->control(text(control.parent));
         QWidget* widget = makeControl(control, parent);
         widget->setObjectName(text(control.name));
-        m_controls.insert(text(control.name), widget);
     }
+    m_controls.bind([this](const QString& name) { return control(name); });
     for (int i = 0; i < protocol::kTelemetryFieldCount; ++i)
         m_fields[static_cast<size_t>(i)] = edit(text(layout::fieldControl(static_cast<protocol::TelemetryField>(i))));
     // Lamps of each group from the high end of the stick travel to the low end.
-    m_ch5Lamps = {edit("kvSkinEdit39"), edit("kvSkinEdit38"), edit("kvSkinEdit35")};
-    m_ch6Lamps = {edit("kvSkinEdit42"), edit("kvSkinEdit41"), edit("kvSkinEdit40")};
-    m_attitude = image("Image1");
-    m_heading = image("Image2");
-    m_airframe = image("Image4");
+    m_ch5Lamps = {m_controls.kvSkinEdit39, m_controls.kvSkinEdit38, m_controls.kvSkinEdit35};
+    m_ch6Lamps = {m_controls.kvSkinEdit42, m_controls.kvSkinEdit41, m_controls.kvSkinEdit40};
     // The strip's place in the layout lies under the airframe picture.
     m_airframeStrip = airframeStrip();
-    m_airframe->raise();
+    m_controls.Image4->raise();
 }
 
 void TForm1::FormCreate()
@@ -253,15 +255,17 @@ bool TForm1::event(QEvent* event)
     return QWidget::event(event);
 }
 
+QWidget* TForm1::control(const QString& name) const { return findChild<QWidget*>(name); }
+
 template <typename T>
-static T* controlAs(const QHash<QString, QWidget*>& controls, const QString& name)
+static T* controlAs(const TForm1& form, const QString& name)
 {
-    return dynamic_cast<T*>(controls.value(name));
+    return dynamic_cast<T*>(form.control(name));
 }
 
-TkvSkinEdit* TForm1::edit(const QString& name) const { return controlAs<TkvSkinEdit>(m_controls, name); }
-TkvSkinButton* TForm1::button(const QString& name) const { return controlAs<TkvSkinButton>(m_controls, name); }
-TkvSkinComboBox* TForm1::comboBox(const QString& name) const { return controlAs<TkvSkinComboBox>(m_controls, name); }
-TkvSkinGauge* TForm1::gauge(const QString& name) const { return controlAs<TkvSkinGauge>(m_controls, name); }
-TkvSkinSlider* TForm1::slider(const QString& name) const { return controlAs<TkvSkinSlider>(m_controls, name); }
-platform::TImage* TForm1::image(const QString& name) const { return controlAs<platform::TImage>(m_controls, name); }
+TkvSkinEdit* TForm1::edit(const QString& name) const { return controlAs<TkvSkinEdit>(*this, name); }
+TkvSkinButton* TForm1::button(const QString& name) const { return controlAs<TkvSkinButton>(*this, name); }
+TkvSkinComboBox* TForm1::comboBox(const QString& name) const { return controlAs<TkvSkinComboBox>(*this, name); }
+TkvSkinGauge* TForm1::gauge(const QString& name) const { return controlAs<TkvSkinGauge>(*this, name); }
+TkvSkinSlider* TForm1::slider(const QString& name) const { return controlAs<TkvSkinSlider>(*this, name); }
+platform::TImage* TForm1::image(const QString& name) const { return controlAs<platform::TImage>(*this, name); }

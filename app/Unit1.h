@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FormControls.h"
 #include "app/PaintPacer.h"
 #include "platform/BmpCodec.h"
 #include "protocol/CommandFrame.h"
@@ -9,7 +10,6 @@
 #include "skin/data/SkinTypes.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QStringList>
 #include <QWidget>
 
@@ -18,6 +18,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <optional>
 
 class QSettings;
 class QTimer;
@@ -44,9 +45,14 @@ class TkvMenuItem;
 // a recorder that gets every connection and received batch (none: no
 // recording).
 struct TForm1Options {
+    TForm1Options();
+    ~TForm1Options();
+    TForm1Options(TForm1Options&&);
+    TForm1Options& operator=(TForm1Options&&);
+
     std::unique_ptr<serial::SerialDriver> driver;
     std::function<QList<serial::PortEntry>()> ports;
-    TelemetryRecorder* recorder = nullptr;
+    std::unique_ptr<TelemetryRecorder> recorder;
     // The clock that paces repaints (the system's steady clock by default).
     PaintPacer::Clock paintClock;
     // A ".skn" file or a skin folder used instead of the built-in skin.
@@ -67,14 +73,16 @@ public:
     explicit TForm1(TForm1Options options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Controls by their layout name; nullptr for an unknown name or kind.
+    // Controls by their layout name, for tests and tools that look at the
+    // window; nullptr for an unknown name or kind. The window itself works
+    // with its typed members.
     skin::TkvSkinEdit* edit(const QString& name) const;
     skin::TkvSkinButton* button(const QString& name) const;
     skin::TkvSkinComboBox* comboBox(const QString& name) const;
     skin::TkvSkinGauge* gauge(const QString& name) const;
     skin::TkvSkinSlider* slider(const QString& name) const;
     platform::TImage* image(const QString& name) const;
-    QWidget* control(const QString& name) const { return m_controls.value(name); }
+    QWidget* control(const QString& name) const;
 
     serial::TComm* Comm1() const { return m_comm; }
     skin::TkvSkinData* kvSkinData1() const { return m_kvSkinData1; }
@@ -123,8 +131,12 @@ private:
     void buildControls();
     // Binds the controls the layout binds to the skin data.
     void bindControlsToSkin();
-    // Picks the skin carried by the window, or the one chosen instead, and
-    // has it unpacked while the controls are built.
+    // Puts a built-in skin (by name) or a skin file into the stored skin;
+    // what is wrong when it cannot be used, leaving the stored skin as it was.
+    std::optional<QString> storeSkin(const QString& choice);
+    // Picks the skin named on the command line, else the one chosen last
+    // time, else the one the window carries, and has it unpacked while the
+    // controls are built.
     void pickStartSkin(const QString& skinFile);
     // Loads the chosen skin into the skin data.
     void loadSkin();
@@ -140,6 +152,8 @@ private:
     void showPorts(QList<serial::PortEntry> ports);
     void showPortLocation();
     void connectionLost();
+    // The connected flag and the connect button's caption, which shows it.
+    void setConnected(bool connected);
     void disconnect();
     // Writes the command into the command buffer and sends it while
     // connected; a write that fails ends the connection.
@@ -156,7 +170,7 @@ private:
     void flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit) override;
     void airframeChanged(int index) override;
 
-    QHash<QString, QWidget*> m_controls;
+    FormControls m_controls;
     // What telemetry writes to, looked up once.
     std::array<skin::TkvSkinEdit*, protocol::kTelemetryFieldCount> m_fields{};
     // A read carries a dozen frames of each kind and the screen shows twenty
@@ -166,9 +180,6 @@ private:
     std::bitset<protocol::kTelemetryFieldCount> m_textsWaiting;
     std::array<skin::TkvSkinEdit*, 3> m_ch5Lamps{};
     std::array<skin::TkvSkinEdit*, 3> m_ch6Lamps{};
-    platform::TImage* m_attitude = nullptr;
-    platform::TImage* m_heading = nullptr;
-    platform::TImage* m_airframe = nullptr;
     // The airframe pictures side by side, kept as stored; a cell is
     // decoded when it is shown.
     platform::BmpImage m_airframeStrip;
@@ -189,8 +200,8 @@ private:
     bool m_searchPortsInBackground = false;
     bool m_portSearchQueued = false;
     std::future<QList<serial::PortEntry>> m_portSearch;
-    TelemetryRecorder* m_recorder = nullptr;
-    std::unique_ptr<TelemetryRecorder> m_ownRecorder;
+    // The recording under way, from the command line or the system menu.
+    std::unique_ptr<TelemetryRecorder> m_recorder;
     protocol::TelemetryDecoder m_decoder;
     QByteArray m_commandBuffer;
     bool m_connected = false;

@@ -14,23 +14,23 @@ using namespace protocol;
 
 void TForm1::hookHandlers()
 {
-    const auto hook = [this](const char* name, void (TForm1::*handler)()) {
-        button(name)->OnClick = [this, handler](QObject*) { (this->*handler)(); };
+    const auto hook = [this](skin::TkvSkinButton* button, void (TForm1::*handler)()) {
+        button->OnClick = [this, handler](QObject*) { (this->*handler)(); };
     };
-    hook("kvSkinButton1", &TForm1::kvSkinButton1Click);
-    hook("kvSkinButton2", &TForm1::kvSkinButton2Click);
-    hook("kvSkinButton3", &TForm1::kvSkinButton3Click);
-    hook("kvSkinButton4", &TForm1::kvSkinButton4Click);
-    hook("kvSkinButton5", &TForm1::kvSkinButton5Click);
-    hook("kvSkinButton6", &TForm1::kvSkinButton6Click);
-    hook("kvSkinButton7", &TForm1::kvSkinButton7Click);
-    hook("kvSkinButton8", &TForm1::kvSkinButton8Click);
-    hook("kvSkinButton9", &TForm1::kvSkinButton9Click);
-    hook("kvSkinButton10", &TForm1::kvSkinButton10Click);
-    hook("kvSkinButton11", &TForm1::kvSkinButton11Click);
-    hook("kvSkinButton12", &TForm1::kvSkinButton12Click);
-    hook("kvSkinButton13", &TForm1::kvSkinButton13Click);
-    comboBox("kvSkinComboBox1")->OnClick = [this](QObject*) { showPortLocation(); };
+    hook(m_controls.kvSkinButton1, &TForm1::kvSkinButton1Click);
+    hook(m_controls.kvSkinButton2, &TForm1::kvSkinButton2Click);
+    hook(m_controls.kvSkinButton3, &TForm1::kvSkinButton3Click);
+    hook(m_controls.kvSkinButton4, &TForm1::kvSkinButton4Click);
+    hook(m_controls.kvSkinButton5, &TForm1::kvSkinButton5Click);
+    hook(m_controls.kvSkinButton6, &TForm1::kvSkinButton6Click);
+    hook(m_controls.kvSkinButton7, &TForm1::kvSkinButton7Click);
+    hook(m_controls.kvSkinButton8, &TForm1::kvSkinButton8Click);
+    hook(m_controls.kvSkinButton9, &TForm1::kvSkinButton9Click);
+    hook(m_controls.kvSkinButton10, &TForm1::kvSkinButton10Click);
+    hook(m_controls.kvSkinButton11, &TForm1::kvSkinButton11Click);
+    hook(m_controls.kvSkinButton12, &TForm1::kvSkinButton12Click);
+    hook(m_controls.kvSkinButton13, &TForm1::kvSkinButton13Click);
+    m_controls.kvSkinComboBox1->OnClick = [this](QObject*) { showPortLocation(); };
     m_comm->OnReceiveData = [this](serial::TComm*) { Comm1ReceiveData(); };
     m_comm->OnDeviceLost = [this](serial::TComm*) { connectionLost(); };
 }
@@ -63,32 +63,32 @@ void TForm1::sendListCommand(const skin::TkvSkinComboBox& list, bool airframe, C
 
 void TForm1::kvSkinButton7Click()
 {
-    sendCommand(Command::GyroGain, commands::scaledArgument(edit("kvSkinEdit23")->Text(), 1));
+    sendCommand(Command::GyroGain, commands::scaledArgument(m_controls.kvSkinEdit23->Text(), 1));
 }
 
 void TForm1::kvSkinButton3Click()
 {
-    sendCommand(Command::AuxGain, commands::scaledArgument(edit("kvSkinEdit8")->Text(), 10));
+    sendCommand(Command::AuxGain, commands::scaledArgument(m_controls.kvSkinEdit8->Text(), 10));
 }
 
 void TForm1::kvSkinButton4Click()
 {
-    sendCommand(Command::AltGain, commands::scaledArgument(edit("kvSkinEdit14")->Text(), 100));
+    sendCommand(Command::AltGain, commands::scaledArgument(m_controls.kvSkinEdit14->Text(), 100));
 }
 
 void TForm1::kvSkinButton5Click()
 {
-    sendCommand(Command::LowVoltage, commands::scaledArgument(edit("kvSkinEdit16")->Text(), 10));
+    sendCommand(Command::LowVoltage, commands::scaledArgument(m_controls.kvSkinEdit16->Text(), 10));
 }
 
 void TForm1::kvSkinButton6Click()
 {
-    sendListCommand(*comboBox("kvSkinComboBox2"), true, Command::Airframe);
+    sendListCommand(*m_controls.kvSkinComboBox2, true, Command::Airframe);
 }
 
 void TForm1::kvSkinButton8Click()
 {
-    sendListCommand(*comboBox("kvSkinComboBox3"), false, Command::Receiver);
+    sendListCommand(*m_controls.kvSkinComboBox3, false, Command::Receiver);
 }
 
 void TForm1::kvSkinButton9Click()
@@ -109,11 +109,11 @@ void TForm1::kvSkinButton11Click()
 void TForm1::kvSkinButton12Click()
 {
     sendCommand(Command::RangeLimit,
-        commands::limitArgument(edit("kvSkinEdit44")->Text(), kMaxRangeLimit, QStringLiteral("range limit")));
+        commands::limitArgument(m_controls.kvSkinEdit44->Text(), kMaxRangeLimit, QStringLiteral("range limit")));
 }
 
 void TForm1::kvSkinButton13Click()
 {
     sendCommand(Command::HeightLimit,
-        commands::limitArgument(edit("kvSkinEdit46")->Text(), kMaxHeightLimit, QStringLiteral("height limit")));
+        commands::limitArgument(m_controls.kvSkinEdit46->Text(), kMaxHeightLimit, QStringLiteral("height limit")));
 }

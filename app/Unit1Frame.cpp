@@ -16,15 +16,8 @@
 #include "skin/frame/TkvSorvane.h"
 
 #include <QFileDialog>
-#include <QSettings>
 
 using namespace skin;
-
-namespace {
-
-const QString kSkinKey = QStringLiteral("skin");
-
-} // namespace
 
 void TForm1::setUpFrame()
 {
@@ -91,15 +84,14 @@ void TForm1::updateRecordingEntries()
 
 bool TForm1::startRecording(const QString& file)
 {
+    std::unique_ptr<TelemetryRecorder> recorder;
     try {
-        auto recorder = std::make_unique<TelemetryRecorder>(file);
-        stopRecording();
-        m_ownRecorder = std::move(recorder);
+        recorder = std::make_unique<TelemetryRecorder>(file);
     } catch (const platform::Exception& error) {
         platform::ShowMessage(error.message());
         return false;
     }
-    m_recorder = m_ownRecorder.get();
+    m_recorder = std::move(recorder);
     if (m_connected)
         m_recorder->connected(m_comm->deviceName());
     updateRecordingEntries();
@@ -108,24 +100,6 @@ bool TForm1::startRecording(const QString& file)
 
 void TForm1::stopRecording()
 {
-    m_recorder = nullptr;
-    m_ownRecorder.reset();
+    m_recorder.reset();
     updateRecordingEntries();
-}
-
-bool TForm1::chooseSkin(const QString& choice)
-{
-    if (windowskin::builtinSkinNames().contains(choice)) {
-        m_kvCompressedStoredSkin1->SetCompressedData(windowskin::builtinSkinData(choice));
-        m_kvCompressedStoredSkin1->SetFileName(QString());
-        m_kvCompressedStoredSkin1->SetCompressedFileName(QString());
-    } else if (const std::optional<QString> problem = windowskin::loadSkinFile(choice, *m_kvCompressedStoredSkin1)) {
-        platform::ShowMessage(*problem);
-        return false;
-    }
-    // The frame and every control hear the change from the skin data.
-    m_kvSkinData1->LoadCompressedStoredSkin(m_kvCompressedStoredSkin1);
-    if (m_skinSettings)
-        m_skinSettings->setValue(kSkinKey, choice);
-    return true;
 }

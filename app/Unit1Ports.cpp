@@ -70,7 +70,7 @@ void TForm1::fillPortList()
 
 void TForm1::showPorts(QList<serial::PortEntry> ports)
 {
-    skin::TkvSkinComboBox* list = comboBox("kvSkinComboBox1");
+    skin::TkvSkinComboBox* list = m_controls.kvSkinComboBox1;
     m_ports = std::move(ports);
     QStringList names;
     for (const serial::PortEntry& port : m_ports)
@@ -85,7 +85,7 @@ void TForm1::showPorts(QList<serial::PortEntry> ports)
 
 void TForm1::showPortLocation()
 {
-    skin::TkvSkinComboBox* list = comboBox("kvSkinComboBox1");
+    skin::TkvSkinComboBox* list = m_controls.kvSkinComboBox1;
     const int index = list->ItemIndex();
     list->setToolTip(index >= 0 && index < m_ports.size() ? m_ports[index].location : QString());
 }
@@ -97,7 +97,7 @@ void TForm1::kvSkinButton2Click()
         disconnect();
         return;
     }
-    const skin::TkvSkinComboBox* list = comboBox("kvSkinComboBox1");
+    const skin::TkvSkinComboBox* list = m_controls.kvSkinComboBox1;
     const int index = list->ItemIndex();
     if (list->Text().isEmpty() || index < 0 || index >= m_ports.size())
         return;
@@ -113,24 +113,27 @@ void TForm1::kvSkinButton2Click()
     // component has already said why.
     if (!m_comm->PortOpen())
         return;
-    connect->SetCaption(kDisconnect);
-    m_connected = true;
+    setConnected(true);
     if (m_recorder)
         m_recorder->connected(m_comm->deviceName());
 }
 
+void TForm1::setConnected(bool connected)
+{
+    m_connected = connected;
+    m_controls.kvSkinButton2->SetCaption(connected ? kDisconnect : kConnect);
+}
+
 void TForm1::disconnect()
 {
-    button("kvSkinButton2")->SetCaption(kConnect);
     m_comm->SetPortOpen(false);
-    m_connected = false;
+    setConnected(false);
 }
 
 void TForm1::connectionLost()
 {
     const QString device = m_comm->deviceName();
-    button("kvSkinButton2")->SetCaption(kConnect);
-    m_connected = false;
+    setConnected(false);
     platform::ShowMessage(QStringLiteral("Connection lost\n%1 is no longer available. Check the cable, then "
                                          "press \"Connect\" again.")
                               .arg(device));

@@ -1,5 +1,5 @@
 // The window's skin: the controls the layout binds to kvSkinData1, and the
-// start-up load of the skin carried by the window or chosen instead.
+// one way a skin is chosen, at start-up or from the system menu.
 
 #include "app/Unit1.h"
 
@@ -15,10 +15,16 @@
 
 using layout::Kind;
 
+namespace {
+
+const QString kSkinKey = QStringLiteral("skin");
+
+} // namespace
+
 void TForm1::bindControlsToSkin()
 {
     for (const layout::Control& control : layout::controls()) {
-        QWidget* widget = m_controls.value(QString::fromLatin1(control.name.data(), qsizetype(control.name.size())));
+        QWidget* widget = this->control(QString::fromLatin1(control.name.data(), qsizetype(control.name.size())));
         const QString skinObject = QString::fromLatin1(control.skinObject.data(), qsizetype(control.skinObject.size()));
         switch (control.kind) {
         case Kind::GroupBox:
@@ -47,20 +53,42 @@ void TForm1::bindControlsToSkin()
     }
 }
 
+std::optional<QString> TForm1::storeSkin(const QString& choice)
+{
+    if (!windowskin::builtinSkinNames().contains(choice))
+        return windowskin::loadSkinFile(choice, *m_kvCompressedStoredSkin1);
+    m_kvCompressedStoredSkin1->SetCompressedData(windowskin::builtinSkinData(choice));
+    m_kvCompressedStoredSkin1->SetFileName(QString());
+    m_kvCompressedStoredSkin1->SetCompressedFileName(QString());
+    return std::nullopt;
+}
+
 void TForm1::pickStartSkin(const QString& skinFile)
 {
-    m_kvCompressedStoredSkin1->SetCompressedData(windowskin::builtinSkinData());
     // A skin named on the command line wins over the one chosen last time.
     QString choice = skinFile;
     if (choice.isEmpty() && m_skinSettings)
-        choice = m_skinSettings->value(QStringLiteral("skin")).toString();
-    if (windowskin::builtinSkinNames().contains(choice)) {
-        m_kvCompressedStoredSkin1->SetCompressedData(windowskin::builtinSkinData(choice));
-    } else if (!choice.isEmpty()) {
-        if (const std::optional<QString> problem = windowskin::loadSkinFile(choice, *m_kvCompressedStoredSkin1))
-            platform::ShowMessage(*problem);
+        choice = m_skinSettings->value(kSkinKey).toString();
+    if (choice.isEmpty())
+        choice = windowskin::builtinSkinNames().first();
+    if (const std::optional<QString> problem = storeSkin(choice)) {
+        platform::ShowMessage(*problem);
+        storeSkin(windowskin::builtinSkinNames().first());
     }
     m_kvCompressedStoredSkin1->UnpackAhead();
+}
+
+bool TForm1::chooseSkin(const QString& choice)
+{
+    if (const std::optional<QString> problem = storeSkin(choice)) {
+        platform::ShowMessage(*problem);
+        return false;
+    }
+    // The frame and every control hear the change from the skin data.
+    m_kvSkinData1->LoadCompressedStoredSkin(m_kvCompressedStoredSkin1);
+    if (m_skinSettings)
+        m_skinSettings->setValue(kSkinKey, choice);
+    return true;
 }
 
 void TForm1::loadSkin()

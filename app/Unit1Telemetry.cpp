@@ -54,10 +54,10 @@ void TForm1::hookInstruments()
 {
     // Attitude and heading frames arrive a hundred times a second each; the
     // instruments draw the latest angles when they are shown.
-    m_attitude->SetDrawing([this](platform::TBitmap& picture) {
+    m_controls.Image1->SetDrawing([this](platform::TBitmap& picture) {
         instruments::DrawAttitude(m_roll, m_pitch, picture);
     });
-    m_heading->SetDrawing([this](platform::TBitmap& picture) {
+    m_controls.Image2->SetDrawing([this](platform::TBitmap& picture) {
         instruments::DrawHeading(m_headingAngle, picture);
     });
 }
@@ -66,7 +66,7 @@ void TForm1::attitudeChanged(double rollRadians, double pitchRadians)
 {
     m_roll = rollRadians;
     m_pitch = pitchRadians;
-    m_attitude->InvalidateDrawing();
+    m_controls.Image1->InvalidateDrawing();
 }
 
 void TForm1::fieldChanged(protocol::TelemetryField field, std::string_view text)
@@ -90,7 +90,7 @@ void TForm1::showLatestTexts()
 void TForm1::headingChanged(double headingRadians)
 {
     m_headingAngle = headingRadians;
-    m_heading->InvalidateDrawing();
+    m_controls.Image2->InvalidateDrawing();
 }
 
 void TForm1::flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit)
@@ -115,8 +115,8 @@ void TForm1::airframeChanged(int index)
     m_airframeShown = index;
     platform::TBitmap cell;
     cell.setImage(m_airframeStrip.toQImage(QRect(kCell * index, 0, kCell, kCell)));
-    m_airframe->Picture().Canvas().CopyRect({0, 0, kCell, kCell}, cell.Canvas(), {0, 0, kCell, kCell});
-    m_airframe->Invalidate();
+    m_controls.Image4->Picture().Canvas().CopyRect({0, 0, kCell, kCell}, cell.Canvas(), {0, 0, kCell, kCell});
+    m_controls.Image4->Invalidate();
 }
 
 namespace {
@@ -154,10 +154,10 @@ void TForm1::hookPanelLinks()
     const auto tenths = [this](int position) {
         return QString::fromStdString(protocol::formatGeneral(position * 0.1L, m_decoder.decimalSeparator()));
     };
-    link({edit("kvSkinEdit22"), slider("kvSkinSlider4"), edit("kvSkinEdit23"), 1, whole});
-    link({edit("kvSkinEdit7"), slider("kvSkinSlider1"), edit("kvSkinEdit8"), 10, tenths});
-    link({edit("kvSkinEdit9"), slider("kvSkinSlider2"), edit("kvSkinEdit14"), 1, whole});
-    link({edit("kvSkinEdit15"), slider("kvSkinSlider3"), edit("kvSkinEdit16"), 10, tenths});
+    link({m_controls.kvSkinEdit22, m_controls.kvSkinSlider4, m_controls.kvSkinEdit23, 1, whole});
+    link({m_controls.kvSkinEdit7, m_controls.kvSkinSlider1, m_controls.kvSkinEdit8, 10, tenths});
+    link({m_controls.kvSkinEdit9, m_controls.kvSkinSlider2, m_controls.kvSkinEdit14, 1, whole});
+    link({m_controls.kvSkinEdit15, m_controls.kvSkinSlider3, m_controls.kvSkinEdit16, 10, tenths});
 
     // Channels drive the gauges (CH1 and CH4 mirrored) and the switch sliders.
     const auto follow = [](skin::TkvSkinEdit* channel, auto* control, bool mirrored) {
@@ -166,10 +166,10 @@ void TForm1::hookPanelLinks()
             control->SetValue(mirrored ? 3000 - value : value);
         };
     };
-    follow(edit("kvSkinEdit10"), gauge("kvSkinGauge1"), true);
-    follow(edit("kvSkinEdit11"), gauge("kvSkinGauge2"), false);
-    follow(edit("kvSkinEdit12"), gauge("kvSkinGauge3"), false);
-    follow(edit("kvSkinEdit19"), gauge("kvSkinGauge4"), true);
-    follow(edit("kvSkinEdit20"), slider("kvSkinSlider5"), false);
-    follow(edit("kvSkinEdit21"), slider("kvSkinSlider6"), false);
+    follow(m_controls.kvSkinEdit10, m_controls.kvSkinGauge1, true);
+    follow(m_controls.kvSkinEdit11, m_controls.kvSkinGauge2, false);
+    follow(m_controls.kvSkinEdit12, m_controls.kvSkinGauge3, false);
+    follow(m_controls.kvSkinEdit19, m_controls.kvSkinGauge4, true);
+    follow(m_controls.kvSkinEdit20, m_controls.kvSkinSlider5, false);
+    follow(m_controls.kvSkinEdit21, m_controls.kvSkinSlider6, false);
 }

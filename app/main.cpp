@@ -1,9 +1,8 @@
 // fctool: the flight controller ground tool. See --help.
 
+#include "app/BuiltInLink.h"
 #include "app/CommandLine.h"
-#include "app/DemoController.h"
 #include "app/FlightControllerApplication.h"
-#include "app/ReplayController.h"
 #include "app/TelemetryRecorder.h"
 #include "app/Unit1.h"
 
@@ -82,20 +81,18 @@ int main(int argc, char** argv)
         errorSink = std::make_unique<platform::ScopedErrorSink>(toStderr);
     }
 
-    std::unique_ptr<DemoController> demo;
-    std::unique_ptr<ReplayController> replay;
-    std::unique_ptr<TelemetryRecorder> recorder;
+    std::unique_ptr<BuiltInLink> demo;
+    std::unique_ptr<BuiltInLink> replay;
     std::unique_ptr<TForm1> window;
     QSettings skinSettings(QStringLiteral("FlightControllerTool"), QStringLiteral("fctool"));
     try {
         if (options.demo)
-            demo = std::make_unique<DemoController>();
+            demo = BuiltInLink::demo();
         if (!options.replay.isEmpty())
-            replay = std::make_unique<ReplayController>(options.replay);
-        if (!options.record.isEmpty())
-            recorder = std::make_unique<TelemetryRecorder>(options.record);
+            replay = BuiltInLink::replay(options.replay);
         TForm1Options formOptions;
-        formOptions.recorder = recorder.get();
+        if (!options.record.isEmpty())
+            formOptions.recorder = std::make_unique<TelemetryRecorder>(options.record);
         formOptions.skinFile = options.skin;
         formOptions.searchPortsInBackground = true;
         // A screenshot shows what the command line asks for, not a skin
@@ -106,11 +103,11 @@ int main(int argc, char** argv)
         // pseudo-terminal, a device named on the command line) go first.
         QList<serial::PortEntry> extra;
         if (replay)
-            extra << serial::PortEntry{QStringLiteral("Replay"), replay->devicePath()};
+            extra << replay->port();
         if (!options.device.isEmpty())
             extra << serial::portEntryForDevice(options.device);
         if (demo)
-            extra << serial::PortEntry{QStringLiteral("Simulator"), demo->devicePath()};
+            extra << demo->port();
         formOptions.ports = [extra] {
             QList<serial::PortEntry> ports = extra;
             for (const serial::PortEntry& port : serial::availablePorts()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "simulator/ControllerLink.h"
 #include "protocol/CommandFrame.h"
 #include "recording/RecordingParser.h"
 #include "simulator/CommandCollector.h"
@@ -21,7 +22,7 @@ namespace simulator {
 // frames they write are reported and otherwise ignored. Serving starts
 // when the first client opens the device, so it sees the recording from
 // its start. The file is read as it is served, never whole.
-class ReplayLink {
+class ReplayLink : public ControllerLink {
 public:
     struct Options {
         std::string path;
@@ -37,15 +38,15 @@ public:
     ReplayLink(const ReplayLink&) = delete;
     ReplayLink& operator=(const ReplayLink&) = delete;
 
-    const std::string& devicePath() const { return m_terminal.slavePath(); }
+    const std::string& devicePath() const override { return m_terminal.slavePath(); }
 
     // Called for every command frame received.
     std::function<void(const protocol::CommandBytes&)> onCommand;
 
     // Serves the recording; returns at its end (never with loop, unless the
     // file turns out bad) or once stop() is called (from any thread).
-    void run();
-    void stop() { m_stopping = true; }
+    void run() override;
+    void stop() override { m_stopping = true; }
 
     // Why reading stopped early ("FILE: reading stopped at byte N: ..."),
     // once run() has returned; everything before that point was served.

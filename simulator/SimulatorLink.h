@@ -1,5 +1,6 @@
 #pragma once
 
+#include "simulator/ControllerLink.h"
 #include "protocol/CommandFrame.h"
 #include "simulator/CommandCollector.h"
 #include "simulator/PseudoTerminal.h"
@@ -14,7 +15,7 @@ namespace simulator {
 // Runs a simulated controller on a pseudo-terminal: streams telemetry at
 // the configured frame rate and applies the command frames the client
 // writes.
-class SimulatorLink {
+class SimulatorLink : public ControllerLink {
 public:
     struct Options {
         double framesPerSecond = 115200.0 / 10 / protocol::kFrameSize;  // 8N1: ten bits a byte
@@ -24,14 +25,14 @@ public:
 
     explicit SimulatorLink(Options options);
 
-    const std::string& devicePath() const { return m_terminal.slavePath(); }
+    const std::string& devicePath() const override { return m_terminal.slavePath(); }
 
     // Called for every command frame received, before it is applied.
     std::function<void(const protocol::CommandBytes&)> onCommand;
 
     // Runs until the duration is over or stop() is called (from any thread).
-    void run();
-    void stop() { m_stopping = true; }
+    void run() override;
+    void stop() override { m_stopping = true; }
 
 private:
     void receiveCommands();

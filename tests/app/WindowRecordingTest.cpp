@@ -57,11 +57,11 @@ protected:
         // One file per test: tests may run at the same time.
         path = testsupport::testOutputDir() + "/recording/window-"
             + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".fcrec";
-        recorder = std::make_unique<TelemetryRecorder>(path, nullptr, [this] { return clock; });
         TForm1Options options;
+        options.recorder = std::make_unique<TelemetryRecorder>(path, nullptr, [this] { return clock; });
+        recorder = options.recorder.get();
         options.driver = std::make_unique<serial::MemorySerialDriver>(device);
         options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
-        options.recorder = recorder.get();
         form = std::make_unique<TForm1>(std::move(options));
     }
 
@@ -83,7 +83,8 @@ protected:
     platform::ScopedMessageSink messageSink;
     QString path;
     uint64_t clock = 0;
-    std::unique_ptr<TelemetryRecorder> recorder;
+    // Owned by the window.
+    TelemetryRecorder* recorder = nullptr;
     std::unique_ptr<TForm1> form;
 };
 
@@ -101,7 +102,6 @@ TEST_F(WindowRecording, RecordsEveryConnectionWithAMarker)
     receive(kPitched);
     EXPECT_EQ(form->edit("kvSkinEdit2")->Text(), "0.16");
     form.reset();
-    recorder.reset();
     EXPECT_EQ(readRecording(path), (QStringList{"0 connection /dev/ttyUSB0", "10000 received 9",
                                        "5000000 connection /dev/ttyUSB0", "5010000 received 9"}));
     EXPECT_TRUE(messages.isEmpty()) << qPrintable(messages.join(QChar(10)));

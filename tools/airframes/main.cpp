@@ -2,7 +2,7 @@
 
 #include "AirframeDrawing.h"
 
-#include "tools/common/ProgramConvention.h"
+#include "cli/ProgramConvention.h"
 
 #include <QGuiApplication>
 

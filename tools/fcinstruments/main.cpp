@@ -9,7 +9,7 @@
 #include "instruments/Heading.h"
 #include "platform/Bitmap.h"
 
-#include "tools/common/ProgramConvention.h"
+#include "cli/ProgramConvention.h"
 
 #include <QGuiApplication>
 #include <QMap>

@@ -10,7 +10,7 @@
 #include "protocol/TelemetryDecoder.h"
 #include "recording/LiveRecording.h"
 #include "serial/Comm.h"
-#include "tools/common/ProgramConvention.h"
+#include "cli/ProgramConvention.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

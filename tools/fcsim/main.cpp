@@ -10,7 +10,7 @@
 #include "simulator/ReplayLink.h"
 #include "simulator/SimulatedRecording.h"
 #include "simulator/SimulatorLink.h"
-#include "tools/common/ProgramConvention.h"
+#include "cli/ProgramConvention.h"
 
 #include <algorithm>
 #include <chrono>

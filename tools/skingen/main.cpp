@@ -5,7 +5,7 @@
 #include "SkinWriter.h"
 
 #include "platform/ClassicErrors.h"
-#include "tools/common/ProgramConvention.h"
+#include "cli/ProgramConvention.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

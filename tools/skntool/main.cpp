@@ -5,7 +5,7 @@
 #include "tools/skntool/SkntoolCommands.h"
 
 #include "platform/ClassicErrors.h"
-#include "tools/common/ProgramConvention.h"
+#include "cli/ProgramConvention.h"
 
 #include <QRegularExpression>
 #include <QStringList>

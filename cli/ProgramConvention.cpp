@@ -1,4 +1,4 @@
-#include "tools/common/ProgramConvention.h"
+#include "cli/ProgramConvention.h"
 
 #include <algorithm>
 #include <cstdio>
