@@ -7,7 +7,7 @@
 
 namespace skin {
 
-TkvSkinControl::TkvSkinControl(QWidget* parent) : QWidget(parent), SkinLink(QString())
+TkvSkinControl::TkvSkinControl(QWidget* parent) : SkinnedWidget(parent, QString())
 {
     // The face covers every pixel; nothing of the parent shows through.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -20,11 +20,6 @@ void TkvSkinControl::ChangeSkinData()
 {
     GetSkinData();
     update();
-}
-
-void TkvSkinControl::SetBounds(int left, int top, int width, int height)
-{
-    setGeometry(left, top, width, height);
 }
 
 void TkvSkinControl::CreateControlDefaultImage(platform::TBitmap&) {}

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "skin/controls/ControlTypes.h"
-#include "skin/controls/SkinLink.h"
+#include "skin/controls/SkinnedWidget.h"
 
 #include "platform/Bitmap.h"
-
-#include <QWidget>
 
 namespace skin {
 
@@ -19,7 +17,7 @@ namespace skin {
 //     save->SetBounds(10, 40, 75, 25);
 //     save->SetCaption("Save");
 //     save->OnClick = [this](QObject* Sender) { ... };
-class TkvSkinControl : public QWidget, public SkinLink {
+class TkvSkinControl : public SkinnedWidget {
     Q_OBJECT
 
 public:
@@ -27,13 +25,6 @@ public:
     ~TkvSkinControl() override;
 
     void ChangeSkinData() override;
-
-    // Position and size in the parent's coordinates. Every change of a
-    // skinned control's size goes through here, so that the size is fitted
-    // to the record in one place.
-    virtual void SetBounds(int left, int top, int width, int height);
-    // SetBounds at the current position.
-    void setSize(int width, int height) { SetBounds(x(), y(), width, height); }
 
     // Builds the face as a paint would, for tests and pictures.
     QImage renderFace();

@@ -91,7 +91,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void sizeChanged() override;
     void changeEvent(QEvent* event) override;
 
 private:

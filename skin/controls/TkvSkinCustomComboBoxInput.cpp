@@ -309,10 +309,10 @@ void TkvSkinCustomComboBox::focusOutEvent(QFocusEvent* event)
     TkvSkinCustomControl::focusOutEvent(event);
 }
 
-void TkvSkinCustomComboBox::resizeEvent(QResizeEvent* event)
+void TkvSkinCustomComboBox::sizeChanged()
 {
     CalcRects();
-    TkvSkinCustomControl::resizeEvent(event);
+    TkvSkinCustomControl::sizeChanged();
 }
 
 void TkvSkinCustomComboBox::changeEvent(QEvent* event)

@@ -59,10 +59,7 @@ void TkvSkinCustomControl::ChangeSkinData()
     if (!hasRecord()) {
         setSize(m_defaultWidth > 0 ? m_defaultWidth : width(), m_defaultHeight > 0 ? m_defaultHeight : height());
     } else {
-        int w = width();
-        int h = height();
-        CalcSize(w, h);
-        setSize(w, h);
+        refit();
     }
     if (size() == before) {
         SetControlRegion();
@@ -70,17 +67,23 @@ void TkvSkinCustomControl::ChangeSkinData()
     }
 }
 
-void TkvSkinCustomControl::SetBounds(int left, int top, int width, int height)
+QRect TkvSkinCustomControl::fitBounds(const QRect& requested)
 {
     GetSkinData();
-    const bool resized = width != this->width() || height != this->height();
-    if (resized && hasRecord())
-        CalcSize(width, height);
-    TkvSkinControl::SetBounds(left, top, width, height);
-    if (resized && hasRecord()) {
-        SetControlRegion();
-        update();
-    }
+    if (!hasRecord())
+        return requested;
+    int width = requested.width();
+    int height = requested.height();
+    CalcSize(width, height);
+    return QRect(requested.topLeft(), QSize(width, height));
+}
+
+void TkvSkinCustomControl::sizeChanged()
+{
+    if (!hasRecord())
+        return;
+    SetControlRegion();
+    update();
 }
 
 void TkvSkinCustomControl::CalcSize(int& width, int& height)

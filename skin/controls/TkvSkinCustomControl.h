@@ -28,9 +28,6 @@ public:
     // Looks the record up and copies its cut and resize mode.
     void GetSkinData() override;
     void ChangeSkinData() override;
-    // Resolves the record and fits the size to it before applying the
-    // bounds; a fitted size updates the region and the face.
-    void SetBounds(int left, int top, int width, int height) override;
     // Fits a requested size to the record; nothing changes without one.
     virtual void CalcSize(int& width, int& height);
     // Sets or removes the window region taken from the record's mask.
@@ -47,6 +44,10 @@ public:
     platform::TRect GetNewRect(const platform::TRect& r) const;
 
 protected:
+    // Resolves the record and fits the size to it.
+    QRect fitBounds(const QRect& requested) override;
+    // A fitted size updates the region and the face.
+    void sizeChanged() override;
     virtual void DefaultFontChange();
     // The font a control draws its text with, by the font rule.
     platform::TFont controlFont() const { return skinFont(m_defaultFont, m_useSkinFont); }

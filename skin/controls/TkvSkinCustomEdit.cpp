@@ -30,8 +30,7 @@ Qt::Alignment qtAlignment(TAlignment alignment)
 } // namespace
 
 TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent)
-    : QWidget(parent)
-    , SkinLink(QStringLiteral("edit"))
+    : SkinnedWidget(parent, QStringLiteral("edit"))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -66,7 +65,7 @@ void TkvSkinCustomEdit::ChangeSkinData()
         if (m_useSkinFont)
             SetBounds(x(), y(), width(), edit->skinrect.height());
     }
-    resizeEvent(nullptr);
+    layoutLineEdit();
     applyStateColour(lineEditFocused());
     if (!m_useSkinFont)
         AdjustEditHeight();
@@ -219,7 +218,7 @@ void TkvSkinCustomEdit::SetButtonMode(bool value)
     if (m_buttonMode == value)
         return;
     m_buttonMode = value;
-    resizeEvent(nullptr);
+    layoutLineEdit();
     update();
 }
 
@@ -232,14 +231,15 @@ void TkvSkinCustomEdit::SetMaxLength(int value)
         m_edit->setMaxLength(m_maxLength);
 }
 
-void TkvSkinCustomEdit::SetBounds(int left, int top, int width, int height)
+QRect TkvSkinCustomEdit::fitBounds(const QRect& requested)
 {
     const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
+    int height = requested.height();
     if (!m_useSkinFont)
         height = CalcEditHeight();
     else if (edit && edit->skinrect.height() > 0)
         height = edit->skinrect.height();
-    setGeometry(left, top, width, height);
+    return QRect(requested.topLeft(), QSize(requested.width(), height));
 }
 
 int TkvSkinCustomEdit::CalcEditHeight() const
@@ -250,7 +250,7 @@ int TkvSkinCustomEdit::CalcEditHeight() const
     return scratch.Canvas().TextHeight(QStringLiteral("0")) + insets.top() + insets.bottom();
 }
 
-void TkvSkinCustomEdit::AdjustEditHeight() { SetBounds(x(), y(), width(), height()); }
+void TkvSkinCustomEdit::AdjustEditHeight() { refit(); }
 
 QRect TkvSkinCustomEdit::buttonRect() const
 {
@@ -410,7 +410,7 @@ void TkvSkinCustomEdit::paintEvent(QPaintEvent* event)
         drawOwnText(painter);
 }
 
-void TkvSkinCustomEdit::resizeEvent(QResizeEvent*)
+void TkvSkinCustomEdit::layoutLineEdit()
 {
     if (m_edit)
         m_edit->setGeometry(textRect());

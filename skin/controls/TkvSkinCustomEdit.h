@@ -2,7 +2,7 @@
 
 #include "skin/controls/ControlTypes.h"
 #include "skin/controls/FaceState.h"
-#include "skin/controls/SkinLink.h"
+#include "skin/controls/SkinnedWidget.h"
 
 #include "platform/Bitmap.h"
 #include "platform/GlyphText.h"
@@ -25,7 +25,7 @@ using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
 // Single-line edit: the platform's line edit does caret, selection,
 // clipboard and undo and draws only the text; this control paints the
 // frame and the background under it.
-class TkvSkinCustomEdit : public QWidget, public SkinLink {
+class TkvSkinCustomEdit : public SkinnedWidget {
     Q_OBJECT
 
 public:
@@ -56,9 +56,6 @@ public:
     int MaxLength() const;
     void SetMaxLength(int value);
 
-    // Every size change goes through here; without the skin font the
-    // height follows the font.
-    void SetBounds(int left, int top, int width, int height);
     // The embedded button's look: pressed while held under the pointer.
     PartFace buttonFace() const;
     // The text area inside the frame, in control coordinates.
@@ -88,8 +85,10 @@ protected:
     // and Select All, shown by the frame of the window.
     void showContextMenu(const QContextMenuEvent& event);
     void paintEvent(QPaintEvent* event) override;
+    // With the skin font the record's height, without it the font's.
+    QRect fitBounds(const QRect& requested) override;
+    void sizeChanged() override { layoutLineEdit(); }
     void focusInEvent(QFocusEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -121,6 +120,9 @@ private:
     // enabled state; a colour the program set stays (a lit lamp).
     void applyStateColour(bool active);
     QRect buttonRect() const;
+    // The line edit over the text area, which follows size, record and
+    // button.
+    void layoutLineEdit();
     void applyFont();
     // Both ask for a repaint when they change what the field shows.
     void applyTextColour(platform::TColor colour);

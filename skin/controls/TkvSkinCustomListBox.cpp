@@ -184,9 +184,9 @@ void TkvSkinCustomListBox::DefaultFontChange()
         m_list->setFont(DefaultFont());
 }
 
-void TkvSkinCustomListBox::resizeEvent(QResizeEvent* event)
+void TkvSkinCustomListBox::sizeChanged()
 {
-    TkvSkinCustomControl::resizeEvent(event);
+    TkvSkinCustomControl::sizeChanged();
     CalcRects();
     UpDateScrollBar();
 }

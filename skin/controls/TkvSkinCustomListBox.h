@@ -68,7 +68,7 @@ public:
 protected:
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
     void DefaultFontChange() override;
-    void resizeEvent(QResizeEvent* event) override;
+    void sizeChanged() override;
 
 private:
     void ShowScrollBar();

@@ -128,7 +128,7 @@ protected:
 
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
     void CreateControlSkinImage(platform::TBitmap& bitmap) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void sizeChanged() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -168,10 +168,6 @@ void TkvSkinCustomSlider::changeEvent(QEvent* event)
     TkvSkinControl::changeEvent(event);
 }
 
-void TkvSkinCustomSlider::resizeEvent(QResizeEvent* event)
-{
-    Sized();
-    TkvSkinControl::resizeEvent(event);
-}
+void TkvSkinCustomSlider::sizeChanged() { Sized(); }
 
 } // namespace skin

@@ -50,7 +50,7 @@ public:
 
     void GetSkinData() override;
     void ChangeSkinData() override;
-    void SetBounds(int left, int top, int width, int height) override;
+    void sizeChanged() override;
 
     TNotifyEvent OnChecked;
     TNotifyEvent OnChangeRollUpState;

@@ -51,9 +51,9 @@ void TkvSkinPanel::ChangeSkinData()
     update();
 }
 
-void TkvSkinPanel::SetBounds(int left, int top, int width, int height)
+void TkvSkinPanel::sizeChanged()
 {
-    TkvSkinCustomControl::SetBounds(left, top, width, height);
+    TkvSkinCustomControl::sizeChanged();
     applyClientMargins();
     if (!hasRecord())
         update();

@@ -9,11 +9,11 @@ namespace skin {
 
 using platform::TRect;
 
-TkvSkinStdLabel::TkvSkinStdLabel(QWidget* parent) : QWidget(parent), SkinLink(QStringLiteral("stdlabel"))
+TkvSkinStdLabel::TkvSkinStdLabel(QWidget* parent) : SkinnedWidget(parent, QStringLiteral("stdlabel"))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     acceptRecords<TkvDataSkinStdLabelControl>();
-    adjustBounds();
+    refit();
 }
 
 void TkvSkinStdLabel::SetSkinData(TkvSkinData* value)
@@ -26,7 +26,7 @@ void TkvSkinStdLabel::SetSkinData(TkvSkinData* value)
 void TkvSkinStdLabel::ChangeSkinData()
 {
     GetSkinData();
-    adjustBounds();
+    refit();
     update();
 }
 
@@ -35,7 +35,7 @@ void TkvSkinStdLabel::SetCaption(const QString& value)
     if (m_caption == value)
         return;
     m_caption = value;
-    adjustBounds();
+    refit();
     update();
 }
 
@@ -44,7 +44,7 @@ void TkvSkinStdLabel::SetFont(const platform::TFont& value)
     if (m_font == value)
         return;
     m_font = value;
-    adjustBounds();
+    refit();
     update();
 }
 
@@ -53,7 +53,7 @@ void TkvSkinStdLabel::SetDefaultFont(const platform::TFont& value)
     if (m_defaultFont == value)
         return;
     m_defaultFont = value;
-    adjustBounds();
+    refit();
     update();
 }
 
@@ -62,7 +62,7 @@ void TkvSkinStdLabel::SetUseSkinFont(bool value)
     if (m_useSkinFont == value)
         return;
     m_useSkinFont = value;
-    adjustBounds();
+    refit();
     update();
 }
 
@@ -71,7 +71,7 @@ void TkvSkinStdLabel::SetAlignment(TAlignment value)
     if (m_alignment == value)
         return;
     m_alignment = value;
-    adjustBounds();
+    refit();
     update();
 }
 
@@ -88,7 +88,7 @@ void TkvSkinStdLabel::SetAutoSize(bool value)
     if (m_autoSize == value)
         return;
     m_autoSize = value;
-    adjustBounds();
+    refit();
 }
 
 void TkvSkinStdLabel::SetShowAccelChar(bool value)
@@ -96,23 +96,20 @@ void TkvSkinStdLabel::SetShowAccelChar(bool value)
     if (m_showAccelChar == value)
         return;
     m_showAccelChar = value;
-    adjustBounds();
+    refit();
     update();
 }
 
-void TkvSkinStdLabel::SetBounds(int left, int top, int width, int height)
+QRect TkvSkinStdLabel::fitBounds(const QRect& requested)
 {
-    if (m_autoSize) {
-        platform::TBitmap scratch(1, 1);
-        TRect r{0, 0, width, height};
-        DoDrawText(scratch.Canvas(), r, true);
-        // Right-aligned labels grow to the left, as their text stays put.
-        if (m_alignment == TAlignment::taRightJustify)
-            left += width - r.width();
-        width = r.width();
-        height = r.height();
-    }
-    setGeometry(left, top, width, height);
+    if (!m_autoSize)
+        return requested;
+    platform::TBitmap scratch(1, 1);
+    TRect r{0, 0, requested.width(), requested.height()};
+    DoDrawText(scratch.Canvas(), r, true);
+    // Right-aligned labels grow to the left, as their text stays put.
+    const int left = requested.left() + (m_alignment == TAlignment::taRightJustify ? requested.width() - r.width() : 0);
+    return QRect(left, requested.top(), r.width(), r.height());
 }
 
 platform::TFont TkvSkinStdLabel::textFont() const
@@ -121,8 +118,6 @@ platform::TFont TkvSkinStdLabel::textFont() const
     // when there is a record.
     return skinFont(m_useSkinFont ? m_defaultFont : m_font, m_useSkinFont);
 }
-
-void TkvSkinStdLabel::adjustBounds() { SetBounds(x(), y(), width(), height()); }
 
 void TkvSkinStdLabel::DoDrawText(platform::TCanvas& canvas, TRect& rect, bool measure)
 {

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "skin/controls/ControlTypes.h"
-#include "skin/controls/SkinLink.h"
+#include "skin/controls/SkinnedWidget.h"
 
 #include "platform/Bitmap.h"
-
-#include <QWidget>
 
 namespace skin {
 
@@ -13,7 +11,7 @@ enum class TTextLayout { tlTop, tlCenter, tlBottom };
 
 // Transparent text label. It is not a skinned control: it draws only its
 // caption and borrows font and colour from a record when it has one.
-class TkvSkinStdLabel : public QWidget, public SkinLink {
+class TkvSkinStdLabel : public SkinnedWidget {
     Q_OBJECT
 
 public:
@@ -40,21 +38,19 @@ public:
     bool ShowAccelChar() const { return m_showAccelChar; }
     void SetShowAccelChar(bool value);
 
-    // Every size change goes through here; with AutoSize the size follows
-    // the caption.
-    void SetBounds(int left, int top, int width, int height);
     // The caption drawn on a transparent picture of the label's size.
     QImage renderText();
 
 protected:
     // Measures the caption (into rect's size) or draws it.
     void DoDrawText(platform::TCanvas& canvas, platform::TRect& rect, bool measure);
+    // With AutoSize the size follows the caption.
+    QRect fitBounds(const QRect& requested) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     platform::TFont textFont() const;
-    void adjustBounds();
 
     QString m_caption;
     platform::TFont m_font;

@@ -190,4 +190,36 @@ TEST(SizePathTest, EverySizeChangeIsFittedBySetBounds)
     EXPECT_EQ(control.size(), QSize(64, 30));
 }
 
+TEST(SizePathTest, QtsOwnGeometryCallsAreFittedToo)
+{
+    ControlSkin skin;
+    HostWindow host;
+    auto* button = new TkvSkinButton(host.widget());
+    button->SetSkinData(&skin.data());
+    auto* edit = new TkvSkinCustomEdit(host.widget());
+    edit->SetSkinData(&skin.data());
+    auto* label = new TkvSkinStdLabel(host.widget());
+    label->SetCaption(QStringLiteral("Roll "));
+    const QSize text = label->size();
+    host.show();
+
+    // Layouts and tests size widgets with Qt's own calls; the controls
+    // keep to their records and text all the same.
+    button->resize(120, 60);
+    EXPECT_EQ(button->size(), QSize(120, 25)) << "the button's record fixes its height";
+    edit->setGeometry(10, 40, 90, 40);
+    EXPECT_EQ(edit->geometry(), QRect(10, 40, 90, edit->height()));
+    EXPECT_NE(edit->height(), 40) << "the edit's height follows its record";
+    label->resize(200, 50);
+    EXPECT_EQ(label->size(), text) << "an auto-sized label measures its caption";
+
+    // Hidden, the fitting waits for the resize Qt sends when shown.
+    auto* hidden = new TkvSkinButton(host.widget());
+    hidden->SetSkinData(&skin.data());
+    hidden->hide();
+    hidden->resize(90, 70);
+    hidden->show();
+    EXPECT_EQ(hidden->size(), QSize(90, 25));
+}
+
 } // namespace
