@@ -15,20 +15,6 @@ namespace skin {
 
 using platform::TRect;
 
-namespace {
-
-Qt::Alignment qtAlignment(TAlignment alignment)
-{
-    switch (alignment) {
-    case TAlignment::taRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
-    case TAlignment::taCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case TAlignment::taLeftJustify: break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-} // namespace
-
 TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent)
     : SkinnedWidget(parent, QStringLiteral("edit"))
 {
@@ -72,78 +58,6 @@ void TkvSkinCustomEdit::ChangeSkinData()
     update();
 }
 
-QString TkvSkinCustomEdit::Text() const { return m_textPending || !m_edit ? m_pendingText : m_edit->text(); }
-
-void TkvSkinCustomEdit::SetText(const QString& value)
-{
-    // A field that draws its own text, or has no line edit yet, keeps the
-    // text to itself until the line edit is needed. The change event still
-    // comes at once.
-    if (m_ownText || !m_edit) {
-        if (value == Text())
-            return;
-        m_pendingText = value;
-        m_textPending = true;
-        requestPaint();
-        textEdited(value);
-        return;
-    }
-    flushPendingText();
-    m_edit->setText(value);
-}
-
-void TkvSkinCustomEdit::flushPendingText()
-{
-    if (!m_textPending || !m_edit)
-        return;
-    m_textPending = false;
-    m_edit->setText(m_pendingText);
-}
-
-QLineEdit* TkvSkinCustomEdit::lineEdit()
-{
-    if (!m_readOnly)
-        updateTextMode(true);
-    makeLineEdit();
-    flushPendingText();
-    return m_edit;
-}
-
-QLineEdit* TkvSkinCustomEdit::makeLineEdit()
-{
-    if (m_edit)
-        return m_edit;
-    m_edit = new QLineEdit(this);
-    // Where the field stands in the tab order, not after every control
-    // made before the line edit was.
-    QWidget::setTabOrder(this, m_edit);
-    m_edit->setObjectName(QStringLiteral("edit"));
-    m_edit->setFrame(false);
-    // The text lands on the frame image painted underneath.
-    QPalette palette = m_edit->palette();
-    palette.setColor(QPalette::Base, Qt::transparent);
-    m_edit->setPalette(palette);
-    colourLineEditText();
-    m_edit->setAutoFillBackground(false);
-    m_edit->setTextMargins(0, 0, 0, 0);
-    m_edit->setFont(m_textFont);
-    m_edit->setAlignment(qtAlignment(m_alignment));
-    m_edit->setReadOnly(m_readOnly);
-    m_edit->setMaxLength(m_maxLength);
-    m_edit->setGeometry(textRect());
-    m_edit->installEventFilter(this);
-    m_textPending = true;
-    flushPendingText();
-    connect(m_edit, &QLineEdit::textChanged, this, &TkvSkinCustomEdit::textEdited);
-    if (m_ownText) {
-        m_edit->hide();
-    } else {
-        m_edit->show();
-        setFocusProxy(m_edit);
-    }
-    return m_edit;
-}
-
 bool TkvSkinCustomEdit::lineEditFocused() const { return m_edit && m_edit->hasFocus(); }
 
 bool TkvSkinCustomEdit::ReadOnly() const { return m_readOnly; }
@@ -151,10 +65,8 @@ bool TkvSkinCustomEdit::ReadOnly() const { return m_readOnly; }
 void TkvSkinCustomEdit::SetReadOnly(bool value)
 {
     m_readOnly = value;
-    if (m_edit) {
-        flushPendingText();
+    if (m_edit)
         m_edit->setReadOnly(value);
-    }
     updateTextMode();
 }
 
@@ -163,8 +75,7 @@ void TkvSkinCustomEdit::SetAlignment(TAlignment value)
     if (m_alignment == value)
         return;
     m_alignment = value;
-    if (m_edit)
-        m_edit->setAlignment(qtAlignment(value));
+    applyAlignment();
     update();
 }
 
@@ -312,9 +223,9 @@ void TkvSkinCustomEdit::colourLineEditText()
 
 void TkvSkinCustomEdit::textEdited(const QString& text)
 {
-    if (text == m_lastText)
+    if (text == m_text)
         return;
-    m_lastText = text;
+    m_text = text;
     raiseEvent(OnChange, this);
 }
 
@@ -353,7 +264,6 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         return filterKey(static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
-        flushPendingText();
         if (!m_mouseIn)
             applyStateColour(true);
         if (m_autoSelect)
@@ -399,14 +309,12 @@ PartFace TkvSkinCustomEdit::buttonFace() const
 void TkvSkinCustomEdit::paintEvent(QPaintEvent* event)
 {
     m_paintRequested = false;
-    if (!m_ownText)
-        flushPendingText();
     const QImage frame = renderFrame();
     if (frame.isNull())
         return;
     QPainter painter(this);
     platform::drawImageInRegion(painter, event->region(), {0, 0}, frame);
-    if (m_ownText || !m_edit)
+    if (m_textMode == TextMode::Drawn)
         drawOwnText(painter);
 }
 

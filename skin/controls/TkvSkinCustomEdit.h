@@ -33,7 +33,7 @@ public:
 
     void ChangeSkinData() override;
 
-    QString Text() const;
+    QString Text() const { return m_text; }
     void SetText(const QString& value);
     bool ReadOnly() const;
     void SetReadOnly(bool value);
@@ -127,28 +127,25 @@ private:
     // Both ask for a repaint when they change what the field shows.
     void applyTextColour(platform::TColor colour);
     void colourLineEditText();
+    // Who shows the text (the table in TkvSkinCustomEditText.cpp).
+    enum class TextMode { Drawn, Editing };
+
     void textEdited(const QString& text);
-    void flushPendingText();
-    // The line edit is made when first needed: when the field takes the
-    // focus or its menu, or, for a field that takes typing, when the pointer
-    // comes over it. Until then, and for a read-only field nobody is working
-    // in, the field draws its own text: most fields of a telemetry window
-    // never need a line edit, and the window's first picture waits for none.
+    // Made when first needed, and given the text.
     QLineEdit* makeLineEdit();
-    // Made, given the text and taking the focus for the field.
-    void showLineEdit();
+    void applyAlignment();
     bool lineEditFocused() const;
     bool filterKey(QKeyEvent* event);
-    // A read-only field the user is not working in draws its own text:
-    // telemetry rewrites it a hundred times a second, and the line edit's
-    // layout and paint for each would cost more than everything else
-    // together. Focus brings the line edit back for selecting and copying.
-    // wanted: a field that takes typing has come into use.
+    // The mode the field's state asks for; wanted: a field that takes
+    // typing has come into use.
     void updateTextMode(bool wanted = false);
+    void setTextMode(TextMode mode);
     void drawOwnText(QPainter& painter);
     void requestPaint();
 
-    QLineEdit* m_edit = nullptr;
+    QPointer<QLineEdit> m_edit;
+    QString m_text;
+    TextMode m_textMode = TextMode::Drawn;
     bool m_readOnly = false;
     int m_maxLength = 32767;
     QFont m_textFont;
@@ -156,13 +153,10 @@ private:
     // The last context menu; it lives until the next one is asked for, so
     // the chosen item's command runs after its window has closed.
     QPointer<QObject> m_contextMenu;
-    QString m_lastText;
-    QString m_pendingText;
-    bool m_textPending = false;
-    bool m_ownText = true;
     std::unique_ptr<platform::GlyphText> m_glyphText;
     FrameKey m_frameKey;
     QImage m_frame;
+    // A paint is asked for and has not come yet.
     bool m_paintRequested = false;
     TAlignment m_alignment = TAlignment::taLeftJustify;
     platform::TFont m_font{QStringLiteral("Arial"), 14, {}, platform::clWindowText};
