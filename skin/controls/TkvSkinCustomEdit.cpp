@@ -13,8 +13,6 @@
 
 namespace skin {
 
-using platform::TRect;
-
 TkvSkinCustomEdit::TkvSkinCustomEdit(QWidget* parent)
     : SkinnedWidget(parent, QStringLiteral("edit"))
 {
