@@ -1,24 +1,50 @@
 #include "app/PaintPacer.h"
 
+#include <QTimer>
+
 #include <chrono>
 
-PaintPacer::PaintPacer(int frameMs, Clock clock)
-    : m_frameMs(frameMs)
-    , m_clock(clock ? std::move(clock) : [] {
-        return static_cast<int64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now().time_since_epoch())
-                                        .count());
-    })
+PaintPacer::PaintPacer(
+    QObject* parent, int frameMs, Clock clock, std::function<void()> heldAction, const char* timerName)
+    : QObject(parent)
+    , m_frameMs(frameMs)
+    , m_clock(std::move(clock))
+    , m_heldAction(std::move(heldAction))
+    , m_frameTimer(new QTimer(parent))
 {
+    m_frameTimer->setObjectName(QString::fromLatin1(timerName));
+    m_frameTimer->setSingleShot(true);
+    connect(m_frameTimer, &QTimer::timeout, this, [this] {
+        m_frameTimer->stop();
+        m_state = State::Ready;
+        m_ranOnce = true;
+        m_lastRun = now();
+        m_heldAction();
+    });
 }
 
-int PaintPacer::delayBeforePaint()
+int64_t PaintPacer::now() const
 {
-    const int64_t now = m_clock();
-    const int64_t since = now - m_lastPaint;
-    if (m_painted && since < m_frameMs)
-        return static_cast<int>(m_frameMs - since);
-    m_painted = true;
-    m_lastPaint = now;
-    return 0;
+    if (m_clock)
+        return m_clock();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+bool PaintPacer::admit()
+{
+    const int64_t time = now();
+    const int64_t since = time - m_lastRun;
+    if (m_ranOnce && since < m_frameMs) {
+        if (m_state == State::Ready) {
+            m_state = State::Held;
+            m_frameTimer->start(static_cast<int>(m_frameMs - since));
+        }
+        return false;
+    }
+    m_state = State::Ready;
+    m_frameTimer->stop();
+    m_ranOnce = true;
+    m_lastRun = time;
+    return true;
 }

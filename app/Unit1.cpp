@@ -24,7 +24,6 @@
 
 #include <QEvent>
 #include <QResource>
-#include <QTimer>
 
 using namespace skin;
 using layout::Kind;
@@ -162,8 +161,11 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     , m_availablePorts(options.ports ? std::move(options.ports) : serial::availablePorts)
     , m_recorder(std::move(options.recorder))
     , m_decoder(*this, platform::DecimalSeparator())
-    , m_textPacer(kFrameMs, options.paintClock)
-    , m_paintPacer(kFrameMs, std::move(options.paintClock))
+    , m_textPacer(new PaintPacer(this, kFrameMs, options.paintClock, [this] { showLatestTexts(); }, "textFrame"))
+    , m_paintPacer(new PaintPacer(this, kFrameMs, std::move(options.paintClock), [this] {
+        QEvent request(QEvent::UpdateRequest);
+        QWidget::event(&request);
+    }, "paintFrame"))
 {
     m_searchPortsInBackground = options.searchPortsInBackground;
     Q_INIT_RESOURCE(resources);
@@ -177,21 +179,6 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
 
     m_comm->SetBaudRate(115200);
     m_comm->SetRThreshold(1);
-
-    m_textFrame = new QTimer(this);
-    m_textFrame->setObjectName(QStringLiteral("textFrame"));
-    m_textFrame->setSingleShot(true);
-    connect(m_textFrame, &QTimer::timeout, this, [this] {
-        m_textFrame->stop();
-        m_textPacer.delayBeforePaint();
-        showLatestTexts();
-    });
-    m_deferredPaint = new QTimer(this);
-    m_deferredPaint->setSingleShot(true);
-    connect(m_deferredPaint, &QTimer::timeout, this, [this] {
-        QEvent request(QEvent::UpdateRequest);
-        event(&request);
-    });
 
     setUpFrame();
     buildControls();
@@ -245,13 +232,8 @@ bool TForm1::event(QEvent* event)
     // The serial tick lets paints through a hundred times a second. Paints
     // closer together than a frame of the display wait for the next one;
     // the region still to paint is kept by Qt meanwhile.
-    if (event->type() == QEvent::UpdateRequest) {
-        if (const int delay = m_paintPacer.delayBeforePaint(); delay > 0) {
-            if (!m_deferredPaint->isActive())
-                m_deferredPaint->start(delay);
-            return true;
-        }
-    }
+    if (event->type() == QEvent::UpdateRequest && !m_paintPacer->admit())
+        return true;
     return QWidget::event(event);
 }
 

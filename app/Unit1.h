@@ -21,7 +21,6 @@
 #include <optional>
 
 class QSettings;
-class QTimer;
 class TelemetryRecorder;
 
 namespace platform {
@@ -207,8 +206,6 @@ private:
     bool m_connected = false;
     // Painting is held to the display's pace, not the telemetry's, and so
     // are the texts of the fields.
-    PaintPacer m_textPacer;
-    QTimer* m_textFrame = nullptr;
-    PaintPacer m_paintPacer;
-    QTimer* m_deferredPaint = nullptr;
+    PaintPacer* m_textPacer;
+    PaintPacer* m_paintPacer;
 };

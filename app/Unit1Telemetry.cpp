@@ -41,13 +41,8 @@ void TForm1::Comm1ReceiveData()
 
 void TForm1::showTextsAtPicturePace()
 {
-    if (m_textsWaiting.none() || m_textFrame->isActive())
-        return;
-    if (const int delay = m_textPacer.delayBeforePaint(); delay > 0) {
-        m_textFrame->start(delay);
-        return;
-    }
-    showLatestTexts();
+    if (m_textsWaiting.any() && m_textPacer->admit())
+        showLatestTexts();
 }
 
 void TForm1::hookInstruments()

@@ -12,17 +12,24 @@
 TEST(PaintPacer, LetsOnePaintThroughPerFrame)
 {
     int64_t now = 5000;
-    PaintPacer pacer(40, [&] { return now; });
-    EXPECT_EQ(pacer.delayBeforePaint(), 0) << "the first paint goes at once";
+    QObject owner;
+    int heldRuns = 0;
+    PaintPacer pacer(&owner, 40, [&] { return now; }, [&] { ++heldRuns; }, "frame");
+    EXPECT_TRUE(pacer.admit()) << "the first paint goes at once";
     now += 10;
-    EXPECT_EQ(pacer.delayBeforePaint(), 30);
+    EXPECT_FALSE(pacer.admit());
+    EXPECT_TRUE(pacer.held());
+    EXPECT_EQ(testsupport::timerInterval(&owner, "frame"), 30) << "held for the rest of the frame";
     now += 29;
-    EXPECT_EQ(pacer.delayBeforePaint(), 1);
+    EXPECT_FALSE(pacer.admit()) << "a held paint is already due";
     now += 1;
-    EXPECT_EQ(pacer.delayBeforePaint(), 0);
+    testsupport::fireTimer(&owner, "frame");
+    EXPECT_EQ(heldRuns, 1);
+    EXPECT_FALSE(pacer.held());
     now += 500;
-    EXPECT_EQ(pacer.delayBeforePaint(), 0) << "a long pause lets the next paint through";
-    EXPECT_EQ(pacer.delayBeforePaint(), 40) << "a paint counts as painted";
+    EXPECT_TRUE(pacer.admit()) << "a long pause lets the next paint through";
+    EXPECT_FALSE(pacer.admit()) << "a paint counts as painted";
+    EXPECT_EQ(testsupport::timerInterval(&owner, "frame"), 40);
 }
 
 namespace {
