@@ -16,7 +16,7 @@ void fillRect(TCanvas& canvas, const TRect& r, TColor color)
 
 void frameRect(TCanvas& canvas, const TRect& r, TColor color)
 {
-    if (isEmptyRect(r))
+    if (isNullRect(r))
         return;
     fillRect(canvas, {r.left, r.top, r.right, r.top + 1}, color);
     fillRect(canvas, {r.left, r.bottom - 1, r.right, r.bottom}, color);
@@ -58,7 +58,7 @@ void drawCheckMark(TCanvas& canvas, int x, int y, TColor color)
 
 void drawFocusRect(TCanvas& canvas, const TRect& r)
 {
-    if (isEmptyRect(r))
+    if (isNullRect(r))
         return;
     auto invert = [&canvas](int x, int y) {
         const TColor c = canvas.Pixels(x, y);

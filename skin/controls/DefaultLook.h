@@ -24,11 +24,6 @@ enum class ArrowDirection { Left, Right, Up, Down };
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 inline int roundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
-inline bool isEmptyRect(const platform::TRect& r) { return r.width() <= 0 || r.height() <= 0; }
-inline bool containsPoint(const platform::TRect& r, int x, int y)
-{
-    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-}
 
 // A one-pixel line just inside r.
 void frameRect(platform::TCanvas& canvas, const platform::TRect& r, platform::TColor color);

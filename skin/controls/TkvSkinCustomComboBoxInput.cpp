@@ -138,8 +138,8 @@ void TkvSkinCustomComboBox::mousePressEvent(QMouseEvent* event)
     setFocus(Qt::MouseFocusReason);
     CalcRects();
     const QPoint p = event->position().toPoint();
-    const bool onButton = containsPoint(m_buttonRect, p.x(), p.y());
-    const bool onItem = containsPoint(m_itemRect, p.x(), p.y());
+    const bool onButton = ptInRect(m_buttonRect, p);
+    const bool onItem = ptInRect(m_itemRect, p);
     const bool wasOpen = IsPopupVisible();
     if (wasOpen)
         CloseUp(false);
@@ -161,7 +161,7 @@ void TkvSkinCustomComboBox::mouseMoveEvent(QMouseEvent* event)
         ProcessListBox(event->globalPosition().toPoint());
     } else {
         const QPoint p = event->position().toPoint();
-        const bool hot = containsPoint(m_buttonRect, p.x(), p.y());
+        const bool hot = ptInRect(m_buttonRect, p);
         if (hot != m_buttonHot) {
             m_buttonHot = hot;
             update();

@@ -83,7 +83,7 @@ void TkvSkinCustomSlider::mousePressEvent(QMouseEvent* event)
     }
     setFocus(Qt::MouseFocusReason);
     const QPoint p = event->position().toPoint();
-    if (containsPoint(m_thumbBounds, p.x(), p.y())) {
+    if (ptInRect(m_thumbBounds, p)) {
         ThumbMouseDown(event);
         return;
     }
@@ -95,7 +95,7 @@ void TkvSkinCustomSlider::mousePressEvent(QMouseEvent* event)
         ruler.left -= 3;
         ruler.right += 3;
     }
-    if (containsPoint(ruler, p.x(), p.y()) && userMayChange()) {
+    if (ptInRect(ruler, p) && userMayChange()) {
         m_tracking = true;
         m_lastMouse = p;
         m_startJump = JumpTo(p.x(), p.y());

@@ -129,7 +129,7 @@ void TkvSkinCustomSlider::InternalDrawPoints(platform::TCanvas& canvas, int Step
 void TkvSkinCustomSlider::DrawThumb(platform::TCanvas& canvas, const SliderFace& face, const Look& look)
 {
     const platform::TBitmap& image = *look.thumbPicture;
-    if (image.Empty() || isEmptyRect(look.thumbSource))
+    if (image.Empty() || isNullRect(look.thumbSource))
         return;
     const int w = look.thumbSource.width() / look.thumbStates;
     const int h = look.thumbSource.height();

@@ -183,7 +183,7 @@ void TkvSkinGauge::CreateControlDefaultImage(platform::TBitmap& bitmap)
     fillRect(canvas, all, platform::clWindow);
     frameRect(canvas, all, platform::clBtnShadow);
     const TRect progress = CalcProgressRect({1, 1, width() - 1, height() - 1});
-    if (!isEmptyRect(progress))
+    if (!isNullRect(progress))
         fillRect(canvas, progress, kHotFill);
     DrawProgressText(canvas);
 }

@@ -180,7 +180,7 @@ void TkvSkinPanel::mouseReleaseEvent(QMouseEvent* event)
 {
     TkvSkinCustomControl::mouseReleaseEvent(event);
     const QPoint p = event->position().toPoint();
-    if (event->button() != Qt::LeftButton || !m_captionMode || !containsPoint(captionRect(), p.x(), p.y()))
+    if (event->button() != Qt::LeftButton || !m_captionMode || !ptInRect(captionRect(), p))
         return;
     QPointer<TkvSkinPanel> guard(this);
     if (m_checkedMode)

@@ -14,7 +14,7 @@ namespace {
 // top-left corner; the last column and row of tiles are cut.
 void tile(platform::TCanvas& canvas, const TRect& rect, const platform::TCanvas& picture, const TRect& source)
 {
-    if (isEmptyRect(source))
+    if (isNullRect(source))
         return;
     for (int y = rect.top; y < rect.bottom; y += source.height())
         for (int x = rect.left; x < rect.right; x += source.width()) {

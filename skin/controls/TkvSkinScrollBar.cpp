@@ -221,7 +221,7 @@ void TkvSkinScrollBar::recordRects(const TkvDataSkinScrollBarControl& bar, int& 
 TkvSkinScrollBar::Part TkvSkinScrollBar::partAt(int x, int y) const
 {
     for (Part part : {kThumb, kIncrease, kDecrease})
-        if (containsPoint(m_parts[part].rect, x, y))
+        if (ptInRect(m_parts[part].rect, QPoint(x, y)))
             return part;
     return kNone;
 }

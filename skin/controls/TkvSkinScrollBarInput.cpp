@@ -145,7 +145,7 @@ void TkvSkinScrollBar::mousePressEvent(QMouseEvent* event)
         }
         return;
     }
-    if (!containsPoint(m_track, p.x(), p.y()))
+    if (!ptInRect(m_track, p))
         return;
     const bool before = pointerBeforeThumb();
     m_timerMode = before ? 3 : 4;

@@ -63,7 +63,7 @@ void TkvSkinScrollBar::drawSkinThumb(platform::TCanvas& canvas, const TkvDataSki
     const TRect& thumb = m_parts[kThumb].rect;
     const PartLook look = partFace(kThumb).look;
     const TRect source = thumbSource(bar, look);
-    if (isNullRect(source) || isEmptyRect(thumb))
+    if (isNullRect(source) || isNullRect(thumb))
         return;
     if (m_pageSize != 0) {
         // Ends fixed, middle tiled to the thumb's length.

@@ -12,14 +12,6 @@ namespace skin {
 using TRect = platform::TRect;
 using TPoint = platform::TPoint;
 
-inline bool isNullRect(const TRect& r) { return qint64(r.right) - r.left <= 0 || qint64(r.bottom) - r.top <= 0; }
-inline bool isNullPoint(const TPoint& p) { return p.x == 0 || p.y == 0; }
-// All four bounds inclusive.
-inline bool rectContains(const TRect& r, qint32 x, qint32 y)
-{
-    return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
-}
-
 // Red in the low byte, green in the next, blue in the third.
 using TColor = qint32;
 

@@ -143,13 +143,13 @@ int NewNCHitTest(const FrameGeometry& g, const HitTestState& s, QPoint p)
         return HTBOTTOMLEFT;
     if (x >= g.hitRightBottom.x && y >= g.hitRightBottom.y)
         return HTBOTTOMRIGHT;
-    if (ptInRect({g.hitLeftTop.x, 0, g.hitRightTop.x, c.top}, p))
+    if (ptInRect(TRect{g.hitLeftTop.x, 0, g.hitRightTop.x, c.top}, p))
         return HTTOP;
-    if (ptInRect({g.hitLeftBottom.x, c.bottom, g.hitRightBottom.x, s.height}, p))
+    if (ptInRect(TRect{g.hitLeftBottom.x, c.bottom, g.hitRightBottom.x, s.height}, p))
         return HTBOTTOM;
-    if (ptInRect({0, g.hitLeftTop.y, c.left, g.hitLeftBottom.y}, p))
+    if (ptInRect(TRect{0, g.hitLeftTop.y, c.left, g.hitLeftBottom.y}, p))
         return HTLEFT;
-    if (ptInRect({c.right, g.hitRightTop.y, s.width, g.hitRightBottom.y}, p))
+    if (ptInRect(TRect{c.right, g.hitRightTop.y, s.width, g.hitRightBottom.y}, p))
         return HTRIGHT;
     return plain();
 }

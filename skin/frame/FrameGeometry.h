@@ -70,12 +70,6 @@ FrameGeometry CalcRects(const TkvSkinData& skin, int width, int height);
 // rules of the frame's corners.
 TRect CalcRealObjectRect(const FrameGeometry& g, const TRect& r);
 
-// Left and top edges inside, right and bottom outside.
-inline bool ptInRect(const TRect& r, QPoint p)
-{
-    return p.x() >= r.left && p.x() < r.right && p.y() >= r.top && p.y() < r.bottom;
-}
-
 // What the hit test needs to know about the window at one moment.
 struct HitTestState {
     int width = 0;

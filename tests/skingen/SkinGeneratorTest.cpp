@@ -74,7 +74,7 @@ QList<std::pair<QString, skin::TRect>> rectsOf(Record& record)
         if (parts.size() != 4)
             continue;
         const skin::TRect r{parts[0].toInt(), parts[1].toInt(), parts[2].toInt(), parts[3].toInt()};
-        if (!skin::isNullRect(r))
+        if (!platform::isNullRect(r))
             rects.append({key, r});
     }
     return rects;
