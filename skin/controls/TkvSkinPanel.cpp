@@ -241,19 +241,23 @@ void TkvSkinPanel::drawDefaultCaption(platform::TCanvas& canvas)
         drawArrow(canvas, {r.right, r.top, r.right + 10, r.bottom},
             m_rollUpState ? ArrowDirection::Down : ArrowDirection::Up, platform::clBtnText);
     }
-    if (m_caption.isEmpty())
-        return;
+    if (!m_caption.isEmpty())
+        drawCaptionLine(canvas, r, m_defaultAlignment, 2);
+}
+
+void TkvSkinPanel::drawCaptionLine(platform::TCanvas& canvas, const TRect& r, TAlignment alignment, int indent)
+{
     canvas.Font = controlFont();
     const QSize extent = accelTextExtent(canvas, m_caption);
     const bool hasGlyph = !m_glyph.Empty();
     const int glyphWidth = hasGlyph ? m_glyph.Width() / m_numGlyphs : 0;
     const int w = extent.width() + (hasGlyph ? glyphWidth + m_spacing : 0);
     const int y = r.top + r.height() / 2 - extent.height() / 2;
-    int x = r.left + 2;
-    if (m_defaultAlignment == TAlignment::taRightJustify)
+    int x = r.left + indent;
+    if (alignment == TAlignment::taRightJustify)
         x = r.right - w;
-    else if (m_defaultAlignment == TAlignment::taCenter)
-        x = r.left + 2 + r.width() / 2 - w / 2;
+    else if (alignment == TAlignment::taCenter)
+        x = r.left + indent + r.width() / 2 - w / 2;
     if (hasGlyph) {
         const int index = !isEnabled() && m_numGlyphs == 2 ? 2 : 1;
         DrawGlyph(canvas, x, r.top + r.height() / 2 - m_glyph.Height() / 2, m_glyph, m_numGlyphs, index);

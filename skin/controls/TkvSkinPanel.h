@@ -66,6 +66,9 @@ private:
     void defaultChanged();
     void drawDefaultCaption(platform::TCanvas& canvas);
     void drawSkinCaption(platform::TCanvas& canvas);
+    // Glyph and caption in r by alignment; indent from the left edge for
+    // left and centred captions.
+    void drawCaptionLine(platform::TCanvas& canvas, const platform::TRect& r, TAlignment alignment, int indent);
     // Keeps aligned children and layouts inside the client area.
     void applyClientMargins();
     // Without a frame and caption a nine-part record only lends its client

@@ -94,27 +94,11 @@ void TkvSkinPanel::drawSkinCaption(platform::TCanvas& canvas)
             r.left += box.width() + 2;
         }
     }
-    canvas.Font = controlFont();
-    const QSize extent = accelTextExtent(canvas, m_caption);
-    const bool hasGlyph = !m_glyph.Empty();
-    const int glyphWidth = hasGlyph ? m_glyph.Width() / m_numGlyphs : 0;
-    const int w = extent.width() + (hasGlyph ? glyphWidth + m_spacing : 0);
-    const int y = r.top + r.height() / 2 - extent.height() / 2;
-    // The record's alignment decides, not DefaultAlignment.
-    int x = r.left;
-    if (panel->alignment == TAlignment::taRightJustify)
-        x = r.right - w;
-    else if (panel->alignment == TAlignment::taCenter)
-        x = r.left + r.width() / 2 - w / 2;
-    if (hasGlyph) {
-        const int index = !isEnabled() && m_numGlyphs == 2 ? 2 : 1;
-        DrawGlyph(canvas, x, r.top + r.height() / 2 - m_glyph.Height() / 2, m_glyph, m_numGlyphs, index);
-        x += glyphWidth + m_spacing;
-    }
     if (m_rollUpMode)
         drawArrow(canvas, {r.right, r.top, r.right + 10, r.bottom},
             m_rollUpState ? ArrowDirection::Down : ArrowDirection::Up, panel->fontcolor);
-    drawAccelTextClipped(canvas, r, x, y, m_caption);
+    // The record's alignment decides, not DefaultAlignment.
+    drawCaptionLine(canvas, r, panel->alignment, 0);
 }
 
 } // namespace skin
