@@ -9,24 +9,15 @@
 // frames, what the screen must show.
 
 #include "ControllerStream.h"
+#include "ToolOnScreen.h"
 #include "XScreen.h"
 
 #include "app/FlightControllerApplication.h"
 #include "app/MainWindowLayout.h"
-#include "app/Unit1.h"
-#include "platform/TImage.h"
-#include "serial/MemorySerialDriver.h"
 #include "simulator/SimulatedController.h"
-#include "skin/controls/TkvSkinEdit.h"
-#include "skin/frame/FrameObjects.h"
-#include "skin/frame/TkvSorvane.h"
 #include "tests/support/TestOutput.h"
-#include "tests/support/TestTimers.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -44,142 +35,6 @@ namespace {
 // far above what a pilot may wait for (a picture is due every 50 ms), so
 // only a change that never arrives fails, not a slow machine.
 constexpr int kShowDeadlineMs = 1500;
-
-const char* const kCh5Lamps[] = {"kvSkinEdit39", "kvSkinEdit38", "kvSkinEdit35"};  // Manual, Alt. Hold, GPS Hold
-const char* const kCh6Lamps[] = {"kvSkinEdit42", "kvSkinEdit41", "kvSkinEdit40"};  // OFF, Care Free, Com Home
-
-QString skinFile(const QString& skin)
-{
-    return skin == QLatin1String("Daylight") ? QStringLiteral(FCT_ASSETS_DIR "/skins/daylight.skn") : QString();
-}
-
-// The lamp of a group that the lamp rule lights for a channel value: high
-// end, middle, low end (none for exactly 1350 or 1700).
-int litLamp(int value)
-{
-    if (value > 1700)
-        return 0;
-    if (value > 1350 && value < 1700)
-        return 1;
-    return value < 1350 ? 2 : -1;
-}
-
-bool isRed(QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60; }
-
-int redPixels(const QImage& image)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += isRed(image.pixel(x, y)) ? 1 : 0;
-    return count;
-}
-
-// The window as fctool builds it, here, fed the same frames.
-class ReferenceWindow {
-public:
-    explicit ReferenceWindow(const QString& skin)
-        : m_device(std::make_shared<serial::MemorySerialDevice>())
-    {
-        TForm1Options options;
-        options.driver = std::make_unique<serial::MemorySerialDriver>(m_device);
-        options.ports = [] { return QList<serial::PortEntry>{{QStringLiteral("COM3"), QStringLiteral("COM3")}}; };
-        options.skinFile = skinFile(skin);
-        m_form = std::make_unique<TForm1>(std::move(options));
-        m_form->kvSkinButton1Click();
-        m_form->kvSkinButton2Click();
-        // The tool's first picture: the instruments keep their canvas, pen
-        // included, from one drawing to the next.
-        paint();
-    }
-
-    TForm1& form() { return *m_form; }
-
-    QRect rectOf(QWidget* widget) const { return QRect(widget->mapTo(m_form.get(), QPoint(0, 0)), widget->size()); }
-    QRect rectOf(const char* name) const { return rectOf(m_form->control(QString::fromLatin1(name))); }
-
-    void receive(const std::vector<protocol::FrameBytes>& frames)
-    {
-        std::vector<uint8_t> bytes;
-        for (const protocol::FrameBytes& frame : frames)
-            bytes.insert(bytes.end(), frame.begin(), frame.end());
-        m_device->queue(bytes);
-        m_form->Comm1()->ProcTimer();
-        if (testsupport::timerActive(m_form.get(), "textFrame"))
-            testsupport::fireTimer(m_form.get(), "textFrame");
-    }
-
-    // The whole window painted afresh: a control's part of it includes any
-    // sibling that overlaps it, as on the screen.
-    QImage paint() const { return m_form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-    // The system-menu button of the frame, in window coordinates.
-    QRect systemMenuButton() const
-    {
-        for (const auto& object : m_form->kvSorvane1()->Objects()) {
-            const auto* button = dynamic_cast<const skin::TkvSkinStdButtonObject*>(object.get());
-            if (button && button->command == skin::TkvStdCommand::cmSysMenu) {
-                const skin::TRect& r = button->ObjectRect;
-                return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-            }
-        }
-        return {};
-    }
-
-private:
-    std::shared_ptr<serial::MemorySerialDevice> m_device;
-    std::unique_ptr<TForm1> m_form;
-};
-
-// fctool on the X11 platform, connected to the test's controller.
-class ToolProcess {
-public:
-    ToolProcess(const std::string& device, const QString& skin)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // A skin chosen in an earlier session must not be read back.
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-        m_process.setProcessEnvironment(environment);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QStringList arguments{QStringLiteral("--connect"), QString::fromStdString(device)};
-        if (!skinFile(skin).isEmpty())
-            arguments << QStringLiteral("--skin") << skinFile(skin);
-        m_process.start(testsupport::binDir() + QStringLiteral("/fctool"), arguments);
-        m_process.waitForStarted();
-        m_window = findWindow(QStringLiteral("Flight Controller Tool"), 10000);
-    }
-
-    ~ToolProcess()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(1000);
-    }
-
-    unsigned long window() const { return m_window; }
-
-private:
-    QTemporaryDir m_config;
-    QProcess m_process;
-    unsigned long m_window = 0;
-};
-
-// Polls the screen until check holds or the deadline passes; the time it
-// took, or nothing.
-template <typename Check>
-std::optional<double> waitForScreen(Check check, int deadlineMs = kShowDeadlineMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        if (check())
-            return clock.elapsed();
-        QThread::msleep(2);
-    } while (clock.elapsed() < deadlineMs);
-    return std::nullopt;
-}
 
 std::vector<protocol::FrameBytes> allFramesAt(double seconds, uint32_t seed)
 {
@@ -214,21 +69,6 @@ protected:
 
     QRect onScreen(const QRect& inWindow) const { return inWindow.translated(origin); }
     QRect windowRect() { return onScreen(reference->form().rect()); }
-
-    // The lamps of both groups show the rule's colours for ch5 and ch6.
-    bool lampsShow(int ch5, int ch6)
-    {
-        for (int group = 0; group < 2; ++group) {
-            const int lit = litLamp(group == 0 ? ch5 : ch6);
-            const char* const* lamps = group == 0 ? kCh5Lamps : kCh6Lamps;
-            for (int i = 0; i < 3; ++i) {
-                const bool red = redPixels(screen.grab(onScreen(reference->rectOf(lamps[i])))) > 10;
-                if (red != (i == lit))
-                    return false;
-            }
-        }
-        return true;
-    }
 
     // The controls telemetry writes to, each as the reference paints it.
     std::vector<const char*> telemetryControls() const
@@ -280,7 +120,8 @@ TEST_P(OnScreen, LampsLightByTheRuleAtTheFullLinkRate)
         shownCh5 = litLamp(ch5) < 0 ? shownCh5 : ch5;
         shownCh6 = litLamp(ch6) < 0 ? shownCh6 : ch6;
         const Clock::time_point written = controller.setSwitches(ch5, ch6);
-        const auto shown = waitForScreen([&] { return lampsShow(shownCh5, shownCh6); });
+        const auto shown =
+            waitFor([&] { return lampsShow(screen, *reference, origin, shownCh5, shownCh6); }, kShowDeadlineMs);
         ASSERT_TRUE(shown.has_value()) << "the screen never showed the lamps of these switches";
         const double latency = std::chrono::duration<double, std::milli>(Clock::now() - written).count();
         slowest = std::max(slowest, latency);
@@ -293,6 +134,12 @@ TEST_P(OnScreen, TheScreenShowsWhatTheLastFramesSay)
 {
     const QRect roll = reference->rectOf(layout::fieldControl(protocol::TelemetryField::Roll).data());
     const QRect attitude = reference->rectOf("Image1");
+    // The instruments keep their pen from one drawing to the next, so the
+    // tool's first picture must be on the screen before the frames come,
+    // as the reference painted its own.
+    const QImage first = reference->paint().copy(attitude);
+    ASSERT_TRUE(waitFor([&] { return screen.grab(onScreen(attitude)) == first; }, kShowDeadlineMs).has_value())
+        << "the tool's first picture never reached the screen";
     QImage rollBefore;
     QImage attitudeBefore;
     int set = 0;
@@ -302,10 +149,12 @@ TEST_P(OnScreen, TheScreenShowsWhatTheLastFramesSay)
         controller.send(frames);
         reference->receive(frames);
         std::vector<std::string> differing;
-        const auto shown = waitForScreen([&] {
-            differing = controlsDifferingFromReference();
-            return differing.empty();
-        });
+        const auto shown = waitFor(
+            [&] {
+                differing = controlsDifferingFromReference();
+                return differing.empty();
+            },
+            kShowDeadlineMs);
         saveShot(screen, windowRect(), QStringLiteral("frames-%1-%2").arg(GetParam()).arg(++set));
         ASSERT_TRUE(shown.has_value()) << "on the screen but not as painted: " << ::testing::PrintToString(differing);
         const QImage rollNow = screen.grab(onScreen(roll));
@@ -327,11 +176,11 @@ TEST_P(OnScreen, OneClickOpensTheSystemMenu)
     const QRect below(button.left(), button.bottom() + 4, 120, 50);
     const QImage closed = screen.grab(below);
     clickAt(button.center());
-    const auto opened = waitForScreen([&] { return screen.grab(below) != closed; });
+    const auto opened = waitFor([&] { return screen.grab(below) != closed; }, kShowDeadlineMs);
     saveShot(screen, windowRect().united(below), QStringLiteral("system-menu-%1").arg(GetParam()));
     ASSERT_TRUE(opened.has_value()) << "one click on the system-menu button showed no menu";
     pressKey(QStringLiteral("Escape"));
-    EXPECT_TRUE(waitForScreen([&] { return screen.grab(below) == closed; }).has_value()) << "Escape closes it";
+    EXPECT_TRUE(waitFor([&] { return screen.grab(below) == closed; }, kShowDeadlineMs).has_value()) << "Escape closes it";
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, OnScreen, ::testing::Values("Graphite", "Daylight"));

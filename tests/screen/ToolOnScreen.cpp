@@ -1,0 +1,135 @@
+#include "ToolOnScreen.h"
+
+#include "skin/frame/FrameObjects.h"
+#include "skin/frame/TkvSorvane.h"
+#include "tests/support/TestOutput.h"
+#include "tests/support/TestTimers.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace screentest {
+
+QString skinFile(const QString& skin)
+{
+    return skin == QLatin1String("Daylight") ? QStringLiteral(FCT_ASSETS_DIR "/skins/daylight.skn") : QString();
+}
+
+int litLamp(int value)
+{
+    if (value > 1700)
+        return 0;
+    if (value > 1350 && value < 1700)
+        return 1;
+    return value < 1350 ? 2 : -1;
+}
+
+int redPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            count += qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+ReferenceWindow::ReferenceWindow(const QString& skin)
+    : m_device(std::make_shared<serial::MemorySerialDevice>())
+{
+    TForm1Options options;
+    options.driver = std::make_unique<serial::MemorySerialDriver>(m_device);
+    options.ports = [] { return QList<serial::PortEntry>{{QStringLiteral("COM3"), QStringLiteral("COM3")}}; };
+    options.skinFile = skinFile(skin);
+    m_form = std::make_unique<TForm1>(std::move(options));
+    m_form->kvSkinButton1Click();
+    m_form->kvSkinButton2Click();
+    // The tool's first picture: the instruments keep their canvas, pen
+    // included, from one drawing to the next.
+    paint();
+}
+
+QRect ReferenceWindow::rectOf(const char* name) const
+{
+    const QWidget* widget = m_form->control(QString::fromLatin1(name));
+    return QRect(widget->mapTo(m_form.get(), QPoint(0, 0)), widget->size());
+}
+
+void ReferenceWindow::receive(const std::vector<protocol::FrameBytes>& frames)
+{
+    std::vector<uint8_t> bytes;
+    for (const protocol::FrameBytes& frame : frames)
+        bytes.insert(bytes.end(), frame.begin(), frame.end());
+    m_device->queue(bytes);
+    m_form->Comm1()->ProcTimer();
+    if (testsupport::timerActive(m_form.get(), "textFrame"))
+        testsupport::fireTimer(m_form.get(), "textFrame");
+}
+
+QImage ReferenceWindow::paint() const { return m_form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+QRect ReferenceWindow::systemMenuButton() const
+{
+    for (const auto& object : m_form->kvSorvane1()->Objects()) {
+        const auto* button = dynamic_cast<const skin::TkvSkinStdButtonObject*>(object.get());
+        if (button && button->command == skin::TkvStdCommand::cmSysMenu) {
+            const skin::TRect& r = button->ObjectRect;
+            return QRect(r.left, r.top, r.width(), r.height());
+        }
+    }
+    return {};
+}
+
+ToolProcess::ToolProcess(const std::string& device, const QString& skin)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // A skin chosen in an earlier session must not be read back.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+    m_process.setProcessEnvironment(environment);
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QStringList arguments{QStringLiteral("--connect"), QString::fromStdString(device)};
+    if (!skinFile(skin).isEmpty())
+        arguments << QStringLiteral("--skin") << skinFile(skin);
+    m_process.start(testsupport::binDir() + QStringLiteral("/fctool"), arguments);
+    m_process.waitForStarted();
+    m_window = findWindow(QStringLiteral("Flight Controller Tool"), 10000);
+}
+
+ToolProcess::~ToolProcess()
+{
+    m_process.terminate();
+    if (!m_process.waitForFinished(3000))
+        m_process.kill();
+    m_process.waitForFinished(1000);
+}
+
+bool lampsShow(const XScreen& screen, const ReferenceWindow& reference, QPoint origin, int ch5, int ch6)
+{
+    for (int group = 0; group < 2; ++group) {
+        const int lit = litLamp(group == 0 ? ch5 : ch6);
+        const char* const* lamps = group == 0 ? kCh5Lamps : kCh6Lamps;
+        for (int i = 0; i < 3; ++i) {
+            const bool red = redPixels(screen.grab(reference.rectOf(lamps[i]).translated(origin))) > 10;
+            if (red != (i == lit))
+                return false;
+        }
+    }
+    return true;
+}
+
+std::optional<double> waitFor(const std::function<bool()>& check, int deadlineMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        if (check())
+            return clock.elapsed();
+        QThread::msleep(2);
+    } while (clock.elapsed() < deadlineMs);
+    return std::nullopt;
+}
+
+} // namespace screentest

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "XScreen.h"
+
+#include "app/Unit1.h"
+#include "protocol/TelemetryFrame.h"
+#include "serial/MemorySerialDriver.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// fctool on a real X display and what it must show there, for the
+// screen-level tests and the latency benchmark.
+namespace screentest {
+
+// The lamps of each group from the high end of the stick travel to the low
+// end: Manual, Alt. Hold, GPS Hold; OFF, Care Free, Com Home.
+inline const char* const kCh5Lamps[] = {"kvSkinEdit39", "kvSkinEdit38", "kvSkinEdit35"};
+inline const char* const kCh6Lamps[] = {"kvSkinEdit42", "kvSkinEdit41", "kvSkinEdit40"};
+
+// The ".skn" file fctool is given for a built-in skin; empty for the one it
+// carries.
+QString skinFile(const QString& skin);
+
+// The lamp of a group that the lamp rule lights for a channel value: 0 high
+// end, 1 middle, 2 low end; -1 for exactly 1350 or 1700, which leave the
+// group as it was.
+int litLamp(int value);
+
+int redPixels(const QImage& image);
+
+// The window as fctool builds it, built here on the offscreen platform: it
+// says where each control lies and paints, from the same frames, what the
+// screen must show.
+class ReferenceWindow {
+public:
+    explicit ReferenceWindow(const QString& skin);
+
+    TForm1& form() { return *m_form; }
+    QRect rectOf(const char* name) const;
+    void receive(const std::vector<protocol::FrameBytes>& frames);
+    // The whole window painted afresh: a control's part of it includes any
+    // sibling that overlaps it, as on the screen.
+    QImage paint() const;
+    // The system-menu button of the frame, in window coordinates.
+    QRect systemMenuButton() const;
+
+private:
+    std::shared_ptr<serial::MemorySerialDevice> m_device;
+    std::unique_ptr<TForm1> m_form;
+};
+
+// fctool on the X11 platform, connected to device.
+class ToolProcess {
+public:
+    ToolProcess(const std::string& device, const QString& skin);
+    ~ToolProcess();
+
+    // Its window, 0 when none appeared.
+    unsigned long window() const { return m_window; }
+
+private:
+    QTemporaryDir m_config;
+    QProcess m_process;
+    unsigned long m_window = 0;
+};
+
+// Whether the lamps on the screen show the rule's colours for ch5 and ch6;
+// origin is the window's place on the screen.
+bool lampsShow(const XScreen& screen, const ReferenceWindow& reference, QPoint origin, int ch5, int ch6);
+
+// Polls until check holds or the deadline passes; the milliseconds it
+// took, or nothing.
+std::optional<double> waitFor(const std::function<bool()>& check, int deadlineMs);
+
+} // namespace screentest
