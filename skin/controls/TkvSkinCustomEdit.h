@@ -1,7 +1,7 @@
 #pragma once
 
 #include "skin/controls/ControlTypes.h"
-#include "skin/controls/FaceState.h"
+#include "skin/controls/PressablePart.h"
 #include "skin/controls/SkinLink.h"
 
 #include "platform/Bitmap.h"
@@ -60,7 +60,7 @@ public:
     // height follows the font.
     void SetBounds(int left, int top, int width, int height);
     // The embedded button's look: pressed while held under the pointer.
-    PartFace buttonFace() const;
+    PartFace buttonFace() const { return m_button.face(); }
     // The text area inside the frame, in control coordinates.
     QRect textRect() const;
     // The inner line edit, with any text still waiting for a paint given to it.
@@ -121,6 +121,9 @@ private:
     // enabled state; a colour the program set stays (a lit lamp).
     void applyStateColour(bool active);
     QRect buttonRect() const;
+    Pointer overButton(const QMouseEvent& event) const;
+    // The embedded button follows the pointer; a repaint when its look changes.
+    void moveButtonPointer(Pointer where);
     void applyFont();
     // Both ask for a repaint when they change what the field shows.
     void applyTextColour(platform::TColor colour);
@@ -169,8 +172,7 @@ private:
     int m_defaultWidth = 0;
     int m_defaultHeight = 0;
     bool m_buttonMode = false;
-    bool m_buttonPressed = false;
-    bool m_buttonHot = false;
+    PressablePart m_button;
     bool m_autoSelect = true;
     bool m_mouseIn = false;
     // The program set the text colour over the record's (telemetry lighting
