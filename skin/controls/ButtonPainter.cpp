@@ -4,15 +4,25 @@
 
 namespace skin {
 
-void paintDefaultButton(platform::TCanvas& canvas, const TkvSkinButton& button, const ButtonFace& face)
+void paintDefaultButton(platform::TCanvas& canvas, const ButtonContent& content, const ButtonFace& face)
 {
-    const platform::TRect r = button.RealClientRect();
-    drawPart(canvas, r, face.part.look);
+    drawPart(canvas, content.client, face.part.look);
     canvas.Font = face.font;
     if (face.part.disabled)
         canvas.Font.Color = platform::clBtnShadow;
-    DrawImageAndText(canvas, r, button.Margin(), button.Spacing(), button.Layout(), button.Caption(), button.Glyph(),
-        button.NumGlyphs(), face.glyphIndex, face.part.look == PartLook::Pressed);
+    DrawImageAndText(canvas, content.client, content.margin, content.spacing, content.layout, content.caption,
+        *content.glyph, content.numGlyphs, face.glyphIndex, face.part.look == PartLook::Pressed);
+}
+
+int glyphNumber(int numGlyphs, bool down, bool mouseIn, bool disabled)
+{
+    if (down && mouseIn && numGlyphs > 2)
+        return 3;
+    if (mouseIn && numGlyphs > 3)
+        return 4;
+    if (disabled && numGlyphs > 1)
+        return 2;
+    return 1;
 }
 
 } // namespace skin

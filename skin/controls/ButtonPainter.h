@@ -8,7 +8,11 @@ namespace skin {
 // (pressed and hot in the fixed fills with a navy frame, otherwise button
 // face with a shadow frame), then glyph and caption, shifted by a pixel
 // while pressed; a disabled caption in the shadow colour.
-void paintDefaultButton(platform::TCanvas& canvas, const TkvSkinButton& button, const ButtonFace& face);
+void paintDefaultButton(platform::TCanvas& canvas, const ButtonContent& content, const ButtonFace& face);
+
+// The glyph of numGlyphs a button shows: 3 pressed under the pointer, 4
+// hot, 2 disabled, as far as the glyph has them; else 1.
+int glyphNumber(int numGlyphs, bool down, bool mouseIn, bool disabled);
 
 } // namespace skin
 

@@ -16,7 +16,11 @@ TkvSkinButton::TkvSkinButton(QWidget* parent) : TkvSkinCustomControl(parent)
     m_repeatTimer.setObjectName(QStringLiteral("repeat"));
     m_morphTimer.setObjectName(QStringLiteral("morph"));
     m_morphTimer.setInterval(20);
-    connect(&m_repeatTimer, &QTimer::timeout, this, [this] { ButtonClick(); });
+    connect(&m_repeatTimer, &QTimer::timeout, this, [this] {
+        if (m_part.tick())
+            ButtonClick();
+    });
+    updatePartRules();
     connect(&m_morphTimer, &QTimer::timeout, this, [this] { DoMorph(); });
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
         [this](QWidget*, QWidget* now) { formFocusChanged(now); });
@@ -77,24 +81,46 @@ void TkvSkinButton::SetSpacing(int value)
     update();
 }
 
+void TkvSkinButton::SetRepeatMode(bool value)
+{
+    m_repeatMode = value;
+    updateRepeat();
+}
+
 void TkvSkinButton::SetRepeatInterval(int value)
 {
     m_repeatInterval = value;
-    if (m_repeatTimer.isActive())
-        m_repeatTimer.setInterval(value);
+    updateRepeat();
 }
 
 void TkvSkinButton::SetGroupIndex(int value)
 {
     m_groupIndex = value;
+    updatePartRules();
+    updateRepeat();
     if (value != 0)
         SetCanFocused(false);
+}
+
+void TkvSkinButton::updatePartRules()
+{
+    if (m_groupIndex == 0)
+        m_part.setRules({PressedLook::UnderPointer, FocusLook::Hot});
+    else
+        m_part.setRules({PressedLook::WhileDown, FocusLook::Hot, HotLook::Shown, ReleaseRule::Latch});
+}
+
+void TkvSkinButton::updateRepeat()
+{
+    // The first repeat click comes one period after the press.
+    m_part.setRepeat(&m_repeatTimer, {0, m_repeatMode && m_groupIndex == 0 ? m_repeatInterval : 0});
 }
 
 void TkvSkinButton::SetCanFocused(bool value)
 {
     m_canFocused = value;
     setFocusPolicy(value ? Qt::StrongFocus : Qt::NoFocus);
+    m_part.setFocused(IsFocused());
 }
 
 void TkvSkinButton::SetDefault(bool value)
@@ -112,11 +138,16 @@ void TkvSkinButton::SetCancel(bool value)
 
 void TkvSkinButton::SetDown(bool value)
 {
-    if (m_down == value)
+    if (Down() == value)
         return;
-    m_down = value;
+    m_part.setDown(value);
+    downChanged();
+}
+
+void TkvSkinButton::downChanged()
+{
     if (m_morphing) {
-        if (value) {
+        if (Down()) {
             m_morphFactor = 1.0;
             StopMorph();
         } else {
@@ -125,11 +156,11 @@ void TkvSkinButton::SetDown(bool value)
         }
     }
     update();
-    if (m_groupIndex == 0 || !m_down || m_allowAllUp || !parentWidget())
+    if (m_groupIndex == 0 || !Down() || m_allowAllUp || !parentWidget())
         return;
     for (QObject* child : parentWidget()->children()) {
         auto* other = qobject_cast<TkvSkinButton*>(child);
-        if (other && other != this && other->m_groupIndex == m_groupIndex && other->m_down)
+        if (other && other != this && other->m_groupIndex == m_groupIndex && other->Down())
             other->SetDown(false);
     }
 }
@@ -150,46 +181,35 @@ void TkvSkinButton::ChangeSkinData()
     StopMorph();
     m_morphFactor = 0.0;
     TkvSkinCustomControl::ChangeSkinData();
-    if (m_morphing && (IsFocused() || m_mouseIn))
+    if (m_morphing && (IsFocused() || MouseIn()))
         m_morphFactor = 1.0;
 }
 
 int TkvSkinButton::GetGlyphNum(bool ADown, bool AMouseIn) const
 {
-    if (ADown && AMouseIn && m_numGlyphs > 2)
-        return 3;
-    if (AMouseIn && m_numGlyphs > 3)
-        return 4;
-    if (!isEnabled() && m_numGlyphs > 1)
-        return 2;
-    return 1;
-}
-
-bool TkvSkinButton::showsPressed() const
-{
-    return m_down && (m_groupIndex != 0 || m_mouseIn || (IsFocused() && !m_buttonHeld));
+    return glyphNumber(m_numGlyphs, ADown, AMouseIn, !m_part.enabled());
 }
 
 ButtonFace TkvSkinButton::face() const
 {
     ButtonFace f;
-    f.part.disabled = !isEnabled();
-    f.part.focused = IsFocused();
-    if (showsPressed())
-        f.part.look = PartLook::Pressed;
-    else if (m_mouseIn || f.part.focused)
-        f.part.look = PartLook::Hot;
-    f.mouseIn = m_mouseIn;
-    f.down = m_down;
+    f.part = m_part.face();
+    f.mouseIn = MouseIn();
+    f.down = Down();
     f.morphFactor = m_morphFactor;
-    f.glyphIndex = GetGlyphNum(m_down, m_mouseIn);
+    f.glyphIndex = GetGlyphNum(Down(), MouseIn());
     f.font = controlFont();
     return f;
 }
 
+ButtonContent TkvSkinButton::content() const
+{
+    return {RealClientRect(), m_margin, m_spacing, m_layout, m_caption, &m_glyph, m_numGlyphs};
+}
+
 void TkvSkinButton::CreateControlDefaultImage(platform::TBitmap& bitmap)
 {
-    paintDefaultButton(bitmap.Canvas(), *this, face());
+    paintDefaultButton(bitmap.Canvas(), content(), face());
 }
 
 void TkvSkinButton::ReDrawControl()
@@ -210,7 +230,7 @@ void TkvSkinButton::StopMorph() { m_morphTimer.stop(); }
 
 void TkvSkinButton::DoMorph()
 {
-    const double target = (m_mouseIn || IsFocused()) ? 1.0 : 0.0;
+    const double target = (MouseIn() || IsFocused()) ? 1.0 : 0.0;
     if (!hasRecord() || !m_morphing) {
         m_morphFactor = target;
         StopMorph();
@@ -227,16 +247,13 @@ void TkvSkinButton::DoMorph()
     update();
 }
 
-void TkvSkinButton::startRepeat() { m_repeatTimer.start(m_repeatInterval); }
-
-void TkvSkinButton::stopRepeat() { m_repeatTimer.stop(); }
-
 void TkvSkinButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
         StopMorph();
         m_morphFactor = 0.0;
-        m_mouseIn = false;
+        m_part.setEnabled(isEnabled());
+        m_part.setHot(false);
         update();
     }
     TkvSkinCustomControl::changeEvent(event);

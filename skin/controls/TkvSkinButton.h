@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/FaceState.h"
+#include "skin/controls/PressablePart.h"
 #include "skin/controls/TkvSkinCustomControl.h"
 
 #include <QTimer>
@@ -19,14 +19,27 @@ struct ButtonFace {
     platform::TFont font;
 };
 
+// What a button shows besides its state: caption and glyph laid out in its
+// client rectangle.
+struct ButtonContent {
+    platform::TRect client;
+    int margin = -1;
+    int spacing = 1;
+    TkvButtonLayout layout = TkvButtonLayout::blGlyphLeft;
+    QString caption;
+    const platform::TBitmap* glyph = nullptr;
+    int numGlyphs = 1;
+};
+
 // Push button: normal, hot, pressed, disabled and focused looks, optional
 // auto-repeat while held, radio-like groups, and the Enter/Esc keys of a
 // default or cancel button.
 //
-// States (MouseIn: pointer over the button, ButtonHeld: left button went
-// down on it):
+// Hot (MouseIn), Down, held (the left button went down on it), the repeat
+// and the look are its pressable part's; a group button latches:
 //   press             -> Down, pressed look while the pointer stays inside
-//   release inside    -> Down off, OnClick
+//                        (a group button: pressed look while Down, OnClick)
+//   release inside    -> Down off, OnClick (a group button stays Down)
 //   release outside   -> Down off, no click
 //   space down / up   -> Down on / Down off and OnClick
 class TkvSkinButton : public TkvSkinCustomControl {
@@ -49,12 +62,12 @@ public:
     int Spacing() const { return m_spacing; }
     void SetSpacing(int value);
     bool RepeatMode() const { return m_repeatMode; }
-    void SetRepeatMode(bool value) { m_repeatMode = value; }
+    void SetRepeatMode(bool value);
     int RepeatInterval() const { return m_repeatInterval; }
     void SetRepeatInterval(int value);
     int GroupIndex() const { return m_groupIndex; }
     void SetGroupIndex(int value);
-    bool Down() const { return m_down; }
+    bool Down() const { return m_part.down(); }
     void SetDown(bool value);
     bool AllowAllUp() const { return m_allowAllUp; }
     void SetAllowAllUp(bool value) { m_allowAllUp = value; }
@@ -67,11 +80,12 @@ public:
     int ModalResult() const { return m_modalResult; }
     void SetModalResult(int value) { m_modalResult = value; }
 
-    bool MouseIn() const { return m_mouseIn; }
+    bool MouseIn() const { return m_part.hot(); }
     bool ActiveDefault() const { return m_activeDefault; }
     double MorphFactor() const { return m_morphFactor; }
     bool IsFocused() const;
     ButtonFace face() const;
+    ButtonContent content() const;
 
     // Raises OnClick (and closes a dialog with ModalResult).
     virtual void ButtonClick();
@@ -86,8 +100,10 @@ protected:
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
     void CreateControlSkinImage(platform::TBitmap& bitmap) override;
     // Image r of the record fitted to the button, with glyph and caption in
-    // the colour of the state ADown and AMouseIn describe.
-    virtual void CreateButtonImage(platform::TBitmap& bitmap, const platform::TRect& r, bool ADown, bool AMouseIn);
+    // the colour of the state ADown and AMouseIn describe; disabled and the
+    // font come from the face.
+    virtual void CreateButtonImage(
+        platform::TBitmap& bitmap, const platform::TRect& r, const ButtonFace& face, bool ADown, bool AMouseIn);
 
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,16 +119,17 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // True when the pressed look shows (also the pressed-image rule with a record).
-    bool showsPressed() const;
+    // Morph, repaint and the release of the group after Down changed.
+    void downChanged();
+    // A group button latches and does not repeat.
+    void updatePartRules();
+    void updateRepeat();
     void pointerEntered();
     void pointerLeft();
     void ReDrawControl();
     void StartMorph();
     void DoMorph();
     void StopMorph();
-    void startRepeat();
-    void stopRepeat();
     void formFocusChanged(QWidget* now);
     void updateAccelerator();
     void updateDialogKeyFilter();
@@ -127,15 +144,13 @@ private:
     bool m_repeatMode = false;
     int m_repeatInterval = 100;
     int m_groupIndex = 0;
-    bool m_down = false;
     bool m_allowAllUp = false;
     bool m_canFocused = true;
     bool m_default = false;
     bool m_cancel = false;
     int m_modalResult = 0;
 
-    bool m_mouseIn = false;
-    bool m_buttonHeld = false;
+    PressablePart m_part;
     bool m_activeDefault = false;
     bool m_groupReleasePending = false;
     double m_morphFactor = 0.0;

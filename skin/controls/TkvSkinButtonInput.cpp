@@ -12,10 +12,11 @@ namespace skin {
 
 void TkvSkinButton::pointerEntered()
 {
-    m_mouseIn = true;
-    const bool affected = m_groupIndex != 0 ? !m_down : (!IsFocused() || m_down);
+    // A Down button repeats again.
+    m_part.move(Pointer::Inside);
+    const bool affected = m_groupIndex != 0 ? !Down() : (!IsFocused() || Down());
     if (affected) {
-        if (m_down) {
+        if (Down()) {
             if (m_morphing)
                 m_morphFactor = 1.0;
             update();
@@ -23,32 +24,31 @@ void TkvSkinButton::pointerEntered()
             ReDrawControl();
         }
     }
-    if (m_down && m_repeatMode && m_groupIndex == 0)
-        startRepeat();
 }
 
 void TkvSkinButton::pointerLeft()
 {
     // A default button keeps its hot look while it answers Enter for a
     // focused control that is not a button.
-    if (!(m_default && m_activeDefault && !hasFocus()))
-        m_mouseIn = false;
-    const bool affected = m_groupIndex != 0 ? !m_down : (!IsFocused() || m_down);
+    if (m_default && m_activeDefault && !hasFocus())
+        m_part.stopRepeat();
+    else
+        m_part.move(Pointer::Outside);
+    const bool affected = m_groupIndex != 0 ? !Down() : (!IsFocused() || Down());
     if (affected)
         ReDrawControl();
-    stopRepeat();
 }
 
 void TkvSkinButton::enterEvent(QEnterEvent* event)
 {
-    if (!m_buttonHeld)
+    if (!m_part.captured())
         pointerEntered();
     TkvSkinCustomControl::enterEvent(event);
 }
 
 void TkvSkinButton::leaveEvent(QEvent* event)
 {
-    if (!m_buttonHeld)
+    if (!m_part.captured())
         pointerLeft();
     TkvSkinCustomControl::leaveEvent(event);
 }
@@ -63,34 +63,34 @@ void TkvSkinButton::mousePressEvent(QMouseEvent* event)
     // hands it over when it activates.
     if (m_canFocused && !hasFocus())
         setFocus(Qt::MouseFocusReason);
-    m_buttonHeld = true;
-    if (!m_down) {
-        m_mouseIn = true;
-        SetDown(true);
-        if (m_repeatMode && m_groupIndex == 0) {
-            startRepeat();
-        } else if (m_groupIndex != 0) {
-            // OnClick may free the button.
-            const QPointer<TkvSkinButton> alive(this);
-            ButtonClick();
-            if (!alive)
-                return;
-        }
-        m_groupReleasePending = false;
-    } else if (m_groupIndex != 0) {
-        m_groupReleasePending = true;
+    if (Down()) {
+        m_part.press(Pointer::Inside);
+        if (m_groupIndex != 0)
+            m_groupReleasePending = true;
+        return;
     }
+    // Down, and with RepeatMode the repeat starts.
+    m_part.press(Pointer::Inside);
+    downChanged();
+    if (m_groupIndex != 0) {
+        // OnClick may free the button.
+        const QPointer<TkvSkinButton> alive(this);
+        ButtonClick();
+        if (!alive)
+            return;
+    }
+    m_groupReleasePending = false;
 }
 
 void TkvSkinButton::mouseMoveEvent(QMouseEvent* event)
 {
     // While the button is held the pointer is grabbed and no enter or leave
     // arrives, so crossing the edge is followed here.
-    if (m_buttonHeld) {
+    if (m_part.captured()) {
         const bool inside = rect().contains(event->position().toPoint());
-        if (inside && !m_mouseIn)
+        if (inside && !MouseIn())
             pointerEntered();
-        else if (!inside && m_mouseIn)
+        else if (!inside && MouseIn())
             pointerLeft();
     }
     TkvSkinCustomControl::mouseMoveEvent(event);
@@ -98,23 +98,23 @@ void TkvSkinButton::mouseMoveEvent(QMouseEvent* event)
 
 void TkvSkinButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !m_buttonHeld) {
+    if (event->button() != Qt::LeftButton || !m_part.captured()) {
         TkvSkinCustomControl::mouseReleaseEvent(event);
         return;
     }
-    m_buttonHeld = false;
-    m_mouseIn = rect().contains(event->position().toPoint());
+    const Pointer where = rect().contains(event->position().toPoint()) ? Pointer::Inside : Pointer::Outside;
+    const bool wasDown = Down();
+    const bool clicked = m_part.release(where);
     if (m_groupIndex == 0) {
-        if (m_mouseIn) {
-            SetDown(false);
-            stopRepeat();
+        if (clicked) {
+            if (wasDown)
+                downChanged();
             ButtonClick();
             return;
         }
-        m_down = false;
-        stopRepeat();
+        // Released outside: Down goes without a click.
         update();
-    } else if (m_down && m_allowAllUp && m_groupReleasePending && m_mouseIn) {
+    } else if (Down() && m_allowAllUp && m_groupReleasePending && where == Pointer::Inside) {
         SetDown(false);
         ButtonClick();
     }
@@ -145,7 +145,7 @@ void TkvSkinButton::keyReleaseEvent(QKeyEvent* event)
 {
     if (m_canFocused && event->key() == Qt::Key_Space) {
         // Held space sends release and press pairs; only the last release counts.
-        if (!event->isAutoRepeat() && m_down) {
+        if (!event->isAutoRepeat() && Down()) {
             SetDown(false);
             ButtonClick();
         }
@@ -156,6 +156,7 @@ void TkvSkinButton::keyReleaseEvent(QKeyEvent* event)
 
 void TkvSkinButton::focusInEvent(QFocusEvent* event)
 {
+    m_part.setFocused(IsFocused());
     if (m_canFocused)
         ReDrawControl();
     TkvSkinCustomControl::focusInEvent(event);
@@ -163,9 +164,11 @@ void TkvSkinButton::focusInEvent(QFocusEvent* event)
 
 void TkvSkinButton::focusOutEvent(QFocusEvent* event)
 {
-    stopRepeat();
+    // Down goes silently, without the morph of SetDown.
+    m_part.stopRepeat();
     if (m_groupIndex == 0)
-        m_down = false;
+        m_part.setDown(false);
+    m_part.setFocused(false);
     ReDrawControl();
     TkvSkinCustomControl::focusOutEvent(event);
 }
@@ -179,11 +182,11 @@ void TkvSkinButton::formFocusChanged(QWidget* now)
     if (!m_default || !m_canFocused)
         return;
     if (!button) {
-        m_mouseIn = true;
+        m_part.setHot(true);
         m_morphFactor = 1.0;
         update();
     } else if (button != this) {
-        m_mouseIn = false;
+        m_part.setHot(false);
         update();
     }
 }

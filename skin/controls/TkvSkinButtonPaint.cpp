@@ -23,20 +23,22 @@ void TkvSkinButton::GetSkinData()
     m_morphing = button && button->morphing;
 }
 
-void TkvSkinButton::CreateButtonImage(platform::TBitmap& bitmap, const TRect& r, bool ADown, bool AMouseIn)
+void TkvSkinButton::CreateButtonImage(
+    platform::TBitmap& bitmap, const TRect& r, const ButtonFace& face, bool ADown, bool AMouseIn)
 {
     const auto* button = record<TkvDataSkinButtonControl>();
     CreateSkinControlImage(bitmap, r);
     platform::TCanvas& canvas = bitmap.Canvas();
-    canvas.Font = controlFont();
-    if (!isEnabled())
+    canvas.Font = face.font;
+    if (face.part.disabled)
         canvas.Font.Color = button->disabledfontcolor;
     else if (ADown && AMouseIn)
         canvas.Font.Color = button->downfontcolor;
     else if (AMouseIn)
         canvas.Font.Color = button->activefontcolor;
-    DrawImageAndText(canvas, RealClientRect(), m_margin, m_spacing, m_layout, m_caption, m_glyph, m_numGlyphs,
-        GetGlyphNum(ADown, AMouseIn), ADown && AMouseIn);
+    const ButtonContent c = content();
+    DrawImageAndText(canvas, c.client, c.margin, c.spacing, c.layout, c.caption, *c.glyph, c.numGlyphs,
+        glyphNumber(c.numGlyphs, ADown, AMouseIn, face.part.disabled), ADown && AMouseIn);
 }
 
 void TkvSkinButton::CreateControlSkinImage(platform::TBitmap& bitmap)
@@ -46,17 +48,17 @@ void TkvSkinButton::CreateControlSkinImage(platform::TBitmap& bitmap)
     switch (skinButtonImage(state, m_morphing, !isNullRect(button->disabledskinrect))) {
     case ButtonImage::CrossFade: {
         platform::TBitmap hot(width(), height());
-        CreateButtonImage(bitmap, button->skinrect, false, false);
-        CreateButtonImage(hot, activeRect(*button), false, true);
+        CreateButtonImage(bitmap, button->skinrect, state, false, false);
+        CreateButtonImage(hot, activeRect(*button), state, false, true);
         TkvEffectBmp fade(bitmap);
         fade.MorphBy(button->morphkind, TkvEffectBmp(hot), state.morphFactor);
         fade.toBitmap(bitmap);
         return;
     }
-    case ButtonImage::Disabled: CreateButtonImage(bitmap, button->disabledskinrect, false, false); return;
-    case ButtonImage::Down: CreateButtonImage(bitmap, downRect(*button), true, true); return;
-    case ButtonImage::Active: CreateButtonImage(bitmap, activeRect(*button), false, true); return;
-    case ButtonImage::Normal: CreateButtonImage(bitmap, button->skinrect, false, false); return;
+    case ButtonImage::Disabled: CreateButtonImage(bitmap, button->disabledskinrect, state, false, false); return;
+    case ButtonImage::Down: CreateButtonImage(bitmap, downRect(*button), state, true, true); return;
+    case ButtonImage::Active: CreateButtonImage(bitmap, activeRect(*button), state, false, true); return;
+    case ButtonImage::Normal: CreateButtonImage(bitmap, button->skinrect, state, false, false); return;
     }
 }
 

@@ -197,18 +197,6 @@ void TkvSkinCustomComboBox::CreateControlDefaultImage(platform::TBitmap& bitmap)
 
 int TkvSkinCustomComboBox::shownItem() const { return IsPopupVisible() ? m_savedItemIndex : ItemIndex(); }
 
-PartFace TkvSkinCustomComboBox::buttonFace() const
-{
-    PartFace f;
-    f.disabled = !isEnabled();
-    f.focused = hasFocus();
-    if (m_buttonPressed && m_buttonHot)
-        f.look = PartLook::Pressed;
-    else if (m_buttonHot)
-        f.look = PartLook::Hot;
-    return f;
-}
-
 void TkvSkinCustomComboBox::DrawDefaultItem(platform::TCanvas& canvas)
 {
     const bool focused = hasFocus();

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "skin/controls/PressablePart.h"
 #include "skin/controls/TkvPopupListBox.h"
-#include "skin/controls/FaceState.h"
 #include "skin/controls/TkvSkinCustomControl.h"
 
 #include <QTimer>
@@ -54,10 +54,10 @@ public:
     void CalcRects();
     platform::TRect buttonRect() const { return m_buttonRect; }
     platform::TRect itemRect() const { return m_itemRect; }
-    bool ButtonHot() const { return m_buttonHot; }
-    bool ButtonPressed() const { return m_buttonPressed; }
+    bool ButtonHot() const { return m_button.hot(); }
+    bool ButtonPressed() const { return m_button.down(); }
     // The drop-down button's look: pressed while held under the pointer.
-    PartFace buttonFace() const;
+    PartFace buttonFace() const { return m_button.face(); }
 
     // Milliseconds of a steady clock, for the type-ahead reset.
     void setClock(Clock clock) { m_clock = std::move(clock); }
@@ -106,6 +106,9 @@ private:
     void moveHighlight(int index);
     // The item the face shows: the one it had when the list opened while open.
     int shownItem() const;
+    Pointer overButton(const QPoint& p) const;
+    // The drop-down button follows the pointer; a repaint when its look changes.
+    void moveButtonPointer(Pointer where);
 
     TkvPopupListBox* m_list;
     QString m_text;
@@ -117,8 +120,8 @@ private:
 
     platform::TRect m_buttonRect;
     platform::TRect m_itemRect;
-    bool m_buttonHot = false;
-    bool m_buttonPressed = false;
+    // A press anywhere on the face holds the drop-down button.
+    PressablePart m_button;
     int m_savedItemIndex = -1;
     bool m_listTracking = false;
     bool m_pointerReachedList = false;

@@ -138,15 +138,14 @@ void TkvSkinCustomComboBox::mousePressEvent(QMouseEvent* event)
     setFocus(Qt::MouseFocusReason);
     CalcRects();
     const QPoint p = event->position().toPoint();
-    const bool onButton = ptInRect(m_buttonRect, p);
+    const bool onButton = overButton(p) == Pointer::Inside;
     const bool onItem = ptInRect(m_itemRect, p);
     const bool wasOpen = IsPopupVisible();
     if (wasOpen)
         CloseUp(false);
     if (!onButton && !onItem)
         return;
-    m_buttonHot = onButton;
-    m_buttonPressed = true;
+    m_button.press(overButton(p));
     update();
     if (!wasOpen) {
         m_pointerReachedList = false;
@@ -160,14 +159,22 @@ void TkvSkinCustomComboBox::mouseMoveEvent(QMouseEvent* event)
     if (m_listTracking) {
         ProcessListBox(event->globalPosition().toPoint());
     } else {
-        const QPoint p = event->position().toPoint();
-        const bool hot = ptInRect(m_buttonRect, p);
-        if (hot != m_buttonHot) {
-            m_buttonHot = hot;
-            update();
-        }
+        moveButtonPointer(overButton(event->position().toPoint()));
     }
     TkvSkinCustomControl::mouseMoveEvent(event);
+}
+
+Pointer TkvSkinCustomComboBox::overButton(const QPoint& p) const
+{
+    return ptInRect(m_buttonRect, p) ? Pointer::Inside : Pointer::Outside;
+}
+
+void TkvSkinCustomComboBox::moveButtonPointer(Pointer where)
+{
+    const PartFace before = m_button.face();
+    m_button.move(where);
+    if (m_button.face() != before)
+        update();
 }
 
 void TkvSkinCustomComboBox::mouseReleaseEvent(QMouseEvent* event)
@@ -184,18 +191,16 @@ void TkvSkinCustomComboBox::mouseReleaseEvent(QMouseEvent* event)
         // The click that opened the list leaves it open.
         m_listTracking = false;
     }
-    if (guard && m_buttonPressed) {
-        m_buttonPressed = false;
+    if (guard && m_button.captured()) {
+        // The button opens the list on the press; its release does not click.
+        m_button.release(overButton(event->position().toPoint()));
         update();
     }
 }
 
 void TkvSkinCustomComboBox::leaveEvent(QEvent* event)
 {
-    if (m_buttonHot) {
-        m_buttonHot = false;
-        update();
-    }
+    moveButtonPointer(Pointer::Outside);
     TkvSkinCustomControl::leaveEvent(event);
 }
 
@@ -297,12 +302,14 @@ void TkvSkinCustomComboBox::wheelEvent(QWheelEvent* event)
 
 void TkvSkinCustomComboBox::focusInEvent(QFocusEvent* event)
 {
+    m_button.setFocused(true);
     update();
     TkvSkinCustomControl::focusInEvent(event);
 }
 
 void TkvSkinCustomComboBox::focusOutEvent(QFocusEvent* event)
 {
+    m_button.setFocused(false);
     if (IsPopupVisible())
         CloseUp(false);
     update();
@@ -318,11 +325,9 @@ void TkvSkinCustomComboBox::sizeChanged()
 void TkvSkinCustomComboBox::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
-        if (!isEnabled()) {
-            if (IsPopupVisible())
-                CloseUp(false);
-            m_buttonHot = m_buttonPressed = false;
-        }
+        if (!isEnabled() && IsPopupVisible())
+            CloseUp(false);
+        m_button.setEnabled(isEnabled());
         update();
     }
     TkvSkinCustomControl::changeEvent(event);

@@ -262,6 +262,7 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         return filterKey(static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
+        m_button.setFocused(true);
         if (!m_mouseIn)
             applyStateColour(true);
         if (m_autoSelect)
@@ -270,6 +271,7 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
         raiseEvent(OnEnter, this);
         break;
     case QEvent::FocusOut: {
+        m_button.setFocused(false);
         if (!m_mouseIn)
             applyStateColour(false);
         update();
@@ -290,18 +292,6 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return false;
-}
-
-PartFace TkvSkinCustomEdit::buttonFace() const
-{
-    PartFace f;
-    f.disabled = !isEnabled();
-    f.focused = lineEditFocused();
-    if (m_buttonPressed && m_buttonHot)
-        f.look = PartLook::Pressed;
-    else if (m_buttonHot)
-        f.look = PartLook::Hot;
-    return f;
 }
 
 void TkvSkinCustomEdit::paintEvent(QPaintEvent* event)
@@ -325,6 +315,7 @@ void TkvSkinCustomEdit::layoutLineEdit()
 void TkvSkinCustomEdit::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
+        m_button.setEnabled(isEnabled());
         applyStateColour(m_mouseIn || lineEditFocused());
         update();
     }
@@ -352,18 +343,27 @@ void TkvSkinCustomEdit::leaveEvent(QEvent*)
         applyStateColour(false);
     if (hasRecord())
         update();
-    if (m_buttonHot) {
-        m_buttonHot = false;
-        update();
-    }
+    moveButtonPointer(Pointer::Outside);
     raiseEvent(OnMouseLeave, this);
+}
+
+Pointer TkvSkinCustomEdit::overButton(const QMouseEvent& event) const
+{
+    return buttonRect().contains(event.position().toPoint()) ? Pointer::Inside : Pointer::Outside;
+}
+
+void TkvSkinCustomEdit::moveButtonPointer(Pointer where)
+{
+    const PartFace before = m_button.face();
+    m_button.move(where);
+    if (m_button.face() != before)
+        update();
 }
 
 void TkvSkinCustomEdit::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && buttonRect().contains(event->position().toPoint())) {
-        m_buttonPressed = true;
-        m_buttonHot = true;
+    if (event->button() == Qt::LeftButton && overButton(*event) == Pointer::Inside) {
+        m_button.press(Pointer::Inside);
         update();
         return;
     }
@@ -372,20 +372,16 @@ void TkvSkinCustomEdit::mousePressEvent(QMouseEvent* event)
 
 void TkvSkinCustomEdit::mouseMoveEvent(QMouseEvent* event)
 {
-    const bool hot = buttonRect().contains(event->position().toPoint());
-    if (hot != m_buttonHot) {
-        m_buttonHot = hot;
-        update();
-    }
+    moveButtonPointer(overButton(*event));
     QWidget::mouseMoveEvent(event);
 }
 
 void TkvSkinCustomEdit::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && m_buttonPressed) {
-        m_buttonPressed = false;
+    if (event->button() == Qt::LeftButton && m_button.captured()) {
+        const bool clicked = m_button.release(overButton(*event));
         update();
-        if (buttonRect().contains(event->position().toPoint())) {
+        if (clicked) {
             setFocus(Qt::MouseFocusReason);
             raiseEvent(OnButtonClick, this);
         }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "skin/controls/ControlTypes.h"
-#include "skin/controls/FaceState.h"
+#include "skin/controls/PressablePart.h"
 #include "skin/controls/SkinnedWidget.h"
 
 #include "platform/Bitmap.h"
@@ -57,7 +57,7 @@ public:
     void SetMaxLength(int value);
 
     // The embedded button's look: pressed while held under the pointer.
-    PartFace buttonFace() const;
+    PartFace buttonFace() const { return m_button.face(); }
     // The text area inside the frame, in control coordinates.
     QRect textRect() const;
     // The inner line edit, with any text still waiting for a paint given to it.
@@ -123,6 +123,9 @@ private:
     // The line edit over the text area, which follows size, record and
     // button.
     void layoutLineEdit();
+    Pointer overButton(const QMouseEvent& event) const;
+    // The embedded button follows the pointer; a repaint when its look changes.
+    void moveButtonPointer(Pointer where);
     void applyFont();
     // Both ask for a repaint when they change what the field shows.
     void applyTextColour(platform::TColor colour);
@@ -165,8 +168,7 @@ private:
     int m_defaultWidth = 0;
     int m_defaultHeight = 0;
     bool m_buttonMode = false;
-    bool m_buttonPressed = false;
-    bool m_buttonHot = false;
+    PressablePart m_button;
     bool m_autoSelect = true;
     bool m_mouseIn = false;
     // The program set the text colour over the record's (telemetry lighting

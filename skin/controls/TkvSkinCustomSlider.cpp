@@ -148,7 +148,7 @@ void TkvSkinCustomSlider::SetReadOnly(bool value)
         return;
     if (value) {
         StopTracking();
-        if (m_sliding)
+        if (m_thumb.captured())
             ThumbMouseUp(nullptr);
     }
     m_readOnly = value;
@@ -232,7 +232,7 @@ void TkvSkinCustomSlider::SetThumbOffset(int offset)
     invalidateThumb();
     m_thumbBounds = platform::Bounds(position.x(), position.y(), m_thumbBounds.width(), m_thumbBounds.height());
     invalidateThumb();
-    if (m_sliding) {
+    if (m_thumb.captured()) {
         const int value = GetValueByOffset(offset);
         if (value != m_value) {
             m_value = value;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/FaceState.h"
+#include "skin/controls/PressablePart.h"
 #include "skin/controls/TkvSkinControl.h"
 
 #include <QTimer>
@@ -74,7 +74,7 @@ public:
     platform::TPoint RulerOrigin() const { return m_rulerOrigin; }
     platform::TRect TickArea() const { return m_tickArea; }
     const platform::TBitmap& RulerImage() const { return m_rulerImage; }
-    bool Sliding() const { return m_sliding; }
+    bool Sliding() const { return m_thumb.captured(); }
     bool Tracking() const { return m_tracking; }
     SliderFace face() const;
 
@@ -176,13 +176,12 @@ private:
     platform::TPoint m_rulerOrigin;
     platform::TRect m_thumbBounds;
     platform::TRect m_tickArea;
-    bool m_sliding = false;
-    bool m_thumbPressed = false;
+    // Held while dragged; it never looks hot.
+    PressablePart m_thumb{{PressedLook::WhileDown, FocusLook::None, HotLook::Hidden}};
     bool m_tracking = false;
     TkvJumpMode m_startJump = TkvJumpMode::jmNone;
     QPoint m_lastMouse;
     int m_grabOffset = 0;
-    bool m_focused = false;
     QTimer m_trackTimer{this};
 };
 

@@ -50,8 +50,7 @@ void TkvSkinCustomSlider::ThumbMouseDown(QMouseEvent* event)
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton || !userMayChange())
         return;
-    m_sliding = true;
-    m_thumbPressed = true;
+    m_thumb.press(Pointer::Inside);
     const QPoint p = event->position().toPoint();
     m_grabOffset = horizontal() ? p.x() - m_thumbBounds.left : p.y() - m_thumbBounds.top;
     invalidateThumb();
@@ -68,8 +67,8 @@ void TkvSkinCustomSlider::ThumbMouseMove(QMouseEvent* event)
 
 void TkvSkinCustomSlider::ThumbMouseUp(QMouseEvent*)
 {
-    m_sliding = false;
-    m_thumbPressed = false;
+    // The thumb has no click: letting go ends the drag.
+    m_thumb.cancel();
     invalidateThumb();
     if (userMayChange())
         Changed();
@@ -105,7 +104,7 @@ void TkvSkinCustomSlider::mousePressEvent(QMouseEvent* event)
 
 void TkvSkinCustomSlider::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_sliding && (event->buttons() & Qt::LeftButton))
+    if (m_thumb.captured() && (event->buttons() & Qt::LeftButton))
         ThumbMouseMove(event);
     else if (m_tracking)
         m_lastMouse = event->position().toPoint();
@@ -116,7 +115,7 @@ void TkvSkinCustomSlider::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         StopTracking();
-        if (m_sliding)
+        if (m_thumb.captured())
             ThumbMouseUp(event);
     }
     TkvSkinControl::mouseReleaseEvent(event);
@@ -147,7 +146,7 @@ void TkvSkinCustomSlider::keyPressEvent(QKeyEvent* event)
 
 void TkvSkinCustomSlider::focusInEvent(QFocusEvent* event)
 {
-    m_focused = true;
+    m_thumb.setFocused(true);
     if (m_options & TkvSliderOption::soShowFocus)
         update();
     TkvSkinControl::focusInEvent(event);
@@ -155,7 +154,7 @@ void TkvSkinCustomSlider::focusInEvent(QFocusEvent* event)
 
 void TkvSkinCustomSlider::focusOutEvent(QFocusEvent* event)
 {
-    m_focused = false;
+    m_thumb.setFocused(false);
     if (m_options & TkvSliderOption::soShowFocus)
         update();
     TkvSkinControl::focusOutEvent(event);
@@ -163,8 +162,10 @@ void TkvSkinCustomSlider::focusOutEvent(QFocusEvent* event)
 
 void TkvSkinCustomSlider::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::EnabledChange) {
+        m_thumb.setEnabled(isEnabled());
         invalidateThumb();
+    }
     TkvSkinControl::changeEvent(event);
 }
 

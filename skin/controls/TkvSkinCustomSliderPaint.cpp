@@ -10,10 +10,8 @@ using platform::TRect;
 SliderFace TkvSkinCustomSlider::face() const
 {
     SliderFace f;
-    f.thumb.look = m_thumbPressed ? PartLook::Pressed : PartLook::Normal;
-    f.thumb.disabled = !isEnabled();
-    f.thumb.focused = m_focused;
-    f.showFocus = (m_options & TkvSliderOption::soShowFocus) && m_focused;
+    f.thumb = m_thumb.face();
+    f.showFocus = (m_options & TkvSliderOption::soShowFocus) && m_thumb.focused();
     return f;
 }
 

@@ -24,6 +24,12 @@ TkvSkinScrollBar::TkvSkinScrollBar(QWidget* parent) : TkvSkinCustomControl(paren
     setFocusPolicy(Qt::NoFocus);
     m_timer.setObjectName(QStringLiteral("repeat"));
     connect(&m_timer, &QTimer::timeout, this, [this] { timerTick(); });
+    m_parts[kThumb].setRules({PressedLook::WhileDown, FocusLook::Pressed});
+    // Held, an end button or the track repeats after 500 ms, then every 50 ms.
+    constexpr RepeatTiming repeat{500, 50};
+    for (Part button : {kIncrease, kDecrease})
+        m_parts[button].setRepeat(&m_timer, repeat);
+    m_page.setRepeat(&m_timer, repeat);
     setMouseTracking(true);
     acceptRecords<TkvDataSkinScrollBarControl>();
 }
@@ -153,7 +159,7 @@ void TkvSkinScrollBar::CalcRects()
     const int centre = m_firstCentre + m_thumbOffset;
     // An odd length loses one pixel. Across the bar the thumb fills the
     // track, or with a record is its picture's thickness centred on it.
-    TRect& thumb = m_parts[kThumb].rect;
+    TRect& thumb = m_rects[kThumb];
     if (horizontal()) {
         thumb = {centre - length / 2, m_track.top, centre + length / 2, m_track.bottom};
         if (thickness > 0) {
@@ -175,12 +181,12 @@ void TkvSkinScrollBar::defaultRects()
     const int h = height();
     if (horizontal()) {
         const int usable = m_both ? w - m_bothMarkerWidth : w;
-        m_parts[kDecrease].rect = {1, 1, 1 + kButton, h - 1};
-        m_parts[kIncrease].rect = {usable - 1 - kButton, 1, usable - 1, h - 1};
+        m_rects[kDecrease] = {1, 1, 1 + kButton, h - 1};
+        m_rects[kIncrease] = {usable - 1 - kButton, 1, usable - 1, h - 1};
         m_track = {1 + kButton, 1, usable - 1 - kButton, h - 1};
     } else {
-        m_parts[kDecrease].rect = {1, 1, w - 1, 1 + kButton};
-        m_parts[kIncrease].rect = {1, h - 1 - kButton, w - 1, h - 1};
+        m_rects[kDecrease] = {1, 1, w - 1, 1 + kButton};
+        m_rects[kIncrease] = {1, h - 1 - kButton, w - 1, h - 1};
         m_track = {1, 1 + kButton, w - 1, h - 1 - kButton};
     }
 }
@@ -189,13 +195,13 @@ void TkvSkinScrollBar::recordRects(const TkvDataSkinScrollBarControl& bar, int& 
 {
     // The far end follows the size; a button past the stretch point moves with it.
     m_track = bar.trackarea;
-    m_parts[kIncrease].rect = bar.upbuttonrect;
-    m_parts[kDecrease].rect = bar.downbuttonrect;
+    m_rects[kIncrease] = bar.upbuttonrect;
+    m_rects[kDecrease] = bar.downbuttonrect;
     if (horizontal()) {
         const int grow = width() - bar.skinrect.width();
         m_track.right += grow;
         for (Part button : {kIncrease, kDecrease}) {
-            TRect& r = m_parts[button].rect;
+            TRect& r = m_rects[button];
             if (bar.righttoppoint.x < r.left) {
                 r.left += grow;
                 r.right += grow;
@@ -207,7 +213,7 @@ void TkvSkinScrollBar::recordRects(const TkvDataSkinScrollBarControl& bar, int& 
         const int grow = height() - bar.skinrect.height();
         m_track.bottom += grow;
         for (Part button : {kIncrease, kDecrease}) {
-            TRect& r = m_parts[button].rect;
+            TRect& r = m_rects[button];
             if (bar.leftbottompoint.y < r.top) {
                 r.top += grow;
                 r.bottom += grow;
@@ -221,24 +227,18 @@ void TkvSkinScrollBar::recordRects(const TkvDataSkinScrollBarControl& bar, int& 
 TkvSkinScrollBar::Part TkvSkinScrollBar::partAt(int x, int y) const
 {
     for (Part part : {kThumb, kIncrease, kDecrease})
-        if (ptInRect(m_parts[part].rect, QPoint(x, y)))
+        if (ptInRect(m_rects[part], QPoint(x, y)))
             return part;
     return kNone;
 }
 
 PartFace TkvSkinScrollBar::partFace(Part part) const
 {
-    PartFace f;
-    f.disabled = !isEnabled();
-    f.focused = hasFocus();
-    if (part == kNone)
-        return f;
-    const PartState& s = m_parts[part];
-    if ((s.pressed && s.hot) || (part == kThumb && (s.pressed || f.focused)))
-        f.look = PartLook::Pressed;
-    else if (s.hot)
-        f.look = PartLook::Hot;
-    return f;
+    if (part != kNone)
+        return m_parts[part].face();
+    // No part: the bar's own state without a look.
+    const PressablePart& thumb = m_parts[kThumb];
+    return {PartLook::Normal, !thumb.enabled(), thumb.focused()};
 }
 
 void TkvSkinScrollBar::CreateControlDefaultImage(platform::TBitmap& bitmap)
@@ -247,7 +247,7 @@ void TkvSkinScrollBar::CreateControlDefaultImage(platform::TBitmap& bitmap)
     platform::TCanvas& canvas = bitmap.Canvas();
     fillRect(canvas, {0, 0, width(), height()}, platform::clBtnFace);
     for (Part button : {kDecrease, kIncrease}) {
-        const TRect& r = m_parts[button].rect;
+        const TRect& r = m_rects[button];
         drawPart(canvas, r, partFace(button).look);
         ArrowDirection direction = ArrowDirection::Down;
         if (horizontal())
@@ -258,7 +258,7 @@ void TkvSkinScrollBar::CreateControlDefaultImage(platform::TBitmap& bitmap)
     }
     const PartFace thumb = partFace(kThumb);
     if (!thumb.disabled)
-        drawPart(canvas, m_parts[kThumb].rect, thumb.look);
+        drawPart(canvas, m_rects[kThumb], thumb.look);
 }
 
 } // namespace skin

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/FaceState.h"
+#include "skin/controls/PressablePart.h"
 #include "skin/controls/TkvSkinCustomControl.h"
 
 #include <QTimer>
@@ -17,6 +17,8 @@ class TkvSkinScrollBar : public TkvSkinCustomControl {
 public:
     // The three parts, in this order.
     enum Part { kThumb = 0, kIncrease = 1, kDecrease = 2, kNone = -1 };
+    // What a held press repeats.
+    enum class Repeat { None, StepDecrease, StepIncrease, PageDecrease, PageIncrease };
 
     explicit TkvSkinScrollBar(QWidget* parent = nullptr);
 
@@ -48,15 +50,15 @@ public:
 
     // Part rectangles and the track at the current size and position.
     void CalcRects();
-    platform::TRect partRect(Part part) const { return m_parts[part].rect; }
+    platform::TRect partRect(Part part) const { return m_rects[part]; }
     platform::TRect trackRect() const { return m_track; }
     Part partAt(int x, int y) const;
-    Part hotPart() const { return m_hotPart; }
-    bool partPressed(Part part) const { return m_parts[part].pressed; }
+    Part hotPart() const;
+    bool partPressed(Part part) const { return m_parts[part].down(); }
     // A part's look: an arrow button is pressed while held under the
     // pointer; the thumb is pressed while dragged or while the bar has the focus.
     PartFace partFace(Part part) const;
-    int timerMode() const { return m_timerMode; }
+    Repeat timerMode() const;
 
     TNotifyEvent OnChange;
     TNotifyEvent OnLastChange;
@@ -79,14 +81,13 @@ protected:
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    struct PartState {
-        platform::TRect rect;
-        bool hot = false;
-        bool pressed = false;
-    };
+    // A page step moves towards Min (OnPageUp) or towards Max (OnPageDown).
+    enum class PageDirection { Up, Down };
 
     bool horizontal() const { return m_kind == TScrollBarKind::sbHorizontal; }
     int along(const QPoint& p) const { return horizontal() ? p.x() : p.y(); }
@@ -97,13 +98,15 @@ private:
     // thumb's minimum length and its thickness across the bar.
     void recordRects(const TkvDataSkinScrollBarControl& bar, int& minThumb, int& thickness);
     void drawSkinThumb(platform::TCanvas& canvas, const TkvDataSkinScrollBarControl& bar);
+    Part capturedPart() const;
     void setHotPart(Part part);
     void stepButton(Part part);
-    void pageStep(bool before);
+    void pageStep(PageDirection direction);
     bool pointerBeforeThumb() const;
     bool pointerAfterThumb() const;
     void timerTick();
-    void StopTimer();
+    void pageRepeat();
+    void setPartsFocused(bool value);
     void pointerMoved(const QPoint& p);
     void dragTo(int coordinate);
 
@@ -118,17 +121,16 @@ private:
     bool m_both = false;
     int m_bothMarkerWidth = 19;
 
-    PartState m_parts[3];
+    platform::TRect m_rects[3];
+    // The thumb is dragged while held; an end button steps and repeats; the
+    // track repeats page steps in m_pageDirection.
+    PressablePart m_parts[3];
+    PressablePart m_page;
+    PageDirection m_pageDirection = PageDirection::Up;
     platform::TRect m_track;
     int m_firstCentre = 0;
     int m_lastCentre = 0;
     int m_thumbOffset = 0;
-    Part m_hotPart = kNone;
-    Part m_capturedPart = kNone;
-    bool m_dragging = false;
-    // 0 none, 1 decrease step, 2 increase step, 3 page decrease, 4 page increase.
-    int m_timerMode = 0;
-    bool m_firstDelay = false;
     QPoint m_lastPointer;
     int m_dragStartCoordinate = 0;
     int m_dragStartOffset = 0;

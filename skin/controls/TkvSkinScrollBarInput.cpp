@@ -9,34 +9,45 @@
 // Mouse, timer, wheel and key behaviour of the scroll bar.
 namespace skin {
 
-namespace {
+TkvSkinScrollBar::Part TkvSkinScrollBar::hotPart() const
+{
+    for (Part part : {kThumb, kIncrease, kDecrease})
+        if (m_parts[part].hot())
+            return part;
+    return kNone;
+}
 
-constexpr int kFirstDelay = 500;
-constexpr int kRepeat = 50;
+TkvSkinScrollBar::Part TkvSkinScrollBar::capturedPart() const
+{
+    for (Part part : {kThumb, kIncrease, kDecrease})
+        if (m_parts[part].captured())
+            return part;
+    return kNone;
+}
 
-} // namespace
+TkvSkinScrollBar::Repeat TkvSkinScrollBar::timerMode() const
+{
+    if (m_parts[kDecrease].repeating())
+        return Repeat::StepDecrease;
+    if (m_parts[kIncrease].repeating())
+        return Repeat::StepIncrease;
+    if (m_page.repeating())
+        return m_pageDirection == PageDirection::Up ? Repeat::PageDecrease : Repeat::PageIncrease;
+    return Repeat::None;
+}
 
 void TkvSkinScrollBar::setHotPart(Part part)
 {
-    if (part == m_hotPart)
+    if (part == hotPart())
         return;
-    const Part previous = m_hotPart;
-    if (previous != kNone)
-        m_parts[previous].hot = false;
-    m_hotPart = part;
+    // The part left goes first: a held end button stops its repeat on the
+    // shared timer before one entered resumes it.
+    for (Part p : {kThumb, kIncrease, kDecrease})
+        if (p != part)
+            m_parts[p].move(Pointer::Outside);
     if (part != kNone)
-        m_parts[part].hot = true;
+        m_parts[part].move(Pointer::Inside);
     update();
-    // A held end button repeats only while the pointer is on it.
-    if (m_capturedPart == kIncrease || m_capturedPart == kDecrease) {
-        if (part == m_capturedPart && m_parts[part].pressed) {
-            m_firstDelay = false;
-            m_timerMode = part == kIncrease ? 2 : 1;
-            m_timer.start(kRepeat);
-        } else if (previous == m_capturedPart) {
-            m_timer.stop();
-        }
-    }
 }
 
 void TkvSkinScrollBar::stepButton(Part part)
@@ -56,9 +67,9 @@ void TkvSkinScrollBar::stepButton(Part part)
     }
 }
 
-void TkvSkinScrollBar::pageStep(bool before)
+void TkvSkinScrollBar::pageStep(PageDirection direction)
 {
-    if (before) {
+    if (direction == PageDirection::Up) {
         SetPosition(m_position - m_largeChange);
         raiseEvent(OnPageUp, this);
     } else {
@@ -69,46 +80,40 @@ void TkvSkinScrollBar::pageStep(bool before)
 
 bool TkvSkinScrollBar::pointerBeforeThumb() const
 {
-    const platform::TRect& t = m_parts[kThumb].rect;
+    const platform::TRect& t = m_rects[kThumb];
     return horizontal() ? m_lastPointer.x() < t.left : m_lastPointer.y() < t.top;
 }
 
 bool TkvSkinScrollBar::pointerAfterThumb() const
 {
-    const platform::TRect& t = m_parts[kThumb].rect;
+    const platform::TRect& t = m_rects[kThumb];
     return horizontal() ? m_lastPointer.x() >= t.right : m_lastPointer.y() >= t.bottom;
-}
-
-void TkvSkinScrollBar::StopTimer()
-{
-    m_timer.stop();
-    m_timerMode = 0;
 }
 
 void TkvSkinScrollBar::timerTick()
 {
-    if (m_firstDelay) {
-        m_firstDelay = false;
-        m_timer.start(kRepeat);
-        return;
-    }
-    switch (m_timerMode) {
-    case 1: stepButton(kDecrease); break;
-    case 2: stepButton(kIncrease); break;
-    case 3:
-    case 4: {
-        CalcRects();
-        setHotPart(partAt(m_lastPointer.x(), m_lastPointer.y()));
-        const bool go = m_timerMode == 3 ? pointerBeforeThumb() : pointerAfterThumb();
-        if (!go) {
-            StopTimer();
+    for (Part button : {kIncrease, kDecrease}) {
+        if (m_parts[button].repeating()) {
+            if (m_parts[button].tick())
+                stepButton(button);
             return;
         }
-        pageStep(m_timerMode == 3);
-        break;
     }
-    default: StopTimer(); break;
+    if (m_page.tick())
+        pageRepeat();
+}
+
+void TkvSkinScrollBar::pageRepeat()
+{
+    // The page steps go on until the thumb reaches the pointer.
+    CalcRects();
+    setHotPart(partAt(m_lastPointer.x(), m_lastPointer.y()));
+    const bool go = m_pageDirection == PageDirection::Up ? pointerBeforeThumb() : pointerAfterThumb();
+    if (!go) {
+        m_page.stopRepeat();
+        return;
     }
+    pageStep(m_pageDirection);
 }
 
 void TkvSkinScrollBar::mousePressEvent(QMouseEvent* event)
@@ -125,32 +130,24 @@ void TkvSkinScrollBar::mousePressEvent(QMouseEvent* event)
     CalcRects();
     const QPoint p = event->position().toPoint();
     m_lastPointer = p;
-    m_timerMode = 0;
-    m_firstDelay = true;
     const Part part = partAt(p.x(), p.y());
     if (part != kNone) {
-        m_capturedPart = part;
-        m_parts[part].pressed = true;
-        m_parts[part].hot = true;
-        m_hotPart = part;
+        setHotPart(part);
+        m_parts[part].press(Pointer::Inside);
         update();
         if (part == kThumb) {
-            m_dragging = true;
             m_dragStartCoordinate = along(p);
             m_dragStartOffset = m_thumbOffset;
         } else {
-            m_timerMode = part == kIncrease ? 2 : 1;
-            m_timer.start(kFirstDelay);
             stepButton(part);
         }
         return;
     }
     if (!ptInRect(m_track, p))
         return;
-    const bool before = pointerBeforeThumb();
-    m_timerMode = before ? 3 : 4;
-    m_timer.start(kFirstDelay);
-    pageStep(before);
+    m_pageDirection = pointerBeforeThumb() ? PageDirection::Up : PageDirection::Down;
+    m_page.press(Pointer::Inside);
+    pageStep(m_pageDirection);
 }
 
 void TkvSkinScrollBar::dragTo(int coordinate)
@@ -170,18 +167,19 @@ void TkvSkinScrollBar::pointerMoved(const QPoint& p)
     m_lastPointer = p;
     CalcRects();
     Part part = rect().contains(p) ? partAt(p.x(), p.y()) : kNone;
-    if (m_capturedPart != kNone && part != m_capturedPart)
+    const Part captured = capturedPart();
+    if (captured != kNone && part != captured)
         part = kNone;
     setHotPart(part);
     // With the button held outside the bar, a repeated page increase stops.
-    if (!rect().contains(p) && m_timerMode == 4)
-        StopTimer();
+    if (!rect().contains(p) && timerMode() == Repeat::PageIncrease)
+        m_page.stopRepeat();
 }
 
 void TkvSkinScrollBar::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
-    if (m_dragging)
+    if (m_parts[kThumb].captured())
         dragTo(along(p));
     pointerMoved(p);
     TkvSkinCustomControl::mouseMoveEvent(event);
@@ -194,30 +192,22 @@ void TkvSkinScrollBar::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     const QPoint p = event->position().toPoint();
-    if (m_timerMode == 3 || m_timerMode == 4)
-        StopTimer();
-    const Part released = m_capturedPart;
+    m_page.cancel();
+    const Part released = capturedPart();
     if (released != kNone) {
-        PartState& s = m_parts[released];
-        s.pressed = false;
         CalcRects();
-        if (!(rect().contains(p) && partAt(p.x(), p.y()) == released)) {
-            s.hot = false;
-            if (m_hotPart == released)
-                m_hotPart = kNone;
-        }
-        m_dragging = false;
-        StopTimer();
+        const bool over = rect().contains(p) && partAt(p.x(), p.y()) == released;
+        // The steps came with the press and the repeat, so a release does not click.
+        m_parts[released].release(over ? Pointer::Inside : Pointer::Outside);
         update();
     }
-    m_capturedPart = kNone;
     if (released == kThumb)
         raiseEvent(OnLastChange, this);
 }
 
 void TkvSkinScrollBar::leaveEvent(QEvent* event)
 {
-    if (m_capturedPart == kNone && !m_dragging)
+    if (capturedPart() == kNone)
         setHotPart(kNone);
     TkvSkinCustomControl::leaveEvent(event);
 }
@@ -248,18 +238,32 @@ void TkvSkinScrollBar::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
+void TkvSkinScrollBar::setPartsFocused(bool value)
+{
+    for (PressablePart& part : m_parts)
+        part.setFocused(value);
+    update();
+}
+
+void TkvSkinScrollBar::focusInEvent(QFocusEvent* event)
+{
+    setPartsFocused(true);
+    TkvSkinCustomControl::focusInEvent(event);
+}
+
+void TkvSkinScrollBar::focusOutEvent(QFocusEvent* event)
+{
+    setPartsFocused(false);
+    TkvSkinCustomControl::focusOutEvent(event);
+}
+
 void TkvSkinScrollBar::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange) {
-        // A disabled bar gets no leave event, so it forgets the pointer now.
-        if (!isEnabled()) {
-            StopTimer();
-            m_dragging = false;
-            m_capturedPart = kNone;
-            m_hotPart = kNone;
-            for (PartState& part : m_parts)
-                part.hot = part.pressed = false;
-        }
+        // A disabled bar gets no leave event, so its parts forget the pointer now.
+        for (PressablePart& part : m_parts)
+            part.setEnabled(isEnabled());
+        m_page.setEnabled(isEnabled());
         update();
     }
     TkvSkinCustomControl::changeEvent(event);

@@ -52,15 +52,15 @@ void TkvSkinScrollBar::CreateControlSkinImage(platform::TBitmap& bitmap)
         const PartLook look = partFace(button).look;
         const TRect& source = look == PartLook::Pressed ? down : look == PartLook::Hot ? hot : TRect{};
         if (!isNullRect(source))
-            canvas.CopyRect(m_parts[button].rect, picture, source);
+            canvas.CopyRect(m_rects[button], picture, source);
     }
-    if (isEnabled())
+    if (!partFace(kThumb).disabled)
         drawSkinThumb(canvas, *bar);
 }
 
 void TkvSkinScrollBar::drawSkinThumb(platform::TCanvas& canvas, const TkvDataSkinScrollBarControl& bar)
 {
-    const TRect& thumb = m_parts[kThumb].rect;
+    const TRect& thumb = m_rects[kThumb];
     const PartLook look = partFace(kThumb).look;
     const TRect source = thumbSource(bar, look);
     if (isNullRect(source) || isNullRect(thumb))

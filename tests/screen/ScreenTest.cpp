@@ -65,6 +65,13 @@ protected:
         origin = screen.origin(tool->window());
         // The pointer away from every control, so nothing is lit by it.
         moveTo(QPoint(screen.size().width() - 1, screen.size().height() - 1));
+        // The tool's first picture on the screen before anything else: the
+        // instruments keep their pen from one drawing to the next, as the
+        // reference's did from its first paint.
+        const QRect attitude = reference->rectOf("Image1");
+        const QImage first = reference->paint().copy(attitude);
+        ASSERT_TRUE(waitFor([&] { return screen.grab(onScreen(attitude)) == first; }, kShowDeadlineMs).has_value())
+            << "the tool's first picture never reached the screen";
     }
 
     QRect onScreen(const QRect& inWindow) const { return inWindow.translated(origin); }
@@ -134,12 +141,6 @@ TEST_P(OnScreen, TheScreenShowsWhatTheLastFramesSay)
 {
     const QRect roll = reference->rectOf(layout::fieldControl(protocol::TelemetryField::Roll).data());
     const QRect attitude = reference->rectOf("Image1");
-    // The instruments keep their pen from one drawing to the next, so the
-    // tool's first picture must be on the screen before the frames come,
-    // as the reference painted its own.
-    const QImage first = reference->paint().copy(attitude);
-    ASSERT_TRUE(waitFor([&] { return screen.grab(onScreen(attitude)) == first; }, kShowDeadlineMs).has_value())
-        << "the tool's first picture never reached the screen";
     QImage rollBefore;
     QImage attitudeBefore;
     int set = 0;

@@ -117,6 +117,28 @@ TEST(ScrollBarFaceTest, ArrowButtonPressedOnlyUnderThePointer)
     EXPECT_EQ(bar->partFace(TkvSkinScrollBar::kNone), PartFace{});
 }
 
+TEST(ScrollBarFaceTest, ThumbPressedWhileTheBarHasTheFocus)
+{
+    HostWindow host;
+    auto* bar = new TkvSkinScrollBar(host.widget());
+    bar->SetBounds(10, 10, 200, 19);
+    bar->SetRange(0, 100, 10, 0);
+    bar->SetCanFocused(true);
+    auto* other = new TkvSkinScrollBar(host.widget());
+    other->SetBounds(10, 50, 200, 19);
+    other->SetCanFocused(true);
+    host.show();
+    other->setFocus();
+    EXPECT_EQ(bar->partFace(TkvSkinScrollBar::kThumb), partFace(PartLook::Normal));
+    bar->setFocus();
+    EXPECT_EQ(bar->partFace(TkvSkinScrollBar::kThumb), partFace(PartLook::Pressed, true));
+    EXPECT_EQ(bar->partFace(TkvSkinScrollBar::kIncrease), partFace(PartLook::Normal, true)) << "focus shows on the thumb only";
+    other->setFocus();
+    EXPECT_EQ(bar->partFace(TkvSkinScrollBar::kThumb), partFace(PartLook::Normal));
+    bar->setEnabled(false);
+    EXPECT_TRUE(bar->partFace(TkvSkinScrollBar::kThumb).disabled);
+}
+
 TEST(ComboBoxFaceTest, ButtonHotUnderThePointer)
 {
     HostWindow host;

@@ -112,7 +112,7 @@ TEST_F(ScrollBarMouseTest, TrackPressPagesThenRepeatsWhileBelowTheThumb)
     bar->SetRange(0, 40, 8, 0);
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(9, 140));
     EXPECT_EQ(bar->Position(), 8);
-    EXPECT_EQ(bar->timerMode(), 4);
+    EXPECT_EQ(bar->timerMode(), TkvSkinScrollBar::Repeat::PageIncrease);
     EXPECT_EQ(timerInterval(bar, "repeat"), 500);
     fireTimer(bar, "repeat");
     EXPECT_EQ(bar->Position(), 8) << "the first tick only ends the delay";
