@@ -398,8 +398,8 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::WindowStateChange:
         // Restored by the platform (a task bar), not by the frame.
-        if (m_windowState == TWindowState::wsMinimized && !(m_form->windowState() & Qt::WindowMinimized))
-            m_windowState = TWindowState::wsNormal;
+        if (!(m_form->windowState() & Qt::WindowMinimized))
+            changeState(FrameStateEvent::RestoredByPlatform);
         return false;
     case QEvent::Close:
         m_menu->Hide();

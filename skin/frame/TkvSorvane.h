@@ -4,6 +4,7 @@
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameObjects.h"
 #include "skin/frame/FrameTypes.h"
+#include "skin/frame/FrameWindowState.h"
 #include "skin/frame/TkvMenuItem.h"
 
 #include <QObject>
@@ -91,9 +92,9 @@ public:
 
     // Operations of the frame.
     void ChangeSkinData();
-    TWindowState WindowState() const { return m_windowState; }
+    TWindowState WindowState() const { return m_state.window; }
     void SetWindowState(TWindowState state);
-    bool RollUpState() const { return m_rolledUp; }
+    bool RollUpState() const { return m_state.rolledUp(); }
     void SetRollUpState(bool value);
     int GetRealHeight() const;
     int GetMinWidth() const;
@@ -204,13 +205,17 @@ private:
     void mouseRelease(QMouseEvent* event);
     void mouseDoubleClick(QMouseEvent* event);
     void updateCursor(int code);
+    // Moves the window state by event and does to the window what the
+    // transition asks.
+    void changeState(FrameStateEvent event);
+    void runStateActions(FrameStateActions actions);
+    QRect maximizedArea() const;
     void startFade();
     void setOpacity(int value);
     void startSystemAction(int code);
     void applyFormSize(int width, int height);
     void resizeForClient();
     void moved();
-    void parkMinimized();
 
     QWidget* m_form;
     QWidget* m_client;
@@ -235,10 +240,8 @@ private:
     QBrush m_clientBrush;
     bool m_hasRegion = false;
 
-    TWindowState m_windowState = TWindowState::wsNormal;
+    FrameWindowState m_state;
     QRect m_restoreBounds;
-    bool m_rolledUp = false;
-    bool m_rolledUpWhileMaximized = false;
     int m_heightBeforeRollUp = 0;
     bool m_inSizeMove = false;
     bool m_active = false;

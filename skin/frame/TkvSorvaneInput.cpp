@@ -19,9 +19,9 @@ HitTestState TkvSorvane::hitTestState() const
     HitTestState s;
     s.width = FormWidth();
     s.height = FormHeight();
-    s.rolledUp = m_rolledUp;
-    s.minimized = m_windowState == TWindowState::wsMinimized;
-    s.maximized = m_windowState == TWindowState::wsMaximized;
+    s.rolledUp = m_state.rolledUp();
+    s.minimized = m_state.minimized();
+    s.maximized = m_state.maximized();
     s.sizeable = m_sizeable;
     s.inSizeMove = m_inSizeMove;
     s.objectHovered = m_hoverIndex != -1;
@@ -185,7 +185,7 @@ void TkvSorvane::startSystemAction(int code)
 {
     QWindow* window = m_form->windowHandle();
     if (code == HTCAPTION) {
-        if (m_windowState == TWindowState::wsMaximized)
+        if (m_state.maximized())
             return;
         m_inSizeMove = true;
         UpDateActiveObjects();

@@ -24,7 +24,7 @@ int TkvSorvane::GetMinWidth() const
 {
     if (m_skinInUse) {
         const int pw = m_skinData->PictureBitmap.width();
-        return MinWidth > pw && m_windowState != TWindowState::wsMinimized ? MinWidth : pw;
+        return MinWidth > pw && !m_state.minimized() ? MinWidth : pw;
     }
     return MinWidth > 0 ? MinWidth : 120;
 }
@@ -33,7 +33,7 @@ int TkvSorvane::GetMinHeight() const
 {
     const int frameOnly = m_skinInUse ? m_skinData->PictureBitmap.height() - m_skinData->clientrect.height()
                                       : kDefCaptionHeight + 6;
-    if (frameOnly >= MinHeight || m_rolledUp || m_windowState == TWindowState::wsMinimized)
+    if (frameOnly >= MinHeight || m_state.rolledUp() || m_state.minimized())
         return frameOnly;
     return MinHeight;
 }
@@ -58,11 +58,11 @@ int TkvSorvane::GetMaxHeight() const
     return h;
 }
 
-int TkvSorvane::GetRealHeight() const { return m_rolledUp ? m_heightBeforeRollUp : FormHeight(); }
+int TkvSorvane::GetRealHeight() const { return m_state.rolledUp() ? m_heightBeforeRollUp : FormHeight(); }
 
 void TkvSorvane::applyFormSize(int width, int height)
 {
-    if (m_sizeable && m_windowState == TWindowState::wsNormal && !m_rolledUp) {
+    if (m_sizeable && m_state.userSizable()) {
         m_form->setMinimumSize(GetMinWidth(), GetMinHeight());
         m_form->setMaximumSize(std::max(GetMaxWidth(), GetMinWidth()), std::max(GetMaxHeight(), GetMinHeight()));
         m_form->resize(width, height);
@@ -89,7 +89,7 @@ void TkvSorvane::resizeForClient()
     }
     width = std::max(width, GetMinWidth());
     height = std::max(height, GetMinHeight());
-    if (m_rolledUp) {
+    if (m_state.rolledUp()) {
         m_heightBeforeRollUp = height;
         height = GetMinHeight();
     }
@@ -102,81 +102,70 @@ void TkvSorvane::UpDateForm()
     m_form->update();
 }
 
-void TkvSorvane::SetWindowState(TWindowState state)
-{
-    if (state == m_windowState)
-        return;
-    const TWindowState previous = m_windowState;
-    m_windowState = state;
-    switch (state) {
-    case TWindowState::wsMinimized:
-        m_form->showMinimized();
-        break;
-    case TWindowState::wsMaximized: {
-        if (m_restoreBounds.isNull())
-            m_restoreBounds = m_form->geometry();
-        const QScreen* screen = m_form->screen();
-        QRect area = screen ? (MaximizeOnFullScreen ? screen->geometry() : screen->availableGeometry())
-                            : toQRect(GetMonitorWorkArea(m_form));
-        // A work area as large as the monitor would hide an auto-hidden
-        // task bar for good.
-        if (screen && area == screen->geometry())
-            area.adjust(1, 1, -1, -1);
-        if (previous == TWindowState::wsMinimized)
-            m_form->showNormal();
-        m_form->setMinimumSize(0, 0);
-        m_form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        m_form->setGeometry(area);
-        break;
-    }
-    case TWindowState::wsNormal:
-        m_rolledUpWhileMaximized = false;
-        if (previous == TWindowState::wsMinimized)
-            m_form->showNormal();
-        if (!m_restoreBounds.isNull() && previous == TWindowState::wsMaximized) {
-            m_form->move(m_restoreBounds.topLeft());
-            applyFormSize(m_restoreBounds.width(), m_restoreBounds.height());
-        }
-        UpDateForm();
-        m_restoreBounds = {};
-        break;
-    }
-}
+void TkvSorvane::SetWindowState(TWindowState state) { changeState(FrameWindowState::eventFor(state)); }
 
 void TkvSorvane::SetRollUpState(bool value)
 {
-    if (!m_borderIcons.has(TkvBorderIcon::biRollUp) || m_windowState == TWindowState::wsMinimized)
-        return;
-    if (m_rolledUp && m_windowState == TWindowState::wsMaximized && !m_rolledUpWhileMaximized)
-        return;
-    if (value == m_rolledUp)
-        return;
-    if (m_windowState == TWindowState::wsMaximized)
-        m_rolledUpWhileMaximized = value;
-    if (value) {
-        m_heightBeforeRollUp = FormHeight();
-        m_rolledUp = true;
-        applyFormSize(FormWidth(), GetMinHeight());
-    } else {
-        m_rolledUp = false;
-        applyFormSize(FormWidth(), m_heightBeforeRollUp);
-    }
-    UpDateForm();
-    if (OnChangeRollUpState)
-        OnChangeRollUpState(this);
+    changeState(value ? FrameStateEvent::RollUp : FrameStateEvent::RollDown);
 }
 
-void TkvSorvane::CaptionDoubleClick()
+void TkvSorvane::CaptionDoubleClick() { changeState(m_state.captionDoubleClick(m_borderIcons, m_sizeable)); }
+
+void TkvSorvane::changeState(FrameStateEvent event)
 {
-    const bool maximized = m_windowState == TWindowState::wsMaximized;
-    if (m_sizeable && m_windowState == TWindowState::wsMinimized)
-        SetWindowState(TWindowState::wsNormal);
-    else if (m_sizeable && !maximized && !m_rolledUp && m_borderIcons.has(TkvBorderIcon::biMaximize))
-        SetWindowState(TWindowState::wsMaximized);
-    else if (m_sizeable && maximized && !m_rolledUpWhileMaximized)
-        SetWindowState(TWindowState::wsNormal);
-    else
-        SetRollUpState(!m_rolledUp);
+    const bool roll = event == FrameStateEvent::RollUp || event == FrameStateEvent::RollDown;
+    if (roll && !m_borderIcons.has(TkvBorderIcon::biRollUp))
+        return;
+    const FrameStateTransition transition = m_state.next(event);
+    if (!transition.accepted)
+        return;
+    // The window's own events during the work below see the new state.
+    m_state = transition.to;
+    runStateActions(transition.actions);
+}
+
+QRect TkvSorvane::maximizedArea() const
+{
+    const QScreen* screen = m_form->screen();
+    QRect area = screen ? (MaximizeOnFullScreen ? screen->geometry() : screen->availableGeometry())
+                        : toQRect(GetMonitorWorkArea(m_form));
+    // A work area as large as the monitor would hide an auto-hidden task
+    // bar for good.
+    if (screen && area == screen->geometry())
+        area.adjust(1, 1, -1, -1);
+    return area;
+}
+
+void TkvSorvane::runStateActions(FrameStateActions actions)
+{
+    using A = FrameStateAction;
+    if (actions.has(A::KeepRestoreBounds) && m_restoreBounds.isNull())
+        m_restoreBounds = m_form->geometry();
+    if (actions.has(A::ShowNormal))
+        m_form->showNormal();
+    if (actions.has(A::ShowMinimized))
+        m_form->showMinimized();
+    if (actions.has(A::FillWorkArea)) {
+        m_form->setMinimumSize(0, 0);
+        m_form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_form->setGeometry(maximizedArea());
+    }
+    if (actions.has(A::ReturnToRestoreBounds) && !m_restoreBounds.isNull()) {
+        m_form->move(m_restoreBounds.topLeft());
+        applyFormSize(m_restoreBounds.width(), m_restoreBounds.height());
+    }
+    if (actions.has(A::ShrinkToCaption)) {
+        m_heightBeforeRollUp = FormHeight();
+        applyFormSize(FormWidth(), GetMinHeight());
+    }
+    if (actions.has(A::GrowBack))
+        applyFormSize(FormWidth(), m_heightBeforeRollUp);
+    if (actions.has(A::Relayout))
+        UpDateForm();
+    if (actions.has(A::ForgetRestoreBounds))
+        m_restoreBounds = {};
+    if (actions.has(A::NotifyRollUp) && OnChangeRollUpState)
+        OnChangeRollUpState(this);
 }
 
 void TkvSorvane::startFade()
@@ -213,7 +202,7 @@ void TkvSorvane::setOpacity(int value)
 
 void TkvSorvane::moved()
 {
-    if (!Magnetic || m_snapping || m_windowState != TWindowState::wsNormal)
+    if (!Magnetic || m_snapping || !m_state.normal())
         return;
     const QPoint snapped = DoMagnetic(m_form->pos(), m_form->size(), GetMonitorWorkArea(m_form), MagneticSize);
     if (snapped == m_form->pos())
@@ -242,10 +231,10 @@ std::unique_ptr<TkvMenuItem> copyItem(const TkvMenuItem& source)
 
 TkvMenuItem* TkvSorvane::GetSystemMenu()
 {
-    const bool rolledUp = m_rolledUp;
-    const bool minimized = m_windowState == TWindowState::wsMinimized;
-    const bool maximized = m_windowState == TWindowState::wsMaximized;
-    const bool normal = m_windowState == TWindowState::wsNormal;
+    const bool rolledUp = m_state.rolledUp();
+    const bool minimized = m_state.minimized();
+    const bool maximized = m_state.maximized();
+    const bool normal = m_state.normal();
     const auto caption = [this](const char* key, const char* builtin) {
         if (m_skinData && m_skinData->ResourceStrData()) {
             const QString text = m_skinData->ResourceStrData()->GetResStr(QString::fromLatin1(key));
@@ -264,12 +253,7 @@ TkvMenuItem* TkvSorvane::GetSystemMenu()
     if (m_borderIcons.has(TkvBorderIcon::biMaximize) && !maximized)
         add("QRN_MAXITEM", "MI_MAXCAPTION", "Ma&ximize", [this] { SetWindowState(TWindowState::wsMaximized); });
     if (!normal || rolledUp) {
-        add("QRN_RESTORE", "MI_RESTORECAPTION", "&Restore", [this] {
-            if (m_rolledUp && (m_rolledUpWhileMaximized || m_windowState == TWindowState::wsNormal))
-                SetRollUpState(false);
-            else
-                SetWindowState(TWindowState::wsNormal);
-        });
+        add("QRN_RESTORE", "MI_RESTORECAPTION", "&Restore", [this] { changeState(m_state.restoreCommand()); });
     }
     if (m_borderIcons.has(TkvBorderIcon::biRollUp) && !rolledUp && !minimized)
         add("QRN_ROLLUP", "MI_ROLLUPCAPTION", "Ro&llUp", [this] { SetRollUpState(true); });
