@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/data/TkvSkinData.h"
+#include "skin/frame/FrameDrag.h"
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameObjects.h"
 #include "skin/frame/FrameTypes.h"
@@ -212,7 +213,9 @@ private:
     QRect maximizedArea() const;
     void startFade();
     void setOpacity(int value);
-    void startSystemAction(int code);
+    // The caption was dragged far enough: the window moves.
+    void startMove();
+    void startSizing(int code);
     void applyFormSize(int width, int height);
     void resizeForClient();
     void moved();
@@ -243,7 +246,6 @@ private:
     FrameWindowState m_state;
     QRect m_restoreBounds;
     int m_heightBeforeRollUp = 0;
-    bool m_inSizeMove = false;
     bool m_active = false;
 
     std::vector<std::unique_ptr<TkvActiveSkinObject>> m_objects;
@@ -257,15 +259,8 @@ private:
     int m_opacity = 255;
     int m_fadeTarget = 255;
 
-    // A drag the platform would not take over: the pointer's offset from
-    // the window's corner while the frame moves the window itself.
-    bool m_manualMove = false;
-    QPoint m_moveOffset;
+    FrameDrag m_drag;
     bool m_snapping = false;
-    // A left press on the caption waits for the pointer to move before the
-    // platform moves the window, so clicks and double clicks stay ours.
-    bool m_captionPressed = false;
-    QPoint m_pressPos;
 
     TkvMenuItem m_systemMenu;
     bool m_menuOpen = false;

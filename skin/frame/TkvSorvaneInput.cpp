@@ -23,7 +23,7 @@ HitTestState TkvSorvane::hitTestState() const
     s.minimized = m_state.minimized();
     s.maximized = m_state.maximized();
     s.sizeable = m_sizeable;
-    s.inSizeMove = m_inSizeMove;
+    s.inSizeMove = m_drag.inSizeMove();
     s.objectHovered = m_hoverIndex != -1;
     if (m_skinInUse) {
         s.borderwidth = m_skinData->borderwidth;
@@ -82,7 +82,7 @@ void TkvSorvane::TestMouse()
 {
     if (!GetFormActive())
         return;
-    if (m_inSizeMove) {
+    if (m_drag.inSizeMove()) {
         m_mouseTimer->stop();
         return;
     }
@@ -181,23 +181,25 @@ void TkvSorvane::updateCursor(int code)
     }
 }
 
-void TkvSorvane::startSystemAction(int code)
+void TkvSorvane::startMove()
 {
-    QWindow* window = m_form->windowHandle();
-    if (code == HTCAPTION) {
-        if (m_state.maximized())
-            return;
-        m_inSizeMove = true;
-        UpDateActiveObjects();
-        m_mouseTimer->stop();
-        m_hoverIndex = m_captureIndex = -1;
-        // Where the platform does not move windows, the frame does.
-        if (!window || !window->startSystemMove()) {
-            m_manualMove = true;
-            m_moveOffset = m_pressPos;
-        }
+    if (m_state.maximized()) {
+        m_drag.handle(FrameDragEvent::StayPut);
         return;
     }
+    m_drag.handle(FrameDragEvent::MoveStart);
+    UpDateActiveObjects();
+    m_mouseTimer->stop();
+    m_hoverIndex = m_captureIndex = -1;
+    // Where the platform does not move windows, the frame does.
+    QWindow* window = m_form->windowHandle();
+    if (!window || !window->startSystemMove())
+        m_drag.handle(FrameDragEvent::MoveRefused);
+}
+
+void TkvSorvane::startSizing(int code)
+{
+    QWindow* window = m_form->windowHandle();
     Qt::Edges edges;
     if (code == HTLEFT || code == HTTOPLEFT || code == HTBOTTOMLEFT)
         edges |= Qt::LeftEdge;
@@ -208,7 +210,7 @@ void TkvSorvane::startSystemAction(int code)
     if (code == HTBOTTOM || code == HTBOTTOMLEFT || code == HTBOTTOMRIGHT)
         edges |= Qt::BottomEdge;
     if (edges && window) {
-        m_inSizeMove = true;
+        m_drag.handle(FrameDragEvent::SizeStart);
         m_hoverIndex = m_captureIndex = -1;
         window->startSystemResize(edges);
     }
@@ -217,20 +219,18 @@ void TkvSorvane::startSystemAction(int code)
 void TkvSorvane::mousePress(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
-    m_inSizeMove = false;
-    m_manualMove = false;
+    m_drag.handle(FrameDragEvent::Press);
     const int code = HitTest(p);
     if (event->button() == Qt::LeftButton) {
         if (code == HTCAPTION) {
-            m_captionPressed = true;
-            m_pressPos = p;
+            m_drag.pressCaption(p);
             TestActive(p.x(), p.y(), true);
             MouseDown(Qt::LeftButton, p.x(), p.y());
             m_captureIndex = -1;
             return;
         }
         if (code >= HTLEFT && code <= HTBOTTOMRIGHT) {
-            startSystemAction(code);
+            startSizing(code);
             return;
         }
     }
@@ -248,15 +248,13 @@ void TkvSorvane::mousePress(QMouseEvent* event)
 void TkvSorvane::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
-    if (m_manualMove) {
-        m_form->move(event->globalPosition().toPoint() - m_moveOffset);
+    if (m_drag.state() == FrameDragState::MovingByFrame) {
+        m_form->move(event->globalPosition().toPoint() - m_drag.grabPoint());
         return;
     }
-    if (m_captionPressed && (event->buttons() & Qt::LeftButton)) {
-        if ((p - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
-            m_captionPressed = false;
-            startSystemAction(HTCAPTION);
-        }
+    if (m_drag.state() == FrameDragState::CaptionPressed && (event->buttons() & Qt::LeftButton)) {
+        if (m_drag.pastDragDistance(p, QApplication::startDragDistance()))
+            startMove();
         return;
     }
     const int code = HitTest(p);
@@ -273,12 +271,10 @@ void TkvSorvane::mouseMoveEvent(QMouseEvent* event)
 void TkvSorvane::mouseRelease(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
-    m_captionPressed = false;
-    if (m_manualMove || m_inSizeMove) {
-        m_manualMove = false;
-        m_inSizeMove = false;
+    const bool dragged = m_drag.inSizeMove();
+    m_drag.handle(FrameDragEvent::Release);
+    if (dragged)
         return;
-    }
     // The release decides by where the pointer is now.
     TestActive(p.x(), p.y(), true);
     MouseUp(event->button(), p.x(), p.y());
