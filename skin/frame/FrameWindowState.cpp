@@ -43,8 +43,10 @@ struct Row {
 //  Restore             minimized     -     -          normal      -     Normal     ShowNormal, Relayout,
 //                                                                                  ForgetRestoreBounds
 //  RestoredByPlatform  minimized     -     -          normal      -     -          (the platform did it all)
-//  RollUp              normal        Down  -          -           Up    -          ShrinkToCaption, Relayout, NotifyRollUp
-//  RollUp              maximized     Down  -          -           Up    Maximized  ShrinkToCaption, Relayout, NotifyRollUp
+//  RollUp              normal        Down  -          -           Up    -          ShrinkToCaption, Relayout,
+//                                                                                  NotifyRollUp
+//  RollUp              maximized     Down  -          -           Up    Maximized  ShrinkToCaption, Relayout,
+//                                                                                  NotifyRollUp
 //  RollDown            normal        Up    -          -           Down  -          GrowBack, Relayout, NotifyRollUp
 //  RollDown            maximized     Up    Maximized  -           Down  Normal     GrowBack, Relayout, NotifyRollUp
 constexpr std::nullopt_t any = std::nullopt;

@@ -35,10 +35,13 @@ TkvSorvane::TkvSorvane(QWidget* form)
     , m_form(form)
     , m_client(new QWidget(form))
     , m_menu(std::make_unique<TkvSkinMenu>(*this))
+    , m_router(m_objects,
+          {[this] { return GetFormActive(); }, [this] { return m_drag.inSizeMove(); },
+              [this] { return CursorPos() - m_form->geometry().topLeft(); }, [this] { return clientRect(); }},
+          this)
 {
     setObjectName(QStringLiteral("kvSorvane"));
     CursorPos = [] { return QCursor::pos(); };
-    m_mouseTimer = makeTimer(this, "mouseTimer", 50, [this] { TestMouse(); });
     m_morphTimer = makeTimer(this, "morphTimer", 20, [this] { TestMorph(); });
     m_fadeTimer = makeTimer(this, "fadeTimer", 5, [this] {
         if (!FadeStep())
@@ -97,7 +100,7 @@ void TkvSorvane::dropSkin()
 {
     m_skinInUse = false;
     m_clientBrush = QBrush();
-    m_mouseTimer->stop();
+    m_router.stopTracking();
     m_morphTimer->stop();
     ClearObjects();
 }
@@ -170,7 +173,7 @@ bool TkvSorvane::GetFormActive() const { return m_form->isActiveWindow(); }
 
 void TkvSorvane::ChangeSkinData()
 {
-    m_hoverIndex = m_previousHoverIndex = m_captureIndex = -1;
+    m_router.forget();
     m_clientBrush = QBrush();
     m_skinInUse = m_skinData && !m_skinData->IsEmpty();
     if (m_skinInUse) {
@@ -192,7 +195,7 @@ void TkvSorvane::ChangeSkinData()
 void TkvSorvane::ClearObjects()
 {
     m_objects.clear();
-    m_hoverIndex = m_previousHoverIndex = m_captureIndex = -1;
+    m_router.forget();
 }
 
 void TkvSorvane::LoadObjects()
@@ -405,7 +408,7 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
         m_menu->Hide();
         return false;
     case QEvent::Hide:
-        m_mouseTimer->stop();
+        m_router.stopTracking();
         m_morphTimer->stop();
         return false;
     case QEvent::MouseButtonPress:
@@ -421,8 +424,8 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
         mouseDoubleClick(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::Leave:
-        if (m_captureIndex == -1 && m_hoverIndex != -1)
-            TestActive(-1, -1, true);
+        if (m_router.captureIndex() == -1 && m_router.hoverIndex() != -1)
+            m_router.testActive({-1, -1}, FrameTracking::On);
         return false;
     default:
         return skinMessage(event);

@@ -3,6 +3,7 @@
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/FrameDrag.h"
 #include "skin/frame/FrameGeometry.h"
+#include "skin/frame/FrameObjectRouter.h"
 #include "skin/frame/FrameObjects.h"
 #include "skin/frame/FrameTypes.h"
 #include "skin/frame/FrameWindowState.h"
@@ -125,8 +126,8 @@ public:
     // The frame's parts, for the objects and for tests.
     const std::vector<std::unique_ptr<TkvActiveSkinObject>>& Objects() const { return m_objects; }
     const FrameGeometry& Geometry() const { return m_geometry; }
-    int HoverIndex() const { return m_hoverIndex; }
-    int CaptureIndex() const { return m_captureIndex; }
+    int HoverIndex() const { return m_router.hoverIndex(); }
+    int CaptureIndex() const { return m_router.captureIndex(); }
     // The hit-test code of a window point.
     int HitTest(QPoint windowPoint) const;
     // The whole window as it is painted: frame and client area.
@@ -139,12 +140,15 @@ public:
     std::function<QPoint()> CursorPos;
 
     // Frame object routing, window coordinates.
-    void TestActive(int X, int Y, bool tracking);
-    void TestMouse();
-    void MouseMove(int X, int Y);
-    void MouseDown(Qt::MouseButton button, int X, int Y);
-    void MouseUp(Qt::MouseButton button, int X, int Y);
-    void MouseDBlClick();
+    void TestActive(int X, int Y, bool tracking)
+    {
+        m_router.testActive({X, Y}, tracking ? FrameTracking::On : FrameTracking::Off);
+    }
+    void TestMouse() { m_router.track(); }
+    void MouseMove(int X, int Y) { m_router.move({X, Y}); }
+    void MouseDown(Qt::MouseButton button, int X, int Y) { m_router.press(button, {X, Y}); }
+    void MouseUp(Qt::MouseButton button, int X, int Y) { m_router.release(button, {X, Y}); }
+    void MouseDBlClick() { m_router.doubleClick(); }
     void UpDateActiveObjects();
     void TestMorph();
     // The caption double-click: maximize, restore or roll-up.
@@ -249,10 +253,7 @@ private:
     bool m_active = false;
 
     std::vector<std::unique_ptr<TkvActiveSkinObject>> m_objects;
-    int m_hoverIndex = -1;
-    int m_previousHoverIndex = -1;
-    int m_captureIndex = -1;
-    QTimer* m_mouseTimer;
+    FrameObjectRouter m_router;
     QTimer* m_morphTimer;
     QTimer* m_fadeTimer;
     int m_fadeOpacity = 0;

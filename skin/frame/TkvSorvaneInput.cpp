@@ -24,7 +24,7 @@ HitTestState TkvSorvane::hitTestState() const
     s.maximized = m_state.maximized();
     s.sizeable = m_sizeable;
     s.inSizeMove = m_drag.inSizeMove();
-    s.objectHovered = m_hoverIndex != -1;
+    s.objectHovered = m_router.hoverIndex() != -1;
     if (m_skinInUse) {
         s.borderwidth = m_skinData->borderwidth;
         s.mask = m_hasRegion ? &m_region : nullptr;
@@ -42,88 +42,6 @@ int TkvSorvane::HitTest(QPoint p) const
 {
     const HitTestState s = hitTestState();
     return m_skinInUse ? NewNCHitTest(m_geometry, s, p) : DefaultNCHitTest(s, p);
-}
-
-void TkvSorvane::TestActive(int X, int Y, bool tracking)
-{
-    if (m_objects.empty() || !GetFormActive())
-        return;
-    m_previousHoverIndex = m_hoverIndex;
-    int hit = -1;
-    for (size_t i = 0; i < m_objects.size(); ++i) {
-        const TkvActiveSkinObject& o = *m_objects[i];
-        if (o.enabled && o.visible && ptInRect(o.ObjectRect, QPoint(X, Y))) {
-            hit = int(i);
-            break;
-        }
-    }
-    int hover = tracking ? hit : -1;
-    // While an object holds the pointer no other one lights up.
-    if (m_captureIndex != -1 && hover != m_captureIndex)
-        hover = -1;
-    if (hover >= int(m_objects.size()))
-        hover = -1;
-    m_hoverIndex = hover;
-    if (m_hoverIndex == m_previousHoverIndex)
-        return;
-    if (m_previousHoverIndex >= 0 && m_previousHoverIndex < int(m_objects.size())) {
-        TkvActiveSkinObject& previous = *m_objects[size_t(m_previousHoverIndex)];
-        if (previous.enabled && previous.visible)
-            previous.MouseLeave();
-    }
-    if (m_hoverIndex >= 0) {
-        TkvActiveSkinObject& current = *m_objects[size_t(m_hoverIndex)];
-        if (current.enabled && current.visible)
-            current.MouseEnter();
-    }
-}
-
-void TkvSorvane::TestMouse()
-{
-    if (!GetFormActive())
-        return;
-    if (m_drag.inSizeMove()) {
-        m_mouseTimer->stop();
-        return;
-    }
-    const QPoint p = CursorPos() - m_form->geometry().topLeft();
-    if (!ptInRect(clientRect(), p))
-        TestActive(p.x(), p.y(), true);
-    else if (m_hoverIndex != -1)
-        TestActive(-1, -1, true);
-    // Nothing lit and nothing held: polling again only costs time.
-    if (m_hoverIndex == -1 && m_captureIndex == -1)
-        m_mouseTimer->stop();
-}
-
-void TkvSorvane::MouseMove(int X, int Y)
-{
-    const int index = m_captureIndex != -1 ? m_captureIndex : m_hoverIndex;
-    if (index >= 0 && index < int(m_objects.size()))
-        m_objects[size_t(index)]->MouseMove(X, Y);
-}
-
-void TkvSorvane::MouseDown(Qt::MouseButton button, int X, int Y)
-{
-    if (m_hoverIndex < 0 || m_hoverIndex >= int(m_objects.size()))
-        return;
-    m_captureIndex = m_hoverIndex;
-    m_objects[size_t(m_captureIndex)]->MouseDown(X, Y, button);
-}
-
-void TkvSorvane::MouseUp(Qt::MouseButton button, int X, int Y)
-{
-    if (m_captureIndex < 0 || m_captureIndex >= int(m_objects.size()))
-        return;
-    const int index = m_captureIndex;
-    m_captureIndex = -1;
-    m_objects[size_t(index)]->MouseUp(X, Y, button);
-}
-
-void TkvSorvane::MouseDBlClick()
-{
-    if (m_hoverIndex >= 0 && m_hoverIndex < int(m_objects.size()))
-        m_objects[size_t(m_hoverIndex)]->DblClick();
 }
 
 void TkvSorvane::UpDateActiveObjects()
@@ -189,8 +107,8 @@ void TkvSorvane::startMove()
     }
     m_drag.handle(FrameDragEvent::MoveStart);
     UpDateActiveObjects();
-    m_mouseTimer->stop();
-    m_hoverIndex = m_captureIndex = -1;
+    m_router.stopTracking();
+    m_router.forget();
     // Where the platform does not move windows, the frame does.
     QWindow* window = m_form->windowHandle();
     if (!window || !window->startSystemMove())
@@ -211,7 +129,7 @@ void TkvSorvane::startSizing(int code)
         edges |= Qt::BottomEdge;
     if (edges && window) {
         m_drag.handle(FrameDragEvent::SizeStart);
-        m_hoverIndex = m_captureIndex = -1;
+        m_router.forget();
         window->startSystemResize(edges);
     }
 }
@@ -224,9 +142,9 @@ void TkvSorvane::mousePress(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         if (code == HTCAPTION) {
             m_drag.pressCaption(p);
-            TestActive(p.x(), p.y(), true);
-            MouseDown(Qt::LeftButton, p.x(), p.y());
-            m_captureIndex = -1;
+            m_router.testActive(p, FrameTracking::On);
+            m_router.press(Qt::LeftButton, p);
+            m_router.releaseCapture();
             return;
         }
         if (code >= HTLEFT && code <= HTBOTTOMRIGHT) {
@@ -236,10 +154,10 @@ void TkvSorvane::mousePress(QMouseEvent* event)
     }
     if (code == HTCLIENT)
         return;
-    TestActive(p.x(), p.y(), true);
-    MouseDown(event->button(), p.x(), p.y());
+    m_router.testActive(p, FrameTracking::On);
+    m_router.press(event->button(), p);
     if (event->button() == Qt::RightButton && code == HTCAPTION) {
-        m_captureIndex = -1;
+        m_router.releaseCapture();
         const QPoint global = event->globalPosition().toPoint();
         TrackSystemMenu(global.x(), global.y());
     }
@@ -258,14 +176,13 @@ void TkvSorvane::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     const int code = HitTest(p);
-    if (m_captureIndex == -1)
+    if (m_router.captureIndex() == -1)
         updateCursor(code);
-    if (code == HTOBJECT || code == HTCAPTION || m_hoverIndex != -1 || m_captureIndex != -1) {
-        TestActive(p.x(), p.y(), true);
-        if (!m_mouseTimer->isActive() && (m_hoverIndex != -1 || m_captureIndex != -1))
-            m_mouseTimer->start();
+    if (code == HTOBJECT || code == HTCAPTION || !m_router.idle()) {
+        m_router.testActive(p, FrameTracking::On);
+        m_router.startTracking();
     }
-    MouseMove(p.x(), p.y());
+    m_router.move(p);
 }
 
 void TkvSorvane::mouseRelease(QMouseEvent* event)
@@ -276,26 +193,26 @@ void TkvSorvane::mouseRelease(QMouseEvent* event)
     if (dragged)
         return;
     // The release decides by where the pointer is now.
-    TestActive(p.x(), p.y(), true);
-    MouseUp(event->button(), p.x(), p.y());
+    m_router.testActive(p, FrameTracking::On);
+    m_router.release(event->button(), p);
 }
 
 void TkvSorvane::mouseDoubleClick(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     const int code = HitTest(p);
-    TestActive(p.x(), p.y(), true);
+    m_router.testActive(p, FrameTracking::On);
     if (event->button() == Qt::LeftButton) {
-        MouseDown(Qt::LeftButton, p.x(), p.y());
-        MouseDBlClick();
+        m_router.press(Qt::LeftButton, p);
+        m_router.doubleClick();
         if (code == HTCAPTION) {
-            m_captureIndex = -1;
+            m_router.releaseCapture();
             CaptionDoubleClick();
         }
     } else if (event->button() == Qt::RightButton) {
-        MouseDown(Qt::RightButton, p.x(), p.y());
+        m_router.press(Qt::RightButton, p);
         if (code == HTCAPTION)
-            m_captureIndex = -1;
+            m_router.releaseCapture();
     }
 }
 

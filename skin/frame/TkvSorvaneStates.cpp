@@ -315,7 +315,7 @@ void TkvSorvane::SkinMenuClose()
     m_menuOpen = false;
     // The menu took the pointer: the press that opened it never sees its
     // release here.
-    m_captureIndex = -1;
+    m_router.releaseCapture();
     for (const auto& object : m_objects) {
         auto* button = dynamic_cast<TkvSkinButtonObject*>(object.get());
         if (button && button->down && button->menuItem) {
