@@ -34,7 +34,7 @@ TkvSorvane::TkvSorvane(QWidget* form)
     : QObject(form)
     , m_form(form)
     , m_client(new QWidget(form))
-    , m_menu(std::make_unique<TkvSkinMenu>(*this))
+    , m_menus(*this, [this] { letGoAfterMenu(); })
     , m_router(m_objects,
           {[this] { return GetFormActive(); }, [this] { return m_drag.inSizeMove(); },
               [this] { return CursorPos() - m_form->geometry().topLeft(); }, [this] { return clientRect(); }},
@@ -349,8 +349,8 @@ bool TkvSorvane::skinMessage(QEvent* event)
     auto* data = static_cast<TkvSkinMessageEvent*>(event)->WParam();
     if (code == SKINMSG_BEFORECHANGE) {
         // An open menu may draw from another skin data than the frame's.
-        if (data == m_skinData || (data && data == m_menu->skinData() && m_menu->Visible()))
-            m_menu->Hide();
+        if (data == m_skinData || (data && data == m_menus.menu().skinData() && m_menus.menu().Visible()))
+            m_menus.menu().Hide();
         if (data == m_skinData)
             dropSkin();
     } else if (code == SKINMSG_CHANGE && data == m_skinData) {
@@ -379,16 +379,16 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     case QEvent::Resize:
-        m_menu->Hide();
+        m_menus.menu().Hide();
         CreateNewForm();
         return false;
     case QEvent::Move:
-        m_menu->Hide();
+        m_menus.menu().Hide();
         moved();
         return false;
     case QEvent::ActivationChange:
         if (!m_form->isActiveWindow())
-            m_menu->Hide();
+            m_menus.menu().Hide();
         UpDateActiveObjects();
         FormChangeActive(true);
         m_form->update();
@@ -405,7 +405,7 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
             changeState(FrameStateEvent::RestoredByPlatform);
         return false;
     case QEvent::Close:
-        m_menu->Hide();
+        m_menus.menu().Hide();
         return false;
     case QEvent::Hide:
         m_router.stopTracking();

@@ -3,6 +3,7 @@
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/FrameDrag.h"
 #include "skin/frame/FrameGeometry.h"
+#include "skin/frame/FrameMenuHost.h"
 #include "skin/frame/FrameObjectRouter.h"
 #include "skin/frame/FrameObjects.h"
 #include "skin/frame/FrameTypes.h"
@@ -47,7 +48,7 @@ public:
 
     QWidget* Form() const { return m_form; }
     QWidget* ClientArea() const { return m_client; }
-    TkvSkinMenu& SkinMenu() const { return *m_menu; }
+    TkvSkinMenu& SkinMenu() const { return m_menus.menu(); }
 
     TkvSkinData* SkinData() const { return m_skinData; }
     void SetSkinData(TkvSkinData* value);
@@ -108,15 +109,21 @@ public:
     bool IsSizeAble() const { return m_sizeable; }
     bool GetFormActive() const;
     void UpDateForm();
-    void TrackSystemMenu(int X, int Y);
+    void TrackSystemMenu(int X, int Y) { m_menus.trackSystemMenu({X, Y}); }
     // Shows menu's items through the frame's menu engine next to rect
     // (screen coordinates; a point when left = right and top = bottom).
-    void PopupSkinMenu(TkvMenuItem* menu, QPoint screenPoint);
-    void PopupSkinMenu1(TkvMenuItem* menu, const TRect& screenRect, bool popupUp, QObject* control = nullptr);
-    void SkinMenuOpen();
-    void SkinMenuClose();
-    bool MenuOpen() const { return m_menuOpen; }
-    TkvMenuItem* GetSystemMenu();
+    void PopupSkinMenu(TkvMenuItem* menu, QPoint screenPoint)
+    {
+        PopupSkinMenu1(menu, {screenPoint.x(), screenPoint.y(), screenPoint.x(), screenPoint.y()}, false);
+    }
+    void PopupSkinMenu1(TkvMenuItem* menu, const TRect& screenRect, bool popupUp, QObject* control = nullptr)
+    {
+        m_menus.popup(menu, screenRect, popupUp, control);
+    }
+    void SkinMenuOpen() { m_menus.opened(); }
+    void SkinMenuClose() { m_menus.closed(); }
+    bool MenuOpen() const { return m_menus.open(); }
+    TkvMenuItem* GetSystemMenu() { return m_menus.systemMenu(); }
     int GetIndex(const QString& IDName) const;
     void SetEnabled(const QString& IDName, bool value);
     void UserObjectDraw(const QString& IDName);
@@ -126,6 +133,7 @@ public:
     // The frame's parts, for the objects and for tests.
     const std::vector<std::unique_ptr<TkvActiveSkinObject>>& Objects() const { return m_objects; }
     const FrameGeometry& Geometry() const { return m_geometry; }
+    const FrameWindowState& frameState() const { return m_state; }
     int HoverIndex() const { return m_router.hoverIndex(); }
     int CaptureIndex() const { return m_router.captureIndex(); }
     // The hit-test code of a window point.
@@ -202,6 +210,8 @@ private:
     void dropSkin();
     // The skin data was freed without a message.
     void skinDataDestroyed();
+    // A menu closed: it had taken the pointer from the object that opened it.
+    void letGoAfterMenu();
 
     // Window events.
     void FormChangeActive(bool update);
@@ -226,7 +236,7 @@ private:
 
     QWidget* m_form;
     QWidget* m_client;
-    std::unique_ptr<TkvSkinMenu> m_menu;
+    FrameMenuHost m_menus;
     QPointer<TkvSkinData> m_skinData;
     QMetaObject::Connection m_skinDataWatch;
     QPointer<TkvSkinData> m_menusSkinData;
@@ -262,9 +272,6 @@ private:
 
     FrameDrag m_drag;
     bool m_snapping = false;
-
-    TkvMenuItem m_systemMenu;
-    bool m_menuOpen = false;
 };
 
 // The first frame of form, or nullptr.

@@ -1,11 +1,10 @@
-// Window states, roll-up, size limits, the fade-in, snapping to the work
-// area, and the frame's menus.
+// Window states, roll-up, size limits, the fade-in and snapping to the
+// work area.
 
 #include "skin/frame/TkvSorvane.h"
 
 #include "skin/data/SkinWindowHelpers.h"
 #include "skin/data/TkvSkinData.h"
-#include "skin/frame/TkvSkinMenu.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -212,109 +211,8 @@ void TkvSorvane::moved()
     m_snapping = false;
 }
 
-namespace {
-
-std::unique_ptr<TkvMenuItem> copyItem(const TkvMenuItem& source)
+void TkvSorvane::letGoAfterMenu()
 {
-    auto item = std::make_unique<TkvMenuItem>(source.Name, source.Caption, source.OnClick);
-    item->ShortCut = source.ShortCut;
-    item->Enabled = source.Enabled;
-    item->Visible = source.Visible;
-    item->Checked = source.Checked;
-    item->RadioItem = source.RadioItem;
-    for (int i = 0; i < source.Count(); ++i)
-        item->Add(copyItem(*source.Items(i)));
-    return item;
-}
-
-} // namespace
-
-TkvMenuItem* TkvSorvane::GetSystemMenu()
-{
-    const bool rolledUp = m_state.rolledUp();
-    const bool minimized = m_state.minimized();
-    const bool maximized = m_state.maximized();
-    const bool normal = m_state.normal();
-    const auto caption = [this](const char* key, const char* builtin) {
-        if (m_skinData && m_skinData->ResourceStrData()) {
-            const QString text = m_skinData->ResourceStrData()->GetResStr(QString::fromLatin1(key));
-            if (!text.isEmpty())
-                return text;
-        }
-        return QString::fromUtf8(builtin);
-    };
-    std::vector<std::unique_ptr<TkvMenuItem>> commands;
-    const auto add = [&](const char* name, const char* key, const char* builtin, std::function<void()> action) {
-        commands.push_back(std::make_unique<TkvMenuItem>(QString::fromLatin1(name), caption(key, builtin),
-            std::move(action)));
-    };
-    if (m_borderIcons.has(TkvBorderIcon::biMinimize) && !minimized)
-        add("QRN_MINITEM", "MI_MINCAPTION", "Mi&nimize", [this] { SetWindowState(TWindowState::wsMinimized); });
-    if (m_borderIcons.has(TkvBorderIcon::biMaximize) && !maximized)
-        add("QRN_MAXITEM", "MI_MAXCAPTION", "Ma&ximize", [this] { SetWindowState(TWindowState::wsMaximized); });
-    if (!normal || rolledUp) {
-        add("QRN_RESTORE", "MI_RESTORECAPTION", "&Restore", [this] { changeState(m_state.restoreCommand()); });
-    }
-    if (m_borderIcons.has(TkvBorderIcon::biRollUp) && !rolledUp && !minimized)
-        add("QRN_ROLLUP", "MI_ROLLUPCAPTION", "Ro&llUp", [this] { SetRollUpState(true); });
-
-    m_systemMenu.Clear();
-    if (SystemMenu && !UseDefaultSysMenu) {
-        for (int i = 0; i < SystemMenu->Count(); ++i)
-            m_systemMenu.Add(copyItem(*SystemMenu->Items(i)));
-    } else {
-        for (auto& command : commands)
-            m_systemMenu.Add(std::move(command));
-        if (SystemMenu) {
-            for (int i = 0; i < SystemMenu->Count(); ++i)
-                m_systemMenu.Add(copyItem(*SystemMenu->Items(i)));
-        }
-        if (m_systemMenu.Count() > 0)
-            m_systemMenu.AddSeparator();
-        TkvMenuItem* close = m_systemMenu.Add(QStringLiteral("QRN_CLOSE"), caption("MI_CLOSECAPTION", "&Close"),
-            [this] { Close(); });
-        close->ShortCut = QStringLiteral("Alt+F4");
-    }
-    if (SystemMenuTail && SystemMenuTail->Count() > 0) {
-        m_systemMenu.AddSeparator();
-        for (int i = 0; i < SystemMenuTail->Count(); ++i)
-            m_systemMenu.Add(copyItem(*SystemMenuTail->Items(i)));
-    }
-    return &m_systemMenu;
-}
-
-void TkvSorvane::TrackSystemMenu(int X, int Y)
-{
-    TkvMenuItem* menu = GetSystemMenu();
-    SkinMenuOpen();
-    m_menu->Popup(nullptr, menuSkin(), 0, {X, Y, X, Y}, menu, false);
-}
-
-void TkvSorvane::PopupSkinMenu(TkvMenuItem* menu, QPoint screenPoint)
-{
-    PopupSkinMenu1(menu, {screenPoint.x(), screenPoint.y(), screenPoint.x(), screenPoint.y()}, false);
-}
-
-void TkvSorvane::PopupSkinMenu1(TkvMenuItem* menu, const TRect& screenRect, bool popupUp, QObject* control)
-{
-    SkinMenuOpen();
-    m_menu->Popup(control, menuSkin(), 0, screenRect, menu, popupUp);
-}
-
-void TkvSorvane::SkinMenuOpen()
-{
-    if (m_menuOpen)
-        return;
-    m_menuOpen = true;
-    if (OnSkinMenuOpen)
-        OnSkinMenuOpen(this);
-}
-
-void TkvSorvane::SkinMenuClose()
-{
-    m_menuOpen = false;
-    // The menu took the pointer: the press that opened it never sees its
-    // release here.
     m_router.releaseCapture();
     for (const auto& object : m_objects) {
         auto* button = dynamic_cast<TkvSkinButtonObject*>(object.get());
@@ -323,8 +221,6 @@ void TkvSorvane::SkinMenuClose()
             break;
         }
     }
-    if (OnSkinMenuClose)
-        OnSkinMenuClose(this);
 }
 
 } // namespace skin
