@@ -181,7 +181,7 @@ void TkvSorvane::ChangeSkinData()
     } else {
         ClearObjects();
         m_form->clearMask();
-        m_hasRegion = false;
+        m_layout.dropRegion();
     }
     resizeForClient();
     CreateNewForm();

@@ -3,6 +3,7 @@
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/FrameDrag.h"
 #include "skin/frame/FrameGeometry.h"
+#include "skin/frame/FrameLayout.h"
 #include "skin/frame/FrameMenuHost.h"
 #include "skin/frame/FrameObjectRouter.h"
 #include "skin/frame/FrameObjects.h"
@@ -132,7 +133,7 @@ public:
 
     // The frame's parts, for the objects and for tests.
     const std::vector<std::unique_ptr<TkvActiveSkinObject>>& Objects() const { return m_objects; }
-    const FrameGeometry& Geometry() const { return m_geometry; }
+    const FrameGeometry& Geometry() const { return m_layout.geometry(); }
     const FrameWindowState& frameState() const { return m_state; }
     int HoverIndex() const { return m_router.hoverIndex(); }
     int CaptureIndex() const { return m_router.captureIndex(); }
@@ -189,8 +190,6 @@ private:
     void LoadDefObjects();
     void ClearObjects();
     void CheckObjects();
-    void CalcAllRealObjectRect();
-    void layoutDefaultObjects();
 
     // Geometry, painting and the region.
     void CreateNewForm();
@@ -201,7 +200,8 @@ private:
     void PaintNCDefault(QPainter& painter, const QRegion& region);
     void placeClientArea();
     TRect clientRect() const;
-    HitTestState hitTestState() const;
+    // The skin data while a skin is in use, else nullptr.
+    const TkvSkinData* skinInUse() const { return m_skinInUse ? m_skinData.data() : nullptr; }
 
     // Skin messages and the control walk.
     bool skinMessage(QEvent* event);
@@ -251,11 +251,9 @@ private:
     int m_clientHeight = 0;
     bool m_sizeable = true;
 
-    FrameGeometry m_geometry;
-    QRegion m_region;
+    FrameLayout m_layout;
     // The client background tile of the skin; no style without one.
     QBrush m_clientBrush;
-    bool m_hasRegion = false;
 
     FrameWindowState m_state;
     QRect m_restoreBounds;

@@ -14,7 +14,7 @@
 
 namespace skin {
 
-HitTestState TkvSorvane::hitTestState() const
+int TkvSorvane::HitTest(QPoint p) const
 {
     HitTestState s;
     s.width = FormWidth();
@@ -25,23 +25,7 @@ HitTestState TkvSorvane::hitTestState() const
     s.sizeable = m_sizeable;
     s.inSizeMove = m_drag.inSizeMove();
     s.objectHovered = m_router.hoverIndex() != -1;
-    if (m_skinInUse) {
-        s.borderwidth = m_skinData->borderwidth;
-        s.mask = m_hasRegion ? &m_region : nullptr;
-        for (const auto& object : m_objects) {
-            if (dynamic_cast<const TkvSkinCaptionObject*>(object.get()))
-                s.captions.push_back(object->ObjectRect);
-        }
-    } else {
-        s.captions.push_back(m_geometry.captionrect);
-    }
-    return s;
-}
-
-int TkvSorvane::HitTest(QPoint p) const
-{
-    const HitTestState s = hitTestState();
-    return m_skinInUse ? NewNCHitTest(m_geometry, s, p) : DefaultNCHitTest(s, p);
+    return m_layout.hitTest(std::move(s), skinInUse(), m_objects, p);
 }
 
 void TkvSorvane::UpDateActiveObjects()

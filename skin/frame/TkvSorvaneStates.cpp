@@ -203,7 +203,8 @@ void TkvSorvane::moved()
 {
     if (!Magnetic || m_snapping || !m_state.normal())
         return;
-    const QPoint snapped = DoMagnetic(m_form->pos(), m_form->size(), GetMonitorWorkArea(m_form), MagneticSize);
+    const QPoint snapped
+        = FrameLayout::snapped(m_form->pos(), m_form->size(), GetMonitorWorkArea(m_form), MagneticSize);
     if (snapped == m_form->pos())
         return;
     m_snapping = true;
