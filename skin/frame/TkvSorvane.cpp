@@ -99,7 +99,7 @@ void TkvSorvane::skinDataDestroyed()
 void TkvSorvane::dropSkin()
 {
     m_skinInUse = false;
-    m_clientBrush = QBrush();
+    m_painter.dropClientTile();
     m_router.stopTracking();
     m_morphTimer->stop();
     ClearObjects();
@@ -174,7 +174,7 @@ bool TkvSorvane::GetFormActive() const { return m_form->isActiveWindow(); }
 void TkvSorvane::ChangeSkinData()
 {
     m_router.forget();
-    m_clientBrush = QBrush();
+    m_painter.dropClientTile();
     m_skinInUse = m_skinData && !m_skinData->IsEmpty();
     if (m_skinInUse) {
         LoadObjects();

@@ -5,6 +5,7 @@
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameLayout.h"
 #include "skin/frame/FrameMenuHost.h"
+#include "skin/frame/FramePainter.h"
 #include "skin/frame/FrameObjectRouter.h"
 #include "skin/frame/FrameObjects.h"
 #include "skin/frame/FrameTypes.h"
@@ -196,6 +197,7 @@ private:
     void CreateNewRegion();
     void paintFrame(QPainter& painter, const QRegion& region);
     void paintClient(QPainter& painter, const QRegion& region);
+    FramePainter::Frame paintedFrame() const;
     void PaintNCSkin(QPainter& painter, const QRegion& region);
     void PaintNCDefault(QPainter& painter, const QRegion& region);
     void placeClientArea();
@@ -252,8 +254,7 @@ private:
     bool m_sizeable = true;
 
     FrameLayout m_layout;
-    // The client background tile of the skin; no style without one.
-    QBrush m_clientBrush;
+    FramePainter m_painter;
 
     FrameWindowState m_state;
     QRect m_restoreBounds;

@@ -1,21 +1,14 @@
-// The frame's picture: the bands, the window region, the client area and
-// the plain frame drawn without a skin.
+// The frame's picture: the layout applied to the window, the region, and
+// painting through the frame's painter.
 
 #include "skin/frame/TkvSorvane.h"
 
-#include "platform/Color.h"
-#include "platform/RegionPaint.h"
-#include "skin/data/SkinDrawing.h"
-#include "skin/data/SkinImageBuilders.h"
-#include "skin/data/TkvEffectBmp.h"
 #include "skin/data/TkvSkinData.h"
 
 #include <QPainter>
 #include <QWidget>
 
 namespace skin {
-
-using platform::TBitmap;
 
 TRect TkvSorvane::clientRect() const { return m_layout.clientRect(skinInUse(), m_form->size()); }
 
@@ -64,117 +57,29 @@ void TkvSorvane::paintFrame(QPainter& painter, const QRegion& region)
 
 void TkvSorvane::PaintNCSkin(QPainter& painter, const QRegion& region)
 {
-    const int w = FormWidth();
-    const int h = FormHeight();
-    if (w < GetMinWidth() || h < GetMinHeight())
+    if (FormWidth() < GetMinWidth() || FormHeight() < GetMinHeight())
         return;
-    const TkvSkinData& skin = *m_skinData;
-    const bool active = GetFormActive();
-    const TBitmap* source = !active && skin.decodedInactivePicture() ? skin.decodedInactivePicture()
-                                                                     : skin.decodedPicture();
-    if (!source)
-        return;
-    const SkinCut cut = FrameLayout::frameCut(skin, skin.clientrect);
-    BorderImages bands;
-    CreateSkinBorderImages(cut, stretchedTarget(cut, w, h), bands, *source, {0, 0, source->Width(), source->Height()},
-        {skin.leftstretch, skin.topstretch, skin.rightstretch, skin.bottomstretch});
-    const TRect& client = m_layout.geometry().clientrect;
-    for (const auto& object : m_objects) {
-        if (!object->visible)
-            continue;
-        if (object->ObjectRect.bottom > client.top)
-            object->Draw(bands.bottom.Canvas(), QPoint(0, client.bottom), false);
-        else
-            object->Draw(bands.top.Canvas(), QPoint(0, 0), false);
-    }
-    if (!active && skin.autorenderinginactiveimage) {
-        for (TBitmap* band : {&bands.top, &bands.left, &bands.right, &bands.bottom}) {
-            if (band->Empty())
-                continue;
-            TkvEffectBmp effect(*band);
-            effect.ApplyInActiveEffect(skin.inactiveeffect);
-            effect.toBitmap(*band);
-        }
-    }
-    const int topHeight = bands.top.Height();
-    platform::drawImageInRegion(painter, region, {0, 0}, bands.top.image());
-    platform::drawImageInRegion(painter, region, {0, topHeight}, bands.left.image());
-    platform::drawImageInRegion(painter, region, {w - bands.right.Width(), topHeight}, bands.right.image());
-    platform::drawImageInRegion(painter, region, {0, h - bands.bottom.Height()}, bands.bottom.image());
+    m_painter.paintSkin(painter, region, paintedFrame(), *m_skinData);
 }
 
 void TkvSorvane::PaintNCDefault(QPainter& painter, const QRegion& region)
 {
-    const int w = FormWidth();
-    const int h = FormHeight();
-    if (w <= 0 || h <= 0)
+    if (FormWidth() <= 0 || FormHeight() <= 0)
         return;
     if (m_objects.empty())
         CreateNewForm();
-    TBitmap frame(w, h);
-    platform::TCanvas& c = frame.Canvas();
-    c.Brush.Color = platform::clBtnFace;
-    c.FillRect({0, 0, w, h});
-    const TRect caption = m_layout.geometry().captionrect;
-    for (int row = 2; row <= kDefCaptionHeight - 4; ++row) {
-        c.Pen.Color = row % 2 ? platform::clBtnHighlight : platform::clBtnShadow;
-        c.MoveTo(caption.left + 2, kDefBorder + row);
-        c.LineTo(caption.right - 3, kDefBorder + row);
-    }
-    const bool active = GetFormActive();
-    c.Font.Name = QStringLiteral("Arial");
-    c.Font.Height = 14;
-    c.Font.Style = platform::FontStyle::Bold;
-    c.Font.Color = active ? platform::clBtnText : platform::clBtnShadow;
-    const QString text = CorrectTextbyWidth(c, m_form->windowTitle(), caption.width());
-    const int textWidth = c.TextWidth(text);
-    c.Brush.Color = platform::clBtnFace;
-    c.TextOut(caption.left + caption.width() / 2 - textWidth / 2,
-        kDefBorder + kDefCaptionHeight / 2 - c.TextHeight(text) / 2, text);
-    for (const auto& object : m_objects) {
-        if (object->visible)
-            object->Draw(c, QPoint(0, 0), true);
-    }
-    Frm3D(c, {0, 0, w, h}, platform::cl3DLight, platform::cl3DDkShadow);
-    Frm3D(c, {1, 1, w - 1, h - 1}, platform::clBtnHighlight, platform::clBtnShadow);
-    Frm3D(c, {2, 2, w - 2, h - 2}, platform::clBtnFace, platform::clBtnFace);
-    platform::drawImageInRegion(painter, region, {0, 0}, frame.image());
+    m_painter.paintDefault(painter, region, paintedFrame(), m_form->windowTitle());
 }
 
-namespace {
-
-// A tile of one colour fills as that colour: every control's repaint
-// fills the background under it, and a plain fill costs far less.
-QBrush tileBrush(const QImage& tile)
+FramePainter::Frame TkvSorvane::paintedFrame() const
 {
-    const QRgb first = tile.pixel(0, 0);
-    for (int y = 0; y < tile.height(); ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(tile.constScanLine(y));
-        for (int x = 0; x < tile.width(); ++x) {
-            if (row[x] != first)
-                return QBrush(tile);
-        }
-    }
-    return QBrush(QColor::fromRgb(first));
+    return {m_form->size(), m_layout.geometry(), m_objects,
+        GetFormActive() ? FrameActivity::Active : FrameActivity::Inactive};
 }
-
-} // namespace
 
 void TkvSorvane::paintClient(QPainter& painter, const QRegion& region)
 {
-    if (m_skinInUse && m_clientBrush.style() == Qt::NoBrush) {
-        const TkvSkinData& skin = *m_skinData;
-        const TBitmap* background = skin.decodedActivePicture(skin.bgpictureindex);
-        if (background && !background->Empty())
-            m_clientBrush = tileBrush(background->image());
-        else if (!isNullRect(skin.clientrect) && skin.decodedPicture())
-            m_clientBrush = tileBrush(skin.decodedPicture()->image().copy(skin.clientrect.left, skin.clientrect.top,
-                skin.clientrect.width(), skin.clientrect.height()));
-    }
-    if (m_skinInUse && m_clientBrush.style() != Qt::NoBrush)
-        platform::fillRegion(painter, region, m_clientBrush);
-    else
-        platform::fillRegion(painter, region, QColor::fromRgb(platform::toQRgb(platform::clBtnFace)));
+    m_painter.paintClient(painter, region, skinInUse());
 }
 
 void TkvSorvane::drawObject(TkvActiveSkinObject& object)
