@@ -35,7 +35,7 @@ TkvSorvane::TkvSorvane(QWidget* form)
     , m_form(form)
     , m_client(new QWidget(form))
     , m_menus(*this, [this] { letGoAfterMenu(); })
-    , m_router(m_objects,
+    , m_router(m_objects.items(),
           {[this] { return GetFormActive(); }, [this] { return m_drag.inSizeMove(); },
               [this] { return CursorPos() - m_form->geometry().topLeft(); }, [this] { return clientRect(); }},
           this)
@@ -201,113 +201,44 @@ void TkvSorvane::ClearObjects()
 void TkvSorvane::LoadObjects()
 {
     ClearObjects();
-    for (const auto& record : m_skinData->SkinObjects) {
-        const TkvDataSkinObject* r = record.get();
-        if (dynamic_cast<const TkvDataSkinMenuItem*>(r) || dynamic_cast<const TkvDataSkinMainMenuItem*>(r)
-            || dynamic_cast<const TkvDataSkinMainMenuBarButton*>(r))
-            continue;
-        if (const auto* std = dynamic_cast<const TkvDataSkinStdButton*>(r))
-            m_objects.push_back(std::make_unique<TkvSkinStdButtonObject>(*this, std));
-        else if (const auto* button = dynamic_cast<const TkvDataSkinButton*>(r))
-            m_objects.push_back(std::make_unique<TkvSkinButtonObject>(*this, button));
-        else if (const auto* caption = dynamic_cast<const TkvDataSkinCaption*>(r))
-            m_objects.push_back(std::make_unique<TkvSkinCaptionObject>(*this, caption));
-        else if (const auto* user = dynamic_cast<const TkvDataUserObject*>(r))
-            m_objects.push_back(std::make_unique<TkvUserObject>(*this, user));
-    }
+    m_objects.load(*this, *m_skinData);
     CheckObjects();
 }
 
 void TkvSorvane::LoadDefObjects()
 {
     ClearObjects();
-    const std::pair<const char*, TkvStdCommand> buttons[] = {{"closebutton", TkvStdCommand::cmClose},
-        {"maxbutton", TkvStdCommand::cmMaximize}, {"minbutton", TkvStdCommand::cmMinimize},
-        {"rollupbutton", TkvStdCommand::cmRollUp}, {"sysmenubutton", TkvStdCommand::cmSysMenu},
-        {"traybutton", TkvStdCommand::cmMinimizeToTray}};
-    for (const auto& [name, command] : buttons)
-        m_objects.push_back(std::make_unique<TkvSkinStdButtonObject>(*this, QString::fromLatin1(name), command));
+    m_objects.loadDefault(*this);
     CheckObjects();
 }
 
 void TkvSorvane::CheckObjects()
 {
-    for (const auto& object : m_objects) {
-        auto* button = dynamic_cast<TkvSkinStdButtonObject*>(object.get());
-        if (!button)
-            continue;
-        const auto hide = [button] {
-            button->enabled = false;
-            button->visible = !button->skinrectinapicture;
-        };
-        if (m_hideCaptionButtons) {
-            hide();
-            continue;
-        }
-        switch (button->command) {
-        case TkvStdCommand::cmDefault: {
-            bool visible = false;
-            if (OnActivateCustomObject)
-                OnActivateCustomObject(button->IDName, visible);
-            button->visible = visible;
-            break;
-        }
-        case TkvStdCommand::cmMinimizeToTray:
-            if (!m_borderIcons.has(TkvBorderIcon::biMinimizeToTray))
-                hide();
-            break;
-        case TkvStdCommand::cmRollUp:
-            if (!m_borderIcons.has(TkvBorderIcon::biRollUp))
-                hide();
-            break;
-        case TkvStdCommand::cmMaximize:
-            if (!m_borderIcons.has(TkvBorderIcon::biMaximize))
-                hide();
-            break;
-        case TkvStdCommand::cmMinimize:
-            if (!m_borderIcons.has(TkvBorderIcon::biMinimize))
-                hide();
-            break;
-        case TkvStdCommand::cmSysMenu:
-            if (!m_borderIcons.has(TkvBorderIcon::biSystemMenu))
-                hide();
-            break;
-        case TkvStdCommand::cmClose:
-            break;
-        }
-    }
+    m_objects.check(m_borderIcons, m_hideCaptionButtons ? CaptionButtons::Hidden : CaptionButtons::Shown,
+        OnActivateCustomObject);
 }
 
-int TkvSorvane::GetIndex(const QString& IDName) const
-{
-    for (size_t i = 0; i < m_objects.size(); ++i) {
-        if (m_objects[i]->IDName == IDName)
-            return int(i);
-    }
-    return -1;
-}
+int TkvSorvane::GetIndex(const QString& IDName) const { return m_objects.indexOf(IDName); }
 
 void TkvSorvane::SetEnabled(const QString& IDName, bool value)
 {
-    if (const int i = GetIndex(IDName); i >= 0) {
-        m_objects[size_t(i)]->enabled = value;
-        drawObject(*m_objects[size_t(i)]);
+    if (TkvActiveSkinObject* object = m_objects.find(IDName)) {
+        object->enabled = value;
+        drawObject(*object);
     }
 }
 
 void TkvSorvane::UserObjectDraw(const QString& IDName)
 {
-    if (const int i = GetIndex(IDName); i >= 0)
-        drawObject(*m_objects[size_t(i)]);
+    if (TkvActiveSkinObject* object = m_objects.find(IDName))
+        drawObject(*object);
 }
 
 void TkvSorvane::LinkMenu(const QString& IDName, TkvMenuItem* menu, bool popupUp)
 {
-    if (const int i = GetIndex(IDName); i >= 0) {
-        if (auto* button = dynamic_cast<TkvSkinButtonObject*>(m_objects[size_t(i)].get())) {
-            button->menuItem = menu;
-            button->popupUp = popupUp;
-        }
+    if (auto* button = dynamic_cast<TkvSkinButtonObject*>(m_objects.find(IDName))) {
+        button->menuItem = menu;
+        button->popupUp = popupUp;
     }
 }
 
@@ -316,8 +247,7 @@ void TkvSorvane::Close() { m_form->close(); }
 void TkvSorvane::FormChangeActive(bool update)
 {
     const bool active = GetFormActive();
-    m_active = active;
-    for (const auto& object : m_objects) {
+    for (const auto& object : m_objects.items()) {
         auto* caption = dynamic_cast<TkvSkinCaptionObject*>(object.get());
         if (!caption || caption->highlighted == active)
             continue;

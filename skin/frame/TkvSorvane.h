@@ -5,6 +5,7 @@
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameLayout.h"
 #include "skin/frame/FrameMenuHost.h"
+#include "skin/frame/FrameObjectList.h"
 #include "skin/frame/FramePainter.h"
 #include "skin/frame/FrameObjectRouter.h"
 #include "skin/frame/FrameObjects.h"
@@ -133,7 +134,7 @@ public:
     void Close();
 
     // The frame's parts, for the objects and for tests.
-    const std::vector<std::unique_ptr<TkvActiveSkinObject>>& Objects() const { return m_objects; }
+    const std::vector<std::unique_ptr<TkvActiveSkinObject>>& Objects() const { return m_objects.items(); }
     const FrameGeometry& Geometry() const { return m_layout.geometry(); }
     const FrameWindowState& frameState() const { return m_state; }
     int HoverIndex() const { return m_router.hoverIndex(); }
@@ -259,9 +260,8 @@ private:
     FrameWindowState m_state;
     QRect m_restoreBounds;
     int m_heightBeforeRollUp = 0;
-    bool m_active = false;
 
-    std::vector<std::unique_ptr<TkvActiveSkinObject>> m_objects;
+    FrameObjectList m_objects;
     FrameObjectRouter m_router;
     QTimer* m_morphTimer;
     QTimer* m_fadeTimer;

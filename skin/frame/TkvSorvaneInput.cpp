@@ -25,19 +25,10 @@ int TkvSorvane::HitTest(QPoint p) const
     s.sizeable = m_sizeable;
     s.inSizeMove = m_drag.inSizeMove();
     s.objectHovered = m_router.hoverIndex() != -1;
-    return m_layout.hitTest(std::move(s), skinInUse(), m_objects, p);
+    return m_layout.hitTest(std::move(s), skinInUse(), m_objects.items(), p);
 }
 
-void TkvSorvane::UpDateActiveObjects()
-{
-    for (const auto& object : m_objects) {
-        if (dynamic_cast<TkvSkinCaptionObject*>(object.get()))
-            continue;
-        object->highlighted = false;
-        object->mouseInside = false;
-        object->morphKf = 0;
-    }
-}
+void TkvSorvane::UpDateActiveObjects() { m_objects.dropHover(); }
 
 void TkvSorvane::startMorphTimer()
 {
@@ -47,14 +38,7 @@ void TkvSorvane::startMorphTimer()
 
 void TkvSorvane::TestMorph()
 {
-    bool stepped = false;
-    for (const auto& object : m_objects) {
-        if (object->morphing && object->CanMorphing()) {
-            object->DoMorphing();
-            stepped = true;
-        }
-    }
-    if (!stepped)
+    if (!m_objects.morphStep())
         m_morphTimer->stop();
 }
 

@@ -22,13 +22,13 @@ void TkvSorvane::placeClientArea()
 void TkvSorvane::CreateNewForm()
 {
     if (m_skinInUse) {
-        m_layout.layOutSkin(*m_skinData, m_form->size(), m_objects,
+        m_layout.layOutSkin(*m_skinData, m_form->size(), m_objects.items(),
             m_showIcon ? SysMenuFace::Icon : SysMenuFace::Button);
         CreateNewRegion();
     } else {
         if (m_objects.empty())
             LoadDefObjects();
-        m_layout.layOutDefault(m_form->size(), m_objects);
+        m_layout.layOutDefault(m_form->size(), m_objects.items());
     }
     placeClientArea();
 }
@@ -73,7 +73,7 @@ void TkvSorvane::PaintNCDefault(QPainter& painter, const QRegion& region)
 
 FramePainter::Frame TkvSorvane::paintedFrame() const
 {
-    return {m_form->size(), m_layout.geometry(), m_objects,
+    return {m_form->size(), m_layout.geometry(), m_objects.items(),
         GetFormActive() ? FrameActivity::Active : FrameActivity::Inactive};
 }
 

@@ -215,13 +215,7 @@ void TkvSorvane::moved()
 void TkvSorvane::letGoAfterMenu()
 {
     m_router.releaseCapture();
-    for (const auto& object : m_objects) {
-        auto* button = dynamic_cast<TkvSkinButtonObject*>(object.get());
-        if (button && button->down && button->menuItem) {
-            button->SetDown(false);
-            break;
-        }
-    }
+    m_objects.liftMenuButton();
 }
 
 } // namespace skin
