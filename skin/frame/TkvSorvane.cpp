@@ -151,19 +151,19 @@ void TkvSorvane::SetAlphaBlendValue(int value)
 void TkvSorvane::SetClientWidth(int value)
 {
     m_clientWidth = value;
-    resizeForClient();
+    m_sizer.fitClient();
 }
 
 void TkvSorvane::SetClientHeight(int value)
 {
     m_clientHeight = value;
-    resizeForClient();
+    m_sizer.fitClient();
 }
 
 void TkvSorvane::SetSizeable(bool value)
 {
     m_sizeable = value;
-    applyFormSize(FormWidth(), FormHeight());
+    m_sizer.applySize(FormWidth(), FormHeight());
 }
 
 int TkvSorvane::FormWidth() const { return m_form->width(); }
@@ -183,7 +183,7 @@ void TkvSorvane::ChangeSkinData()
         m_form->clearMask();
         m_layout.dropRegion();
     }
-    resizeForClient();
+    m_sizer.fitClient();
     CreateNewForm();
     m_form->update();
     m_client->update();
@@ -314,7 +314,7 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::Move:
         m_menus.menu().Hide();
-        moved();
+        m_sizer.snap();
         return false;
     case QEvent::ActivationChange:
         if (!m_form->isActiveWindow())

@@ -7,6 +7,7 @@
 #include "skin/frame/FrameMenuHost.h"
 #include "skin/frame/FrameObjectList.h"
 #include "skin/frame/FramePainter.h"
+#include "skin/frame/FrameSizer.h"
 #include "skin/frame/FrameObjectRouter.h"
 #include "skin/frame/FrameObjects.h"
 #include "skin/frame/FrameTypes.h"
@@ -102,11 +103,11 @@ public:
     void SetWindowState(TWindowState state);
     bool RollUpState() const { return m_state.rolledUp(); }
     void SetRollUpState(bool value);
-    int GetRealHeight() const;
-    int GetMinWidth() const;
-    int GetMinHeight() const;
-    int GetMaxWidth() const;
-    int GetMaxHeight() const;
+    int GetRealHeight() const { return m_sizer.realHeight(); }
+    int GetMinWidth() const { return m_sizer.minWidth(); }
+    int GetMinHeight() const { return m_sizer.minHeight(); }
+    int GetMaxWidth() const { return m_sizer.maxWidth(); }
+    int GetMaxHeight() const { return m_sizer.maxHeight(); }
     int GetDefCaptionHeight() const { return kDefCaptionHeight; }
     int GetDefButtonSize() const { return kDefButtonSize; }
     bool IsSizeAble() const { return m_sizeable; }
@@ -137,6 +138,8 @@ public:
     const std::vector<std::unique_ptr<TkvActiveSkinObject>>& Objects() const { return m_objects.items(); }
     const FrameGeometry& Geometry() const { return m_layout.geometry(); }
     const FrameWindowState& frameState() const { return m_state; }
+    // The skin data while a skin is in use, else nullptr.
+    const TkvSkinData* skinInUse() const { return m_skinInUse ? m_skinData.data() : nullptr; }
     int HoverIndex() const { return m_router.hoverIndex(); }
     int CaptureIndex() const { return m_router.captureIndex(); }
     // The hit-test code of a window point.
@@ -203,8 +206,6 @@ private:
     void PaintNCDefault(QPainter& painter, const QRegion& region);
     void placeClientArea();
     TRect clientRect() const;
-    // The skin data while a skin is in use, else nullptr.
-    const TkvSkinData* skinInUse() const { return m_skinInUse ? m_skinData.data() : nullptr; }
 
     // Skin messages and the control walk.
     bool skinMessage(QEvent* event);
@@ -227,15 +228,11 @@ private:
     // transition asks.
     void changeState(FrameStateEvent event);
     void runStateActions(FrameStateActions actions);
-    QRect maximizedArea() const;
     void startFade();
     void setOpacity(int value);
     // The caption was dragged far enough: the window moves.
     void startMove();
     void startSizing(int code);
-    void applyFormSize(int width, int height);
-    void resizeForClient();
-    void moved();
 
     QWidget* m_form;
     QWidget* m_client;
@@ -258,8 +255,7 @@ private:
     FramePainter m_painter;
 
     FrameWindowState m_state;
-    QRect m_restoreBounds;
-    int m_heightBeforeRollUp = 0;
+    FrameSizer m_sizer{*this};
 
     FrameObjectList m_objects;
     FrameObjectRouter m_router;
@@ -270,7 +266,6 @@ private:
     int m_fadeTarget = 255;
 
     FrameDrag m_drag;
-    bool m_snapping = false;
 };
 
 // The first frame of form, or nullptr.
