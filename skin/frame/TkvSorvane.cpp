@@ -36,7 +36,7 @@ TkvSorvane::TkvSorvane(QWidget* form)
     , m_client(new QWidget(form))
     , m_menus(*this, [this] { letGoAfterMenu(); })
     , m_router(m_objects.items(),
-          {[this] { return GetFormActive(); }, [this] { return m_drag.inSizeMove(); },
+          {[this] { return GetFormActive(); }, [this] { return m_mouse.drag().inSizeMove(); },
               [this] { return CursorPos() - m_form->geometry().topLeft(); }, [this] { return clientRect(); }},
           this)
 {
@@ -342,16 +342,16 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
         m_morphTimer->stop();
         return false;
     case QEvent::MouseButtonPress:
-        mousePress(static_cast<QMouseEvent*>(event));
+        m_mouse.press(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::MouseMove:
-        mouseMoveEvent(static_cast<QMouseEvent*>(event));
+        m_mouse.move(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::MouseButtonRelease:
-        mouseRelease(static_cast<QMouseEvent*>(event));
+        m_mouse.release(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::MouseButtonDblClick:
-        mouseDoubleClick(static_cast<QMouseEvent*>(event));
+        m_mouse.doubleClick(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::Leave:
         if (m_router.captureIndex() == -1 && m_router.hoverIndex() != -1)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "skin/data/TkvSkinData.h"
-#include "skin/frame/FrameDrag.h"
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameLayout.h"
 #include "skin/frame/FrameMenuHost.h"
+#include "skin/frame/FrameMouse.h"
 #include "skin/frame/FrameObjectList.h"
 #include "skin/frame/FramePainter.h"
 #include "skin/frame/FrameSizer.h"
@@ -219,20 +219,12 @@ private:
 
     // Window events.
     void FormChangeActive(bool update);
-    void mousePress(QMouseEvent* event);
-    void mouseMoveEvent(QMouseEvent* event);
-    void mouseRelease(QMouseEvent* event);
-    void mouseDoubleClick(QMouseEvent* event);
-    void updateCursor(int code);
     // Moves the window state by event and does to the window what the
     // transition asks.
     void changeState(FrameStateEvent event);
     void runStateActions(FrameStateActions actions);
     void startFade();
     void setOpacity(int value);
-    // The caption was dragged far enough: the window moves.
-    void startMove();
-    void startSizing(int code);
 
     QWidget* m_form;
     QWidget* m_client;
@@ -259,13 +251,12 @@ private:
 
     FrameObjectList m_objects;
     FrameObjectRouter m_router;
+    FrameMouse m_mouse{*this, m_router};
     QTimer* m_morphTimer;
     QTimer* m_fadeTimer;
     int m_fadeOpacity = 0;
     int m_opacity = 255;
     int m_fadeTarget = 255;
-
-    FrameDrag m_drag;
 };
 
 // The first frame of form, or nullptr.
