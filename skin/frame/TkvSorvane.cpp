@@ -43,10 +43,6 @@ TkvSorvane::TkvSorvane(QWidget* form)
     setObjectName(QStringLiteral("kvSorvane"));
     CursorPos = [] { return QCursor::pos(); };
     m_morphTimer = makeTimer(this, "morphTimer", 20, [this] { TestMorph(); });
-    m_fadeTimer = makeTimer(this, "fadeTimer", 5, [this] {
-        if (!FadeStep())
-            m_fadeTimer->stop();
-    });
     // The platform draws no frame: this component is the frame.
     m_form->setWindowFlags(m_form->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
     m_form->setMouseTracking(true);
@@ -131,21 +127,6 @@ void TkvSorvane::SetShowIcon(bool value)
     m_showIcon = value;
     CreateNewForm();
     m_form->update();
-}
-
-void TkvSorvane::SetAlphaBlend(bool value)
-{
-    if (m_alphaBlend == value)
-        return;
-    m_alphaBlend = value;
-    setOpacity(value ? m_alphaBlendValue : 255);
-}
-
-void TkvSorvane::SetAlphaBlendValue(int value)
-{
-    m_alphaBlendValue = std::clamp(value, 0, 255);
-    if (m_alphaBlend)
-        setOpacity(m_alphaBlendValue);
 }
 
 void TkvSorvane::SetClientWidth(int value)
@@ -327,7 +308,7 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
         m_form->update();
         return false;
     case QEvent::Show:
-        startFade();
+        m_fade.start();
         return false;
     case QEvent::WindowStateChange:
         // Restored by the platform (a task bar), not by the frame.

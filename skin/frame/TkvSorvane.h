@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/data/TkvSkinData.h"
+#include "skin/frame/FrameFade.h"
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameLayout.h"
 #include "skin/frame/FrameMenuHost.h"
@@ -75,11 +76,11 @@ public:
     // Items that follow the window commands after a separator, at the very
     // end of the system menu (none: nothing follows "Close").
     TkvMenuItem* SystemMenuTail = nullptr;
-    bool AlphaBlend() const { return m_alphaBlend; }
-    void SetAlphaBlend(bool value);
+    bool AlphaBlend() const { return m_fade.alphaBlend(); }
+    void SetAlphaBlend(bool value) { m_fade.setAlphaBlend(value); }
     bool AlphaBlendAnimation = false;
-    int AlphaBlendValue() const { return m_alphaBlendValue; }
-    void SetAlphaBlendValue(int value);
+    int AlphaBlendValue() const { return m_fade.alphaBlendValue(); }
+    void SetAlphaBlendValue(int value) { m_fade.setAlphaBlendValue(value); }
     bool Magnetic = false;
     int MagneticSize = 5;
     int MinWidth = 0;
@@ -168,9 +169,9 @@ public:
     // The caption double-click: maximize, restore or roll-up.
     void CaptionDoubleClick();
     // One step of the fade-in; false once the target is reached.
-    bool FadeStep();
+    bool FadeStep() { return m_fade.step(); }
     // The opacity the frame last gave the window, 0 .. 255.
-    int Opacity() const { return m_opacity; }
+    int Opacity() const { return m_fade.opacity(); }
 
     TkvNotifyEvent OnActivate;
     TkvNotifyEvent OnDeActivate;
@@ -223,8 +224,6 @@ private:
     // transition asks.
     void changeState(FrameStateEvent event);
     void runStateActions(FrameStateActions actions);
-    void startFade();
-    void setOpacity(int value);
 
     QWidget* m_form;
     QWidget* m_client;
@@ -237,14 +236,13 @@ private:
         TkvBorderIcon::biRollUp};
     bool m_hideCaptionButtons = false;
     bool m_showIcon = false;
-    bool m_alphaBlend = false;
-    int m_alphaBlendValue = 200;
     int m_clientWidth = 0;
     int m_clientHeight = 0;
     bool m_sizeable = true;
 
     FrameLayout m_layout;
     FramePainter m_painter;
+    FrameFade m_fade{this, m_form, AlphaBlendAnimation};
 
     FrameWindowState m_state;
     FrameSizer m_sizer{*this};
@@ -253,10 +251,6 @@ private:
     FrameObjectRouter m_router;
     FrameMouse m_mouse{*this, m_router};
     QTimer* m_morphTimer;
-    QTimer* m_fadeTimer;
-    int m_fadeOpacity = 0;
-    int m_opacity = 255;
-    int m_fadeTarget = 255;
 };
 
 // The first frame of form, or nullptr.

@@ -1,8 +1,7 @@
-// Window states and roll-up, the fade-in, and letting go after a menu.
+// Window states and roll-up, and letting go after a menu.
 
 #include "skin/frame/TkvSorvane.h"
 
-#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -43,38 +42,6 @@ void TkvSorvane::runStateActions(FrameStateActions actions)
         UpDateForm();
     if (actions.has(FrameStateAction::NotifyRollUp) && OnChangeRollUpState)
         OnChangeRollUpState(this);
-}
-
-void TkvSorvane::startFade()
-{
-    if (!m_alphaBlend && !AlphaBlendAnimation)
-        return;
-    m_fadeTarget = AlphaBlendAnimation && !m_alphaBlend ? 255 : m_alphaBlendValue;
-    m_fadeOpacity = 0;
-    if (AlphaBlendAnimation)
-        setOpacity(0);
-    m_fadeTimer->start();
-}
-
-bool TkvSorvane::FadeStep()
-{
-    if (!AlphaBlendAnimation) {
-        if (m_fadeTarget < 255)
-            setOpacity(m_fadeTarget);
-        return false;
-    }
-    m_fadeOpacity = std::min(m_fadeOpacity + 5, m_fadeTarget);
-    setOpacity(m_fadeOpacity);
-    return m_fadeOpacity < m_fadeTarget;
-}
-
-void TkvSorvane::setOpacity(int value)
-{
-    m_opacity = value;
-    // Platforms without window opacity (headless ones) only complain.
-    const QString platform = QGuiApplication::platformName();
-    if (platform != u"offscreen" && platform != u"minimal")
-        m_form->setWindowOpacity(value / 255.0);
 }
 
 void TkvSorvane::letGoAfterMenu()
