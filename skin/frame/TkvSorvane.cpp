@@ -1,5 +1,6 @@
 // The frame component: construction, properties, the skin change, the
-// object list and the window events it takes over.
+// objects' operations and the window events it takes over, each handed to
+// the part that keeps it.
 
 #include "skin/frame/TkvSorvane.h"
 
@@ -17,19 +18,6 @@
 
 namespace skin {
 
-namespace {
-
-QTimer* makeTimer(QObject* owner, const char* name, int interval, std::function<void()> tick)
-{
-    auto* timer = new QTimer(owner);
-    timer->setObjectName(QString::fromLatin1(name));
-    timer->setInterval(interval);
-    QObject::connect(timer, &QTimer::timeout, owner, std::move(tick));
-    return timer;
-}
-
-} // namespace
-
 TkvSorvane::TkvSorvane(QWidget* form)
     : QObject(form)
     , m_form(form)
@@ -42,7 +30,10 @@ TkvSorvane::TkvSorvane(QWidget* form)
 {
     setObjectName(QStringLiteral("kvSorvane"));
     CursorPos = [] { return QCursor::pos(); };
-    m_morphTimer = makeTimer(this, "morphTimer", 20, [this] { TestMorph(); });
+    m_morphTimer = new QTimer(this);
+    m_morphTimer->setObjectName(QStringLiteral("morphTimer"));
+    m_morphTimer->setInterval(20);
+    connect(m_morphTimer, &QTimer::timeout, this, &TkvSorvane::TestMorph);
     // The platform draws no frame: this component is the frame.
     m_form->setWindowFlags(m_form->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
     m_form->setMouseTracking(true);

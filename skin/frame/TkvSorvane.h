@@ -7,23 +7,21 @@
 #include "skin/frame/FrameMenuHost.h"
 #include "skin/frame/FrameMouse.h"
 #include "skin/frame/FrameObjectList.h"
-#include "skin/frame/FramePainter.h"
-#include "skin/frame/FrameSizer.h"
 #include "skin/frame/FrameObjectRouter.h"
 #include "skin/frame/FrameObjects.h"
+#include "skin/frame/FramePainter.h"
+#include "skin/frame/FrameSizer.h"
 #include "skin/frame/FrameTypes.h"
 #include "skin/frame/FrameWindowState.h"
 #include "skin/frame/TkvMenuItem.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QBrush>
 #include <QRegion>
 
 #include <memory>
 #include <vector>
 
-class QMouseEvent;
 class QPainter;
 class QTimer;
 class QWidget;
