@@ -98,6 +98,12 @@ void FrameObjectRouter::doubleClick()
         m_objects[size_t(m_hoverIndex)]->DblClick();
 }
 
+void FrameObjectRouter::leave()
+{
+    if (m_captureIndex == -1 && m_hoverIndex != -1)
+        testActive({-1, -1}, FrameTracking::On);
+}
+
 void FrameObjectRouter::forget() { m_hoverIndex = m_captureIndex = -1; }
 
 void FrameObjectRouter::startTracking()

@@ -55,6 +55,9 @@ public:
     // The holding object lets go and hears the release, wherever it is.
     void release(Qt::MouseButton button, QPoint p);
     void doubleClick();
+    // The pointer left the window: the lit object goes dark, unless an
+    // object holds the pointer (its release is still to come).
+    void leave();
 
     // No object holds the pointer any more (a menu or the platform took it)
     // without hearing a release.

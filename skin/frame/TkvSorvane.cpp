@@ -326,8 +326,7 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
         m_mouse.doubleClick(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::Leave:
-        if (m_router.captureIndex() == -1 && m_router.hoverIndex() != -1)
-            m_router.testActive({-1, -1}, FrameTracking::On);
+        m_router.leave();
         return false;
     default:
         return skinMessage(event);

@@ -155,6 +155,20 @@ TEST_F(RouterTest, ReleaseOutsideDoesNotClick)
     EXPECT_EQ(take(), QStringList({"enter c"}));
 }
 
+TEST_F(RouterTest, LeavingTheWindowDarkensTheLitObjectUnlessItHoldsThePointer)
+{
+    router.testActive({5, 5}, FrameTracking::On);
+    router.leave();
+    EXPECT_EQ(take(), QStringList({"enter a", "leave a"}));
+    router.testActive({25, 5}, FrameTracking::On);
+    router.press(Qt::LeftButton, {25, 5});
+    take();
+    router.leave();
+    EXPECT_TRUE(take().isEmpty());
+    EXPECT_EQ(router.hoverIndex(), 1);
+    EXPECT_EQ(router.captureIndex(), 1);
+}
+
 TEST_F(RouterTest, PressAndDoubleClickGoToTheLitObjectOnly)
 {
     router.press(Qt::LeftButton, {5, 5});
