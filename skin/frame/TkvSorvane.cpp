@@ -1,5 +1,6 @@
 // The frame component: construction, properties, the skin change, the
-// object list and the window events it takes over.
+// objects' operations and the window events it takes over, each handed to
+// the part that keeps it.
 
 #include "skin/frame/TkvSorvane.h"
 
@@ -17,33 +18,22 @@
 
 namespace skin {
 
-namespace {
-
-QTimer* makeTimer(QObject* owner, const char* name, int interval, std::function<void()> tick)
-{
-    auto* timer = new QTimer(owner);
-    timer->setObjectName(QString::fromLatin1(name));
-    timer->setInterval(interval);
-    QObject::connect(timer, &QTimer::timeout, owner, std::move(tick));
-    return timer;
-}
-
-} // namespace
-
 TkvSorvane::TkvSorvane(QWidget* form)
     : QObject(form)
     , m_form(form)
     , m_client(new QWidget(form))
-    , m_menu(std::make_unique<TkvSkinMenu>(*this))
+    , m_menus(*this, [this] { letGoAfterMenu(); })
+    , m_router(m_objects.items(),
+          {[this] { return GetFormActive(); }, [this] { return m_mouse.drag().inSizeMove(); },
+              [this] { return CursorPos() - m_form->geometry().topLeft(); }, [this] { return clientRect(); }},
+          this)
 {
     setObjectName(QStringLiteral("kvSorvane"));
     CursorPos = [] { return QCursor::pos(); };
-    m_mouseTimer = makeTimer(this, "mouseTimer", 50, [this] { TestMouse(); });
-    m_morphTimer = makeTimer(this, "morphTimer", 20, [this] { TestMorph(); });
-    m_fadeTimer = makeTimer(this, "fadeTimer", 5, [this] {
-        if (!FadeStep())
-            m_fadeTimer->stop();
-    });
+    m_morphTimer = new QTimer(this);
+    m_morphTimer->setObjectName(QStringLiteral("morphTimer"));
+    m_morphTimer->setInterval(20);
+    connect(m_morphTimer, &QTimer::timeout, this, &TkvSorvane::TestMorph);
     // The platform draws no frame: this component is the frame.
     m_form->setWindowFlags(m_form->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
     m_form->setMouseTracking(true);
@@ -96,8 +86,8 @@ void TkvSorvane::skinDataDestroyed()
 void TkvSorvane::dropSkin()
 {
     m_skinInUse = false;
-    m_clientBrush = QBrush();
-    m_mouseTimer->stop();
+    m_painter.dropClientTile();
+    m_router.stopTracking();
     m_morphTimer->stop();
     ClearObjects();
 }
@@ -130,37 +120,22 @@ void TkvSorvane::SetShowIcon(bool value)
     m_form->update();
 }
 
-void TkvSorvane::SetAlphaBlend(bool value)
-{
-    if (m_alphaBlend == value)
-        return;
-    m_alphaBlend = value;
-    setOpacity(value ? m_alphaBlendValue : 255);
-}
-
-void TkvSorvane::SetAlphaBlendValue(int value)
-{
-    m_alphaBlendValue = std::clamp(value, 0, 255);
-    if (m_alphaBlend)
-        setOpacity(m_alphaBlendValue);
-}
-
 void TkvSorvane::SetClientWidth(int value)
 {
     m_clientWidth = value;
-    resizeForClient();
+    m_sizer.fitClient();
 }
 
 void TkvSorvane::SetClientHeight(int value)
 {
     m_clientHeight = value;
-    resizeForClient();
+    m_sizer.fitClient();
 }
 
 void TkvSorvane::SetSizeable(bool value)
 {
     m_sizeable = value;
-    applyFormSize(FormWidth(), FormHeight());
+    m_sizer.applySize(FormWidth(), FormHeight());
 }
 
 int TkvSorvane::FormWidth() const { return m_form->width(); }
@@ -170,17 +145,17 @@ bool TkvSorvane::GetFormActive() const { return m_form->isActiveWindow(); }
 
 void TkvSorvane::ChangeSkinData()
 {
-    m_hoverIndex = m_previousHoverIndex = m_captureIndex = -1;
-    m_clientBrush = QBrush();
+    m_router.forget();
+    m_painter.dropClientTile();
     m_skinInUse = m_skinData && !m_skinData->IsEmpty();
     if (m_skinInUse) {
         LoadObjects();
     } else {
         ClearObjects();
         m_form->clearMask();
-        m_hasRegion = false;
+        m_layout.dropRegion();
     }
-    resizeForClient();
+    m_sizer.fitClient();
     CreateNewForm();
     m_form->update();
     m_client->update();
@@ -192,119 +167,50 @@ void TkvSorvane::ChangeSkinData()
 void TkvSorvane::ClearObjects()
 {
     m_objects.clear();
-    m_hoverIndex = m_previousHoverIndex = m_captureIndex = -1;
+    m_router.forget();
 }
 
 void TkvSorvane::LoadObjects()
 {
     ClearObjects();
-    for (const auto& record : m_skinData->SkinObjects) {
-        const TkvDataSkinObject* r = record.get();
-        if (dynamic_cast<const TkvDataSkinMenuItem*>(r) || dynamic_cast<const TkvDataSkinMainMenuItem*>(r)
-            || dynamic_cast<const TkvDataSkinMainMenuBarButton*>(r))
-            continue;
-        if (const auto* std = dynamic_cast<const TkvDataSkinStdButton*>(r))
-            m_objects.push_back(std::make_unique<TkvSkinStdButtonObject>(*this, std));
-        else if (const auto* button = dynamic_cast<const TkvDataSkinButton*>(r))
-            m_objects.push_back(std::make_unique<TkvSkinButtonObject>(*this, button));
-        else if (const auto* caption = dynamic_cast<const TkvDataSkinCaption*>(r))
-            m_objects.push_back(std::make_unique<TkvSkinCaptionObject>(*this, caption));
-        else if (const auto* user = dynamic_cast<const TkvDataUserObject*>(r))
-            m_objects.push_back(std::make_unique<TkvUserObject>(*this, user));
-    }
+    m_objects.load(*this, *m_skinData);
     CheckObjects();
 }
 
 void TkvSorvane::LoadDefObjects()
 {
     ClearObjects();
-    const std::pair<const char*, TkvStdCommand> buttons[] = {{"closebutton", TkvStdCommand::cmClose},
-        {"maxbutton", TkvStdCommand::cmMaximize}, {"minbutton", TkvStdCommand::cmMinimize},
-        {"rollupbutton", TkvStdCommand::cmRollUp}, {"sysmenubutton", TkvStdCommand::cmSysMenu},
-        {"traybutton", TkvStdCommand::cmMinimizeToTray}};
-    for (const auto& [name, command] : buttons)
-        m_objects.push_back(std::make_unique<TkvSkinStdButtonObject>(*this, QString::fromLatin1(name), command));
+    m_objects.loadDefault(*this);
     CheckObjects();
 }
 
 void TkvSorvane::CheckObjects()
 {
-    for (const auto& object : m_objects) {
-        auto* button = dynamic_cast<TkvSkinStdButtonObject*>(object.get());
-        if (!button)
-            continue;
-        const auto hide = [button] {
-            button->enabled = false;
-            button->visible = !button->skinrectinapicture;
-        };
-        if (m_hideCaptionButtons) {
-            hide();
-            continue;
-        }
-        switch (button->command) {
-        case TkvStdCommand::cmDefault: {
-            bool visible = false;
-            if (OnActivateCustomObject)
-                OnActivateCustomObject(button->IDName, visible);
-            button->visible = visible;
-            break;
-        }
-        case TkvStdCommand::cmMinimizeToTray:
-            if (!m_borderIcons.has(TkvBorderIcon::biMinimizeToTray))
-                hide();
-            break;
-        case TkvStdCommand::cmRollUp:
-            if (!m_borderIcons.has(TkvBorderIcon::biRollUp))
-                hide();
-            break;
-        case TkvStdCommand::cmMaximize:
-            if (!m_borderIcons.has(TkvBorderIcon::biMaximize))
-                hide();
-            break;
-        case TkvStdCommand::cmMinimize:
-            if (!m_borderIcons.has(TkvBorderIcon::biMinimize))
-                hide();
-            break;
-        case TkvStdCommand::cmSysMenu:
-            if (!m_borderIcons.has(TkvBorderIcon::biSystemMenu))
-                hide();
-            break;
-        case TkvStdCommand::cmClose:
-            break;
-        }
-    }
+    m_objects.check(m_borderIcons, m_hideCaptionButtons ? CaptionButtons::Hidden : CaptionButtons::Shown,
+        OnActivateCustomObject);
 }
 
-int TkvSorvane::GetIndex(const QString& IDName) const
-{
-    for (size_t i = 0; i < m_objects.size(); ++i) {
-        if (m_objects[i]->IDName == IDName)
-            return int(i);
-    }
-    return -1;
-}
+int TkvSorvane::GetIndex(const QString& IDName) const { return m_objects.indexOf(IDName); }
 
 void TkvSorvane::SetEnabled(const QString& IDName, bool value)
 {
-    if (const int i = GetIndex(IDName); i >= 0) {
-        m_objects[size_t(i)]->enabled = value;
-        drawObject(*m_objects[size_t(i)]);
+    if (TkvActiveSkinObject* object = m_objects.find(IDName)) {
+        object->enabled = value;
+        drawObject(*object);
     }
 }
 
 void TkvSorvane::UserObjectDraw(const QString& IDName)
 {
-    if (const int i = GetIndex(IDName); i >= 0)
-        drawObject(*m_objects[size_t(i)]);
+    if (TkvActiveSkinObject* object = m_objects.find(IDName))
+        drawObject(*object);
 }
 
 void TkvSorvane::LinkMenu(const QString& IDName, TkvMenuItem* menu, bool popupUp)
 {
-    if (const int i = GetIndex(IDName); i >= 0) {
-        if (auto* button = dynamic_cast<TkvSkinButtonObject*>(m_objects[size_t(i)].get())) {
-            button->menuItem = menu;
-            button->popupUp = popupUp;
-        }
+    if (auto* button = dynamic_cast<TkvSkinButtonObject*>(m_objects.find(IDName))) {
+        button->menuItem = menu;
+        button->popupUp = popupUp;
     }
 }
 
@@ -313,8 +219,7 @@ void TkvSorvane::Close() { m_form->close(); }
 void TkvSorvane::FormChangeActive(bool update)
 {
     const bool active = GetFormActive();
-    m_active = active;
-    for (const auto& object : m_objects) {
+    for (const auto& object : m_objects.items()) {
         auto* caption = dynamic_cast<TkvSkinCaptionObject*>(object.get());
         if (!caption || caption->highlighted == active)
             continue;
@@ -346,8 +251,8 @@ bool TkvSorvane::skinMessage(QEvent* event)
     auto* data = static_cast<TkvSkinMessageEvent*>(event)->WParam();
     if (code == SKINMSG_BEFORECHANGE) {
         // An open menu may draw from another skin data than the frame's.
-        if (data == m_skinData || (data && data == m_menu->skinData() && m_menu->Visible()))
-            m_menu->Hide();
+        if (data == m_skinData || (data && data == m_menus.menu().skinData() && m_menus.menu().Visible()))
+            m_menus.menu().Hide();
         if (data == m_skinData)
             dropSkin();
     } else if (code == SKINMSG_CHANGE && data == m_skinData) {
@@ -376,16 +281,16 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     case QEvent::Resize:
-        m_menu->Hide();
+        m_menus.menu().Hide();
         CreateNewForm();
         return false;
     case QEvent::Move:
-        m_menu->Hide();
-        moved();
+        m_menus.menu().Hide();
+        m_sizer.snap();
         return false;
     case QEvent::ActivationChange:
         if (!m_form->isActiveWindow())
-            m_menu->Hide();
+            m_menus.menu().Hide();
         UpDateActiveObjects();
         FormChangeActive(true);
         m_form->update();
@@ -394,35 +299,34 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
         m_form->update();
         return false;
     case QEvent::Show:
-        startFade();
+        m_fade.start();
         return false;
     case QEvent::WindowStateChange:
         // Restored by the platform (a task bar), not by the frame.
-        if (m_windowState == TWindowState::wsMinimized && !(m_form->windowState() & Qt::WindowMinimized))
-            m_windowState = TWindowState::wsNormal;
+        if (!(m_form->windowState() & Qt::WindowMinimized))
+            changeState(FrameStateEvent::RestoredByPlatform);
         return false;
     case QEvent::Close:
-        m_menu->Hide();
+        m_menus.menu().Hide();
         return false;
     case QEvent::Hide:
-        m_mouseTimer->stop();
+        m_router.stopTracking();
         m_morphTimer->stop();
         return false;
     case QEvent::MouseButtonPress:
-        mousePress(static_cast<QMouseEvent*>(event));
+        m_mouse.press(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::MouseMove:
-        mouseMoveEvent(static_cast<QMouseEvent*>(event));
+        m_mouse.move(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::MouseButtonRelease:
-        mouseRelease(static_cast<QMouseEvent*>(event));
+        m_mouse.release(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::MouseButtonDblClick:
-        mouseDoubleClick(static_cast<QMouseEvent*>(event));
+        m_mouse.doubleClick(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::Leave:
-        if (m_captureIndex == -1 && m_hoverIndex != -1)
-            TestActive(-1, -1, true);
+        m_router.leave();
         return false;
     default:
         return skinMessage(event);

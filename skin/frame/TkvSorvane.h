@@ -1,20 +1,27 @@
 #pragma once
 
 #include "skin/data/TkvSkinData.h"
+#include "skin/frame/FrameFade.h"
 #include "skin/frame/FrameGeometry.h"
+#include "skin/frame/FrameLayout.h"
+#include "skin/frame/FrameMenuHost.h"
+#include "skin/frame/FrameMouse.h"
+#include "skin/frame/FrameObjectList.h"
+#include "skin/frame/FrameObjectRouter.h"
 #include "skin/frame/FrameObjects.h"
+#include "skin/frame/FramePainter.h"
+#include "skin/frame/FrameSizer.h"
 #include "skin/frame/FrameTypes.h"
+#include "skin/frame/FrameWindowState.h"
 #include "skin/frame/TkvMenuItem.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QBrush>
 #include <QRegion>
 
 #include <memory>
 #include <vector>
 
-class QMouseEvent;
 class QPainter;
 class QTimer;
 class QWidget;
@@ -44,7 +51,7 @@ public:
 
     QWidget* Form() const { return m_form; }
     QWidget* ClientArea() const { return m_client; }
-    TkvSkinMenu& SkinMenu() const { return *m_menu; }
+    TkvSkinMenu& SkinMenu() const { return m_menus.menu(); }
 
     TkvSkinData* SkinData() const { return m_skinData; }
     void SetSkinData(TkvSkinData* value);
@@ -67,11 +74,11 @@ public:
     // Items that follow the window commands after a separator, at the very
     // end of the system menu (none: nothing follows "Close").
     TkvMenuItem* SystemMenuTail = nullptr;
-    bool AlphaBlend() const { return m_alphaBlend; }
-    void SetAlphaBlend(bool value);
+    bool AlphaBlend() const { return m_fade.alphaBlend(); }
+    void SetAlphaBlend(bool value) { m_fade.setAlphaBlend(value); }
     bool AlphaBlendAnimation = false;
-    int AlphaBlendValue() const { return m_alphaBlendValue; }
-    void SetAlphaBlendValue(int value);
+    int AlphaBlendValue() const { return m_fade.alphaBlendValue(); }
+    void SetAlphaBlendValue(int value) { m_fade.setAlphaBlendValue(value); }
     bool Magnetic = false;
     int MagneticSize = 5;
     int MinWidth = 0;
@@ -91,29 +98,35 @@ public:
 
     // Operations of the frame.
     void ChangeSkinData();
-    TWindowState WindowState() const { return m_windowState; }
+    TWindowState WindowState() const { return m_state.window; }
     void SetWindowState(TWindowState state);
-    bool RollUpState() const { return m_rolledUp; }
+    bool RollUpState() const { return m_state.rolledUp(); }
     void SetRollUpState(bool value);
-    int GetRealHeight() const;
-    int GetMinWidth() const;
-    int GetMinHeight() const;
-    int GetMaxWidth() const;
-    int GetMaxHeight() const;
+    int GetRealHeight() const { return m_sizer.realHeight(); }
+    int GetMinWidth() const { return m_sizer.minWidth(); }
+    int GetMinHeight() const { return m_sizer.minHeight(); }
+    int GetMaxWidth() const { return m_sizer.maxWidth(); }
+    int GetMaxHeight() const { return m_sizer.maxHeight(); }
     int GetDefCaptionHeight() const { return kDefCaptionHeight; }
     int GetDefButtonSize() const { return kDefButtonSize; }
     bool IsSizeAble() const { return m_sizeable; }
     bool GetFormActive() const;
     void UpDateForm();
-    void TrackSystemMenu(int X, int Y);
+    void TrackSystemMenu(int X, int Y) { m_menus.trackSystemMenu({X, Y}); }
     // Shows menu's items through the frame's menu engine next to rect
     // (screen coordinates; a point when left = right and top = bottom).
-    void PopupSkinMenu(TkvMenuItem* menu, QPoint screenPoint);
-    void PopupSkinMenu1(TkvMenuItem* menu, const TRect& screenRect, bool popupUp, QObject* control = nullptr);
-    void SkinMenuOpen();
-    void SkinMenuClose();
-    bool MenuOpen() const { return m_menuOpen; }
-    TkvMenuItem* GetSystemMenu();
+    void PopupSkinMenu(TkvMenuItem* menu, QPoint screenPoint)
+    {
+        PopupSkinMenu1(menu, {screenPoint.x(), screenPoint.y(), screenPoint.x(), screenPoint.y()}, false);
+    }
+    void PopupSkinMenu1(TkvMenuItem* menu, const TRect& screenRect, bool popupUp, QObject* control = nullptr)
+    {
+        m_menus.popup(menu, screenRect, popupUp, control);
+    }
+    void SkinMenuOpen() { m_menus.opened(); }
+    void SkinMenuClose() { m_menus.closed(); }
+    bool MenuOpen() const { return m_menus.open(); }
+    TkvMenuItem* GetSystemMenu() { return m_menus.systemMenu(); }
     int GetIndex(const QString& IDName) const;
     void SetEnabled(const QString& IDName, bool value);
     void UserObjectDraw(const QString& IDName);
@@ -121,10 +134,13 @@ public:
     void Close();
 
     // The frame's parts, for the objects and for tests.
-    const std::vector<std::unique_ptr<TkvActiveSkinObject>>& Objects() const { return m_objects; }
-    const FrameGeometry& Geometry() const { return m_geometry; }
-    int HoverIndex() const { return m_hoverIndex; }
-    int CaptureIndex() const { return m_captureIndex; }
+    const std::vector<std::unique_ptr<TkvActiveSkinObject>>& Objects() const { return m_objects.items(); }
+    const FrameGeometry& Geometry() const { return m_layout.geometry(); }
+    const FrameWindowState& frameState() const { return m_state; }
+    // The skin data while a skin is in use, else nullptr.
+    const TkvSkinData* skinInUse() const { return m_skinInUse ? m_skinData.data() : nullptr; }
+    int HoverIndex() const { return m_router.hoverIndex(); }
+    int CaptureIndex() const { return m_router.captureIndex(); }
     // The hit-test code of a window point.
     int HitTest(QPoint windowPoint) const;
     // The whole window as it is painted: frame and client area.
@@ -137,20 +153,23 @@ public:
     std::function<QPoint()> CursorPos;
 
     // Frame object routing, window coordinates.
-    void TestActive(int X, int Y, bool tracking);
-    void TestMouse();
-    void MouseMove(int X, int Y);
-    void MouseDown(Qt::MouseButton button, int X, int Y);
-    void MouseUp(Qt::MouseButton button, int X, int Y);
-    void MouseDBlClick();
+    void TestActive(int X, int Y, bool tracking)
+    {
+        m_router.testActive({X, Y}, tracking ? FrameTracking::On : FrameTracking::Off);
+    }
+    void TestMouse() { m_router.track(); }
+    void MouseMove(int X, int Y) { m_router.move({X, Y}); }
+    void MouseDown(Qt::MouseButton button, int X, int Y) { m_router.press(button, {X, Y}); }
+    void MouseUp(Qt::MouseButton button, int X, int Y) { m_router.release(button, {X, Y}); }
+    void MouseDBlClick() { m_router.doubleClick(); }
     void UpDateActiveObjects();
     void TestMorph();
     // The caption double-click: maximize, restore or roll-up.
     void CaptionDoubleClick();
     // One step of the fade-in; false once the target is reached.
-    bool FadeStep();
+    bool FadeStep() { return m_fade.step(); }
     // The opacity the frame last gave the window, 0 .. 255.
-    int Opacity() const { return m_opacity; }
+    int Opacity() const { return m_fade.opacity(); }
 
     TkvNotifyEvent OnActivate;
     TkvNotifyEvent OnDeActivate;
@@ -175,19 +194,17 @@ private:
     void LoadDefObjects();
     void ClearObjects();
     void CheckObjects();
-    void CalcAllRealObjectRect();
-    void layoutDefaultObjects();
 
     // Geometry, painting and the region.
     void CreateNewForm();
     void CreateNewRegion();
     void paintFrame(QPainter& painter, const QRegion& region);
     void paintClient(QPainter& painter, const QRegion& region);
+    FramePainter::Frame paintedFrame() const;
     void PaintNCSkin(QPainter& painter, const QRegion& region);
     void PaintNCDefault(QPainter& painter, const QRegion& region);
     void placeClientArea();
     TRect clientRect() const;
-    HitTestState hitTestState() const;
 
     // Skin messages and the control walk.
     bool skinMessage(QEvent* event);
@@ -196,25 +213,19 @@ private:
     void dropSkin();
     // The skin data was freed without a message.
     void skinDataDestroyed();
+    // A menu closed: it had taken the pointer from the object that opened it.
+    void letGoAfterMenu();
 
     // Window events.
     void FormChangeActive(bool update);
-    void mousePress(QMouseEvent* event);
-    void mouseMoveEvent(QMouseEvent* event);
-    void mouseRelease(QMouseEvent* event);
-    void mouseDoubleClick(QMouseEvent* event);
-    void updateCursor(int code);
-    void startFade();
-    void setOpacity(int value);
-    void startSystemAction(int code);
-    void applyFormSize(int width, int height);
-    void resizeForClient();
-    void moved();
-    void parkMinimized();
+    // Moves the window state by event and does to the window what the
+    // transition asks.
+    void changeState(FrameStateEvent event);
+    void runStateActions(FrameStateActions actions);
 
     QWidget* m_form;
     QWidget* m_client;
-    std::unique_ptr<TkvSkinMenu> m_menu;
+    FrameMenuHost m_menus;
     QPointer<TkvSkinData> m_skinData;
     QMetaObject::Connection m_skinDataWatch;
     QPointer<TkvSkinData> m_menusSkinData;
@@ -223,49 +234,21 @@ private:
         TkvBorderIcon::biRollUp};
     bool m_hideCaptionButtons = false;
     bool m_showIcon = false;
-    bool m_alphaBlend = false;
-    int m_alphaBlendValue = 200;
     int m_clientWidth = 0;
     int m_clientHeight = 0;
     bool m_sizeable = true;
 
-    FrameGeometry m_geometry;
-    QRegion m_region;
-    // The client background tile of the skin; no style without one.
-    QBrush m_clientBrush;
-    bool m_hasRegion = false;
+    FrameLayout m_layout;
+    FramePainter m_painter;
+    FrameFade m_fade{this, m_form, AlphaBlendAnimation};
 
-    TWindowState m_windowState = TWindowState::wsNormal;
-    QRect m_restoreBounds;
-    bool m_rolledUp = false;
-    bool m_rolledUpWhileMaximized = false;
-    int m_heightBeforeRollUp = 0;
-    bool m_inSizeMove = false;
-    bool m_active = false;
+    FrameWindowState m_state;
+    FrameSizer m_sizer{*this};
 
-    std::vector<std::unique_ptr<TkvActiveSkinObject>> m_objects;
-    int m_hoverIndex = -1;
-    int m_previousHoverIndex = -1;
-    int m_captureIndex = -1;
-    QTimer* m_mouseTimer;
+    FrameObjectList m_objects;
+    FrameObjectRouter m_router;
+    FrameMouse m_mouse{*this, m_router};
     QTimer* m_morphTimer;
-    QTimer* m_fadeTimer;
-    int m_fadeOpacity = 0;
-    int m_opacity = 255;
-    int m_fadeTarget = 255;
-
-    // A drag the platform would not take over: the pointer's offset from
-    // the window's corner while the frame moves the window itself.
-    bool m_manualMove = false;
-    QPoint m_moveOffset;
-    bool m_snapping = false;
-    // A left press on the caption waits for the pointer to move before the
-    // platform moves the window, so clicks and double clicks stay ours.
-    bool m_captionPressed = false;
-    QPoint m_pressPos;
-
-    TkvMenuItem m_systemMenu;
-    bool m_menuOpen = false;
 };
 
 // The first frame of form, or nullptr.

@@ -1,14 +1,8 @@
-// The frame's picture: geometry, object layout, the bands, the window
-// region, the client area and the plain frame drawn without a skin.
+// The frame's picture: the layout applied to the window, the region, and
+// painting through the frame's painter.
 
 #include "skin/frame/TkvSorvane.h"
 
-#include "platform/Color.h"
-#include "platform/RegionPaint.h"
-#include "skin/data/SkinDrawing.h"
-#include "skin/data/SkinImageBuilders.h"
-#include "skin/data/SkinRegions.h"
-#include "skin/data/TkvEffectBmp.h"
 #include "skin/data/TkvSkinData.h"
 
 #include <QPainter>
@@ -16,28 +10,7 @@
 
 namespace skin {
 
-using platform::TBitmap;
-
-namespace {
-
-SkinCut frameCut(const TkvSkinData& skin, const TRect& client)
-{
-    return {QSize(skin.PictureBitmap.width(), skin.PictureBitmap.height()), client, skin.lefttoppoint,
-        skin.righttoppoint, skin.leftbottompoint, skin.rightbottompoint};
-}
-
-} // namespace
-
-TRect TkvSorvane::clientRect() const
-{
-    const int w = FormWidth();
-    const int h = FormHeight();
-    TRect r = m_skinInUse ? m_geometry.clientrect
-                          : TRect{kDefBorder, kDefCaptionHeight + kDefBorder, w - kDefBorder, h - kDefBorder};
-    r.right = std::max(r.right, r.left);
-    r.bottom = std::max(r.bottom, r.top);
-    return r;
-}
+TRect TkvSorvane::clientRect() const { return m_layout.clientRect(skinInUse(), m_form->size()); }
 
 void TkvSorvane::placeClientArea()
 {
@@ -49,151 +22,29 @@ void TkvSorvane::placeClientArea()
 void TkvSorvane::CreateNewForm()
 {
     if (m_skinInUse) {
-        m_geometry = CalcRects(*m_skinData, FormWidth(), FormHeight());
-        CalcAllRealObjectRect();
+        m_layout.layOutSkin(*m_skinData, m_form->size(), m_objects.items(),
+            m_showIcon ? SysMenuFace::Icon : SysMenuFace::Button);
         CreateNewRegion();
     } else {
         if (m_objects.empty())
             LoadDefObjects();
-        layoutDefaultObjects();
+        m_layout.layOutDefault(m_form->size(), m_objects.items());
     }
     placeClientArea();
 }
 
 void TkvSorvane::CreateNewRegion()
 {
-    const TBitmap* mask = m_skinInUse ? m_skinData->decodedMask() : nullptr;
-    std::optional<QRegion> region;
-    if (mask) {
-        const SkinCut cut = frameCut(*m_skinData, m_skinData->maskrectarea);
-        region = CreateSkinRegion(cut, stretchedTarget(cut, FormWidth(), FormHeight()), *mask);
+    switch (m_layout.updateRegion(skinInUse(), m_form->size())) {
+    case RegionChange::Set:
+        m_form->setMask(m_layout.region());
+        break;
+    case RegionChange::Cleared:
+        m_form->clearMask();
+        break;
+    case RegionChange::Unchanged:
+        break;
     }
-    if (!region) {
-        if (m_hasRegion)
-            m_form->clearMask();
-        m_hasRegion = false;
-        m_region = {};
-        return;
-    }
-    if (m_hasRegion && *region == m_region)
-        return;
-    m_region = *region;
-    m_hasRegion = true;
-    m_form->setMask(m_region);
-}
-
-void TkvSorvane::CalcAllRealObjectRect()
-{
-    for (const auto& object : m_objects) {
-        if (!object->skinrectinapicture)
-            object->ObjectRect = CalcRealObjectRect(m_geometry, object->skinrect);
-    }
-    const FrameGeometry& g = m_geometry;
-    TRect row;
-    bool rowIsCaption = false;
-    if (!isNullRect(g.buttonsrect)) {
-        row = g.buttonsrect;
-    } else if (!isNullRect(g.captionrect)) {
-        row = g.captionrect;
-        rowIsCaption = true;
-    } else {
-        return;
-    }
-    const int y = row.top;
-    TkvSkinCaptionObject* caption = nullptr;
-    std::vector<TkvSkinStdButtonObject*> rowButtons;
-    for (const auto& object : m_objects) {
-        if (!caption)
-            caption = dynamic_cast<TkvSkinCaptionObject*>(object.get());
-    }
-    const auto find = [&](TkvStdCommand command) -> TkvSkinStdButtonObject* {
-        for (const auto& object : m_objects) {
-            auto* b = dynamic_cast<TkvSkinStdButtonObject*>(object.get());
-            if (b && b->visible && b->skinrectinapicture && b->command == command)
-                return b;
-        }
-        return nullptr;
-    };
-    for (const TkvStdCommand command : {TkvStdCommand::cmClose, TkvStdCommand::cmMaximize, TkvStdCommand::cmMinimize,
-             TkvStdCommand::cmRollUp, TkvStdCommand::cmMinimizeToTray}) {
-        if (auto* b = find(command))
-            rowButtons.push_back(b);
-    }
-    for (const auto& object : m_objects) {
-        auto* b = dynamic_cast<TkvSkinStdButtonObject*>(object.get());
-        if (b && b->visible && b->skinrectinapicture && b->command == TkvStdCommand::cmDefault)
-            rowButtons.push_back(b);
-    }
-    TkvSkinStdButtonObject* sysMenu = find(TkvStdCommand::cmSysMenu);
-    const auto sizeOf = [this](const TkvSkinStdButtonObject* b) {
-        if (b->command == TkvStdCommand::cmSysMenu && m_showIcon)
-            return QSize(16, 16);
-        return QSize(b->skinrect.width(), b->skinrect.height());
-    };
-    if (!g.buttonsinleft) {
-        int x = row.right;
-        for (auto* b : rowButtons) {
-            const QSize s = sizeOf(b);
-            b->ObjectRect = {x - s.width(), y, x, y + s.height()};
-            x -= s.width() + g.buttonsoffset;
-        }
-        if (rowIsCaption && caption)
-            caption->ObjectRect.right = x + g.buttonsoffset;
-        if (sysMenu) {
-            const QSize s = sizeOf(sysMenu);
-            const int sx = g.captionrect.left;
-            const int t = g.captionrect.top + g.captionrect.height() / 2 - s.height() / 2;
-            sysMenu->ObjectRect = {sx, t, sx + s.width(), t + s.height()};
-            if (caption)
-                caption->ObjectRect.left = sx + s.width();
-        }
-    } else {
-        int x = row.left;
-        for (auto* b : rowButtons) {
-            const QSize s = sizeOf(b);
-            b->ObjectRect = {x, y, x + s.width(), y + s.height()};
-            x += s.width() + g.buttonsoffset;
-        }
-        if (rowIsCaption && sysMenu) {
-            const QSize s = sizeOf(sysMenu);
-            sysMenu->ObjectRect = {x, y, x + s.width(), y + s.height()};
-            x += s.width() + g.buttonsoffset;
-        }
-        if (rowIsCaption && caption)
-            caption->ObjectRect.left = x + g.buttonsoffset;
-    }
-}
-
-void TkvSorvane::layoutDefaultObjects()
-{
-    const int w = FormWidth();
-    int x = w - kDefBorder;
-    const int top = 4;
-    TkvSkinStdButtonObject* sysMenu = nullptr;
-    for (const TkvStdCommand command : {TkvStdCommand::cmClose, TkvStdCommand::cmMaximize, TkvStdCommand::cmMinimize,
-             TkvStdCommand::cmRollUp, TkvStdCommand::cmMinimizeToTray, TkvStdCommand::cmSysMenu}) {
-        for (const auto& object : m_objects) {
-            auto* b = dynamic_cast<TkvSkinStdButtonObject*>(object.get());
-            if (!b || b->command != command || !b->visible)
-                continue;
-            if (command == TkvStdCommand::cmSysMenu) {
-                sysMenu = b;
-            } else {
-                b->ObjectRect = {x - kDefButtonSize, top, x, top + kDefButtonSize};
-                x -= kDefButtonSize;
-            }
-            break;
-        }
-    }
-    int left = kDefBorder;
-    if (sysMenu) {
-        sysMenu->ObjectRect = {left, top, left + kDefButtonSize, top + kDefButtonSize};
-        left += kDefButtonSize;
-    }
-    m_geometry = {};
-    m_geometry.width = w;
-    m_geometry.height = FormHeight();
-    m_geometry.captionrect = {left, kDefBorder, x, kDefCaptionHeight + kDefBorder};
 }
 
 void TkvSorvane::paintFrame(QPainter& painter, const QRegion& region)
@@ -206,117 +57,29 @@ void TkvSorvane::paintFrame(QPainter& painter, const QRegion& region)
 
 void TkvSorvane::PaintNCSkin(QPainter& painter, const QRegion& region)
 {
-    const int w = FormWidth();
-    const int h = FormHeight();
-    if (w < GetMinWidth() || h < GetMinHeight())
+    if (FormWidth() < GetMinWidth() || FormHeight() < GetMinHeight())
         return;
-    const TkvSkinData& skin = *m_skinData;
-    const bool active = GetFormActive();
-    const TBitmap* source = !active && skin.decodedInactivePicture() ? skin.decodedInactivePicture()
-                                                                     : skin.decodedPicture();
-    if (!source)
-        return;
-    const SkinCut cut = frameCut(skin, skin.clientrect);
-    BorderImages bands;
-    CreateSkinBorderImages(cut, stretchedTarget(cut, w, h), bands, *source, {0, 0, source->Width(), source->Height()},
-        {skin.leftstretch, skin.topstretch, skin.rightstretch, skin.bottomstretch});
-    const TRect& client = m_geometry.clientrect;
-    for (const auto& object : m_objects) {
-        if (!object->visible)
-            continue;
-        if (object->ObjectRect.bottom > client.top)
-            object->Draw(bands.bottom.Canvas(), QPoint(0, client.bottom), false);
-        else
-            object->Draw(bands.top.Canvas(), QPoint(0, 0), false);
-    }
-    if (!active && skin.autorenderinginactiveimage) {
-        for (TBitmap* band : {&bands.top, &bands.left, &bands.right, &bands.bottom}) {
-            if (band->Empty())
-                continue;
-            TkvEffectBmp effect(*band);
-            effect.ApplyInActiveEffect(skin.inactiveeffect);
-            effect.toBitmap(*band);
-        }
-    }
-    const int topHeight = bands.top.Height();
-    platform::drawImageInRegion(painter, region, {0, 0}, bands.top.image());
-    platform::drawImageInRegion(painter, region, {0, topHeight}, bands.left.image());
-    platform::drawImageInRegion(painter, region, {w - bands.right.Width(), topHeight}, bands.right.image());
-    platform::drawImageInRegion(painter, region, {0, h - bands.bottom.Height()}, bands.bottom.image());
+    m_painter.paintSkin(painter, region, paintedFrame(), *m_skinData);
 }
 
 void TkvSorvane::PaintNCDefault(QPainter& painter, const QRegion& region)
 {
-    const int w = FormWidth();
-    const int h = FormHeight();
-    if (w <= 0 || h <= 0)
+    if (FormWidth() <= 0 || FormHeight() <= 0)
         return;
     if (m_objects.empty())
         CreateNewForm();
-    TBitmap frame(w, h);
-    platform::TCanvas& c = frame.Canvas();
-    c.Brush.Color = platform::clBtnFace;
-    c.FillRect({0, 0, w, h});
-    const TRect caption = m_geometry.captionrect;
-    for (int row = 2; row <= kDefCaptionHeight - 4; ++row) {
-        c.Pen.Color = row % 2 ? platform::clBtnHighlight : platform::clBtnShadow;
-        c.MoveTo(caption.left + 2, kDefBorder + row);
-        c.LineTo(caption.right - 3, kDefBorder + row);
-    }
-    const bool active = GetFormActive();
-    c.Font.Name = QStringLiteral("Arial");
-    c.Font.Height = 14;
-    c.Font.Style = platform::FontStyle::Bold;
-    c.Font.Color = active ? platform::clBtnText : platform::clBtnShadow;
-    const QString text = CorrectTextbyWidth(c, m_form->windowTitle(), caption.width());
-    const int textWidth = c.TextWidth(text);
-    c.Brush.Color = platform::clBtnFace;
-    c.TextOut(caption.left + caption.width() / 2 - textWidth / 2,
-        kDefBorder + kDefCaptionHeight / 2 - c.TextHeight(text) / 2, text);
-    for (const auto& object : m_objects) {
-        if (object->visible)
-            object->Draw(c, QPoint(0, 0), true);
-    }
-    Frm3D(c, {0, 0, w, h}, platform::cl3DLight, platform::cl3DDkShadow);
-    Frm3D(c, {1, 1, w - 1, h - 1}, platform::clBtnHighlight, platform::clBtnShadow);
-    Frm3D(c, {2, 2, w - 2, h - 2}, platform::clBtnFace, platform::clBtnFace);
-    platform::drawImageInRegion(painter, region, {0, 0}, frame.image());
+    m_painter.paintDefault(painter, region, paintedFrame(), m_form->windowTitle());
 }
 
-namespace {
-
-// A tile of one colour fills as that colour: every control's repaint
-// fills the background under it, and a plain fill costs far less.
-QBrush tileBrush(const QImage& tile)
+FramePainter::Frame TkvSorvane::paintedFrame() const
 {
-    const QRgb first = tile.pixel(0, 0);
-    for (int y = 0; y < tile.height(); ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(tile.constScanLine(y));
-        for (int x = 0; x < tile.width(); ++x) {
-            if (row[x] != first)
-                return QBrush(tile);
-        }
-    }
-    return QBrush(QColor::fromRgb(first));
+    return {m_form->size(), m_layout.geometry(), m_objects.items(),
+        GetFormActive() ? FrameActivity::Active : FrameActivity::Inactive};
 }
-
-} // namespace
 
 void TkvSorvane::paintClient(QPainter& painter, const QRegion& region)
 {
-    if (m_skinInUse && m_clientBrush.style() == Qt::NoBrush) {
-        const TkvSkinData& skin = *m_skinData;
-        const TBitmap* background = skin.decodedActivePicture(skin.bgpictureindex);
-        if (background && !background->Empty())
-            m_clientBrush = tileBrush(background->image());
-        else if (!isNullRect(skin.clientrect) && skin.decodedPicture())
-            m_clientBrush = tileBrush(skin.decodedPicture()->image().copy(skin.clientrect.left, skin.clientrect.top,
-                skin.clientrect.width(), skin.clientrect.height()));
-    }
-    if (m_skinInUse && m_clientBrush.style() != Qt::NoBrush)
-        platform::fillRegion(painter, region, m_clientBrush);
-    else
-        platform::fillRegion(painter, region, QColor::fromRgb(platform::toQRgb(platform::clBtnFace)));
+    m_painter.paintClient(painter, region, skinInUse());
 }
 
 void TkvSorvane::drawObject(TkvActiveSkinObject& object)
