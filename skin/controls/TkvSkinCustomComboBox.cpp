@@ -192,21 +192,29 @@ void TkvSkinCustomComboBox::CreateControlDefaultImage(platform::TBitmap& bitmap)
     const PartFace button = buttonFace();
     drawPart(canvas, m_buttonRect, button.look);
     drawArrow(canvas, m_buttonRect, ArrowDirection::Down, button.disabled ? platform::clBtnShadow : platform::clBlack);
-    DrawDefaultItem(canvas);
+    DrawDefaultItem(canvas, itemFace());
 }
 
 int TkvSkinCustomComboBox::shownItem() const { return IsPopupVisible() ? m_savedItemIndex : ItemIndex(); }
 
-void TkvSkinCustomComboBox::DrawDefaultItem(platform::TCanvas& canvas)
+PartFace TkvSkinCustomComboBox::itemFace() const
 {
-    const bool focused = hasFocus();
+    PartFace face;
+    face.focused = hasFocus();
+    face.disabled = !isEnabled();
+    return face;
+}
+
+void TkvSkinCustomComboBox::DrawDefaultItem(platform::TCanvas& canvas, const PartFace& item)
+{
+    const bool focused = item.focused;
     fillRect(canvas, m_itemRect, focused ? platform::clHighlight : platform::clWindow);
     const int shown = shownItem();
     if (shown >= 0 && shown < Items().size()) {
         canvas.Font = m_font;
         if (focused)
             canvas.Font.Color = platform::clHighlightText;
-        else if (!isEnabled())
+        else if (item.disabled)
             canvas.Font.Color = platform::clGrayText;
         const TRect text{m_itemRect.left + 2, m_itemRect.top, m_itemRect.right - 2, m_itemRect.bottom};
         const QString caption = Items().at(shown);

@@ -58,6 +58,8 @@ public:
     bool ButtonPressed() const { return m_button.down(); }
     // The drop-down button's look: pressed while held under the pointer.
     PartFace buttonFace() const { return m_button.face(); }
+    // The shown item's look: focused and enabled as the control is.
+    PartFace itemFace() const;
 
     // Milliseconds of a steady clock, for the type-ahead reset.
     void setClock(Clock clock) { m_clock = std::move(clock); }
@@ -76,11 +78,11 @@ protected:
     bool ListBoxWindowProcHook(QEvent* event);
 
     void CreateControlDefaultImage(platform::TBitmap& bitmap) override;
-    void DrawDefaultItem(platform::TCanvas& canvas);
+    void DrawDefaultItem(platform::TCanvas& canvas, const PartFace& item);
     // The record's face: base image, button state image, item.
     void CreateControlSkinImage(platform::TBitmap& bitmap) override;
     void DrawButton(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo);
-    void DrawSkinItem(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo);
+    void DrawSkinItem(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo, const PartFace& look);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

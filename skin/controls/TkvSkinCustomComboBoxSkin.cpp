@@ -14,7 +14,7 @@ void TkvSkinCustomComboBox::CreateControlSkinImage(platform::TBitmap& bitmap)
     CalcRects();
     TkvSkinCustomControl::CreateControlSkinImage(bitmap);
     DrawButton(bitmap.Canvas(), *combo);
-    DrawSkinItem(bitmap.Canvas(), *combo);
+    DrawSkinItem(bitmap.Canvas(), *combo, itemFace());
 }
 
 void TkvSkinCustomComboBox::DrawButton(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo)
@@ -32,11 +32,12 @@ void TkvSkinCustomComboBox::DrawButton(platform::TCanvas& canvas, const TkvDataS
         canvas.CopyRect(m_buttonRect, skinPicture().Canvas(), source);
 }
 
-void TkvSkinCustomComboBox::DrawSkinItem(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo)
+void TkvSkinCustomComboBox::DrawSkinItem(
+    platform::TCanvas& canvas, const TkvDataSkinComboBox& combo, const PartFace& look)
 {
     if (m_itemRect.width() <= 0)
         return;
-    const bool focused = hasFocus();
+    const bool focused = look.focused;
     int itemHeight = combo.itemrect.height();
     if (itemHeight <= 0)
         itemHeight = combo.focusitemrect.height();
