@@ -311,17 +311,34 @@ TEST(PopupMenu, NearTheBottomInTheLowerHalfItOpensAbove)
     engine.Hide();
 }
 
-TEST(EditContextMenu, SixCommandsActOnTheEdit)
-{
+// A shown window with one edit holding "hello", whose context menu is asked
+// for as a right click asks for it.
+class EditContextMenu : public ::testing::Test {
+protected:
+    EditContextMenu()
+    {
+        edit = new TkvSkinEdit(w.frame()->ClientArea());
+        edit->SetBounds(10, 10, 120, 21);
+        edit->SetText("hello");
+        w.show();
+        line = edit->lineEdit();
+    }
+
+    void requestMenu()
+    {
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), line->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(line, &request);
+    }
+
     SkinnedWindow w;
-    auto* edit = new TkvSkinEdit(w.frame()->ClientArea());
-    edit->SetBounds(10, 10, 120, 21);
-    edit->SetText("hello");
-    w.show();
-    QLineEdit* line = edit->lineEdit();
+    TkvSkinEdit* edit = nullptr;
+    QLineEdit* line = nullptr;
+};
+
+TEST_F(EditContextMenu, SixCommandsActOnTheEdit)
+{
     line->selectAll();
-    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), line->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(line, &request);
+    requestMenu();
     TkvSkinMenu& engine = w.frame()->SkinMenu();
     ASSERT_EQ(engine.Levels(), 1);
     TkvSkinPopupWindow& menu = *engine.Level(0);
@@ -338,7 +355,7 @@ TEST(EditContextMenu, SixCommandsActOnTheEdit)
     edit->SetText("fixed");
     edit->SetReadOnly(true);
     line->selectAll();
-    QApplication::sendEvent(line, &request);
+    requestMenu();
     TkvSkinPopupWindow& readOnly = *engine.Level(0);
     EXPECT_FALSE(readOnly.Item(2).item->Enabled);
     EXPECT_TRUE(readOnly.Item(3).item->Enabled);
@@ -351,17 +368,10 @@ TEST(EditContextMenu, SixCommandsActOnTheEdit)
 
 // The chosen command runs after the menu has closed, when the edit it was
 // made for may be gone.
-TEST(EditContextMenu, ACommandForAnEditThatIsGoneDoesNothing)
+TEST_F(EditContextMenu, ACommandForAnEditThatIsGoneDoesNothing)
 {
-    SkinnedWindow w;
-    auto* edit = new TkvSkinEdit(w.frame()->ClientArea());
-    edit->SetBounds(10, 10, 120, 21);
-    edit->SetText("hello");
-    w.show();
-    QLineEdit* line = edit->lineEdit();
     line->deselect();
-    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5), line->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(line, &request);
+    requestMenu();
     TkvSkinMenu& engine = w.frame()->SkinMenu();
     ASSERT_EQ(engine.Levels(), 1);
     TkvSkinPopupWindow& menu = *engine.Level(0);
