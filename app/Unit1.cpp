@@ -181,6 +181,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     m_comm->SetRThreshold(1);
 
     setUpFrame();
+    installEventFilter(this);
     buildControls();
     bindControlsToSkin();
     loadSkin();
@@ -223,6 +224,16 @@ void TForm1::FormCreate()
     attitudeChanged(0, 0);
     headingChanged(0);
     airframeChanged(0);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // The frame paints the window and keeps its paint events to itself;
+    // this filter, installed after it, sees them first. What it starts
+    // runs once the paint is done.
+    if (watched == this && event->type() == QEvent::Paint)
+        startQueuedPortSearch();
+    return QWidget::eventFilter(watched, event);
 }
 
 bool TForm1::event(QEvent* event)

@@ -120,6 +120,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The frame: configured as the layout stores it, with the skin entries
@@ -146,6 +147,8 @@ private:
     // desktop may keep a new window inactive until it is clicked.
     void listPortsOnView();
     void fillPortList();
+    // The first search, queued until the window's first picture is painted.
+    void startQueuedPortSearch();
     void searchPortsInBackground();
     void showFoundPorts();
     void showPorts(QList<serial::PortEntry> ports);

@@ -23,20 +23,24 @@ void TForm1::kvSorvane1Activate() { listPortsOnView(); }
 void TForm1::listPortsOnView()
 {
     if (m_searchPortsInBackground) {
+        // Once the window has painted (startQueuedPortSearch): the search
+        // must not slow its first picture down.
         m_searchPortsInBackground = false;
         m_portSearchQueued = true;
-        // Once the window has painted: the search must not slow its first
-        // picture down.
-        QTimer::singleShot(0, this, [this] {
-            m_portSearchQueued = false;
-            searchPortsInBackground();
-        });
         return;
     }
     // A search queued or still running fills the list when it ends.
     if (m_portSearchQueued || m_portSearch.valid())
         return;
     fillPortList();
+}
+
+void TForm1::startQueuedPortSearch()
+{
+    if (!m_portSearchQueued)
+        return;
+    m_portSearchQueued = false;
+    QTimer::singleShot(0, this, [this] { searchPortsInBackground(); });
 }
 
 void TForm1::searchPortsInBackground()
