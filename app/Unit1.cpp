@@ -181,7 +181,6 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     m_comm->SetRThreshold(1);
 
     setUpFrame();
-    installEventFilter(this);
     buildControls();
     bindControlsToSkin();
     loadSkin();

@@ -27,6 +27,7 @@ void TForm1::listPortsOnView()
         // must not slow its first picture down.
         m_searchPortsInBackground = false;
         m_portSearchQueued = true;
+        installEventFilter(this);
         return;
     }
     // A search queued or still running fills the list when it ends.
@@ -40,6 +41,7 @@ void TForm1::startQueuedPortSearch()
     if (!m_portSearchQueued)
         return;
     m_portSearchQueued = false;
+    removeEventFilter(this);
     QTimer::singleShot(0, this, [this] { searchPortsInBackground(); });
 }
 
