@@ -16,7 +16,24 @@ constexpr int kTickMs = 5;
 SimulatorLink::SimulatorLink(Options options)
     : m_options(options)
     , m_controller(options.seed)
+    , m_noise(options.seed)
 {
+}
+
+bool SimulatorLink::paused(double elapsed) const
+{
+    return m_options.pauseForSeconds > 0 && elapsed >= m_options.pauseAfterSeconds
+        && elapsed < m_options.pauseAfterSeconds + m_options.pauseForSeconds;
+}
+
+void SimulatorLink::garble(protocol::FrameBytes& frame)
+{
+    std::bernoulli_distribution hit(m_options.garbleRate);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (uint8_t& b : frame) {
+        if (hit(m_noise))
+            b = static_cast<uint8_t>(byte(m_noise));
+    }
 }
 
 void SimulatorLink::run()
@@ -37,11 +54,18 @@ void SimulatorLink::run()
 void SimulatorLink::sendDueFrames(double elapsed)
 {
     const auto due = static_cast<uint64_t>(elapsed * m_options.framesPerSecond);
+    // A silent controller sends nothing, and nothing of it is owed later.
+    if (paused(elapsed)) {
+        m_framesSent = due;
+        return;
+    }
     while (m_framesSent < due) {
         ++m_framesSent;
         if (m_pending.size() >= kMaxPending)
             continue;
-        const auto frame = m_controller.nextFrame();
+        auto frame = m_controller.nextFrame();
+        if (m_options.garbleRate > 0)
+            garble(frame);
         m_pending.insert(m_pending.end(), frame.begin(), frame.end());
     }
     if (!m_pending.empty()) {

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <functional>
+#include <random>
 #include <vector>
 
 namespace simulator {
@@ -21,6 +22,13 @@ public:
         double framesPerSecond = 115200.0 / 10 / protocol::kFrameSize;  // 8N1: ten bits a byte
         uint32_t seed = 1;
         double durationSeconds = 0;  // 0: until stop()
+        // Faults, for testing clients: silence with the device open from
+        // pauseAfterSeconds for pauseForSeconds (0: none), as a controller
+        // that resets or loses its radio; and the share of bytes sent
+        // replaced by random ones, as a noisy line.
+        double pauseAfterSeconds = 0;
+        double pauseForSeconds = 0;
+        double garbleRate = 0;
     };
 
     explicit SimulatorLink(Options options);
@@ -37,6 +45,8 @@ public:
 private:
     void receiveCommands();
     void sendDueFrames(double elapsed);
+    bool paused(double elapsed) const;
+    void garble(protocol::FrameBytes& frame);
 
     Options m_options;
     PseudoTerminal m_terminal;
@@ -45,6 +55,7 @@ private:
     std::vector<uint8_t> m_pending;     // telemetry not yet taken by the terminal
     CommandCollector m_commands;
     uint64_t m_framesSent = 0;
+    std::mt19937 m_noise;
 };
 
 } // namespace simulator
