@@ -38,6 +38,23 @@ void FrameObjectList::loadDefault(TkvSorvane& owner)
         m_items.push_back(std::make_unique<TkvSkinStdButtonObject>(owner, QString::fromLatin1(name), command));
 }
 
+namespace {
+
+// The border icon that shows a standard button; close always shows.
+TkvBorderIcon borderIconOf(TkvStdCommand command)
+{
+    switch (command) {
+    case TkvStdCommand::cmMinimizeToTray: return TkvBorderIcon::biMinimizeToTray;
+    case TkvStdCommand::cmRollUp: return TkvBorderIcon::biRollUp;
+    case TkvStdCommand::cmMaximize: return TkvBorderIcon::biMaximize;
+    case TkvStdCommand::cmMinimize: return TkvBorderIcon::biMinimize;
+    default: break;
+    }
+    return TkvBorderIcon::biSystemMenu;
+}
+
+} // namespace
+
 void FrameObjectList::check(TkvBorderIcons icons, CaptionButtons buttons, const TkvActivateCustomObjectEvent& askCustom)
 {
     for (const auto& object : m_items) {
@@ -61,23 +78,11 @@ void FrameObjectList::check(TkvBorderIcons icons, CaptionButtons buttons, const 
             break;
         }
         case TkvStdCommand::cmMinimizeToTray:
-            if (!icons.has(TkvBorderIcon::biMinimizeToTray))
-                hide();
-            break;
         case TkvStdCommand::cmRollUp:
-            if (!icons.has(TkvBorderIcon::biRollUp))
-                hide();
-            break;
         case TkvStdCommand::cmMaximize:
-            if (!icons.has(TkvBorderIcon::biMaximize))
-                hide();
-            break;
         case TkvStdCommand::cmMinimize:
-            if (!icons.has(TkvBorderIcon::biMinimize))
-                hide();
-            break;
         case TkvStdCommand::cmSysMenu:
-            if (!icons.has(TkvBorderIcon::biSystemMenu))
+            if (!icons.has(borderIconOf(button->command)))
                 hide();
             break;
         case TkvStdCommand::cmClose:

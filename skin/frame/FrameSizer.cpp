@@ -38,26 +38,27 @@ int FrameSizer::minHeight() const
     return m_frame.MinHeight;
 }
 
-int FrameSizer::maxWidth() const
+QSize FrameSizer::screenLimit() const
 {
     const QWidget* form = m_frame.Form();
     const QScreen* screen = form->screen();
-    int w = screen ? (m_frame.MaximizeOnFullScreen ? screen->geometry() : screen->availableGeometry()).width()
-                   : GetMonitorWorkArea(form).width();
-    if (m_frame.MaxWidth != 0 && m_frame.MaxWidth < w)
-        w = m_frame.MaxWidth;
-    return w;
+    if (!screen) {
+        const TRect area = GetMonitorWorkArea(form);
+        return {area.width(), area.height()};
+    }
+    return (m_frame.MaximizeOnFullScreen ? screen->geometry() : screen->availableGeometry()).size();
+}
+
+int FrameSizer::maxWidth() const
+{
+    const int w = screenLimit().width();
+    return m_frame.MaxWidth != 0 && m_frame.MaxWidth < w ? m_frame.MaxWidth : w;
 }
 
 int FrameSizer::maxHeight() const
 {
-    const QWidget* form = m_frame.Form();
-    const QScreen* screen = form->screen();
-    int h = screen ? (m_frame.MaximizeOnFullScreen ? screen->geometry() : screen->availableGeometry()).height()
-                   : GetMonitorWorkArea(form).height();
-    if (m_frame.MaxHeight != 0 && m_frame.MaxHeight < h)
-        h = m_frame.MaxHeight;
-    return h;
+    const int h = screenLimit().height();
+    return m_frame.MaxHeight != 0 && m_frame.MaxHeight < h ? m_frame.MaxHeight : h;
 }
 
 int FrameSizer::realHeight() const

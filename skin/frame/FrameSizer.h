@@ -39,6 +39,8 @@ public:
     void snap();
 
 private:
+    // The screen's work area, or all of it with MaximizeOnFullScreen.
+    QSize screenLimit() const;
     QRect maximizedArea() const;
 
     TkvSorvane& m_frame;
