@@ -23,9 +23,10 @@ struct Arrival {
     size_t bytes;
 };
 
-// Everything the device delivers until it has been quiet for quietMs after
-// its end, or limitMs pass, with the arrival times.
-std::vector<uint8_t> readDevice(const QString& device, int limitMs, std::vector<Arrival>* arrivals = nullptr)
+// Everything the device delivers until it hangs up or limitMs pass, with
+// the arrival times.
+std::vector<uint8_t> readDevice(const QString& device, int limitMs, std::vector<Arrival>* arrivals = nullptr,
+    bool* hungUp = nullptr)
 {
     std::vector<uint8_t> received;
     const int fd = ::open(device.toLocal8Bit().constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
@@ -44,8 +45,11 @@ std::vector<uint8_t> readDevice(const QString& device, int limitMs, std::vector<
         pollfd wait{fd, POLLIN, 0};
         if (::poll(&wait, 1, 50) <= 0)
             continue;
-        if (wait.revents & (POLLHUP | POLLERR))
+        if (wait.revents & (POLLHUP | POLLERR)) {
+            if (hungUp)
+                *hungUp = true;
             break;
+        }
         uint8_t buffer[4096];
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got <= 0)
@@ -75,7 +79,9 @@ double wholeFrameShare(const std::vector<uint8_t>& bytes)
 
 TEST(SimulatorFaults, APauseKeepsTheDeviceOpenAndSilentThenTheStreamGoesOn)
 {
-    SimulatorProcess simulator({"--pause-after", "0.4", "--pause-for", "1.2", "--duration", "2.4"});
+    // Silent from 0.8 s to 1.8 s, sending again until the end at 2.6 s,
+    // when the next pause would start.
+    SimulatorProcess simulator({"--pause-after", "0.8", "--pause-for", "1.0", "--duration", "2.6"});
     ASSERT_TRUE(simulator.started());
     std::vector<Arrival> arrivals;
     const std::vector<uint8_t> received = readDevice(simulator.device(), 3000, &arrivals);
@@ -89,13 +95,39 @@ TEST(SimulatorFaults, APauseKeepsTheDeviceOpenAndSilentThenTheStreamGoesOn)
             gapEnd = arrivals[i].seconds;
         }
     }
-    EXPECT_GT(longestGap, 0.9) << "a silence of about 1.2 s";
-    EXPECT_LT(longestGap, 1.6);
+    EXPECT_GT(longestGap, 0.8) << "a silence of about 1 s";
+    EXPECT_LT(longestGap, 1.3);
     size_t after = 0;
     for (const Arrival& a : arrivals)
         after += a.seconds >= gapEnd ? a.bytes : 0;
-    EXPECT_GT(after, 9000u) << "the stream goes on after the pause, at its rate";
+    EXPECT_GT(after, 7000u) << "the stream goes on after the pause, at its rate (0.8 s of 11520 bytes a second)";
     EXPECT_GT(wholeFrameShare(received), 0.99) << "a pause garbles nothing";
+}
+
+bool exists(const QString& path)
+{
+    return ::access(path.toLocal8Bit().constData(), F_OK) == 0;
+}
+
+TEST(SimulatorFaults, ADropHangsUpTheDeviceWhichComesBackAtTheSamePath)
+{
+    // There 0.6 s, gone 0.6 s, twice over, then there until the end.
+    SimulatorProcess simulator({"--drop-after", "0.6", "--drop-for", "0.6", "--duration", "3"});
+    ASSERT_TRUE(simulator.started());
+    const QString path = simulator.device();
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        SCOPED_TRACE(cycle);
+        ASSERT_TRUE(waitFor([&] { return exists(path); }, 2000)) << "the device is back at the same path";
+        bool hungUp = false;
+        const std::vector<uint8_t> received = readDevice(path, 2000, nullptr, &hungUp);
+        EXPECT_TRUE(hungUp) << "a pulled cable ends the client's reading";
+        EXPECT_FALSE(exists(path)) << "the path is gone while the device is";
+        // Up to 0.6 s of 11520 bytes a second, less the moment the client
+        // took to open it.
+        EXPECT_GT(received.size(), 3000u);
+        EXPECT_GT(wholeFrameShare(received), 0.99);
+    }
+    EXPECT_TRUE(waitFor([&] { return exists(path); }, 2000));
 }
 
 TEST(SimulatorFaults, GarbleSpoilsTheGivenShareOfBytes)

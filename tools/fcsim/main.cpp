@@ -30,7 +30,8 @@ const cli::Program kProgram{
     "A simulated flight controller on a pseudo-terminal: prints the device to connect to, then one line per "
     "command frame received.",
     {
-        "fcsim [--rate FRAMES_PER_S] [--seed N] [--duration S] [--pause-after S --pause-for S] [--garble RATE]",
+        "fcsim [--rate FRAMES_PER_S] [--seed N] [--duration S] [--pause-after S --pause-for S] "
+        "[--drop-after S --drop-for S] [--garble RATE]",
         "fcsim --replay FILE [--speed X] [--loop]",
         "fcsim --record FILE --duration S [--rate FRAMES_PER_S] [--seed N]",
     },
@@ -38,8 +39,12 @@ const cli::Program kProgram{
         {"--rate FRAMES_PER_S", "telemetry frames a second (default: what 115200 baud carries, 1280)"},
         {"--seed N", "seed of the simulated motion and noise (default 1)"},
         {"--duration S", "stop after S seconds (default: run until stopped)"},
-        {"--pause-after S", "fault: fall silent after S seconds, the device staying open (with --pause-for)"},
-        {"--pause-for S", "fault: stay silent for S seconds"},
+        {"--pause-after S", "fault: fall silent after each S seconds of sending, the device staying open (with "
+                            "--pause-for)"},
+        {"--pause-for S", "fault: stay silent for S seconds each time"},
+        {"--drop-after S", "fault: take the device away after each S seconds of being there, as a pulled cable "
+                           "(with --drop-for); the device printed is then a link that stays"},
+        {"--drop-for S", "fault: bring a new device back at the same path after S seconds"},
         {"--garble RATE", "fault: replace that share of the bytes sent (0 to 1) with random ones"},
         {"--replay FILE", "serve a recording instead, from when a client opens the device"},
         {"--speed X", "with --replay: X times the recorded pace (default 1)"},
@@ -92,7 +97,8 @@ struct Arguments {
 Arguments parse(int argc, char** argv)
 {
     static const char* const kValued[] = {
-        "--rate", "--seed", "--duration", "--replay", "--speed", "--record", "--pause-after", "--pause-for", "--garble"};
+        "--rate", "--seed", "--duration", "--replay", "--speed", "--record", "--pause-after", "--pause-for", "--drop-after",
+        "--drop-for", "--garble"};
     Arguments arguments;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -118,10 +124,12 @@ Arguments parse(int argc, char** argv)
     only("--seed", "with the simulation, not with --replay", !replay);
     only("--duration", "with the simulation, not with --replay", !replay);
     only("--record", "without --replay", !replay);
-    for (const char* fault : {"--pause-after", "--pause-for", "--garble"})
+    for (const char* fault : {"--pause-after", "--pause-for", "--drop-after", "--drop-for", "--garble"})
         only(fault, "with the simulation on a device only", !replay && !arguments.has("--record"));
     if (arguments.has("--pause-after") != arguments.has("--pause-for"))
         usageError("--pause-after and --pause-for go together");
+    if (arguments.has("--drop-after") != arguments.has("--drop-for"))
+        usageError("--drop-after and --drop-for go together");
     if (arguments.has("--record") && !arguments.has("--duration"))
         usageError("--record needs --duration S");
     return arguments;
@@ -197,6 +205,8 @@ int main(int argc, char** argv)
         options.durationSeconds = arguments.number("--duration", 0, false);
         options.pauseAfterSeconds = arguments.number("--pause-after", 0, false);
         options.pauseForSeconds = arguments.number("--pause-for", 0, false);
+        options.dropAfterSeconds = arguments.number("--drop-after", 0, false);
+        options.dropForSeconds = arguments.number("--drop-for", 0, false);
         options.garbleRate = arguments.number("--garble", 0, false);
         if (options.garbleRate > 1)
             usageError("--garble takes a share from 0 to 1, not '" + arguments.values.at("--garble") + "'");
