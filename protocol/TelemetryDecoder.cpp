@@ -29,6 +29,7 @@ void TelemetryDecoder::feed(uint8_t byte)
 {
     std::copy(m_window.begin() + 1, m_window.end(), m_window.begin());
     m_window[kFrameSize - 1] = byte;
+    ++m_counters.bytes;
     if (byte == kFrameTrailer && m_window[0] == kFrameHeader)
         decode();
 }
@@ -39,11 +40,23 @@ void TelemetryDecoder::feed(std::span<const uint8_t> bytes)
         feed(byte);
 }
 
+void TelemetryDecoder::countFrame(uint8_t type)
+{
+    // A frame found inside the previous one (its payload holding header and
+    // trailer) skips nothing.
+    const uint64_t start = m_counters.bytes - kFrameSize;
+    if (start > m_framedUpTo)
+        m_counters.skippedBytes += start - m_framedUpTo;
+    m_framedUpTo = m_counters.bytes;
+    ++m_counters.frames[type - kFirstFrameType];
+}
+
 void TelemetryDecoder::decode()
 {
     const uint8_t type = m_window[1];
     if (type < kFirstFrameType || type > kLastFrameType)
         return;
+    countFrame(type);
 
     const auto& w = m_window;
     const Real v1 = w[2] + 256 * w[3];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/LinkCounters.h"
 #include "protocol/TelemetryFrame.h"
 #include "protocol/TelemetrySink.h"
 
@@ -27,13 +28,19 @@ public:
     void feed(std::span<const uint8_t> bytes);
 
     char decimalSeparator() const { return m_separator; }
+    const LinkCounters& counters() const { return m_counters; }
 
 private:
     void decode();
+    void countFrame(uint8_t type);
 
     TelemetrySink& m_sink;
     char m_separator;
     std::array<uint8_t, kFrameSize> m_window{};
+    LinkCounters m_counters;
+    // Bytes up to the end of the last frame; those after it may still turn
+    // out to start one.
+    uint64_t m_framedUpTo = 0;
 };
 
 } // namespace protocol

@@ -134,22 +134,27 @@ void TComm::SetPortOpen(bool open)
         m_timer->start();
         return;
     }
-    OpenComm();
+    if (const auto problem = OpenComm())
+        platform::ShowMessage(*problem);
 }
 
-void TComm::OpenComm()
+std::optional<QString> TComm::TryOpen()
+{
+    if (m_opened)
+        return kAlreadyOpen;
+    return OpenComm();
+}
+
+std::optional<QString> TComm::OpenComm()
 {
     const OpenResult result = m_driver->open(deviceName().toStdString());
-    if (!result.ok()) {
-        // Left closed: nothing is polled, read or written on a device that
-        // did not open, and the next open request tries again.
-        platform::ShowMessage(openFailureText(result));
-        return;
-    }
+    // Left closed: nothing is polled, read or written on a device that did
+    // not open, and the next open request tries again.
+    if (!result.ok())
+        return openFailureText(result);
     if (!m_driver->setupQueues(kReadBufferSize, kReadBufferSize)) {
         m_driver->close();
-        platform::ShowMessage(kQueueFailed);
-        return;
+        return kQueueFailed;
     }
     m_handle = true;
     m_lost = false;
@@ -159,6 +164,7 @@ void TComm::OpenComm()
     SetRTSStatus(m_rtsStatus);
     m_opened = true;
     m_timer->start();
+    return std::nullopt;
 }
 
 QString TComm::openFailureText(const OpenResult& result) const

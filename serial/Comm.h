@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QTimer;
 
@@ -83,6 +84,9 @@ public:
     bool CTSHolding() const { return m_ctsHolding; }
 
     void SetPortOpen(bool open);
+    // Opens the port as SetPortOpen(true) does, but says what went wrong
+    // instead of showing it: for retries nobody asked for.
+    std::optional<QString> TryOpen();
     // True while a port is open and polled.
     bool PortOpen() const { return m_opened; }
 
@@ -111,7 +115,7 @@ public:
     NotifyEvent OnDeviceLost;
 
 private:
-    void OpenComm();
+    std::optional<QString> OpenComm();
     void _SetCommState();
     void CloseComm();
     void GetModemState();

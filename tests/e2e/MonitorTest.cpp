@@ -1,6 +1,9 @@
 #include "SimulatorProcess.h"
 
+#include "tests/support/TestOutput.h"
+
 #include <QLocale>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +20,29 @@ QByteArray bytes(std::initializer_list<int> values)
 QString withSystemSeparator(QString text)
 {
     return text.replace('.', QLocale::system().decimalPoint());
+}
+
+// The values of the first `wanted` lines of fcmon --stats on the device,
+// by name ("bytes/s", "skipped", "A0/s").
+std::vector<QMap<QString, double>> statsOf(const QString& device, int wanted)
+{
+    QProcess monitor;
+    monitor.start(testsupport::binDir() + "/fcmon", {"--port", device, "--stats"});
+    std::vector<QMap<QString, double>> lines;
+    waitFor([&] {
+        while (monitor.canReadLine() && int(lines.size()) < wanted) {
+            const QStringList fields = QString::fromUtf8(monitor.readLine()).trimmed().split('\t');
+            QMap<QString, double> values;
+            for (const QString& field : fields.mid(1))
+                values.insert(field.section('=', 0, 0), field.section('=', 1).toDouble());
+            values.insert("seconds", fields.first().toDouble());
+            lines.push_back(values);
+        }
+        return int(lines.size()) >= wanted;
+    });
+    monitor.terminate();
+    monitor.waitForFinished();
+    return lines;
 }
 
 } // namespace
@@ -94,6 +120,37 @@ TEST(Monitor, FollowsALiveSimulator)
     for (const QString& line : lines)
         types.insert(line.left(2));
     EXPECT_EQ(types.size(), 12);
+}
+
+TEST(Monitor, StatsCountFramesBytesAndTheBytesSkippedOnANoisyLine)
+{
+    SimulatorProcess clean;
+    SimulatorProcess noisy({"--garble", "0.05"});
+    ASSERT_TRUE(clean.started());
+    ASSERT_TRUE(noisy.started());
+    // The first second may start in the middle of a frame.
+    const auto cleanLines = statsOf(clean.device(), 3);
+    ASSERT_EQ(cleanLines.size(), 3u);
+    for (const auto& line : {cleanLines[1], cleanLines[2]}) {
+        EXPECT_NEAR(line["bytes/s"], 11520, 1200);
+        EXPECT_EQ(line["skipped/s"], 0);
+        // The simulator takes the twelve types in turn.
+        for (const char* type : {"A0/s", "A5/s", "AB/s"})
+            EXPECT_NEAR(line[type], 1280.0 / 12, 12) << type;
+    }
+    EXPECT_NEAR(cleanLines[2]["seconds"], 3, 0.3);
+
+    const auto noisyLines = statsOf(noisy.device(), 3);
+    ASSERT_EQ(noisyLines.size(), 3u);
+    for (const auto& line : {noisyLines[1], noisyLines[2]}) {
+        EXPECT_NEAR(line["bytes/s"], 11520, 1200);
+        // A byte in twenty spoilt breaks about one frame in seven, and its
+        // bytes are skipped: some 1600 a second.
+        EXPECT_GT(line["skipped/s"], 600);
+        EXPECT_LT(line["skipped/s"], 3500);
+        EXPECT_NEAR(line["A0/s"], 1280.0 / 12 * 0.86, 15);
+    }
+    EXPECT_GT(noisyLines[2]["skipped"], noisyLines[1]["skipped"]);
 }
 
 TEST(Monitor, RejectsAMissingSource)

@@ -5,6 +5,7 @@
 #include "InputDecoding.h"
 #include "MonitorPrinter.h"
 #include "QuitOnSignal.h"
+#include "StatsLine.h"
 
 #include "platform/ClassicErrors.h"
 #include "protocol/TelemetryDecoder.h"
@@ -14,6 +15,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <cstdio>
@@ -22,12 +24,14 @@
 namespace {
 
 constexpr int kRecordingTickMs = 100;
+constexpr int kStatsIntervalMs = 1000;
 
 struct Options {
     QString port;
     QString input;
     QString record;
     bool csv = false;
+    bool stats = false;
     long long count = 0;
     uint64_t everyUs = 0;
 };
@@ -35,7 +39,8 @@ struct Options {
 const cli::Program kProgram{
     "fcmon",
     "Prints the decoded telemetry of a flight controller, one line per frame.",
-    {"fcmon (--port DEVICE [--record FILE] | --input FILE|- [--csv [--every MS]]) [--count N]"},
+    {"fcmon --port DEVICE [--record FILE] [--count N | --stats]",
+        "fcmon --input FILE|- [--csv [--every MS]] [--count N]"},
     {
         {"--port DEVICE", "serial device to read"},
         {"--input FILE", "capture file or recording to decode (- for standard input)"},
@@ -43,6 +48,8 @@ const cli::Program kProgram{
         {"--record FILE", "with --port: record what is received into FILE"},
         {"--csv", "with --input: write CSV, one row per frame"},
         {"--every MS", "with --csv: one row per MS milliseconds of a recording"},
+        {"--stats", "with --port: instead of the frames, print once a second the bytes a second, the bytes "
+                    "skipped between frames (a second and so far) and the frames a second of each type"},
         {"--help", "print this help and exit"},
         {"--version", "print the version and exit"},
     },
@@ -62,6 +69,7 @@ Options parse(const QStringList& arguments)
     parser.addOption({"record", {}, "FILE"});
     parser.addOption({"csv", {}});
     parser.addOption({"every", {}, "MS"});
+    parser.addOption({"stats", {}});
     if (!parser.parse(arguments))
         usageError(parser.errorText());
 
@@ -72,6 +80,7 @@ Options parse(const QStringList& arguments)
     options.input = parser.value("input");
     options.record = parser.value("record");
     options.csv = parser.isSet("csv");
+    options.stats = parser.isSet("stats");
     if (parser.isSet("port") == parser.isSet("input"))
         usageError("give either --port DEVICE or --input FILE");
     if (parser.isSet("count")) {
@@ -84,6 +93,10 @@ Options parse(const QStringList& arguments)
         usageError("--record works with --port only");
     if (options.csv && !parser.isSet("input"))
         usageError("--csv works with --input only");
+    if (options.stats && !parser.isSet("port"))
+        usageError("--stats works with --port only");
+    if (options.stats && parser.isSet("count"))
+        usageError("--stats and --count do not go together");
     if (parser.isSet("every")) {
         bool ok = false;
         const double ms = parser.value("every").toDouble(&ok);
@@ -142,6 +155,23 @@ int monitorPort(QCoreApplication& app, const Options& options, protocol::Telemet
         QObject::connect(&recordingTimer, &QTimer::timeout, [&] { recorder->tick(); });
         recordingTimer.start(kRecordingTickMs);
     }
+    QTimer statsTimer;
+    QElapsedTimer sinceStart;
+    protocol::LinkCounters lastCounters;
+    double lastSeconds = 0;
+    if (options.stats) {
+        sinceStart.start();
+        QObject::connect(&statsTimer, &QTimer::timeout, [&] {
+            const double seconds = static_cast<double>(sinceStart.nsecsElapsed()) / 1e9;
+            const protocol::LinkCounters& counters = decoder.counters();
+            output.output() += statsLine(seconds, protocol::ratesBetween(lastCounters, counters, seconds - lastSeconds),
+                counters.skippedBytes);
+            writeOutput(output);
+            lastCounters = counters;
+            lastSeconds = seconds;
+        });
+        statsTimer.start(kStatsIntervalMs);
+    }
     const QuitOnSignal quitOnSignal;
     app.exec();
     return exitCode;
@@ -162,7 +192,10 @@ int main(int argc, char** argv)
     const Options options = parse(app.arguments());
 
     std::unique_ptr<MonitorOutput> output;
-    if (options.csv)
+    // Statistics take the place of the frames' lines.
+    if (options.stats)
+        output = std::make_unique<MonitorOutput>();
+    else if (options.csv)
         output = std::make_unique<CsvPrinter>(options.everyUs);
     else
         output = std::make_unique<MonitorPrinter>();
