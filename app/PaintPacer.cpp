@@ -2,7 +2,6 @@
 
 #include <QTimer>
 
-#include <chrono>
 
 PaintPacer::PaintPacer(
     QObject* parent, int frameMs, Clock clock, std::function<void()> heldAction, const char* timerName)
@@ -27,8 +26,7 @@ int64_t PaintPacer::now() const
 {
     if (m_clock)
         return m_clock();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    return steadyMilliseconds();
 }
 
 bool PaintPacer::admit()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/SteadyClock.h"
+
 #include <QObject>
 
 #include <cstdint>
@@ -21,8 +23,7 @@ class QTimer;
 // The first admit() is after a frame.
 class PaintPacer : public QObject {
 public:
-    // Milliseconds from a fixed start, never going back.
-    using Clock = std::function<int64_t()>;
+    using Clock = MillisecondClock;
 
     // timerName names the frame's timer, for tests to drive it.
     PaintPacer(QObject* parent, int frameMs, Clock clock, std::function<void()> heldAction, const char* timerName);
