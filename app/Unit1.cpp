@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/ControlFactory.h"
 #include "app/MainWindowLayout.h"
 #include "app/TelemetryRecorder.h"
 #include "instruments/Attitude.h"
@@ -34,115 +35,6 @@ namespace {
 // a second move the instruments smoothly and keep every value readable.
 constexpr int kFrameMs = 50;
 
-QString text(std::string_view view)
-{
-    return QString::fromLatin1(view.data(), static_cast<qsizetype>(view.size()));
-}
-
-platform::TFont font(const layout::Font& font, platform::TColor colour)
-{
-    platform::TFont result;
-    result.Name = text(font.face);
-    result.Height = font.pixels;
-    if (font.weight == layout::Weight::Bold)
-        result.Style |= platform::FontStyle::Bold;
-    result.Color = colour;
-    return result;
-}
-
-layout::Font fontOr(const layout::Control& control, const layout::Font& fallback)
-{
-    return control.font.face.empty() ? fallback : control.font;
-}
-
-QWidget* makeEdit(const layout::Control& control, QWidget* parent)
-{
-    auto* edit = new TkvSkinEdit(parent);
-    const bool maroon = control.kind == Kind::ValueField;
-    const platform::TFont face = font(layout::kValueFont, maroon ? platform::clMaroon : platform::clWindowText);
-    edit->SetDefaultFont(face);
-    edit->SetFont(face);
-    edit->SetReadOnly(control.kind == Kind::ValueField || control.kind == Kind::SettingField);
-    if (control.kind == Kind::Lamp)
-        edit->SetAlignment(TAlignment::taCenter);
-    edit->SetText(text(control.text));
-    edit->SetBounds(control.left, control.top, control.width, control.height);
-    return edit;
-}
-
-QWidget* makeControl(const layout::Control& control, QWidget* parent)
-{
-    switch (control.kind) {
-    case Kind::GroupBox: {
-        auto* panel = new TkvSkinGroupBox(parent);
-        panel->SetBorderStyle(TkvSkinBorderStyle::bvFrame);
-        panel->SetDefaultCaptionHeight(layout::kPanelCaptionHeight);
-        panel->SetDefaultFont(font(layout::kPanelFont, platform::clWindowText));
-        panel->SetCaption(text(control.text));
-        panel->SetBounds(control.left, control.top, control.width, control.height);
-        return panel;
-    }
-    case Kind::Label: {
-        auto* label = new TkvSkinStdLabel(parent);
-        // Measured once, when everything is set: a label measures its text
-        // at each change, and the window starts with forty of them.
-        label->SetAutoSize(false);
-        const platform::TFont face = font(fontOr(control, layout::kLabelFont), platform::clBlack);
-        label->SetDefaultFont(face);
-        label->SetFont(face);
-        label->SetCaption(text(control.text));
-        label->SetBounds(control.left, control.top, control.width, control.height);
-        label->SetAutoSize(true);
-        return label;
-    }
-    case Kind::ValueField:
-    case Kind::SettingField:
-    case Kind::InputField:
-    case Kind::Lamp:
-        return makeEdit(control, parent);
-    case Kind::Button: {
-        auto* button = new TkvSkinButton(parent);
-        button->SetDefaultFont(font(layout::kFieldFont, platform::clBtnText));
-        button->SetCaption(text(control.text));
-        button->setToolTip(text(control.hint));
-        button->SetBounds(control.left, control.top, control.width, control.height);
-        return button;
-    }
-    case Kind::ComboBox: {
-        auto* combo = new TkvSkinComboBox(parent);
-        combo->SetFont(font(fontOr(control, layout::kFieldFont), platform::clWindowText));
-        combo->SetItems(text(control.items).split(u'|', Qt::SkipEmptyParts));
-        combo->SetText(text(control.text));
-        combo->SetBounds(control.left, control.top, control.width, control.height);
-        return combo;
-    }
-    case Kind::Gauge: {
-        auto* gauge = new TkvSkinGauge(parent);
-        gauge->SetShowProgressText(false);
-        gauge->SetMinValue(control.minimum);
-        gauge->SetMaxValue(control.maximum);
-        gauge->SetValue(control.value);
-        gauge->SetBounds(control.left, control.top, control.width, control.height);
-        return gauge;
-    }
-    case Kind::Slider: {
-        auto* slider = new TkvSkinSlider(parent);
-        slider->SetTransparent(false);
-        slider->SetIncrement(1);
-        slider->SetRange(control.minimum, control.maximum);
-        slider->SetValue(control.value);
-        slider->SetBounds(control.left, control.top, control.width, control.height);
-        return slider;
-    }
-    case Kind::Picture: {
-        auto* picture = new platform::TImage(parent);
-        picture->SetBounds(control.left, control.top, control.width, control.height);
-        return picture;
-    }
-    }
-    return nullptr;
-}
-
 // The airframe strip travels inside the program, as a 24-bit BMP stored
 // uncompressed, so it is decoded where it lies instead of copied first.
 platform::BmpImage airframeStrip()
@@ -161,17 +53,18 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     , m_availablePorts(options.ports ? std::move(options.ports) : serial::availablePorts)
     , m_recorder(std::move(options.recorder))
     , m_decoder(*this, platform::DecimalSeparator())
-    , m_textPacer(new PaintPacer(this, kFrameMs, options.paintClock, [this] { showLatestTexts(); }, "textFrame"))
-    , m_paintPacer(new PaintPacer(this, kFrameMs, std::move(options.paintClock), [this] {
+    , m_clock(options.clock ? std::move(options.clock) : MillisecondClock(steadyMilliseconds))
+    , m_textPacer(new PaintPacer(this, kFrameMs, m_clock, [this] { showLatestTexts(); }, "textFrame"))
+    , m_paintPacer(new PaintPacer(this, kFrameMs, m_clock, [this] {
         QEvent request(QEvent::UpdateRequest);
         QWidget::event(&request);
     }, "paintFrame"))
 {
     m_searchPortsInBackground = options.searchPortsInBackground;
     Q_INIT_RESOURCE(resources);
-    m_skinSettings = options.skinSettings;
+    m_settings = options.settings;
     pickStartSkin(options.skinFile);
-    setWindowTitle(text(layout::kCaption));
+    setWindowTitle(layoutText(layout::kCaption));
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor::fromRgb(platform::toQRgb(platform::clBtnFace)));
     setPalette(background);
@@ -187,6 +80,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     hookHandlers();
     hookPanelLinks();
     hookInstruments();
+    hookLinkHealth();
     FormCreate();
     // A pilot starts by connecting; no field or lamp holds the focus.
     m_controls.kvSkinButton2->setFocus(Qt::OtherFocusReason);
@@ -202,13 +96,13 @@ TForm1Options& TForm1Options::operator=(TForm1Options&&) = default;
 void TForm1::buildControls()
 {
     for (const layout::Control& control : layout::controls()) {
-        QWidget* parent = control.parent.empty() ? m_kvSorvane1->ClientArea() : this->control(text(control.parent));
+        QWidget* parent = control.parent.empty() ? m_kvSorvane1->ClientArea() : this->control(layoutText(control.parent));
         QWidget* widget = makeControl(control, parent);
-        widget->setObjectName(text(control.name));
+        widget->setObjectName(layoutText(control.name));
     }
     m_controls.bind([this](const QString& name) { return control(name); });
     for (int i = 0; i < protocol::kTelemetryFieldCount; ++i)
-        m_fields[static_cast<size_t>(i)] = edit(text(layout::fieldControl(static_cast<protocol::TelemetryField>(i))));
+        m_fields[static_cast<size_t>(i)] = edit(layoutText(layout::fieldControl(static_cast<protocol::TelemetryField>(i))));
     // Lamps of each group from the high end of the stick travel to the low end.
     m_ch5Lamps = {m_controls.kvSkinEdit39, m_controls.kvSkinEdit38, m_controls.kvSkinEdit35};
     m_ch6Lamps = {m_controls.kvSkinEdit42, m_controls.kvSkinEdit41, m_controls.kvSkinEdit40};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FormControls.h"
+#include "app/FrameFreshness.h"
 #include "app/PaintPacer.h"
 #include "platform/BmpCodec.h"
 #include "protocol/CommandFrame.h"
@@ -10,6 +11,7 @@
 #include "skin/data/SkinTypes.h"
 
 #include <QByteArray>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -19,11 +21,15 @@
 #include <future>
 #include <memory>
 #include <optional>
+#include <vector>
 
+class LinkStatisticsWindow;
 class QSettings;
+class QTimer;
 class TelemetryRecorder;
 
 namespace platform {
+class Dimmable;
 class TCanvas;
 class TImage;
 }
@@ -52,17 +58,19 @@ struct TForm1Options {
     std::unique_ptr<serial::SerialDriver> driver;
     std::function<QList<serial::PortEntry>()> ports;
     std::unique_ptr<TelemetryRecorder> recorder;
-    // The clock that paces repaints (the system's steady clock by default).
-    PaintPacer::Clock paintClock;
+    // The clock that paces repaints and times the link's silence (the
+    // system's steady clock by default).
+    MillisecondClock clock;
     // A ".skn" file or a skin folder used instead of the built-in skin.
     QString skinFile;
     // The first activation asks the system for its ports on a thread of its
     // own, and the list follows when the answer comes: it takes tens of
     // milliseconds, which the first picture need not wait for.
     bool searchPortsInBackground = false;
-    // Where the skin chosen from the system menu is remembered for the
-    // next start (none: nothing is remembered or read back).
-    QSettings* skinSettings = nullptr;
+    // Where the choices of the system menu (the skin, reconnecting
+    // automatically) are remembered for the next start (none: nothing is
+    // remembered or read back).
+    QSettings* settings = nullptr;
 };
 
 // The main window: eight panels of controls built from the layout table,
@@ -96,7 +104,18 @@ public:
     bool startRecording(const QString& file);
     void stopRecording();
     bool recording() const { return m_recorder != nullptr; }
-    bool connected() const { return m_connected; }
+    bool connected() const { return m_linkState == LinkState::Open; }
+    // The device went away while connected; the window waits for it to
+    // come back and connects again (the system menu's "Reconnect
+    // automatically", on unless the pilot turned it off).
+    bool waitingForDevice() const { return m_linkState == LinkState::WaitingForDevice; }
+    bool reconnectsAutomatically() const { return m_reconnectAutomatically; }
+    void setReconnectAutomatically(bool on);
+    // The frame types whose controls show their values as stale.
+    FrameFreshness::Types staleTypesShown() const { return m_dimmedTypes; }
+    const protocol::LinkCounters& linkCounters() const { return m_decoder.counters(); }
+    // The small window of link statistics ("Link statistics…").
+    void showLinkStatistics();
     const QByteArray& commandBuffer() const { return m_commandBuffer; }
 
     // Handlers, named after their component and event.
@@ -154,9 +173,25 @@ private:
     void showPorts(QList<serial::PortEntry> ports);
     void showPortLocation();
     void connectionLost();
-    // The connected flag and the connect button's caption, which shows it.
-    void setConnected(bool connected);
+    enum class LinkState { Closed, Open, WaitingForDevice };
+    // The state, the connect button's caption that shows it ("DisConnect"
+    // also while waiting, to stop the wait), the link's watch and the
+    // caption.
+    void setLinkState(LinkState state);
     void disconnect();
+    // An open port: the link is watched afresh and a recording marks it.
+    void linkOpened();
+
+    // Link health: what is stale is dimmed, and the caption says why.
+    void hookLinkHealth();
+    void addLinkSystemMenuEntries();
+    void showLinkHealth();
+    void showStaleTypes(FrameFreshness::Types stale);
+    void setCaptionNote(const QString& note);
+    void frameStarted(uint8_t type) override;
+    // While waiting: connects again when the device is back.
+    void lookForReturnedDevice();
+    std::optional<QString> returnedDevicePath();
     // Writes the command into the command buffer and sends it while
     // connected; a write that fails ends the connection.
     void sendCommand(protocol::Command command, uint16_t argument);
@@ -195,7 +230,7 @@ private:
     skin::TkvCompressedStoredSkin* m_kvCompressedStoredSkin1 = nullptr;
     skin::TkvSorvane* m_kvSorvane1 = nullptr;
     std::unique_ptr<skin::TkvMenuItem> m_systemMenuTail;
-    QSettings* m_skinSettings = nullptr;
+    QSettings* m_settings = nullptr;
     std::function<QList<serial::PortEntry>()> m_availablePorts;
     // The devices behind the port list's items, in the list's order.
     QList<serial::PortEntry> m_ports;
@@ -206,7 +241,23 @@ private:
     std::unique_ptr<TelemetryRecorder> m_recorder;
     protocol::TelemetryDecoder m_decoder;
     QByteArray m_commandBuffer;
-    bool m_connected = false;
+    LinkState m_linkState = LinkState::Closed;
+    MillisecondClock m_clock;
+    FrameFreshness m_freshness;
+    // When the batch being decoded was read.
+    int64_t m_batchMs = 0;
+    QTimer* m_healthTimer = nullptr;
+    // The controls each frame type feeds.
+    std::array<std::vector<platform::Dimmable*>, protocol::kFrameTypeCount> m_typeViews;
+    FrameFreshness::Types m_dimmedTypes;
+    // What the caption adds to the window's name: silence or a wait.
+    QString m_captionNote;
+    bool m_reconnectAutomatically = true;
+    // The port connected to, which a wait looks for.
+    serial::PortEntry m_linkPort;
+    QTimer* m_returnTimer = nullptr;
+    int m_returnChecks = 0;
+    QPointer<LinkStatisticsWindow> m_statisticsWindow;
     // Painting is held to the display's pace, not the telemetry's, and so
     // are the texts of the fields.
     PaintPacer* m_textPacer;

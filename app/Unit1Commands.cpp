@@ -39,7 +39,7 @@ void TForm1::sendCommand(Command command, uint16_t argument)
 {
     const CommandBytes bytes = encodeCommand(command, argument);
     std::copy(bytes.begin(), bytes.end(), m_commandBuffer.begin());
-    if (!m_connected || m_comm->OutputByte(m_commandBuffer))
+    if (!connected() || m_comm->OutputByte(m_commandBuffer))
         return;
     // A command that did not go out must not look as if it had: the link is
     // treated as lost.

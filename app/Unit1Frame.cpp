@@ -61,6 +61,7 @@ void TForm1::buildSkinMenu()
             startRecording(file);
     });
     m_systemMenuTail->Add(QStringLiteral("StopRecording"), QStringLiteral("Stop recording"), [this] { stopRecording(); });
+    addLinkSystemMenuEntries();
     TkvMenuItem* skins = m_systemMenuTail->Add(QStringLiteral("SkinMenu"), QStringLiteral("Skin"));
     for (const QString& name : windowskin::builtinSkinNames())
         skins->Add(QStringLiteral("Skin") + name, name, [this, name] { chooseSkin(name); });
@@ -92,7 +93,7 @@ bool TForm1::startRecording(const QString& file)
         return false;
     }
     m_recorder = std::move(recorder);
-    if (m_connected)
+    if (connected())
         m_recorder->connected(m_comm->deviceName());
     updateRecordingEntries();
     return true;

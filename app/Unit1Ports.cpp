@@ -119,27 +119,51 @@ void TForm1::kvSkinButton2Click()
     // component has already said why.
     if (!m_comm->PortOpen())
         return;
-    setConnected(true);
+    m_linkPort = port;
+    linkOpened();
+}
+
+void TForm1::linkOpened()
+{
+    setLinkState(LinkState::Open);
     if (m_recorder)
         m_recorder->connected(m_comm->deviceName());
 }
 
-void TForm1::setConnected(bool connected)
+void TForm1::setLinkState(LinkState state)
 {
-    m_connected = connected;
-    m_controls.kvSkinButton2->SetCaption(connected ? kDisconnect : kConnect);
+    m_linkState = state;
+    m_controls.kvSkinButton2->SetCaption(state == LinkState::Closed ? kConnect : kDisconnect);
+    if (state == LinkState::Open)
+        m_freshness.start(m_clock());
+    if (state == LinkState::WaitingForDevice) {
+        m_returnChecks = 0;
+        m_returnTimer->start();
+    } else {
+        m_returnTimer->stop();
+    }
+    if (state == LinkState::Closed)
+        m_healthTimer->stop();
+    else
+        m_healthTimer->start();
+    showLinkHealth();
 }
 
 void TForm1::disconnect()
 {
     m_comm->SetPortOpen(false);
-    setConnected(false);
+    setLinkState(LinkState::Closed);
 }
 
 void TForm1::connectionLost()
 {
+    // The wait shows in the caption and blocks nothing.
+    if (m_reconnectAutomatically) {
+        setLinkState(LinkState::WaitingForDevice);
+        return;
+    }
     const QString device = m_comm->deviceName();
-    setConnected(false);
+    setLinkState(LinkState::Closed);
     platform::ShowMessage(QStringLiteral("Connection lost\n%1 is no longer available. Check the cable, then "
                                          "press \"Connect\" again.")
                               .arg(device));

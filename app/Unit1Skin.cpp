@@ -3,6 +3,7 @@
 
 #include "app/Unit1.h"
 
+#include "app/ControlFactory.h"
 #include "app/MainWindowLayout.h"
 #include "app/WindowSkin.h"
 #include "platform/MessageBox.h"
@@ -23,34 +24,8 @@ const QString kSkinKey = QStringLiteral("skin");
 
 void TForm1::bindControlsToSkin()
 {
-    for (const layout::Control& control : layout::controls()) {
-        QWidget* widget = this->control(QString::fromLatin1(control.name.data(), qsizetype(control.name.size())));
-        const QString skinObject = QString::fromLatin1(control.skinObject.data(), qsizetype(control.skinObject.size()));
-        switch (control.kind) {
-        case Kind::GroupBox:
-        case Kind::Button:
-        case Kind::ComboBox:
-        case Kind::Gauge:
-        case Kind::Slider:
-            if (auto* skinned = qobject_cast<skin::TkvSkinControl*>(widget)) {
-                if (!skinObject.isEmpty())
-                    skinned->SetSkinDataName(skinObject);
-                skinned->SetSkinData(m_kvSkinData1);
-            }
-            break;
-        case Kind::Lamp:
-            // Of all the fields only the flight-mode lamps are bound.
-            if (auto* lamp = qobject_cast<skin::TkvSkinEdit*>(widget))
-                lamp->SetSkinData(m_kvSkinData1);
-            break;
-        case Kind::Label:
-        case Kind::ValueField:
-        case Kind::SettingField:
-        case Kind::InputField:
-        case Kind::Picture:
-            break;
-        }
-    }
+    for (const layout::Control& control : layout::controls())
+        bindToSkin(control, this->control(layoutText(control.name)), m_kvSkinData1);
 }
 
 std::optional<QString> TForm1::storeSkin(const QString& choice)
@@ -67,8 +42,8 @@ void TForm1::pickStartSkin(const QString& skinFile)
 {
     // A skin named on the command line wins over the one chosen last time.
     QString choice = skinFile;
-    if (choice.isEmpty() && m_skinSettings)
-        choice = m_skinSettings->value(kSkinKey).toString();
+    if (choice.isEmpty() && m_settings)
+        choice = m_settings->value(kSkinKey).toString();
     if (choice.isEmpty())
         choice = windowskin::builtinSkinNames().first();
     if (const std::optional<QString> problem = storeSkin(choice)) {
@@ -86,8 +61,8 @@ bool TForm1::chooseSkin(const QString& choice)
     }
     // The frame and every control hear the change from the skin data.
     m_kvSkinData1->LoadCompressedStoredSkin(m_kvCompressedStoredSkin1);
-    if (m_skinSettings)
-        m_skinSettings->setValue(kSkinKey, choice);
+    if (m_settings)
+        m_settings->setValue(kSkinKey, choice);
     return true;
 }
 

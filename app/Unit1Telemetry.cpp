@@ -34,9 +34,14 @@ void TForm1::Comm1ReceiveData()
     const QByteArray batch = m_comm->ReadInputByte();
     if (m_recorder)
         m_recorder->received(batch);
+    m_batchMs = m_clock();
     m_decoder.feed(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(batch.constData()),
         static_cast<size_t>(batch.size())));
     showTextsAtPicturePace();
+    // The next frame clears what it makes fresh at once, not at the next
+    // check.
+    if (m_dimmedTypes.any())
+        showLinkHealth();
 }
 
 void TForm1::showTextsAtPicturePace()

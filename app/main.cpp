@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -84,7 +85,7 @@ int main(int argc, char** argv)
     std::unique_ptr<BuiltInLink> demo;
     std::unique_ptr<BuiltInLink> replay;
     std::unique_ptr<TForm1> window;
-    QSettings skinSettings(QStringLiteral("FlightControllerTool"), QStringLiteral("fctool"));
+    QSettings settings(QStringLiteral("FlightControllerTool"), QStringLiteral("fctool"));
     try {
         if (options.demo)
             demo = BuiltInLink::demo();
@@ -98,7 +99,7 @@ int main(int argc, char** argv)
         // A screenshot shows what the command line asks for, not a skin
         // chosen in an earlier session.
         if (options.screenshot.isEmpty())
-            formOptions.skinSettings = &skinSettings;
+            formOptions.settings = &settings;
         // Devices the system does not list (a replay's or the demo's
         // pseudo-terminal, a device named on the command line) go first.
         QList<serial::PortEntry> extra;
@@ -111,7 +112,9 @@ int main(int argc, char** argv)
         formOptions.ports = [extra] {
             QList<serial::PortEntry> ports = extra;
             for (const serial::PortEntry& port : serial::availablePorts()) {
-                if (!ports.contains(port))
+                const bool listed = std::any_of(ports.begin(), ports.end(),
+                    [&port](const serial::PortEntry& entry) { return entry.location == port.location; });
+                if (!listed)
                     ports << port;
             }
             return ports;

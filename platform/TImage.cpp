@@ -48,6 +48,15 @@ void TImage::paintEvent(QPaintEvent*)
     drawIfOutOfDate();
     QPainter painter(this);
     painter.drawImage(0, 0, m_picture.image());
+    paintDimming(painter, rect(), m_dimming);
+}
+
+void TImage::setDimming(const Dimming& dimming)
+{
+    if (dimming == m_dimming)
+        return;
+    m_dimming = dimming;
+    update();
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Bitmap.h"
+#include "platform/Dimming.h"
 
 #include <QWidget>
 
@@ -15,7 +16,7 @@ namespace platform {
 // telemetry) is drawn on demand instead: InvalidateDrawing() marks it out of
 // date, and the drawing runs once before the next paint or the next look at
 // Picture().
-class TImage : public QWidget {
+class TImage : public QWidget, public Dimmable {
 public:
     using Drawing = std::function<void(TBitmap& picture)>;
 
@@ -30,6 +31,9 @@ public:
     void SetDrawing(Drawing drawing) { m_drawing = std::move(drawing); }
     void InvalidateDrawing();
 
+    void setDimming(const Dimming& dimming) override;
+    const Dimming& dimming() const override { return m_dimming; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -40,6 +44,7 @@ private:
     mutable TBitmap m_picture;
     Drawing m_drawing;
     mutable bool m_outOfDate = false;
+    Dimming m_dimming;
 };
 
 } // namespace platform

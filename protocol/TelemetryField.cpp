@@ -22,6 +22,18 @@ constexpr std::array<std::string_view, kTelemetryFieldCount> kCaptions = {
 
 } // namespace
 
+FrameType frameOf(TelemetryField field)
+{
+    // Three fields a frame in frame order, but the receiver and limits
+    // frames write two each.
+    const int index = static_cast<int>(field);
+    if (field >= TelemetryField::RangeLimit)
+        return FrameType::Limits;
+    if (field >= TelemetryField::Receiver)
+        return FrameType::Receiver;
+    return static_cast<FrameType>(kFirstFrameType + index / 3);
+}
+
 std::string_view fieldCaption(TelemetryField field)
 {
     return kCaptions[static_cast<size_t>(field)];

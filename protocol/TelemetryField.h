@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/TelemetryFrame.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -23,6 +25,9 @@ enum class TelemetryField : uint8_t {
 };
 
 inline constexpr int kTelemetryFieldCount = static_cast<int>(TelemetryField::HeightLimit) + 1;
+
+// The frame type that writes the field.
+FrameType frameOf(TelemetryField field);
 
 // The caption of the label beside the field, exactly as the window shows
 // it (trailing blanks included); the receiver-type field has no label of

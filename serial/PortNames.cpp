@@ -34,9 +34,24 @@ PortEntry portEntryForDevice(const QString& location)
 QList<PortEntry> availablePorts()
 {
     QList<PortEntry> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        ports.append({info.portName(), info.systemLocation()});
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        ports.append({info.portName(), info.systemLocation(), info.serialNumber(),
+            info.hasVendorIdentifier() ? info.vendorIdentifier() : uint16_t(0),
+            info.hasProductIdentifier() ? info.productIdentifier() : uint16_t(0)});
+    }
     return ports;
+}
+
+std::optional<PortEntry> returnedPort(const PortEntry& lost, const QList<PortEntry>& present)
+{
+    for (const PortEntry& port : present) {
+        const bool same = lost.hasUsbIdentity()
+            ? port.serialNumber == lost.serialNumber && port.vendorId == lost.vendorId && port.productId == lost.productId
+            : port.location == lost.location;
+        if (same)
+            return port;
+    }
+    return std::nullopt;
 }
 
 } // namespace serial

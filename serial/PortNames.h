@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
 
 namespace serial {
@@ -22,8 +23,14 @@ std::optional<TComPortNumber> portNumberForName(const QString& name);
 struct PortEntry {
     QString name;
     QString location;
+    // A USB adapter's identity where the system gives it (empty and 0
+    // otherwise): it finds the adapter again under another device name.
+    QString serialNumber = {};
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
 
     bool operator==(const PortEntry&) const = default;
+    bool hasUsbIdentity() const { return !serialNumber.isEmpty() && vendorId != 0; }
 };
 
 // The entry of a device given by its path: the path without the system's
@@ -33,5 +40,10 @@ PortEntry portEntryForDevice(const QString& location);
 // The serial ports present on this computer, in the order the system lists
 // them.
 QList<PortEntry> availablePorts();
+
+// The lost port come back among those present: the one with its USB
+// serial number, vendor and product where it had them, else the one at its
+// path.
+std::optional<PortEntry> returnedPort(const PortEntry& lost, const QList<PortEntry>& present);
 
 } // namespace serial

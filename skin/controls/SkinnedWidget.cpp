@@ -47,4 +47,12 @@ void SkinnedWidget::resizeEvent(QResizeEvent*)
     announceSize();
 }
 
+void SkinnedWidget::setDimming(const platform::Dimming& dimming)
+{
+    if (dimming == m_dimming)
+        return;
+    m_dimming = dimming;
+    update();
+}
+
 } // namespace skin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Dimming.h"
 #include "skin/controls/SkinLink.h"
 
 #include <QWidget>
@@ -10,7 +11,7 @@ namespace skin {
 // and the standard label. Its bounds follow one rule, fitBounds, however
 // they were changed: through SetBounds or through Qt's own resize and
 // setGeometry, which are fitted when their resize arrives.
-class SkinnedWidget : public QWidget, public SkinLink {
+class SkinnedWidget : public QWidget, public SkinLink, public platform::Dimmable {
     Q_OBJECT
 
 public:
@@ -20,6 +21,9 @@ public:
     void SetBounds(int left, int top, int width, int height);
     // SetBounds at the current position.
     void setSize(int width, int height) { SetBounds(x(), y(), width, height); }
+
+    void setDimming(const platform::Dimming& dimming) override;
+    const platform::Dimming& dimming() const override { return m_dimming; }
 
 protected:
     // The bounds the control takes when asked for requested: fitted to its
@@ -42,6 +46,7 @@ private:
     // The size fitted last: its resize needs no second fitting.
     QSize m_fittedSize;
     QSize m_announcedSize;
+    platform::Dimming m_dimming;
 };
 
 } // namespace skin

@@ -46,6 +46,7 @@ void TkvSkinControl::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     platform::drawImageInRegion(painter, event->region(), {0, 0}, face);
+    platform::paintDimming(painter, rect(), dimming());
 }
 
 void TkvSkinControl::enterEvent(QEnterEvent*) { raiseEvent(OnMouseEnter, this); }

@@ -304,6 +304,7 @@ void TkvSkinCustomEdit::paintEvent(QPaintEvent* event)
     platform::drawImageInRegion(painter, event->region(), {0, 0}, frame);
     if (m_textMode == TextMode::Drawn)
         drawOwnText(painter);
+    platform::paintDimming(painter, rect(), dimming());
 }
 
 void TkvSkinCustomEdit::layoutLineEdit()

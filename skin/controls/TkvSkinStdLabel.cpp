@@ -190,6 +190,7 @@ void TkvSkinStdLabel::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawImage(0, 0, renderText());
+    platform::paintDimming(painter, rect(), dimming());
 }
 
 void TkvSkinStdLabel::changeEvent(QEvent* event)

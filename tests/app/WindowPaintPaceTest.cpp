@@ -54,7 +54,7 @@ TForm1Options pacedWindow(const int64_t& now,
     TForm1Options options;
     options.driver = std::make_unique<serial::MemorySerialDriver>(std::move(device));
     options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
-    options.paintClock = [&now] { return now; };
+    options.clock = [&now] { return now; };
     return options;
 }
 

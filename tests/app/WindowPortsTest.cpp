@@ -2,7 +2,15 @@
 
 #include "serial/PortNames.h"
 
+#include "platform/TImage.h"
+#include "skin/frame/TkvMenuItem.h"
+#include "skin/frame/TkvSorvane.h"
+#include "tests/support/TestTimers.h"
+
+#include <QFile>
+#include <QSettings>
 #include <QShowEvent>
+#include <QTemporaryDir>
 
 using WindowPorts = WindowFixture;
 
@@ -99,8 +107,9 @@ TEST_F(WindowPorts, PortThatCannotOpenLeavesTheWindowDisconnected)
     EXPECT_EQ(messages.size(), 1) << "no second message from a send";
 }
 
-TEST_F(WindowPorts, PulledCableReturnsToConnectAndReconnectWorks)
+TEST_F(WindowPorts, WithoutReconnectingAPulledCableReturnsToConnectAndReconnectWorks)
 {
+    form->setReconnectAutomatically(false);
     connect();
     device->failing.insert(serial::MemorySerialDevice::Operation::ClearError);
     form->Comm1()->ProcTimer();
@@ -113,6 +122,95 @@ TEST_F(WindowPorts, PulledCableReturnsToConnectAndReconnectWorks)
     click(form->button("kvSkinButton2"));
     EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "DisConnect");
     EXPECT_TRUE(form->Comm1()->PortOpen());
+}
+
+namespace {
+
+// A device path that can be taken away and brought back, as a device node.
+struct DeviceNode {
+    QTemporaryDir folder;
+    QString path = folder.filePath("ttyUSB7");
+
+    void plugIn() { QFile(path).open(QIODevice::WriteOnly); }
+    void pull() { QFile::remove(path); }
+};
+
+void checkForTheDevice(TForm1& form)
+{
+    testsupport::fireTimer(&form, "deviceReturn");
+}
+
+} // namespace
+
+TEST_F(WindowPorts, APulledCableIsWaitedForWithoutAMessageAndTheLinkComesBack)
+{
+    DeviceNode node;
+    node.plugIn();
+    ports = {node.path};
+    connect();
+    ASSERT_TRUE(form->connected());
+    node.pull();
+    device->failing.insert(serial::MemorySerialDevice::Operation::ClearError);
+    form->Comm1()->ProcTimer();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_TRUE(form->waitingForDevice());
+    EXPECT_FALSE(form->connected());
+    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "DisConnect") << "the pilot can stop the wait";
+    // The port by the name the list gave it.
+    EXPECT_EQ(form->windowTitle(), "Flight Controller Tool — " + node.path + " is gone, waiting for it to return");
+    EXPECT_TRUE(form->staleTypesShown().all());
+    EXPECT_EQ(form->image("Image1")->dimming().mark, "NO DATA");
+
+    device->failing.clear();
+    checkForTheDevice(*form);
+    EXPECT_TRUE(form->waitingForDevice()) << "the path is not there yet";
+    node.plugIn();
+    checkForTheDevice(*form);
+    EXPECT_TRUE(form->connected());
+    EXPECT_TRUE(form->Comm1()->PortOpen());
+    EXPECT_EQ(device->openedDevice, node.path.toStdString());
+    EXPECT_EQ(form->windowTitle(), "Flight Controller Tool ");
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(WindowPorts, DisconnectStopsTheWaitAndTurningReconnectingOffIsRemembered)
+{
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("fctool.ini"), QSettings::IniFormat);
+    DeviceNode node;
+    node.plugIn();
+    ports = {node.path};
+    connect();
+    node.pull();
+    device->failing.insert(serial::MemorySerialDevice::Operation::ClearError);
+    form->Comm1()->ProcTimer();
+    ASSERT_TRUE(form->waitingForDevice());
+    click(form->button("kvSkinButton2"));
+    EXPECT_FALSE(form->waitingForDevice());
+    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "Connect");
+    EXPECT_FALSE(testsupport::timerActive(form.get(), "deviceReturn"));
+    EXPECT_TRUE(form->staleTypesShown().none()) << "a closed link shows no staleness";
+    EXPECT_EQ(form->windowTitle(), "Flight Controller Tool ");
+
+    TForm1Options options;
+    options.driver = std::make_unique<serial::MemorySerialDriver>(device);
+    options.ports = [] { return QList<serial::PortEntry>(); };
+    options.settings = &settings;
+    auto first = std::make_unique<TForm1>(std::move(options));
+    EXPECT_TRUE(first->reconnectsAutomatically()) << "on by default";
+    skin::TkvMenuItem* entry = first->kvSorvane1()->GetSystemMenu()->Find("ReconnectAutomatically");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->Checked);
+    entry->Click();
+    EXPECT_FALSE(first->reconnectsAutomatically());
+    first.reset();
+    TForm1Options again;
+    again.driver = std::make_unique<serial::MemorySerialDriver>(device);
+    again.ports = [] { return QList<serial::PortEntry>(); };
+    again.settings = &settings;
+    TForm1 second(std::move(again));
+    EXPECT_FALSE(second.reconnectsAutomatically());
+    EXPECT_FALSE(second.kvSorvane1()->GetSystemMenu()->Find("ReconnectAutomatically")->Checked);
 }
 
 TEST_F(WindowPorts, ShowingTheWindowListsThePortsWithoutActivation)

@@ -46,7 +46,7 @@ TEST_F(WindowSkinSwitch, SystemMenuEndsWithTheSkins)
     for (int i = 0; i < menu->Count(); ++i)
         items << menu->Items(i)->Caption;
     EXPECT_EQ(items, QStringList({"Mi&nimize", "Ro&llUp", "-", "&Close", "-", "Record telemetry…", "Stop recording",
-                         "Skin"}));
+                         "Reconnect automatically", "Link statistics…", "Skin"}));
     skin::TkvMenuItem* skins = menu->Find("SkinMenu");
     ASSERT_NE(skins, nullptr);
     QStringList choices;
@@ -62,7 +62,7 @@ TEST_F(WindowSkinSwitch, ChoosingASkinRepaintsFrameAndControlsAndIsRemembered)
     TForm1Options options;
     options.driver = std::make_unique<serial::MemorySerialDriver>(device);
     options.ports = [] { return QList<serial::PortEntry>(); };
-    options.skinSettings = &settings;
+    options.settings = &settings;
     auto window = std::make_unique<TForm1>(std::move(options));
     skin::TkvSorvane& frame = *window->kvSorvane1();
     window->show();
@@ -82,7 +82,7 @@ TEST_F(WindowSkinSwitch, ChoosingASkinRepaintsFrameAndControlsAndIsRemembered)
     TForm1Options again;
     again.driver = std::make_unique<serial::MemorySerialDriver>(device);
     again.ports = [] { return QList<serial::PortEntry>(); };
-    again.skinSettings = &settings;
+    again.settings = &settings;
     TForm1 restarted(std::move(again));
     EXPECT_EQ(restarted.kvSkinData1()->skinname, "Daylight");
 }

@@ -208,3 +208,18 @@ TEST(TelemetryDecoder, WritesTheGivenDecimalSeparator)
     EXPECT_EQ(sink.text(F::Heading), "359,99");
     EXPECT_EQ(static_cast<int>(sink.headings[0] * 57.3) - 360, 0);
 }
+
+TEST(TelemetryDecoder, EachFieldIsWrittenByTheFrameTypeItBelongsTo)
+{
+    std::map<TelemetryField, FrameType> writtenBy;
+    for (uint8_t type = kFirstFrameType; type <= kLastFrameType; ++type) {
+        Decoded d;
+        // Receiver type 1 is a known one, so its field is written too.
+        d.feed({kFrameHeader, type, 0x10, 0x01, 0x10, 0x01, 0x10, 0x01, kFrameTrailer});
+        for (const auto& [field, text] : d.sink.fields)
+            writtenBy[field] = static_cast<FrameType>(type);
+    }
+    ASSERT_EQ(writtenBy.size(), size_t(kTelemetryFieldCount));
+    for (const auto& [field, type] : writtenBy)
+        EXPECT_EQ(frameOf(field), type) << fieldName(field);
+}

@@ -25,3 +25,18 @@ TEST(PortNames, NumbersOpenTheMatchingDevice)
     EXPECT_EQ(devicePathForPort(pnCOM16), "/dev/ttyS15");
 #endif
 }
+
+TEST(PortNames, AReturnedPortIsFoundByItsUsbIdentityElseByItsPath)
+{
+    const PortEntry adapter{"ttyUSB0", "/dev/ttyUSB0", "A50285BI", 0x0403, 0x6001};
+    const PortEntry other{"ttyUSB0", "/dev/ttyUSB0", "FT9XYZ", 0x0403, 0x6001};
+    const PortEntry renamed{"ttyUSB1", "/dev/ttyUSB1", "A50285BI", 0x0403, 0x6001};
+    EXPECT_EQ(returnedPort(adapter, {other, renamed}), renamed) << "the same adapter under a new name";
+    EXPECT_EQ(returnedPort(adapter, {other}), std::nullopt) << "another adapter at its old path is not it";
+    EXPECT_EQ(returnedPort(adapter, {}), std::nullopt);
+
+    const PortEntry plain{"tty", "/tmp/fcsim-1/tty"};
+    const PortEntry back{"tty", "/tmp/fcsim-1/tty"};
+    EXPECT_EQ(returnedPort(plain, {renamed, back}), back) << "without an identity the path decides";
+    EXPECT_EQ(returnedPort(plain, {renamed}), std::nullopt);
+}
