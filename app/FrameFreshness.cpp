@@ -6,10 +6,13 @@ void FrameFreshness::start(int64_t nowMs)
 {
     *this = {};
     m_startMs = nowMs;
+    m_countFromMs = nowMs;
 }
 
 void FrameFreshness::frameArrived(uint8_t type, int64_t nowMs)
 {
+    if (nowMs - (m_anyFrame ? m_lastFrameMs : m_startMs) >= kLinkStaleMs)
+        m_countFromMs = nowMs;
     m_lastFrameMs = nowMs;
     m_anyFrame = true;
     TypeTrack& track = m_types[type - protocol::kFirstFrameType];
@@ -40,7 +43,7 @@ FrameFreshness::State FrameFreshness::at(int64_t nowMs) const
     state.linkStale = state.silentMs >= kLinkStaleMs;
     for (size_t i = 0; i < m_types.size(); ++i) {
         const TypeTrack& track = m_types[i];
-        const int64_t since = nowMs - (track.seen ? track.lastMs : m_startMs);
+        const int64_t since = nowMs - std::max(track.seen ? track.lastMs : m_startMs, m_countFromMs);
         state.staleTypes[i] = since >= std::max(kTypeStaleMs, kUsualIntervals * track.usualIntervalMs());
     }
     return state;

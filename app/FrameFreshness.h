@@ -10,7 +10,9 @@
 // The link is stale after a second without any frame. A type is stale
 // after three seconds without it, or five of its usual intervals where
 // that is longer, so a controller that sends some frames rarely is not
-// flagged. Before its first frame a type counts from the start.
+// flagged. Before its first frame a type counts from the start, and after
+// a silence of the whole link from the frame that ends it: the link coming
+// back clears every mark at once.
 class FrameFreshness {
 public:
     using Types = std::bitset<protocol::kFrameTypeCount>;
@@ -47,6 +49,8 @@ private:
     };
 
     int64_t m_startMs = 0;
+    // Types count their silence from here at the earliest.
+    int64_t m_countFromMs = 0;
     int64_t m_lastFrameMs = 0;
     bool m_anyFrame = false;
     std::array<TypeTrack, protocol::kFrameTypeCount> m_types{};

@@ -21,6 +21,8 @@ class TkvSorvane;
 // from the decoder's counters once a second while the window is shown. It
 // wears the main window's skin.
 class LinkStatisticsWindow : public QWidget {
+    Q_OBJECT
+
 public:
     using Counters = std::function<protocol::LinkCounters()>;
     using Clock = std::function<int64_t()>;

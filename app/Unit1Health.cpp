@@ -14,8 +14,11 @@
 #include "skin/frame/TkvMenuItem.h"
 
 #include <QFileInfo>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +32,23 @@ constexpr int kListEveryChecks = 3;
 
 const QString kReconnectKey = QStringLiteral("link/reconnectAutomatically");
 const QString kNoData = QStringLiteral("NO DATA");
+
+// Right of the main window where the screen has room, else left of it, so
+// both stay in view.
+void placeBeside(QWidget& window, const QWidget& mainWindow)
+{
+    constexpr int kGap = 8;
+    const QRect main = mainWindow.frameGeometry();
+    const QSize size = window.frameGeometry().size();
+    QPoint place(main.right() + 1 + kGap, main.top());
+    if (const QScreen* screen = mainWindow.screen()) {
+        const QRect room = screen->availableGeometry();
+        if (place.x() + size.width() > room.right() + 1)
+            place.setX(std::max(room.left(), main.left() - kGap - size.width()));
+        place.setY(std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
+    }
+    window.move(place);
+}
 
 size_t typeIndex(protocol::FrameType type)
 {
@@ -89,8 +109,11 @@ void TForm1::setReconnectAutomatically(bool on)
 
 void TForm1::showLinkStatistics()
 {
-    if (!m_statisticsWindow)
-        m_statisticsWindow = new LinkStatisticsWindow(m_kvSkinData1, [this] { return m_decoder.counters(); }, this);
+    if (!m_statisticsWindow) {
+        m_statisticsWindow = new LinkStatisticsWindow(m_kvSkinData1, [this] { return m_decoder.counters(); }, this,
+            m_clock);
+        placeBeside(*m_statisticsWindow, *this);
+    }
     m_statisticsWindow->show();
     m_statisticsWindow->raise();
     m_statisticsWindow->activateWindow();

@@ -86,6 +86,25 @@ TEST(FrameFreshness, ARareTypeIsJudgedByFiveOfItsUsualIntervals)
     EXPECT_TRUE(fast.at(9990).staleTypes.test(index(kAttitude)));
 }
 
+TEST(FrameFreshness, AfterALongSilenceTheFirstFrameClearsEveryType)
+{
+    FrameFreshness freshness;
+    freshness.start(0);
+    stream(freshness, 0, 1000, 10, kPosition, 500);
+    const FrameFreshness::State silent = freshness.at(6000);
+    EXPECT_TRUE(silent.linkStale);
+    EXPECT_TRUE(silent.staleTypes.all());
+
+    freshness.frameArrived(kAttitude, 6000);
+    EXPECT_FALSE(freshness.at(6000).linkStale);
+    EXPECT_TRUE(freshness.at(6000).staleTypes.none());
+    // Position, which had stopped before the silence, is stale again three
+    // seconds on unless it comes.
+    stream(freshness, 6010, 9100, 10, kPosition, 6000);
+    EXPECT_EQ(freshness.at(9000).staleTypes.count(), 1u);
+    EXPECT_TRUE(freshness.at(9000).staleTypes.test(index(kPosition)));
+}
+
 TEST(FrameFreshness, ATypeNotYetSeenCountsFromTheStartAndStartForgetsTheLastConnection)
 {
     FrameFreshness freshness;
