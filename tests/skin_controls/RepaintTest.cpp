@@ -163,6 +163,34 @@ std::vector<Change> changes()
                  image->InvalidateDrawing();
              };
          }},
+        // Stale values: the dimming of each kind of control the telemetry
+        // feeds.
+        {"edit dimmed", false, [](QWidget* parent) -> std::function<void()> {
+             auto* edit = new TkvSkinEdit(parent);
+             edit->SetReadOnly(true);
+             edit->SetText(QStringLiteral("21.50"));
+             edit->SetBounds(10, 10, 40, 18);
+             return [edit] { edit->setDimming({true, {}}); };
+         }},
+        {"gauge dimmed", false, [](QWidget* parent) -> std::function<void()> {
+             auto* gauge = new TkvSkinGauge(parent);
+             gauge->SetMinValue(1000);
+             gauge->SetMaxValue(2000);
+             gauge->SetValue(1500);
+             gauge->SetBounds(10, 10, 105, 14);
+             return [gauge] { gauge->setDimming({true, {}}); };
+         }},
+        {"label dimmed", false, [](QWidget* parent) -> std::function<void()> {
+             auto* label = new TkvSkinStdLabel(parent);
+             label->SetCaption(QStringLiteral("Roll"));
+             label->SetBounds(10, 10, 60, 16);
+             return [label] { label->setDimming({true, {}}); };
+         }},
+        {"picture marked NO DATA", false, [](QWidget* parent) -> std::function<void()> {
+             auto* image = new platform::TImage(parent);
+             image->SetBounds(10, 10, 105, 105);
+             return [image] { image->setDimming({true, QStringLiteral("NO DATA")}); };
+         }},
     };
 }
 
