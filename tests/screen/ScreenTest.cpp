@@ -169,6 +169,37 @@ TEST_P(OnScreen, TheScreenShowsWhatTheLastFramesSay)
     }
 }
 
+TEST_P(OnScreen, SilenceDimsWhatTelemetryFeedsAndTheNextFramesClearIt)
+{
+    const auto screenShowsReference = [&] {
+        std::vector<std::string> differing;
+        const auto shown = waitFor(
+            [&] {
+                differing = controlsDifferingFromReference();
+                return differing.empty();
+            },
+            kShowDeadlineMs);
+        return shown ? std::string() : ::testing::PrintToString(differing);
+    };
+    std::vector<protocol::FrameBytes> frames = allFramesAt(2.0, 7);
+    controller.send(frames);
+    reference->receive(frames);
+    ASSERT_EQ(screenShowsReference(), "") << "the fresh values";
+
+    // The tool hears nothing more: within a second and a fifth it must look
+    // as the reference does after a silence of a second and a half.
+    reference->advanceClock(1500);
+    ASSERT_TRUE(reference->form().staleTypesShown().all());
+    ASSERT_EQ(screenShowsReference(), "") << "the stale look";
+    saveShot(screen, windowRect(), QStringLiteral("stale-%1").arg(GetParam()));
+
+    frames = allFramesAt(4.0, 7);
+    controller.send(frames);
+    reference->receive(frames);
+    ASSERT_TRUE(reference->form().staleTypesShown().none());
+    EXPECT_EQ(screenShowsReference(), "") << "fresh again";
+}
+
 TEST_P(OnScreen, OneClickOpensTheSystemMenu)
 {
     const QRect button = onScreen(reference->systemMenuButton());

@@ -43,6 +43,7 @@ ReferenceWindow::ReferenceWindow(const QString& skin)
     options.driver = std::make_unique<serial::MemorySerialDriver>(m_device);
     options.ports = [] { return QList<serial::PortEntry>{{QStringLiteral("COM3"), QStringLiteral("COM3")}}; };
     options.skinFile = skinFile(skin);
+    options.clock = [this] { return steadyMilliseconds() + m_clockOffsetMs; };
     m_form = std::make_unique<TForm1>(std::move(options));
     m_form->kvSkinButton1Click();
     m_form->kvSkinButton2Click();
@@ -66,6 +67,12 @@ void ReferenceWindow::receive(const std::vector<protocol::FrameBytes>& frames)
     m_form->Comm1()->ProcTimer();
     if (testsupport::timerActive(m_form.get(), "textFrame"))
         testsupport::fireTimer(m_form.get(), "textFrame");
+}
+
+void ReferenceWindow::advanceClock(int64_t ms)
+{
+    m_clockOffsetMs += ms;
+    testsupport::fireTimer(m_form.get(), "linkHealth");
 }
 
 QImage ReferenceWindow::paint() const { return m_form->grab().toImage().convertToFormat(QImage::Format_RGB32); }

@@ -43,6 +43,9 @@ public:
     TForm1& form() { return *m_form; }
     QRect rectOf(const char* name) const;
     void receive(const std::vector<protocol::FrameBytes>& frames);
+    // Moves the window's clock on and lets it look at its link: how it
+    // shows a silence of that long.
+    void advanceClock(int64_t ms);
     // The whole window painted afresh: a control's part of it includes any
     // sibling that overlaps it, as on the screen.
     QImage paint() const;
@@ -51,6 +54,7 @@ public:
 
 private:
     std::shared_ptr<serial::MemorySerialDevice> m_device;
+    int64_t m_clockOffsetMs = 0;
     std::unique_ptr<TForm1> m_form;
 };
 
