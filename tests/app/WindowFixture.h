@@ -13,6 +13,7 @@
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TestTimers.h"
 
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,17 @@ protected:
     }
 
     QString text(const char* edit) const { return form->edit(edit)->Text(); }
+
+    // Another window on the same device, with no ports, remembering the
+    // system menu's choices in settings: a start of the tool.
+    std::unique_ptr<TForm1> windowRemembering(QSettings& settings) const
+    {
+        TForm1Options options;
+        options.driver = std::make_unique<serial::MemorySerialDriver>(device);
+        options.ports = [] { return QList<serial::PortEntry>(); };
+        options.settings = &settings;
+        return std::make_unique<TForm1>(std::move(options));
+    }
 
     std::shared_ptr<serial::MemorySerialDevice> device;
     // The devices the system lists, by their locations.

@@ -192,11 +192,7 @@ TEST_F(WindowPorts, DisconnectStopsTheWaitAndTurningReconnectingOffIsRemembered)
     EXPECT_TRUE(form->staleTypesShown().none()) << "a closed link shows no staleness";
     EXPECT_EQ(form->windowTitle(), "Flight Controller Tool ");
 
-    TForm1Options options;
-    options.driver = std::make_unique<serial::MemorySerialDriver>(device);
-    options.ports = [] { return QList<serial::PortEntry>(); };
-    options.settings = &settings;
-    auto first = std::make_unique<TForm1>(std::move(options));
+    auto first = windowRemembering(settings);
     EXPECT_TRUE(first->reconnectsAutomatically()) << "on by default";
     skin::TkvMenuItem* entry = first->kvSorvane1()->GetSystemMenu()->Find("ReconnectAutomatically");
     ASSERT_NE(entry, nullptr);
@@ -204,13 +200,9 @@ TEST_F(WindowPorts, DisconnectStopsTheWaitAndTurningReconnectingOffIsRemembered)
     entry->Click();
     EXPECT_FALSE(first->reconnectsAutomatically());
     first.reset();
-    TForm1Options again;
-    again.driver = std::make_unique<serial::MemorySerialDriver>(device);
-    again.ports = [] { return QList<serial::PortEntry>(); };
-    again.settings = &settings;
-    TForm1 second(std::move(again));
-    EXPECT_FALSE(second.reconnectsAutomatically());
-    EXPECT_FALSE(second.kvSorvane1()->GetSystemMenu()->Find("ReconnectAutomatically")->Checked);
+    const auto second = windowRemembering(settings);
+    EXPECT_FALSE(second->reconnectsAutomatically());
+    EXPECT_FALSE(second->kvSorvane1()->GetSystemMenu()->Find("ReconnectAutomatically")->Checked);
 }
 
 TEST_F(WindowPorts, ShowingTheWindowListsThePortsWithoutActivation)

@@ -59,11 +59,7 @@ TEST_F(WindowSkinSwitch, ChoosingASkinRepaintsFrameAndControlsAndIsRemembered)
 {
     QTemporaryDir dir;
     QSettings settings(dir.filePath("fctool.ini"), QSettings::IniFormat);
-    TForm1Options options;
-    options.driver = std::make_unique<serial::MemorySerialDriver>(device);
-    options.ports = [] { return QList<serial::PortEntry>(); };
-    options.settings = &settings;
-    auto window = std::make_unique<TForm1>(std::move(options));
+    auto window = windowRemembering(settings);
     skin::TkvSorvane& frame = *window->kvSorvane1();
     window->show();
     const QImage graphite = window->grab().toImage();
@@ -79,12 +75,7 @@ TEST_F(WindowSkinSwitch, ChoosingASkinRepaintsFrameAndControlsAndIsRemembered)
     window.reset();
 
     // The next start takes the remembered skin.
-    TForm1Options again;
-    again.driver = std::make_unique<serial::MemorySerialDriver>(device);
-    again.ports = [] { return QList<serial::PortEntry>(); };
-    again.settings = &settings;
-    TForm1 restarted(std::move(again));
-    EXPECT_EQ(restarted.kvSkinData1()->skinname, "Daylight");
+    EXPECT_EQ(windowRemembering(settings)->kvSkinData1()->skinname, "Daylight");
 }
 
 TEST_F(WindowSkinSwitch, HundredSwitchesKeepMemoryFlat)
