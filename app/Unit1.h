@@ -255,6 +255,8 @@ private:
     bool m_reconnectAutomatically = true;
     // The port connected to, which a wait looks for.
     serial::PortEntry m_linkPort;
+    // Why the device, back, did not open at the last try (empty: not back).
+    QString m_returnProblem;
     QTimer* m_returnTimer = nullptr;
     int m_returnChecks = 0;
     QPointer<LinkStatisticsWindow> m_statisticsWindow;

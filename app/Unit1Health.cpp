@@ -133,7 +133,9 @@ void TForm1::showLinkHealth()
         return;
     case LinkState::WaitingForDevice:
         showStaleTypes(FrameFreshness::Types().set());
-        setCaptionNote(QStringLiteral("%1 is gone, waiting for it to return").arg(m_linkPort.name));
+        setCaptionNote(m_returnProblem.isEmpty()
+                ? QStringLiteral("%1 is gone, waiting for it to return").arg(m_linkPort.name)
+                : QStringLiteral("%1 is back but does not open: %2").arg(m_linkPort.name, m_returnProblem));
         return;
     case LinkState::Open:
         break;
@@ -175,10 +177,14 @@ void TForm1::lookForReturnedDevice()
     if (!path)
         return;
     m_comm->SetDevicePath(*path);
-    // Not there yet for us (the system may still be setting it up): the
-    // next check tries again.
-    if (m_comm->TryOpen())
+    // Not there yet for us (the system may still be setting it up, or
+    // another program has it): the next check tries again, and the caption
+    // says why meanwhile.
+    if (const auto problem = m_comm->TryOpen()) {
+        m_returnProblem = problem->section(u'\n', -1);
+        showLinkHealth();
         return;
+    }
     linkOpened();
 }
 

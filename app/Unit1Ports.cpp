@@ -138,6 +138,7 @@ void TForm1::setLinkState(LinkState state)
         m_freshness.start(m_clock());
     if (state == LinkState::WaitingForDevice) {
         m_returnChecks = 0;
+        m_returnProblem.clear();
         m_returnTimer->start();
     } else {
         m_returnTimer->stop();

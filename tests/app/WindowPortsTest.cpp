@@ -165,6 +165,16 @@ TEST_F(WindowPorts, APulledCableIsWaitedForWithoutAMessageAndTheLinkComesBack)
     checkForTheDevice(*form);
     EXPECT_TRUE(form->waitingForDevice()) << "the path is not there yet";
     node.plugIn();
+    // Back, but taken by another program for a moment.
+    device->failing.insert(serial::MemorySerialDevice::Operation::Open);
+    device->openResult = {serial::OpenError::InUse, {}};
+    checkForTheDevice(*form);
+    EXPECT_TRUE(form->waitingForDevice());
+    EXPECT_EQ(form->windowTitle(),
+        "Flight Controller Tool — " + node.path + " is back but does not open: " + node.path
+            + " is in use by another program.");
+    EXPECT_TRUE(messages.isEmpty()) << "retries show no message";
+    device->failing.clear();
     checkForTheDevice(*form);
     EXPECT_TRUE(form->connected());
     EXPECT_TRUE(form->Comm1()->PortOpen());
