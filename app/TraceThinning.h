@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/FrameHistory.h"
+#include "protocol/TelemetryField.h"
+
+#include <optional>
+#include <vector>
+
+// One pixel column of a trace: the least and greatest value among its
+// samples, so that a spike of a single sample shows at every span, in the
+// column of its time.
+struct TraceColumn {
+    double min = 0;
+    double max = 0;
+    bool empty = true;
+    // A connection began since the last column with samples: the trace is
+    // not joined to it.
+    bool breakBefore = false;
+};
+
+// The field's samples from fromUs (included) to toUs (excluded) in
+// `columns` equal slices of time.
+std::vector<TraceColumn> thinTrace(const FrameHistory& history, protocol::TelemetryField field, int64_t fromUs,
+    int64_t toUs, int columns);
+
+// The field's latest value at or before timeUs, and its time: what a cursor
+// reads.
+struct TraceSample {
+    int64_t timeUs;
+    double value;
+};
+std::optional<TraceSample> sampleAt(const FrameHistory& history, protocol::TelemetryField field, int64_t timeUs);
