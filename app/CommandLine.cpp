@@ -9,7 +9,7 @@ const cli::Program& program()
     static const cli::Program fctool{
         "fctool",
         "Ground tool for a multirotor flight controller on a serial port.",
-        {"fctool [--demo | --replay FILE] [--connect [DEVICE]] [--record FILE] [--skin FILE]",
+        {"fctool [--demo | --replay FILE] [--connect [DEVICE]] [--record FILE] [--skin FILE] [--plots]",
             "[--screenshot FILE [--after MS]]"},
         {
             {"--demo", "run the built-in simulated flight controller and list it first"},
@@ -17,6 +17,7 @@ const cli::Program& program()
             {"--connect [DEVICE]", "connect at start, to DEVICE or to the first port of the list"},
             {"--record FILE", "record everything received while connected into FILE"},
             {"--skin FILE", "use a \".skn\" file or a skin folder instead of the built-in skin"},
+            {"--plots", "open the plots window at start"},
             {"--screenshot FILE", "save the window as PNG (BMP for a .bmp file) and quit; messages go to stderr"},
             {"--after MS", "milliseconds before the screenshot (default 1000)"},
             {"--help", "print this help and exit"},
@@ -37,7 +38,8 @@ std::variant<Options, QString> parse(const QStringList& arguments)
     const QCommandLineOption skin("skin", {}, "FILE");
     const QCommandLineOption screenshot("screenshot", {}, "FILE");
     const QCommandLineOption after("after", {}, "MS");
-    parser.addOptions({demo, connect, record, replay, skin, screenshot, after});
+    const QCommandLineOption plots("plots");
+    parser.addOptions({demo, connect, record, replay, skin, screenshot, after, plots});
     parser.addPositionalArgument("DEVICE", {});
     if (!parser.parse(arguments))
         return parser.errorText();
@@ -45,6 +47,7 @@ std::variant<Options, QString> parse(const QStringList& arguments)
     Options options;
     options.demo = parser.isSet(demo);
     options.connect = parser.isSet(connect);
+    options.plots = parser.isSet(plots);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1)
         return QStringLiteral("one device at most: %1").arg(positional.join(' '));

@@ -13,6 +13,7 @@ namespace commandline {
 struct Options {
     bool demo = false;
     bool connect = false;
+    bool plots = false;
     QString device;
     QString record;
     QString replay;

@@ -15,7 +15,7 @@ using layout::Kind;
 
 QString layoutText(std::string_view view)
 {
-    return QString::fromLatin1(view.data(), static_cast<qsizetype>(view.size()));
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
 }
 
 namespace {

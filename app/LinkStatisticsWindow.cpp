@@ -2,12 +2,15 @@
 
 #include "app/ControlFactory.h"
 #include "app/SteadyClock.h"
+#include "protocol/TelemetryField.h"
 #include "skin/controls/TkvSkinEdit.h"
 #include "skin/frame/TkvSorvane.h"
 
 #include <QTimer>
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -26,15 +29,22 @@ constexpr std::array<Control, 2> kPanels = {{
     {Kind::GroupBox, "framesPanel", {}, 6, 104, 368, 162, "Frames a second"},
 }};
 
-constexpr std::array<std::string_view, LinkStatisticsWindow::kRows> kRowNames = {
-    "Bytes a second", "Skipped a second", "Skipped in all",
-    "Attitude A0", "Gyro A1", "CH1-CH3 A2", "CH4-CH6 A3", "Settings A4", "Heading A5",
-    "Altitude A6", "Position A7", "Magnet. A8", "Accel. A9", "Receiver AA", "Limits AB",
-};
+constexpr std::array<std::string_view, 3> kByteRowNames = {"Bytes a second", "Skipped a second", "Skipped in all"};
+
+// "Attitude A0": the type's name and number.
+std::string frameRowName(int type)
+{
+    const auto frameType = static_cast<protocol::FrameType>(protocol::kFirstFrameType + type);
+    char number[4];
+    std::snprintf(number, sizeof number, " %02X", static_cast<unsigned>(frameType));
+    return std::string(protocol::frameTypeName(frameType)) + number;
+}
 
 struct Row {
     Control label;
     Control value;
+    // What the label's text points into.
+    std::string name;
 };
 
 Row rowLayout(int row)
@@ -43,15 +53,16 @@ Row rowLayout(int row)
     constexpr int kFirstTop = 26;
     if (row < 3) {
         const int top = kFirstTop + kRowStep * row;
-        return {{Kind::Label, {}, "bytesPanel", 10, top + 2, 130, 14, kRowNames[size_t(row)]},
-            {Kind::ValueField, {}, "bytesPanel", 150, top, 60, 18, "0"}};
+        return {{Kind::Label, {}, "bytesPanel", 10, top + 2, 130, 14, kByteRowNames[size_t(row)]},
+            {Kind::ValueField, {}, "bytesPanel", 150, top, 60, 18, "0"}, {}};
     }
     const int type = row - 3;
     const int column = type / 6;
     const int top = kFirstTop + kRowStep * (type % 6);
     const int left = 10 + 180 * column;
-    return {{Kind::Label, {}, "framesPanel", left, top + 2, 100, 14, kRowNames[size_t(row)]},
-        {Kind::ValueField, {}, "framesPanel", left + 102, top, 50, 18, "0"}};
+    Row entry{{Kind::Label, {}, "framesPanel", left, top + 2, 100, 14, {}},
+        {Kind::ValueField, {}, "framesPanel", left + 102, top, 50, 18, "0"}, frameRowName(type)};
+    return entry;
 }
 
 QString whole(double value)
@@ -82,7 +93,9 @@ LinkStatisticsWindow::LinkStatisticsWindow(skin::TkvSkinData* skinData, Counters
         bindToSkin(kPanels[i], panels[i], skinData);
     }
     for (int row = 0; row < kRows; ++row) {
-        const Row layout = rowLayout(row);
+        Row layout = rowLayout(row);
+        if (!layout.name.empty())
+            layout.label.text = layout.name;
         QWidget* panel = row < 3 ? panels[0] : panels[1];
         makeControl(layout.label, panel);
         m_values[size_t(row)] = static_cast<skin::TkvSkinEdit*>(makeControl(layout.value, panel));

@@ -12,16 +12,24 @@
 struct TraceColumn {
     double min = 0;
     double max = 0;
+    // The column's first and last samples, which the line joins.
+    double first = 0;
+    double last = 0;
     bool empty = true;
     // A connection began since the last column with samples: the trace is
     // not joined to it.
     bool breakBefore = false;
 };
 
+using ThinnedTrace = std::vector<TraceColumn>;
+
 // The field's samples from fromUs (included) to toUs (excluded) in
 // `columns` equal slices of time.
-std::vector<TraceColumn> thinTrace(const FrameHistory& history, protocol::TelemetryField field, int64_t fromUs,
-    int64_t toUs, int columns);
+ThinnedTrace thinTrace(const FrameHistory& history, protocol::TelemetryField field, int64_t fromUs, int64_t toUs,
+    int columns);
+// Several fields at once, in one pass over the history.
+std::vector<ThinnedTrace> thinTraces(const FrameHistory& history, const std::vector<protocol::TelemetryField>& fields,
+    int64_t fromUs, int64_t toUs, int columns);
 
 // The field's latest value at or before timeUs, and its time: what a cursor
 // reads.

@@ -61,6 +61,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     }, "paintFrame"))
 {
     m_searchPortsInBackground = options.searchPortsInBackground;
+    m_historyStartMs = m_clock();
     Q_INIT_RESOURCE(resources);
     m_settings = options.settings;
     pickStartSkin(options.skinFile);

@@ -2,6 +2,7 @@
 
 #include "app/FormControls.h"
 #include "app/FrameFreshness.h"
+#include "app/FrameHistory.h"
 #include "app/PaintPacer.h"
 #include "platform/BmpCodec.h"
 #include "protocol/CommandFrame.h"
@@ -24,6 +25,7 @@
 #include <vector>
 
 class LinkStatisticsWindow;
+class PlotsWindow;
 class QSettings;
 class QTimer;
 class TelemetryRecorder;
@@ -116,6 +118,10 @@ public:
     const protocol::LinkCounters& linkCounters() const { return m_decoder.counters(); }
     // The small window of link statistics ("Link statistics…").
     void showLinkStatistics();
+    // The plots window ("Plots…", --plots); its graphs draw from the
+    // history the window keeps whether it is open or not.
+    PlotsWindow* showPlots();
+    const FrameHistory& history() const { return m_history; }
     const QByteArray& commandBuffer() const { return m_commandBuffer; }
 
     // Handlers, named after their component and event.
@@ -189,6 +195,9 @@ private:
     void showStaleTypes(FrameFreshness::Types stale);
     void setCaptionNote(const QString& note);
     void frameStarted(uint8_t type) override;
+    void frameDecoded(const protocol::FrameBytes& frame) override;
+    // Microseconds since the window was made: the history's clock.
+    int64_t historyTimeUs() const;
     // While waiting: connects again when the device is back.
     void lookForReturnedDevice();
     std::optional<QString> returnedDevicePath();
@@ -260,6 +269,9 @@ private:
     QTimer* m_returnTimer = nullptr;
     int m_returnChecks = 0;
     QPointer<LinkStatisticsWindow> m_statisticsWindow;
+    FrameHistory m_history;
+    int64_t m_historyStartMs = 0;
+    QPointer<PlotsWindow> m_plotsWindow;
     // Painting is held to the display's pace, not the telemetry's, and so
     // are the texts of the fields.
     PaintPacer* m_textPacer;

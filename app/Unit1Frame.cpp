@@ -61,6 +61,7 @@ void TForm1::buildSkinMenu()
             startRecording(file);
     });
     m_systemMenuTail->Add(QStringLiteral("StopRecording"), QStringLiteral("Stop recording"), [this] { stopRecording(); });
+    m_systemMenuTail->Add(QStringLiteral("Plots"), QStringLiteral("Plots…"), [this] { showPlots(); });
     addLinkSystemMenuEntries();
     TkvMenuItem* skins = m_systemMenuTail->Add(QStringLiteral("SkinMenu"), QStringLiteral("Skin"));
     for (const QString& name : windowskin::builtinSkinNames())

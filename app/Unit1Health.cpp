@@ -6,6 +6,7 @@
 
 #include "app/LinkStatisticsWindow.h"
 #include "app/MainWindowLayout.h"
+#include "app/WindowPlacement.h"
 #include "platform/Dimming.h"
 #include "platform/TImage.h"
 #include "skin/controls/TkvSkinEdit.h"
@@ -14,11 +15,9 @@
 #include "skin/frame/TkvMenuItem.h"
 
 #include <QFileInfo>
-#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
-#include <algorithm>
 
 namespace {
 
@@ -32,23 +31,6 @@ constexpr int kListEveryChecks = 3;
 
 const QString kReconnectKey = QStringLiteral("link/reconnectAutomatically");
 const QString kNoData = QStringLiteral("NO DATA");
-
-// Right of the main window where the screen has room, else left of it, so
-// both stay in view.
-void placeBeside(QWidget& window, const QWidget& mainWindow)
-{
-    constexpr int kGap = 8;
-    const QRect main = mainWindow.frameGeometry();
-    const QSize size = window.frameGeometry().size();
-    QPoint place(main.right() + 1 + kGap, main.top());
-    if (const QScreen* screen = mainWindow.screen()) {
-        const QRect room = screen->availableGeometry();
-        if (place.x() + size.width() > room.right() + 1)
-            place.setX(std::max(room.left(), main.left() - kGap - size.width()));
-        place.setY(std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
-    }
-    window.move(place);
-}
 
 size_t typeIndex(protocol::FrameType type)
 {

@@ -125,6 +125,8 @@ void TForm1::kvSkinButton2Click()
 
 void TForm1::linkOpened()
 {
+    // The graphs do not join what came before to what comes now.
+    m_history.markBreak(historyTimeUs());
     setLinkState(LinkState::Open);
     if (m_recorder)
         m_recorder->connected(m_comm->deviceName());

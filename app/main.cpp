@@ -126,6 +126,8 @@ int main(int argc, char** argv)
     }
 
     window->show();
+    if (options.plots)
+        window->showPlots();
     if (options.connect) {
         window->kvSkinButton1Click();
         window->kvSkinButton2Click();

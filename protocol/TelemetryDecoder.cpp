@@ -66,6 +66,7 @@ void TelemetryDecoder::decode()
     const auto show = [this](TelemetryField field, const std::string& text) { m_sink.fieldChanged(field, text); };
     using F = TelemetryField;
 
+    m_sink.frameDecoded(m_window);
     m_sink.frameStarted(type);
     switch (static_cast<FrameType>(type)) {
     case FrameType::Attitude: {

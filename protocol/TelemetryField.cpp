@@ -22,6 +22,13 @@ constexpr std::array<std::string_view, kTelemetryFieldCount> kCaptions = {
 
 } // namespace
 
+std::string_view frameTypeName(FrameType type)
+{
+    static constexpr std::array<std::string_view, kLastFrameType - kFirstFrameType + 1> kNames = {"Attitude", "Gyro",
+        "CH1-CH3", "CH4-CH6", "Settings", "Heading", "Altitude", "Position", "Magnet.", "Accel.", "Receiver", "Limits"};
+    return kNames[static_cast<size_t>(type) - kFirstFrameType];
+}
+
 FrameType frameOf(TelemetryField field)
 {
     // Three fields a frame in frame order, but the receiver and limits

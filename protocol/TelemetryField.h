@@ -29,6 +29,9 @@ inline constexpr int kTelemetryFieldCount = static_cast<int>(TelemetryField::Hei
 // The frame type that writes the field.
 FrameType frameOf(TelemetryField field);
 
+// A frame type's short name, as lists show it ("Attitude", "CH1-CH3").
+std::string_view frameTypeName(FrameType type);
+
 // The caption of the label beside the field, exactly as the window shows
 // it (trailing blanks included); the receiver-type field has no label of
 // its own and is called "Receiver".

@@ -2,6 +2,7 @@
 
 #include "protocol/FlightModes.h"
 #include "protocol/TelemetryField.h"
+#include "protocol/TelemetryFrame.h"
 
 #include <cstdint>
 #include <string_view>
@@ -9,12 +10,15 @@
 namespace protocol {
 
 // Receives what one decoded frame shows, in the order the window applies
-// it: frameStarted, then the frame's calls, then frameFinished. Every call
+// it: frameDecoded, frameStarted, then the frame's calls, then
+// frameFinished. Every call
 // has an empty default so a sink takes only what it needs.
 class TelemetrySink {
 public:
     virtual ~TelemetrySink() = default;
 
+    // The frame's bytes, before anything it shows.
+    virtual void frameDecoded(const FrameBytes& /*frame*/) {}
     virtual void frameStarted(uint8_t /*type*/) {}
     // Attitude frames: the instrument is redrawn before the fields change.
     virtual void attitudeChanged(double /*rollRadians*/, double /*pitchRadians*/) {}

@@ -46,7 +46,7 @@ TEST_F(WindowSkinSwitch, SystemMenuEndsWithTheSkins)
     for (int i = 0; i < menu->Count(); ++i)
         items << menu->Items(i)->Caption;
     EXPECT_EQ(items, QStringList({"Mi&nimize", "Ro&llUp", "-", "&Close", "-", "Record telemetry…", "Stop recording",
-                         "Reconnect automatically", "Link statistics…", "Skin"}));
+                         "Plots…", "Reconnect automatically", "Link statistics…", "Skin"}));
     skin::TkvMenuItem* skins = menu->Find("SkinMenu");
     ASSERT_NE(skins, nullptr);
     QStringList choices;

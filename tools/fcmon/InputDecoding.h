@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MonitorOutput.h"
+#include "recording/MonitorOutput.h"
 
 #include "protocol/TelemetryDecoder.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MonitorOutput.h"
+#include "recording/MonitorOutput.h"
 
 // Turns decoded frames into the monitor's lines: the type in hex, then
 // tab-separated Caption=text pairs in the order the window shows them.

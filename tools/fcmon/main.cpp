@@ -1,7 +1,7 @@
 // fcmon: console monitor. Decodes the telemetry of a serial device, a
 // capture file or a recording and prints one line per frame, or CSV.
 
-#include "CsvPrinter.h"
+#include "recording/CsvPrinter.h"
 #include "InputDecoding.h"
 #include "MonitorPrinter.h"
 #include "QuitOnSignal.h"

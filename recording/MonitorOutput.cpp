@@ -1,4 +1,4 @@
-#include "MonitorOutput.h"
+#include "recording/MonitorOutput.h"
 
 #include <cstdio>
 

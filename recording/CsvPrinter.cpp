@@ -1,4 +1,4 @@
-#include "CsvPrinter.h"
+#include "recording/CsvPrinter.h"
 
 #include "protocol/FlightModes.h"
 

@@ -1,0 +1,258 @@
+#include "app/GraphView.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kValueLabelWidth = 48;
+constexpr int kLegendHeight = 15;
+constexpr int kTimeLabelHeight = 14;
+constexpr int kFontPixels = 11;
+// Auto scale: the room left above and below the samples, and the least
+// share of the range they may use before the range closes in.
+constexpr double kHeadroom = 0.1;
+constexpr double kLeastUse = 0.4;
+
+// 1, 2 or 5 times a power of ten: a step that divides range into about
+// `steps` parts.
+double niceStep(double range, int steps)
+{
+    const double rough = range / steps;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double factor : {1.0, 2.0, 5.0}) {
+        if (factor * power >= rough)
+            return factor * power;
+    }
+    return 10 * power;
+}
+
+QString number(double value, double step)
+{
+    const int decimals = step >= 1 ? 0 : int(std::ceil(-std::log10(step)));
+    return QString::number(value, 'f', std::clamp(decimals, 0, 6));
+}
+
+QFont plotFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(kFontPixels);
+    return font;
+}
+
+} // namespace
+
+GraphView::GraphView(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    m_colours = plotColours(nullptr);
+}
+
+void GraphView::setTraces(std::vector<Trace> traces)
+{
+    m_traces = std::move(traces);
+    m_columns.clear();
+    m_autoFitted = false;
+    update();
+}
+
+void GraphView::setColours(const PlotColours& colours)
+{
+    m_colours = colours;
+    update();
+}
+
+void GraphView::setScale(Scale scale, double minimum, double maximum)
+{
+    m_scale = scale;
+    if (scale == Scale::Fixed && maximum > minimum) {
+        m_minimum = minimum;
+        m_maximum = maximum;
+    }
+    m_autoFitted = false;
+    fitAutoScale();
+    update();
+}
+
+void GraphView::setShowsTimeLabels(bool shows)
+{
+    m_showsTimeLabels = shows;
+    update();
+}
+
+QRect GraphView::plotArea() const
+{
+    return rect().adjusted(kValueLabelWidth, kLegendHeight, -4, m_showsTimeLabels ? -kTimeLabelHeight : -2);
+}
+
+int GraphView::plotWidth() const
+{
+    return std::max(plotArea().width(), 1);
+}
+
+void GraphView::show(std::vector<ThinnedTrace> columns, int64_t fromUs, int64_t toUs)
+{
+    m_columns = std::move(columns);
+    m_fromUs = fromUs;
+    m_toUs = std::max(toUs, fromUs + 1);
+    fitAutoScale();
+    update();
+}
+
+void GraphView::setCursor(std::optional<int64_t> timeUs, std::vector<std::optional<double>> values)
+{
+    m_cursorUs = timeUs;
+    m_cursorValues = std::move(values);
+    update();
+}
+
+int64_t GraphView::timeAt(int x) const
+{
+    const QRect area = plotArea();
+    const double share = std::clamp(double(x - area.left()) / std::max(area.width(), 1), 0.0, 1.0);
+    return m_fromUs + static_cast<int64_t>(share * double(m_toUs - m_fromUs));
+}
+
+void GraphView::fitAutoScale()
+{
+    if (m_scale != Scale::Auto)
+        return;
+    double low = INFINITY;
+    double high = -INFINITY;
+    for (const ThinnedTrace& trace : m_columns) {
+        for (const TraceColumn& column : trace) {
+            if (column.empty)
+                continue;
+            low = std::min(low, column.min);
+            high = std::max(high, column.max);
+        }
+    }
+    if (!std::isfinite(low))
+        return;
+    const double used = high - low;
+    const bool inside = m_autoFitted && low >= m_minimum && high <= m_maximum;
+    if (inside && used >= kLeastUse * (m_maximum - m_minimum))
+        return;
+    const double room = used > 0 ? used * kHeadroom : std::max(std::abs(high) * kHeadroom, 1.0);
+    m_minimum = low - room;
+    m_maximum = high + room;
+    m_autoFitted = true;
+}
+
+int GraphView::yOf(double value, const QRect& area) const
+{
+    const double share = (value - m_minimum) / (m_maximum - m_minimum);
+    return area.bottom() - static_cast<int>(std::lround(share * (area.height() - 1)));
+}
+
+void GraphView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_colours.background);
+    painter.setFont(plotFont());
+    const QRect area = plotArea();
+    paintGrid(painter, area);
+    painter.save();
+    painter.setClipRect(area);
+    paintTraces(painter, area);
+    painter.restore();
+    paintLegend(painter, area);
+    paintCursor(painter, area);
+}
+
+void GraphView::paintGrid(QPainter& painter, const QRect& area) const
+{
+    painter.setPen(m_colours.grid);
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    const double valueStep = niceStep(m_maximum - m_minimum, 4);
+    for (double v = std::ceil(m_minimum / valueStep) * valueStep; v <= m_maximum; v += valueStep) {
+        const int y = yOf(v, area);
+        painter.setPen(m_colours.grid);
+        painter.drawLine(area.left(), y, area.right(), y);
+        painter.setPen(m_colours.text);
+        painter.drawText(QRect(0, y - 7, kValueLabelWidth - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
+            number(std::abs(v) < valueStep / 1e6 ? 0 : v, valueStep));
+    }
+    const double span = double(m_toUs - m_fromUs) / 1e6;
+    const double timeStep = niceStep(span, 6);
+    const double first = std::ceil(double(m_fromUs) / 1e6 / timeStep) * timeStep;
+    for (double t = first; t * 1e6 < double(m_toUs); t += timeStep) {
+        const int x = area.left() + static_cast<int>((t * 1e6 - double(m_fromUs)) / (span * 1e6) * area.width());
+        painter.setPen(m_colours.grid);
+        painter.drawLine(x, area.top(), x, area.bottom());
+        if (m_showsTimeLabels) {
+            painter.setPen(m_colours.text);
+            painter.drawText(QRect(x - 30, area.bottom() + 1, 60, kTimeLabelHeight), Qt::AlignCenter,
+                number(t, timeStep) + QStringLiteral(" s"));
+        }
+    }
+}
+
+void GraphView::paintTraces(QPainter& painter, const QRect& area) const
+{
+    for (size_t t = 0; t < m_columns.size() && t < m_traces.size(); ++t) {
+        painter.setPen(m_traces[t].colour);
+        std::optional<QPoint> previous;
+        const ThinnedTrace& trace = m_columns[t];
+        for (size_t c = 0; c < trace.size(); ++c) {
+            const TraceColumn& column = trace[c];
+            if (column.empty)
+                continue;
+            const int x = area.left() + int(c);
+            if (previous && !column.breakBefore)
+                painter.drawLine(*previous, QPoint(x, yOf(column.first, area)));
+            painter.drawLine(x, yOf(column.min, area), x, yOf(column.max, area));
+            previous = QPoint(x, yOf(column.last, area));
+        }
+    }
+}
+
+void GraphView::paintLegend(QPainter& painter, const QRect& area) const
+{
+    int x = area.left();
+    for (const Trace& trace : m_traces) {
+        const QString name = QString::fromLatin1(protocol::fieldName(trace.field).data(),
+            qsizetype(protocol::fieldName(trace.field).size()));
+        painter.fillRect(QRect(x, 5, 12, 3), trace.colour);
+        painter.setPen(m_colours.text);
+        const int width = painter.fontMetrics().horizontalAdvance(name);
+        painter.drawText(QRect(x + 15, 0, width + 2, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
+        x += 15 + width + 12;
+    }
+}
+
+void GraphView::paintCursor(QPainter& painter, const QRect& area) const
+{
+    if (!m_cursorUs || *m_cursorUs < m_fromUs || *m_cursorUs > m_toUs)
+        return;
+    const int x = area.left()
+        + static_cast<int>(double(*m_cursorUs - m_fromUs) / double(m_toUs - m_fromUs) * area.width());
+    painter.setPen(QPen(m_colours.text, 1, Qt::DashLine));
+    painter.drawLine(x, area.top(), x, area.bottom());
+    QStringList lines{QStringLiteral("%1 s").arg(double(*m_cursorUs) / 1e6, 0, 'f', 2)};
+    for (size_t t = 0; t < m_traces.size(); ++t) {
+        const auto name = protocol::fieldName(m_traces[t].field);
+        const QString value = t < m_cursorValues.size() && m_cursorValues[t]
+            ? QString::number(*m_cursorValues[t], 'g', 6)
+            : QStringLiteral("–");
+        lines << QString::fromLatin1(name.data(), qsizetype(name.size())) + QStringLiteral(" ") + value;
+    }
+    const QFontMetrics metrics = painter.fontMetrics();
+    int width = 0;
+    for (const QString& line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    QRect box(x + 6, area.top() + 4, width + 8, int(lines.size()) * metrics.height() + 4);
+    if (box.right() > area.right())
+        box.moveRight(x - 6);
+    painter.fillRect(box, m_colours.background);
+    painter.setPen(m_colours.text);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            painter.setPen(m_traces[size_t(i - 1)].colour);
+        painter.drawText(box.left() + 4, box.top() + 2 + metrics.ascent() + int(i) * metrics.height(), lines[i]);
+    }
+}

@@ -1,0 +1,157 @@
+#include "WindowFixture.h"
+
+#include "app/PlotsWindow.h"
+#include "app/TraceThinning.h"
+#include "protocol/TelemetryFrame.h"
+#include "skin/frame/TkvMenuItem.h"
+#include "skin/frame/TkvSorvane.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+
+using protocol::FrameType;
+using protocol::TelemetryField;
+
+// The window with a clock the test moves.
+class Plots : public WindowFixture {
+protected:
+    Plots()
+    {
+        TForm1Options options;
+        options.driver = std::make_unique<serial::MemorySerialDriver>(device);
+        options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
+        options.clock = [this] { return nowMs; };
+        options.settings = &settings;
+        form = std::make_unique<TForm1>(std::move(options));
+        connect();
+    }
+
+    // A tenth of a second of attitude frames with this roll, at the clock.
+    void tick(double roll)
+    {
+        nowMs += 100;
+        const auto frame = protocol::makeFrame(FrameType::Attitude, uint16_t((roll + 180) * 100), 18000, 18000);
+        receive({frame.begin(), frame.end()});
+    }
+
+    QTemporaryDir dir;
+    QSettings settings{dir.filePath("fctool.ini"), QSettings::IniFormat};
+    int64_t nowMs = 50'000;
+};
+
+} // namespace
+
+TEST_F(Plots, PauseStopsThePictureWhileTheHistoryGoesOn)
+{
+    PlotsWindow* plots = form->showPlots();
+    ASSERT_NE(plots, nullptr);
+    for (int i = 0; i < 20; ++i)
+        tick(i);
+    plots->setPaused(true);
+    const auto frozen = plots->visibleSpan();
+    const size_t before = form->history().size();
+    for (int i = 0; i < 20; ++i)
+        tick(-i);
+    EXPECT_EQ(form->history().size(), before + 20) << "recording goes on";
+    EXPECT_EQ(plots->visibleSpan(), frozen) << "the picture stands";
+
+    // The cursor reads the value at its time.
+    const auto last = sampleAt(form->history(), TelemetryField::Roll, frozen.second);
+    ASSERT_TRUE(last);
+    EXPECT_DOUBLE_EQ(last->value, 19) << "the newest frame is in the picture";
+    EXPECT_EQ(last->timeUs, frozen.second);
+
+    plots->setPaused(false);
+    EXPECT_EQ(plots->visibleSpan().second, frozen.second + 2'000'000) << "live again, at the clock";
+}
+
+TEST_F(Plots, AReconnectLeavesAGapAndTheTimeAxisGoesOn)
+{
+    for (int i = 0; i < 5; ++i)
+        tick(10);
+    click(form->button("kvSkinButton2"));
+    nowMs += 3000;
+    click(form->button("kvSkinButton2"));
+    ASSERT_TRUE(form->connected());
+    for (int i = 0; i < 5; ++i)
+        tick(-10);
+    const FrameHistory& history = form->history();
+    ASSERT_EQ(history.size(), 10u);
+    EXPECT_TRUE(history.breakBetween(history.at(4).timeUs, history.at(5).timeUs));
+    EXPECT_EQ(history.at(5).timeUs - history.at(4).timeUs, 3'100'000) << "the axis counts the time unplugged";
+    const auto trace = thinTrace(history, TelemetryField::Roll, history.at(0).timeUs, history.at(9).timeUs + 1, 40);
+    size_t breaks = 0;
+    for (const TraceColumn& column : trace)
+        breaks += column.breakBefore ? 1 : 0;
+    EXPECT_EQ(breaks, 1u);
+}
+
+TEST_F(Plots, CsvOfTheVisibleSpanHasTheMonitorsColumnsAndCarriesEarlierValues)
+{
+    PlotsWindow* plots = form->showPlots();
+    plots->setSpan(0);
+    // Limits once, long before the span; then attitude.
+    const auto limits = protocol::makeFrame(FrameType::Limits, 500, 120, 0);
+    receive({limits.begin(), limits.end()});
+    nowMs += 20'000;
+    for (int i = 0; i < 3; ++i)
+        tick(i);
+    plots->setPaused(true);
+    const QStringList rows = QString::fromStdString(plots->csvOfVisibleSpan()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 4) << rows.join('\n').toStdString();
+    EXPECT_TRUE(rows[0].startsWith("Time,Roll,Pitch,Yaw,GyroX"));
+    EXPECT_TRUE(rows[0].endsWith("Range Limit,Heigh Limit"));
+    EXPECT_TRUE(rows[3].startsWith("20.300000,2.00,0.00,0.00,")) << rows[3].toStdString();
+    EXPECT_TRUE(rows[1].endsWith(",500,120")) << "values from before the span carry on";
+}
+
+TEST_F(Plots, TheWindowRemembersItsValuesSpanAndScale)
+{
+    PlotsWindow* plots = form->showPlots();
+    EXPECT_TRUE(plots->isWindow());
+    EXPECT_EQ(plots->findChild<skin::TkvSorvane*>()->SkinData(), form->kvSkinData1()) << "it wears the skin";
+    plots->setTraces(1, {TelemetryField::Mx, TelemetryField::My});
+    plots->setScale(2, GraphView::Scale::Fixed, -5, 5);
+    plots->setSpan(3);
+    plots->close();
+    EXPECT_EQ(form->history().capacity(), FrameHistory::kFiveMinutes) << "closing loses nothing";
+
+    auto again = std::make_unique<PlotsWindow>(form->kvSkinData1(), form->history(), [] { return int64_t(0); },
+        &settings);
+    EXPECT_EQ(again->span(), 3);
+    ASSERT_EQ(again->graph(1)->traces().size(), 2u);
+    EXPECT_EQ(again->graph(1)->traces()[1].field, TelemetryField::My);
+    EXPECT_EQ(again->graph(2)->scale(), GraphView::Scale::Fixed);
+    EXPECT_EQ(again->graph(2)->valueRange(), std::make_pair(-5.0, 5.0));
+    EXPECT_EQ(again->graph(0)->traces().size(), 3u) << "untouched graphs keep theirs";
+}
+
+TEST_F(Plots, TheGraphMenuChoosesValuesByFrameTypeUpToEight)
+{
+    PlotsWindow* plots = form->showPlots();
+    auto menu = plots->graphMenu(0);
+    ASSERT_EQ(menu->Count(), 12 + 3) << "twelve frame types, a line, two scales";
+    skin::TkvMenuItem* attitude = menu->Items(0);
+    EXPECT_EQ(attitude->Caption, "Attitude");
+    ASSERT_EQ(attitude->Count(), 3);
+    EXPECT_TRUE(attitude->Items(1)->Checked) << "Pitch is shown";
+    EXPECT_TRUE(menu->Find("AutoScale")->Checked);
+    EXPECT_EQ(menu->Items(7)->Caption, "Position");
+    menu->Items(7)->Find("Lat.")->Click();
+    ASSERT_EQ(plots->graph(0)->traces().size(), 4u);
+    EXPECT_EQ(plots->graph(0)->traces()[3].field, TelemetryField::Lat);
+
+    // Eight at most: the others cannot be chosen, the shown ones can go.
+    plots->setTraces(0, {TelemetryField::Roll, TelemetryField::Pitch, TelemetryField::Yaw, TelemetryField::GyroX,
+        TelemetryField::GyroY, TelemetryField::GyroZ, TelemetryField::Ax, TelemetryField::Ay, TelemetryField::Az});
+    EXPECT_EQ(plots->graph(0)->traces().size(), PlotsWindow::kMaxTraces);
+    menu = plots->graphMenu(0);
+    EXPECT_FALSE(menu->Items(7)->Find("Lat.")->Enabled);
+    EXPECT_TRUE(menu->Items(0)->Find("Roll")->Enabled);
+    menu->Items(0)->Find("Roll")->Click();
+    EXPECT_EQ(plots->graph(0)->traces().size(), 7u);
+    menu->Find("FixedScale")->Click();
+    EXPECT_EQ(plots->graph(0)->scale(), GraphView::Scale::Fixed);
+}
