@@ -93,7 +93,7 @@ int GraphView::plotWidth() const
     return std::max(plotArea().width(), 1);
 }
 
-void GraphView::show(std::vector<ThinnedTrace> columns, int64_t fromUs, int64_t toUs)
+void GraphView::setColumns(std::vector<ThinnedTrace> columns, int64_t fromUs, int64_t toUs)
 {
     m_columns = std::move(columns);
     m_fromUs = fromUs;

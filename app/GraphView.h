@@ -37,7 +37,7 @@ public:
     int plotWidth() const;
     // New columns for the span fromUs to toUs, one thinned trace per trace
     // in order; times on the axis are seconds after originUs.
-    void show(std::vector<ThinnedTrace> columns, int64_t fromUs, int64_t toUs);
+    void setColumns(std::vector<ThinnedTrace> columns, int64_t fromUs, int64_t toUs);
     // A cursor at timeUs reading values (one per trace, none where it has
     // no sample); nothing hides it.
     void setCursor(std::optional<int64_t> timeUs, std::vector<std::optional<double>> values = {});

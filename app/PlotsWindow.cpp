@@ -101,7 +101,20 @@ PlotsWindow::PlotsWindow(skin::TkvSkinData* skinData, const FrameHistory& histor
     m_timer->setObjectName(QStringLiteral("plotsFrame"));
     m_timer->setInterval(kRefreshMs);
     connect(m_timer, &QTimer::timeout, this, [this] { refresh(); });
+}
+
+void PlotsWindow::showEvent(QShowEvent* event)
+{
     m_timer->start();
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void PlotsWindow::hideEvent(QHideEvent* event)
+{
+    // Closed or minimized, it draws nothing; the history goes on.
+    m_timer->stop();
+    QWidget::hideEvent(event);
 }
 
 PlotsWindow::~PlotsWindow() = default;
@@ -248,7 +261,7 @@ std::pair<int64_t, int64_t> PlotsWindow::visibleSpan() const
 
 void PlotsWindow::refresh()
 {
-    if (!isVisible() && !testAttribute(Qt::WA_DontShowOnScreen))
+    if (!isVisible())
         return;
     const auto [from, to] = visibleSpan();
     // One pass over the history for every trace of every graph.
@@ -264,7 +277,7 @@ void PlotsWindow::refresh()
         std::vector<ThinnedTrace> own;
         for (size_t t = 0; t < graph->traces().size(); ++t)
             own.push_back(std::move(thinned[next++]));
-        graph->show(std::move(own), from, to);
+        graph->setColumns(std::move(own), from, to);
     }
 }
 

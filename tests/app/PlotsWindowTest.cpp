@@ -115,7 +115,10 @@ TEST_F(Plots, TheWindowRemembersItsValuesSpanAndScale)
     plots->setTraces(1, {TelemetryField::Mx, TelemetryField::My});
     plots->setScale(2, GraphView::Scale::Fixed, -5, 5);
     plots->setSpan(3);
+    EXPECT_TRUE(testsupport::timerActive(plots, "plotsFrame"));
+    EXPECT_EQ(testsupport::timerInterval(plots, "plotsFrame"), 50) << "twenty pictures a second";
     plots->close();
+    EXPECT_FALSE(testsupport::timerActive(plots, "plotsFrame")) << "closed, it draws nothing";
     EXPECT_EQ(form->history().capacity(), FrameHistory::kFiveMinutes) << "closing loses nothing";
 
     auto again = std::make_unique<PlotsWindow>(form->kvSkinData1(), form->history(), [] { return int64_t(0); },
