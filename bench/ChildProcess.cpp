@@ -31,12 +31,12 @@ pid_t spawn(const std::string& program, const std::vector<std::string>& argument
     return pid;
 }
 
-std::string startSimulator(pid_t& simulator)
+std::string startSimulator(pid_t& simulator, const std::vector<std::string>& arguments)
 {
     int output[2];
     if (pipe(output) != 0)
         return {};
-    simulator = spawn("fcsim", {}, output[1]);
+    simulator = spawn("fcsim", arguments, output[1]);
     close(output[1]);
     std::string device;
     char c;

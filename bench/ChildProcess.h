@@ -15,8 +15,9 @@ namespace bench {
 pid_t spawn(const std::string& program, const std::vector<std::string>& arguments, int stdoutFd = -1,
     const std::vector<std::string>& environment = {});
 
-// Starts fcsim and returns its device path; simulator receives its pid.
-std::string startSimulator(pid_t& simulator);
+// Starts fcsim with arguments and returns its device path; simulator
+// receives its pid.
+std::string startSimulator(pid_t& simulator, const std::vector<std::string>& arguments = {});
 
 // Stops a child with SIGTERM and returns the CPU seconds it used.
 double stopAndMeasure(pid_t child);
