@@ -13,6 +13,7 @@ void FrameHistory::append(int64_t timeUs, const protocol::FrameBytes& frame)
     if (m_size > 0 || !m_breaks.empty())
         timeUs = std::max(timeUs, m_lastTimeUs);
     m_lastTimeUs = timeUs;
+    ++m_appended;
     if (m_size < m_capacity) {
         m_ring[(m_start + m_size) % m_capacity] = {timeUs, frame};
         ++m_size;

@@ -30,6 +30,9 @@ public:
     void markBreak(int64_t timeUs);
 
     size_t size() const { return m_size; }
+    // Frames appended since the start: the newest is number appended() - 1,
+    // the oldest still kept appended() - size().
+    uint64_t appended() const { return m_appended; }
     size_t capacity() const { return m_capacity; }
     bool empty() const { return m_size == 0; }
     // 0 is the oldest.
@@ -46,6 +49,7 @@ private:
     std::unique_ptr<Entry[]> m_ring;
     size_t m_start = 0;
     size_t m_size = 0;
+    uint64_t m_appended = 0;
     int64_t m_lastTimeUs = 0;
     // In time order; those before the oldest entry are dropped.
     std::deque<int64_t> m_breaks;

@@ -144,8 +144,10 @@ void GraphView::fitAutoScale()
 
 int GraphView::yOf(double value, const QRect& area) const
 {
-    const double share = (value - m_minimum) / (m_maximum - m_minimum);
-    return area.bottom() - static_cast<int>(std::lround(share * (area.height() - 1)));
+    // Clamped to the area: a fixed scale may cut a trace, and the painter
+    // then needs no clipping.
+    const double share = std::clamp((value - m_minimum) / (m_maximum - m_minimum), 0.0, 1.0);
+    return area.bottom() - static_cast<int>(share * (area.height() - 1) + 0.5);
 }
 
 void GraphView::paintEvent(QPaintEvent*)
@@ -155,10 +157,7 @@ void GraphView::paintEvent(QPaintEvent*)
     painter.setFont(plotFont());
     const QRect area = plotArea();
     paintGrid(painter, area);
-    painter.save();
-    painter.setClipRect(area);
     paintTraces(painter, area);
-    painter.restore();
     paintLegend(painter, area);
     paintCursor(painter, area);
 }
@@ -193,8 +192,12 @@ void GraphView::paintGrid(QPainter& painter, const QRect& area) const
 
 void GraphView::paintTraces(QPainter& painter, const QRect& area) const
 {
+    // One line a column: its samples' range, stretched to reach the last
+    // sample of the column before it, so the trace stays joined. Across
+    // empty columns a slanted line joins; across a break, nothing.
+    QVector<QLine> lines;
     for (size_t t = 0; t < m_columns.size() && t < m_traces.size(); ++t) {
-        painter.setPen(m_traces[t].colour);
+        lines.clear();
         std::optional<QPoint> previous;
         const ThinnedTrace& trace = m_columns[t];
         for (size_t c = 0; c < trace.size(); ++c) {
@@ -202,11 +205,21 @@ void GraphView::paintTraces(QPainter& painter, const QRect& area) const
             if (column.empty)
                 continue;
             const int x = area.left() + int(c);
-            if (previous && !column.breakBefore)
-                painter.drawLine(*previous, QPoint(x, yOf(column.first, area)));
-            painter.drawLine(x, yOf(column.min, area), x, yOf(column.max, area));
+            int top = yOf(column.max, area);
+            int bottom = yOf(column.min, area);
+            if (previous && !column.breakBefore) {
+                if (previous->x() == x - 1) {
+                    top = std::min(top, previous->y());
+                    bottom = std::max(bottom, previous->y());
+                } else {
+                    lines.append(QLine(*previous, QPoint(x, yOf(column.first, area))));
+                }
+            }
+            lines.append(QLine(x, top, x, bottom));
             previous = QPoint(x, yOf(column.last, area));
         }
+        painter.setPen(m_traces[t].colour);
+        painter.drawLines(lines);
     }
 }
 

@@ -175,6 +175,7 @@ void PlotsWindow::layOutGraphs()
         for (auto* limit : m_limits[size_t(g)])
             limit->raise();
     }
+    m_shownSpan.reset();
     refresh();
 }
 
@@ -199,6 +200,7 @@ void PlotsWindow::setTraces(int graph, const std::vector<TelemetryField>& fields
             traces.push_back({field, colours.traces[traces.size()]});
     }
     m_graphs[size_t(graph)]->setTraces(std::move(traces));
+    m_shownSpan.reset();
     refresh();
 }
 
@@ -236,6 +238,7 @@ void PlotsWindow::setSpan(int index)
     m_span = index;
     if (m_spanList->ItemIndex() != index)
         m_spanList->SetItemIndex(index);
+    m_shownSpan.reset();
     refresh();
 }
 
@@ -245,6 +248,8 @@ void PlotsWindow::setPaused(bool paused)
         m_pausedAtUs = m_nowUs();
     else
         m_pausedAtUs.reset();
+    // Drawn once more at this moment; paused, it then stands.
+    m_shownSpan.reset();
     m_pauseButton->SetCaption(paused ? kResume : kPause);
     if (!paused) {
         for (GraphView* graph : m_graphs)
@@ -255,29 +260,32 @@ void PlotsWindow::setPaused(bool paused)
 
 std::pair<int64_t, int64_t> PlotsWindow::visibleSpan() const
 {
-    const int64_t to = m_pausedAtUs ? *m_pausedAtUs : m_nowUs();
-    return {to - kSpansUs[size_t(m_span)], to};
+    if (m_shownSpan)
+        return *m_shownSpan;
+    const int64_t now = m_pausedAtUs ? *m_pausedAtUs : m_nowUs();
+    return {now - kSpansUs[size_t(m_span)], now + 1};
 }
 
 void PlotsWindow::refresh()
 {
-    if (!isVisible())
+    // A paused picture stands; a hidden one is not drawn.
+    if (!isVisible() || (paused() && m_shownSpan))
         return;
-    const auto [from, to] = visibleSpan();
-    // One pass over the history for every trace of every graph.
     std::vector<TelemetryField> fields;
     for (const GraphView* graph : m_graphs) {
         for (const GraphView::Trace& trace : graph->traces())
             fields.push_back(trace.field);
     }
-    // The span's end is in it: the newest frame shows at once.
-    std::vector<ThinnedTrace> thinned = thinTraces(m_history, fields, from, to + 1, m_graphs.front()->plotWidth());
+    m_scrolling.configure(fields, kSpansUs[size_t(m_span)], m_graphs.front()->plotWidth());
+    const auto span = m_scrolling.update(m_history, m_pausedAtUs ? *m_pausedAtUs : m_nowUs());
+    m_shownSpan = span;
     size_t next = 0;
     for (GraphView* graph : m_graphs) {
-        std::vector<ThinnedTrace> own;
-        for (size_t t = 0; t < graph->traces().size(); ++t)
-            own.push_back(std::move(thinned[next++]));
-        graph->setColumns(std::move(own), from, to);
+        const size_t count = graph->traces().size();
+        graph->setColumns({m_scrolling.traces().begin() + std::ptrdiff_t(next),
+                              m_scrolling.traces().begin() + std::ptrdiff_t(next + count)},
+            span.first, span.second);
+        next += count;
     }
 }
 
@@ -302,7 +310,7 @@ std::string PlotsWindow::csvOfVisibleSpan() const
     bool inSpan = false;
     for (size_t i = 0; i < m_history.size(); ++i) {
         const FrameHistory::Entry& entry = m_history.at(i);
-        if (entry.timeUs > to)
+        if (entry.timeUs >= to)
             break;
         if (!inSpan && entry.timeUs >= from) {
             printer.output() = header;

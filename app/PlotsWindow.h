@@ -2,6 +2,7 @@
 
 #include "app/FrameHistory.h"
 #include "app/GraphView.h"
+#include "app/ScrollingTraces.h"
 
 #include <QWidget>
 
@@ -49,7 +50,7 @@ public:
     int span() const { return m_span; }
     void setPaused(bool paused);
     bool paused() const { return m_pausedAtUs.has_value(); }
-    // The time span the graphs show, both ends in it.
+    // The time span the graphs show: its start included, its end not.
     std::pair<int64_t, int64_t> visibleSpan() const;
     // Draws the graphs anew for the span now visible.
     void refresh();
@@ -96,5 +97,8 @@ private:
     std::unique_ptr<skin::TkvMenuItem> m_menu;
     int m_span = 1;
     std::optional<int64_t> m_pausedAtUs;
+    ScrollingTraces m_scrolling;
+    // What the graphs show, once they have been drawn.
+    std::optional<std::pair<int64_t, int64_t>> m_shownSpan;
     bool m_rememberedPlace = false;
 };

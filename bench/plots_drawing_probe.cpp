@@ -2,11 +2,12 @@
 // times a second while a simulated stream fills the history at the full
 // link rate, either with our own graph painter ("own") or with Qt Charts
 // ("charts"), so the benchmark can compare what each costs. Both get the
-// same thinned columns; only axes, legend and drawing differ.
+// same thinned columns, kept up to date as the plots window keeps them;
+// only axes, legend and drawing differ.
 
 #include "app/FrameHistory.h"
 #include "app/GraphView.h"
-#include "app/TraceThinning.h"
+#include "app/ScrollingTraces.h"
 #include "simulator/SimulatedController.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ using protocol::TelemetryField;
 constexpr int kGraphs = 4;
 constexpr int64_t kSpanUs = 60'000'000;
 constexpr double kFramesPerSecond = 1280;
-constexpr int kColumns = 700;
+constexpr int kColumns = 680;
 
 const std::vector<TelemetryField> kFields = {TelemetryField::Roll, TelemetryField::Pitch, TelemetryField::GyroX,
     TelemetryField::GyroY, TelemetryField::Ch1, TelemetryField::Ch2, TelemetryField::Altitude, TelemetryField::AltVel};
@@ -111,11 +112,12 @@ int main(int argc, char** argv)
     QTimer feed;
     QObject::connect(&feed, &QTimer::timeout, [&] { stream.runTo(kSpanUs + clock.nsecsElapsed() / 1000); });
     feed.start(10);
+    ScrollingTraces scrolling;
+    scrolling.configure(kFields, kSpanUs, kColumns);
     QTimer paint;
     QObject::connect(&paint, &QTimer::timeout, [&] {
-        const int64_t to = stream.nowUs;
-        const int64_t from = to - kSpanUs;
-        std::vector<ThinnedTrace> thinned = thinTraces(stream.history, kFields, from, to + 1, kColumns);
+        const auto [from, to] = scrolling.update(stream.history, stream.nowUs);
+        const std::vector<ThinnedTrace>& thinned = scrolling.traces();
         for (int g = 0; g < kGraphs; ++g) {
             if (!charts) {
                 views[size_t(g)]->setColumns({thinned[size_t(2 * g)], thinned[size_t(2 * g + 1)]}, from, to);

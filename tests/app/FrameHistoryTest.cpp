@@ -1,4 +1,5 @@
 #include "app/FrameHistory.h"
+#include "app/ScrollingTraces.h"
 #include "app/TraceThinning.h"
 
 #include <gtest/gtest.h>
@@ -111,4 +112,48 @@ TEST(TraceThinning, ColumnsWithoutSamplesStayEmptyAndABreakIsNotBridged)
     EXPECT_EQ(cursor->timeUs, 2 * kSecond - 10'000);
     EXPECT_DOUBLE_EQ(cursor->value, 10);
     EXPECT_FALSE(sampleAt(history, TelemetryField::Roll, -1));
+}
+
+TEST(ScrollingTraces, EachUpdateEqualsThinningTheWholeSpanAfresh)
+{
+    // Roll and GyroX streamed in uneven batches with breaks, updated as a
+    // live graph is: the kept columns always equal a fresh thinning.
+    FrameHistory history(3000);
+    ScrollingTraces scrolling;
+    const std::vector<TelemetryField> fields = {TelemetryField::Roll, TelemetryField::GyroX};
+    scrolling.configure(fields, 2 * kSecond, 50);
+    int64_t now = 0;
+    // More frames than the ring keeps.
+    for (int step = 0; step < 1500; ++step) {
+        now += 7'000 + (step * 7919) % 40'000;
+        if (step % 97 == 50)
+            history.markBreak(now);
+        for (int i = 0; i < (step % 5); ++i) {
+            history.append(now, attitude((step * 31 + i * 17) % 90 - 45));
+            history.append(now, protocol::makeFrame(FrameType::Gyro, uint16_t(step * 13), 0, 0));
+        }
+        const auto [from, to] = scrolling.update(history, now);
+        ASSERT_LE(from, now);
+        ASSERT_GT(to, now) << "the newest frame is in the span";
+        const auto fresh = thinTraces(history, fields, from, to, 50);
+        for (size_t t = 0; t < fields.size(); ++t) {
+            bool seen = false;
+            for (size_t c = 0; c < 50; ++c) {
+                const TraceColumn& a = scrolling.traces()[t][c];
+                const TraceColumn& b = fresh[t][c];
+                SCOPED_TRACE(testing::Message() << "step " << step << " trace " << t << " column " << c);
+                ASSERT_EQ(a.empty, b.empty);
+                if (a.empty)
+                    continue;
+                EXPECT_EQ(a.min, b.min);
+                EXPECT_EQ(a.max, b.max);
+                EXPECT_EQ(a.first, b.first);
+                EXPECT_EQ(a.last, b.last);
+                // Before the span's first sample there is nothing to join.
+                if (seen)
+                    EXPECT_EQ(a.breakBefore, b.breakBefore);
+                seen = true;
+            }
+        }
+    }
 }
