@@ -8,6 +8,7 @@
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinComboBox.h"
 #include "skin/controls/TkvSkinEdit.h"
+#include "skin/controls/TkvSkinStdLabel.h"
 #include "skin/frame/TkvMenuItem.h"
 #include "skin/frame/TkvSorvane.h"
 
@@ -182,6 +183,18 @@ void PlotsWindow::layOutGraphs()
 void PlotsWindow::applyColours()
 {
     const PlotColours colours = plotColours(m_skinData);
+    // The window is one sheet in the graphs' colours, whatever the skin
+    // puts behind its client area.
+    QWidget* client = m_frame->ClientArea();
+    QPalette sheet = client->palette();
+    sheet.setColor(QPalette::Window, colours.background);
+    client->setPalette(sheet);
+    client->setAutoFillBackground(true);
+    if (auto* label = client->findChild<skin::TkvSkinStdLabel*>(QStringLiteral("spanLabel"))) {
+        platform::TFont font = label->Font();
+        font.Color = platform::fromQRgb(colours.text.rgb());
+        label->SetFont(font);
+    }
     for (GraphView* graph : m_graphs) {
         graph->setColours(colours);
         std::vector<GraphView::Trace> traces = graph->traces();

@@ -64,6 +64,9 @@ public:
     bool exportCsv(const QString& file);
     std::string csvOfVisibleSpan() const;
 
+    // Takes the graphs' colours from the skin (again, after a change).
+    void applyColours();
+
     // The graph's menu: the values it shows by frame type (a checked item
     // is shown; at most kMaxTraces), and its scale.
     std::unique_ptr<skin::TkvMenuItem> graphMenu(int graph);
@@ -78,7 +81,6 @@ protected:
 private:
     void buildControls(skin::TkvSkinData* skinData);
     void layOutGraphs();
-    void applyColours();
     void readSettings();
     void writeSettings() const;
     void applyTypedScale(int graph);

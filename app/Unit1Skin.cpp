@@ -5,6 +5,7 @@
 
 #include "app/ControlFactory.h"
 #include "app/MainWindowLayout.h"
+#include "app/PlotsWindow.h"
 #include "app/WindowSkin.h"
 #include "platform/MessageBox.h"
 #include "skin/controls/TkvSkinControl.h"
@@ -59,8 +60,11 @@ bool TForm1::chooseSkin(const QString& choice)
         platform::ShowMessage(*problem);
         return false;
     }
-    // The frame and every control hear the change from the skin data.
+    // The frame and every control hear the change from the skin data; the
+    // graphs take their colours from it again.
     m_kvSkinData1->LoadCompressedStoredSkin(m_kvCompressedStoredSkin1);
+    if (m_plotsWindow)
+        m_plotsWindow->applyColours();
     if (m_settings)
         m_settings->setValue(kSkinKey, choice);
     return true;

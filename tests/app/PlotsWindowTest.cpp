@@ -6,6 +6,9 @@
 #include "skin/frame/TkvMenuItem.h"
 #include "skin/frame/TkvSorvane.h"
 
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -131,6 +134,42 @@ TEST_F(Plots, TheWindowRemembersItsValuesSpanAndScale)
     EXPECT_EQ(again->graph(2)->scale(), GraphView::Scale::Fixed);
     EXPECT_EQ(again->graph(2)->valueRange(), std::make_pair(-5.0, 5.0));
     EXPECT_EQ(again->graph(0)->traces().size(), 3u) << "untouched graphs keep theirs";
+}
+
+TEST_F(Plots, TheGraphsTakeTheirColoursFromTheSkinAndFollowAChange)
+{
+    // Our skin with text fields that wear the button's grey face and red
+    // text.
+    const QString folder = dir.filePath("greyfields");
+    QDir().mkpath(folder);
+    const QString assets = QStringLiteral(FCT_ASSETS_DIR) + "/skin";
+    for (const QString& name : QDir(assets).entryList(QDir::Files))
+        QFile::copy(assets + "/" + name, folder + "/" + name);
+    QFile ini(folder + "/skin.ini");
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    QString text = QString::fromLatin1(ini.readAll()).replace("\r\n", "\n");
+    ini.close();
+    const QString editRecord = "[edit]\npictureindex=4\nmaskpictureindex=-1\nskinrect=70,40,127,61";
+    ASSERT_TRUE(text.contains(editRecord));
+    text.replace(editRecord, "[edit]\npictureindex=4\nmaskpictureindex=-1\nskinrect=70,0,127,21");
+    text.replace(QRegularExpression("(\\[edit\\][^\\[]*?\n)fontcolor=0\n"), "\\1fontcolor=255\n");
+    QFile::remove(folder + "/skin.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(text.toLatin1());
+    ini.close();
+
+    PlotsWindow* plots = form->showPlots();
+    // A pixel of the legend row right of the legend: the graph's face.
+    const auto face = [&] {
+        GraphView* graph = plots->graph(0);
+        return graph->grab().toImage().pixelColor(graph->width() - 10, 3);
+    };
+    EXPECT_EQ(face(), QColor(Qt::white)) << "the built-in skin's fields are white";
+    ASSERT_TRUE(form->chooseSkin(folder + "/skin.ini"));
+    const PlotColours grey = plotColours(form->kvSkinData1());
+    EXPECT_NE(grey.background, QColor(Qt::white));
+    EXPECT_EQ(grey.text, QColor(Qt::red));
+    EXPECT_EQ(face(), grey.background) << "the graphs follow the skin";
 }
 
 TEST_F(Plots, TheGraphMenuChoosesValuesByFrameTypeUpToEight)
