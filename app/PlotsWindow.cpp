@@ -8,7 +8,6 @@
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinComboBox.h"
 #include "skin/controls/TkvSkinEdit.h"
-#include "skin/controls/TkvSkinStdLabel.h"
 #include "skin/frame/TkvMenuItem.h"
 #include "skin/frame/TkvSorvane.h"
 
@@ -37,12 +36,15 @@ const QString kTitle = QStringLiteral("Plots");
 const QString kPause = QStringLiteral("Pause");
 const QString kResume = QStringLiteral("Resume");
 
-constexpr std::array<Control, 5> kBar = {{
-    {Kind::Label, "spanLabel", {}, 8, 11, 32, 14, "Span"},
-    {Kind::ComboBox, "spanList", {}, 44, 7, 80, 21, "", {}, {}, 0, 0, 0, {}, "10 s|30 s|1 min|5 min"},
-    {Kind::Button, "pauseButton", {}, 136, 5, 80, 25, "Pause"},
-    {Kind::Button, "pngButton", {}, 228, 5, 80, 25, "PNG…"},
-    {Kind::Button, "csvButton", {}, 316, 5, 80, 25, "CSV…"},
+// The span list says what it is by its items ("30 s") and its hint; a
+// label would stand on whatever the skin paints behind the client area.
+constexpr std::array<Control, 4> kBar = {{
+    {Kind::ComboBox, "spanList", {}, 8, 7, 80, 21, "", {}, {}, 0, 0, 0, "Time span of the graphs",
+        "10 s|30 s|1 min|5 min"},
+    {Kind::Button, "pauseButton", {}, 100, 5, 80, 25, "Pause", {}, {}, 0, 0, 0,
+        "Stop the graphs; the pointer then reads them"},
+    {Kind::Button, "pngButton", {}, 192, 5, 80, 25, "PNG…", {}, {}, 0, 0, 0, "Save the graphs as a picture"},
+    {Kind::Button, "csvButton", {}, 280, 5, 80, 25, "CSV…", {}, {}, 0, 0, 0, "Save the visible values as CSV"},
 }};
 
 constexpr Control kLimitField = {Kind::InputField, {}, {}, 0, 0, kLimitWidth, 18, ""};
@@ -129,18 +131,19 @@ void PlotsWindow::buildControls(skin::TkvSkinData* skinData)
         bar[i]->setObjectName(layoutText(kBar[i].name));
         bindToSkin(kBar[i], bar[i], skinData);
     }
-    m_spanList = static_cast<skin::TkvSkinComboBox*>(bar[1]);
+    m_spanList = static_cast<skin::TkvSkinComboBox*>(bar[0]);
+    m_spanList->setToolTip(layoutText(kBar[0].hint));
     m_spanList->SetItemIndex(m_span);
     m_spanList->OnClick = [this](QObject*) { setSpan(m_spanList->ItemIndex()); };
-    m_pauseButton = static_cast<skin::TkvSkinButton*>(bar[2]);
+    m_pauseButton = static_cast<skin::TkvSkinButton*>(bar[1]);
     m_pauseButton->OnClick = [this](QObject*) { setPaused(!paused()); };
-    static_cast<skin::TkvSkinButton*>(bar[3])->OnClick = [this](QObject*) {
+    static_cast<skin::TkvSkinButton*>(bar[2])->OnClick = [this](QObject*) {
         const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save the graphs"), QString(),
             QStringLiteral("PNG pictures (*.png)"));
         if (!file.isEmpty())
             exportPng(file);
     };
-    static_cast<skin::TkvSkinButton*>(bar[4])->OnClick = [this](QObject*) {
+    static_cast<skin::TkvSkinButton*>(bar[3])->OnClick = [this](QObject*) {
         const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save the values"), QString(),
             QStringLiteral("CSV files (*.csv)"));
         if (!file.isEmpty())
@@ -183,18 +186,6 @@ void PlotsWindow::layOutGraphs()
 void PlotsWindow::applyColours()
 {
     const PlotColours colours = plotColours(m_skinData);
-    // The window is one sheet in the graphs' colours, whatever the skin
-    // puts behind its client area.
-    QWidget* client = m_frame->ClientArea();
-    QPalette sheet = client->palette();
-    sheet.setColor(QPalette::Window, colours.background);
-    client->setPalette(sheet);
-    client->setAutoFillBackground(true);
-    if (auto* label = client->findChild<skin::TkvSkinStdLabel*>(QStringLiteral("spanLabel"))) {
-        platform::TFont font = label->Font();
-        font.Color = platform::fromQRgb(colours.text.rgb());
-        label->SetFont(font);
-    }
     for (GraphView* graph : m_graphs) {
         graph->setColours(colours);
         std::vector<GraphView::Trace> traces = graph->traces();
