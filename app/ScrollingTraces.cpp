@@ -77,15 +77,9 @@ void ScrollingTraces::thinNewFrames(const FrameHistory& history)
             const std::optional<double> value = protocol::fieldValue(m_fields[trace], entry.frame);
             if (!value)
                 continue;
-            TraceColumn& cell = m_traces[trace][static_cast<size_t>(column)];
-            if (cell.empty) {
-                const auto& last = m_lastSampleUs[trace];
-                cell = {*value, *value, *value, *value, false, last && history.breakBetween(*last, entry.timeUs)};
-            } else {
-                cell.min = std::min(cell.min, *value);
-                cell.max = std::max(cell.max, *value);
-                cell.last = *value;
-            }
+            const auto& last = m_lastSampleUs[trace];
+            addSample(m_traces[trace][static_cast<size_t>(column)], *value,
+                last && history.breakBetween(*last, entry.timeUs));
             m_lastSampleUs[trace] = entry.timeUs;
         }
     }

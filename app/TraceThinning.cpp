@@ -6,6 +6,17 @@
 #include <algorithm>
 #include <array>
 
+void addSample(TraceColumn& column, double value, bool brokenSinceLast)
+{
+    if (column.empty) {
+        column = {value, value, value, value, false, brokenSinceLast};
+        return;
+    }
+    column.min = std::min(column.min, value);
+    column.max = std::max(column.max, value);
+    column.last = value;
+}
+
 ThinnedTrace thinTrace(const FrameHistory& history, protocol::TelemetryField field, int64_t fromUs, int64_t toUs,
     int columns)
 {
@@ -38,15 +49,8 @@ std::vector<ThinnedTrace> thinTraces(const FrameHistory& history, const std::vec
             const std::optional<double> value = protocol::fieldValue(fields[trace], entry.frame);
             if (!value)
                 continue;
-            TraceColumn& cell = traces[trace][column];
-            if (cell.empty) {
-                const bool broken = lastSampleUs[trace] && history.breakBetween(*lastSampleUs[trace], entry.timeUs);
-                cell = {*value, *value, *value, *value, false, broken};
-            } else {
-                cell.min = std::min(cell.min, *value);
-                cell.max = std::max(cell.max, *value);
-                cell.last = *value;
-            }
+            const auto& last = lastSampleUs[trace];
+            addSample(traces[trace][column], *value, last && history.breakBetween(*last, entry.timeUs));
             lastSampleUs[trace] = entry.timeUs;
         }
     }

@@ -23,6 +23,10 @@ struct TraceColumn {
 
 using ThinnedTrace = std::vector<TraceColumn>;
 
+// Takes a sample into its column; brokenSinceLast: a connection began
+// since the trace's last sample.
+void addSample(TraceColumn& column, double value, bool brokenSinceLast);
+
 // The field's samples from fromUs (included) to toUs (excluded) in
 // `columns` equal slices of time.
 ThinnedTrace thinTrace(const FrameHistory& history, protocol::TelemetryField field, int64_t fromUs, int64_t toUs,

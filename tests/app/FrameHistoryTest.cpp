@@ -150,8 +150,9 @@ TEST(ScrollingTraces, EachUpdateEqualsThinningTheWholeSpanAfresh)
                 EXPECT_EQ(a.first, b.first);
                 EXPECT_EQ(a.last, b.last);
                 // Before the span's first sample there is nothing to join.
-                if (seen)
+                if (seen) {
                     EXPECT_EQ(a.breakBefore, b.breakBefore);
+                }
                 seen = true;
             }
         }
