@@ -32,8 +32,12 @@ using layout::Kind;
 namespace {
 
 // A frame of the display, as far as repaints are concerned: twenty pictures
-// a second move the instruments smoothly and keep every value readable.
+// a second move the instruments and lamps smoothly.
 constexpr int kFrameMs = 50;
+// Numbers rewritten more than ten times a second cannot be read, and each
+// rewrite of the thirty fields (and the gauges and sliders that follow
+// them) costs a paint of every one.
+constexpr int kTextFrameMs = 100;
 
 // The airframe strip travels inside the program, as a 24-bit BMP stored
 // uncompressed, so it is decoded where it lies instead of copied first.
@@ -54,7 +58,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     , m_recorder(std::move(options.recorder))
     , m_decoder(*this, platform::DecimalSeparator())
     , m_clock(options.clock ? std::move(options.clock) : MillisecondClock(steadyMilliseconds))
-    , m_textPacer(new PaintPacer(this, kFrameMs, m_clock, [this] { showLatestTexts(); }, "textFrame"))
+    , m_textPacer(new PaintPacer(this, kTextFrameMs, m_clock, [this] { showLatestTexts(); }, "textFrame"))
     , m_paintPacer(new PaintPacer(this, kFrameMs, m_clock, [this] {
         QEvent request(QEvent::UpdateRequest);
         QWidget::event(&request);

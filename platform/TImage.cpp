@@ -32,6 +32,11 @@ const TBitmap& TImage::Picture() const
 void TImage::InvalidateDrawing()
 {
     m_outOfDate = true;
+    // Telemetry invalidates the instruments far more often than they are
+    // painted; one request a paint is enough.
+    if (m_paintDue)
+        return;
+    m_paintDue = true;
     update();
 }
 
@@ -45,6 +50,7 @@ void TImage::drawIfOutOfDate() const
 
 void TImage::paintEvent(QPaintEvent*)
 {
+    m_paintDue = false;
     drawIfOutOfDate();
     QPainter painter(this);
     painter.drawImage(0, 0, m_picture.image());

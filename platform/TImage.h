@@ -44,6 +44,7 @@ private:
     mutable TBitmap m_picture;
     Drawing m_drawing;
     mutable bool m_outOfDate = false;
+    bool m_paintDue = false;
     Dimming m_dimming;
 };
 

@@ -95,7 +95,7 @@ TextCache::FontEntry& TextCache::font(const TFont& source)
     if (m_fonts.size() == kMaxFonts)
         m_fonts.pop_back();
     const QFont font = makeFont(source);
-    m_fonts.insert(m_fonts.begin(), std::make_unique<FontEntry>(FontEntry{source, font, QFontMetrics(font), {}, {}}));
+    m_fonts.insert(m_fonts.begin(), std::make_unique<FontEntry>(FontEntry{source, font, QFontMetrics(font), {}, {}, GlyphText(font)}));
     return *m_fonts.front();
 }
 
@@ -105,7 +105,7 @@ int TextCache::advance(FontEntry& entry, const QString& text)
         return *it;
     if (entry.advances.size() >= kMaxTextsPerFont)
         entry.advances.clear();
-    return *entry.advances.insert(text, entry.metrics.horizontalAdvance(text));
+    return *entry.advances.insert(text, entry.numbers.advance(text));
 }
 
 const TextInk& TextCache::ink(FontEntry& entry, const QString& text)
@@ -123,9 +123,8 @@ const TextInk& TextCache::ink(FontEntry& entry, const QString& text)
     canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
-        painter.setFont(entry.font);
         painter.setPen(Qt::black);
-        painter.drawText(QPoint(margin, margin + entry.metrics.ascent()), text);
+        entry.numbers.draw(painter, QPoint(margin, margin + entry.metrics.ascent()), text);
     }
     TextInk ink;
     const int width = canvas.width();

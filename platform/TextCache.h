@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CanvasTools.h"
+#include "platform/GlyphText.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -35,6 +36,9 @@ public:
         QFontMetrics metrics;
         QHash<QString, TextInk> inks;
         QHash<QString, int> advances;
+        // Numbers (a heading turning degree by degree) are new texts many
+        // times a second; they skip shaping.
+        GlyphText numbers;
     };
 
     static TextCache& instance();
