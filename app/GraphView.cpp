@@ -1,7 +1,10 @@
 #include "app/GraphView.h"
 
+#include <QImage>
 #include <QPainter>
+#include <QStaticText>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,6 +42,47 @@ QFont plotFont()
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(kFontPixels);
     return font;
+}
+
+// Writes the pixels a painter would fill for the logical rectangle at
+// the image's pixel ratio; what lies outside the image is left out.
+void fillLogical(QImage& image, int left, int top, int width, int height, QRgb colour)
+{
+    const double ratio = image.devicePixelRatio();
+    const int x0 = std::max(0, int(std::floor(left * ratio)));
+    const int x1 = std::min(image.width(), int(std::floor((left + width) * ratio)));
+    const int y0 = std::max(0, int(std::floor(top * ratio)));
+    const int y1 = std::min(image.height(), int(std::floor((top + height) * ratio)));
+    if (x0 >= x1)
+        return;
+    for (int y = y0; y < y1; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(row + x0, row + x1, colour);
+    }
+}
+
+// A line of single logical pixels from a to b, both ends included.
+void joinLogical(QImage& image, QPoint a, QPoint b, QRgb colour)
+{
+    const int dx = std::abs(b.x() - a.x());
+    const int dy = -std::abs(b.y() - a.y());
+    const int sx = a.x() < b.x() ? 1 : -1;
+    const int sy = a.y() < b.y() ? 1 : -1;
+    int error = dx + dy;
+    for (QPoint p = a;;) {
+        fillLogical(image, p.x(), p.y(), 1, 1, colour);
+        if (p == b)
+            return;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.rx() += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.ry() += sy;
+        }
+    }
 }
 
 } // namespace
@@ -152,27 +196,46 @@ int GraphView::yOf(double value, const QRect& area) const
 
 void GraphView::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), m_colours.background);
-    painter.setFont(plotFont());
+    // The picture is made in an image of our own: the traces' thousands of
+    // short runs are written as pixels, where the painter would fill them a
+    // rectangle at a time at many times the cost.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_picture.size() != pixels || m_picture.devicePixelRatio() != ratio) {
+        m_picture = QImage(pixels, QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(ratio);
+    }
     const QRect area = plotArea();
-    paintGrid(painter, area);
-    paintTraces(painter, area);
-    paintLegend(painter, area);
-    paintCursor(painter, area);
+    {
+        QPainter painter(&m_picture);
+        painter.fillRect(rect(), m_colours.background);
+        painter.setFont(plotFont());
+        paintGrid(painter, area);
+    }
+    paintTraces(m_picture, area);
+    {
+        QPainter painter(&m_picture);
+        painter.setFont(plotFont());
+        paintLegend(painter, area);
+        paintCursor(painter, area);
+    }
+    QPainter(this).drawImage(0, 0, m_picture);
 }
 
 void GraphView::paintGrid(QPainter& painter, const QRect& area) const
 {
-    painter.setPen(m_colours.grid);
-    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    // Lines a pixel thick are filled: the painter's fast path.
+    const QColor grid = m_colours.grid;
+    painter.fillRect(QRect(area.left(), area.top(), area.width(), 1), grid);
+    painter.fillRect(QRect(area.left(), area.bottom(), area.width(), 1), grid);
+    painter.fillRect(QRect(area.left(), area.top(), 1, area.height()), grid);
+    painter.fillRect(QRect(area.right(), area.top(), 1, area.height()), grid);
+    painter.setPen(m_colours.text);
     const double valueStep = niceStep(m_maximum - m_minimum, 4);
     for (double v = std::ceil(m_minimum / valueStep) * valueStep; v <= m_maximum; v += valueStep) {
         const int y = yOf(v, area);
-        painter.setPen(m_colours.grid);
-        painter.drawLine(area.left(), y, area.right(), y);
-        painter.setPen(m_colours.text);
-        painter.drawText(QRect(0, y - 7, kValueLabelWidth - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
+        painter.fillRect(QRect(area.left(), y, area.width(), 1), grid);
+        drawLabel(painter, QRect(0, y - 7, kValueLabelWidth - 4, 14), Qt::AlignRight,
             number(std::abs(v) < valueStep / 1e6 ? 0 : v, valueStep));
     }
     const double span = double(m_toUs - m_fromUs) / 1e6;
@@ -180,27 +243,54 @@ void GraphView::paintGrid(QPainter& painter, const QRect& area) const
     const double first = std::ceil(double(m_fromUs) / 1e6 / timeStep) * timeStep;
     for (double t = first; t * 1e6 < double(m_toUs); t += timeStep) {
         const int x = area.left() + static_cast<int>((t * 1e6 - double(m_fromUs)) / (span * 1e6) * area.width());
-        painter.setPen(m_colours.grid);
-        painter.drawLine(x, area.top(), x, area.bottom());
-        if (m_showsTimeLabels) {
-            painter.setPen(m_colours.text);
-            painter.drawText(QRect(x - 30, area.bottom() + 1, 60, kTimeLabelHeight), Qt::AlignCenter,
+        painter.fillRect(QRect(x, area.top(), 1, area.height()), grid);
+        if (m_showsTimeLabels)
+            drawLabel(painter, QRect(x - 30, area.bottom() + 1, 60, kTimeLabelHeight), Qt::AlignHCenter,
                 number(t, timeStep) + QStringLiteral(" s"));
-        }
     }
 }
 
-void GraphView::paintTraces(QPainter& painter, const QRect& area) const
+const QStaticText& GraphView::laidOut(const QPainter& painter, const QString& text) const
 {
-    // One line a column: its samples' range, stretched to reach the last
-    // sample of the column before it, so the trace stays joined. Across
-    // empty columns a slanted line joins; across a break, nothing.
-    QVector<QLine> lines;
+    // The axes and legends show the same few dozen texts paint after paint;
+    // laid out once, they cost a copy of their glyphs.
+    auto label = m_labels.find(text);
+    if (label == m_labels.end()) {
+        if (m_labels.size() >= kMostLabels)
+            m_labels.clear();
+        QStaticText fresh(text);
+        fresh.setTextFormat(Qt::PlainText);
+        fresh.prepare(QTransform(), painter.font());
+        label = m_labels.insert(text, fresh);
+    }
+    return *label;
+}
+
+void GraphView::drawLabel(QPainter& painter, const QRect& box, Qt::Alignment horizontal, const QString& text) const
+{
+    const QStaticText& label = laidOut(painter, text);
+    const int width = qRound(label.size().width());
+    int x = box.left();
+    if (horizontal == Qt::AlignRight)
+        x = box.right() + 1 - width;
+    else if (horizontal == Qt::AlignHCenter)
+        x = box.left() + (box.width() - width) / 2;
+    painter.drawStaticText(x, box.top() + (box.height() - qRound(label.size().height())) / 2, label);
+}
+
+void GraphView::paintTraces(QImage& picture, const QRect& area) const
+{
+    // One upright run of pixels a column: its samples' range, stretched to
+    // reach the last sample of the column before it, so the trace stays
+    // joined. Across empty columns a slanted line joins; across a break,
+    // nothing.
     for (size_t t = 0; t < m_columns.size() && t < m_traces.size(); ++t) {
-        lines.clear();
+        const QRgb colour = m_traces[t].colour.rgb();
         std::optional<QPoint> previous;
         const ThinnedTrace& trace = m_columns[t];
-        for (size_t c = 0; c < trace.size(); ++c) {
+        // Columns thinned for a wider graph wait for the next refresh.
+        const size_t columns = std::min(trace.size(), size_t(area.width()));
+        for (size_t c = 0; c < columns; ++c) {
             const TraceColumn& column = trace[c];
             if (column.empty)
                 continue;
@@ -212,27 +302,25 @@ void GraphView::paintTraces(QPainter& painter, const QRect& area) const
                     top = std::min(top, previous->y());
                     bottom = std::max(bottom, previous->y());
                 } else {
-                    lines.append(QLine(*previous, QPoint(x, yOf(column.first, area))));
+                    joinLogical(picture, *previous, QPoint(x, yOf(column.first, area)), colour);
                 }
             }
-            lines.append(QLine(x, top, x, bottom));
+            fillLogical(picture, x, top, 1, bottom - top + 1, colour);
             previous = QPoint(x, yOf(column.last, area));
         }
-        painter.setPen(m_traces[t].colour);
-        painter.drawLines(lines);
     }
 }
 
 void GraphView::paintLegend(QPainter& painter, const QRect& area) const
 {
     int x = area.left();
+    painter.setPen(m_colours.text);
     for (const Trace& trace : m_traces) {
         const QString name = QString::fromLatin1(protocol::fieldName(trace.field).data(),
             qsizetype(protocol::fieldName(trace.field).size()));
         painter.fillRect(QRect(x, 5, 12, 3), trace.colour);
-        painter.setPen(m_colours.text);
-        const int width = painter.fontMetrics().horizontalAdvance(name);
-        painter.drawText(QRect(x + 15, 0, width + 2, kLegendHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
+        const int width = qRound(laidOut(painter, name).size().width());
+        drawLabel(painter, QRect(x + 15, 0, width + 2, kLegendHeight), Qt::AlignLeft, name);
         x += 15 + width + 12;
     }
 }

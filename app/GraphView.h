@@ -3,6 +3,9 @@
 #include "app/PlotColours.h"
 #include "app/TraceThinning.h"
 
+#include <QHash>
+#include <QImage>
+#include <QStaticText>
 #include <QWidget>
 
 #include <optional>
@@ -52,8 +55,11 @@ private:
     void fitAutoScale();
     int yOf(double value, const QRect& area) const;
     void paintGrid(QPainter& painter, const QRect& area) const;
-    void paintTraces(QPainter& painter, const QRect& area) const;
+    void paintTraces(QImage& picture, const QRect& area) const;
     void paintLegend(QPainter& painter, const QRect& area) const;
+    const QStaticText& laidOut(const QPainter& painter, const QString& text) const;
+    // Text in the painter's pen, centred upright in the box.
+    void drawLabel(QPainter& painter, const QRect& box, Qt::Alignment horizontal, const QString& text) const;
     void paintCursor(QPainter& painter, const QRect& area) const;
 
     std::vector<Trace> m_traces;
@@ -68,4 +74,8 @@ private:
     int64_t m_toUs = 1;
     std::optional<int64_t> m_cursorUs;
     std::vector<std::optional<double>> m_cursorValues;
+    // Reused from one paint to the next.
+    QImage m_picture;
+    static constexpr qsizetype kMostLabels = 256;
+    mutable QHash<QString, QStaticText> m_labels;
 };

@@ -1,6 +1,8 @@
 #include "app/WindowPlacement.h"
 
+#include <QEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -20,3 +22,36 @@ void placeBeside(QWidget& window, const QWidget& mainWindow)
     window.move(place);
 }
 
+
+namespace {
+
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget& window, std::function<void()> action)
+        : QObject(&window)
+        , m_action(std::move(action))
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Once the paint is done.
+            QTimer::singleShot(0, watched, [action = std::move(m_action)] { action(); });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
+
+void afterFirstPaint(QWidget& window, std::function<void()> action)
+{
+    new FirstPaint(window, std::move(action));
+}

@@ -5,6 +5,7 @@
 #include "app/FlightControllerApplication.h"
 #include "app/TelemetryRecorder.h"
 #include "app/Unit1.h"
+#include "app/WindowPlacement.h"
 
 #include "platform/MessageBox.h"
 #include "serial/PortNames.h"
@@ -62,11 +63,6 @@ int main(int argc, char** argv)
     // and a connected window wakes up hundreds of times a second.
     if (qEnvironmentVariableIsEmpty("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
-    // On X11, a window drawn through shared memory waits for the server
-    // before each repaint; the telemetry's small repaints, twenty a second,
-    // cost less sent over the connection.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
     FlightControllerApplication app(argc, argv);
     // A screenshot run waits for no one: what a message box would say goes
     // to stderr and makes the run fail.
@@ -127,7 +123,7 @@ int main(int argc, char** argv)
 
     window->show();
     if (options.plots)
-        window->showPlots();
+        afterFirstPaint(*window, [&window] { window->showPlots(); });
     if (options.connect) {
         window->kvSkinButton1Click();
         window->kvSkinButton2Click();
