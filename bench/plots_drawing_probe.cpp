@@ -12,6 +12,7 @@
 #include "app/ScrollingTraces.h"
 #include "simulator/SimulatedController.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -163,6 +164,9 @@ int main(int argc, char** argv)
         }
     } counter;
     QWidget* first = charts ? layout->itemAt(0)->widget() : views.front();
+    // A chart view paints in its viewport.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(first))
+        first = area->viewport();
     first->installEventFilter(&counter);
     if (argc > 2) {
         QTimer::singleShot(std::atoi(argv[2]) * 1000, &app, [&] {
