@@ -1,8 +1,6 @@
 #include "app/GraphView.h"
-#include "app/WindowPlacement.h"
 
 #include <QImage>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -81,22 +79,4 @@ TEST(GraphView, ColumnsBeyondThePlotAreCutAtItsEdge)
     for (int x = kAreaLeft + kColumns; x < kWidth; ++x)
         for (int y = 0; y < kHeight; ++y)
             ASSERT_NE(picture.image.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
-}
-
-TEST(WindowPlacement, ActionRunsOnceAfterTheWindowsFirstPaint)
-{
-    QWidget window;
-    window.resize(100, 80);
-    int runs = 0;
-    afterFirstPaint(window, [&runs] { ++runs; });
-    QCoreApplication::processEvents();
-    EXPECT_EQ(runs, 0) << "not before the window is shown";
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.repaint();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(runs, 1);
-    window.repaint();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(runs, 1) << "once only";
 }
