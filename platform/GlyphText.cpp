@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace platform {
 namespace {
 
@@ -15,7 +17,6 @@ bool numberCharacter(char16_t code)
 GlyphText::GlyphText(const QFont& font)
     : m_font(font)
     , m_metrics(font)
-    , m_raw(QRawFont::fromFont(font))
 {
 }
 
@@ -25,6 +26,14 @@ bool GlyphText::layOut(const QString& text)
         return m_laidOutOk;
     m_laidOut = text;
     m_laidOutOk = false;
+    if (!std::all_of(text.begin(), text.end(), [](QChar c) { return numberCharacter(c.unicode()); }))
+        return false;
+    // Loading the glyphs costs more than a window's start can spare for
+    // every font, so only fonts that draw numbers load them.
+    if (!m_rawLoaded) {
+        m_raw = QRawFont::fromFont(m_font);
+        m_rawLoaded = true;
+    }
     if (!m_raw.isValid())
         return false;
     m_indexes.resize(text.size());
@@ -32,7 +41,7 @@ bool GlyphText::layOut(const QString& text)
     qreal x = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t code = text[i].unicode();
-        if (!numberCharacter(code) || m_missing.test(code))
+        if (m_missing.test(code))
             return false;
         if (!m_known.test(code)) {
             const QList<quint32> glyph = m_raw.glyphIndexesForString(QString(QChar(code)));

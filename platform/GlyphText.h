@@ -40,6 +40,7 @@ private:
     QFont m_font;
     QFontMetrics m_metrics;
     QRawFont m_raw;
+    bool m_rawLoaded = false;
     std::array<quint32, 256> m_glyphs{};
     std::array<qreal, 256> m_advances{};
     std::bitset<256> m_known;
