@@ -83,6 +83,7 @@ void drawDial(TCanvas& canvas, int w, int h)
 struct DialCache {
     int width = 0;
     int height = 0;
+    qreal ratio = 1;
     TPen pen;
     TBrush brush;
     TFont font;
@@ -90,16 +91,18 @@ struct DialCache {
     TBitmap dial;
 };
 
-const TBitmap& dialFor(const TCanvas& canvas, int w, int h)
+const TBitmap& dialFor(const TCanvas& canvas, int w, int h, qreal ratio)
 {
     thread_local DialCache cache;
-    if (cache.dial.Empty() || cache.width != w || cache.height != h || !(cache.pen == canvas.Pen)
-        || !(cache.brush == canvas.Brush) || !(cache.font == canvas.Font)) {
+    if (cache.dial.Empty() || cache.width != w || cache.height != h || cache.ratio != ratio
+        || !(cache.pen == canvas.Pen) || !(cache.brush == canvas.Brush) || !(cache.font == canvas.Font)) {
         cache.width = w;
         cache.height = h;
+        cache.ratio = ratio;
         cache.pen = canvas.Pen;
         cache.brush = canvas.Brush;
         cache.font = canvas.Font;
+        cache.dial.SetRatio(ratio);
         cache.dial.SetSize(w, h);
         TCanvas& dial = cache.dial.Canvas();
         dial.Pen = canvas.Pen;
@@ -119,7 +122,7 @@ void DrawHeading(double heading, TBitmap& picture)
     const int h = picture.Height();
     const int c = w / 2;
 
-    const TBitmap& dial = dialFor(canvas, w, h);
+    const TBitmap& dial = dialFor(canvas, w, h, picture.Ratio());
     canvas.Draw(0, 0, dial);
     canvas.Pen = dial.Canvas().Pen;
     canvas.Brush = dial.Canvas().Brush;

@@ -65,6 +65,20 @@ void TFont::SetSize(int points)
 
 TCanvas::TCanvas(TBitmap& bitmap) : m_bitmap(bitmap) {}
 
+qreal TCanvas::ratio() const { return m_bitmap.Ratio(); }
+
+int TCanvas::device(int logical) const { return toDevice(logical, ratio()); }
+
+TRect TCanvas::device(const TRect& logical) const
+{
+    return {device(logical.left), device(logical.top), device(logical.right), device(logical.bottom)};
+}
+
+int TCanvas::devicePenWidth() const
+{
+    return mapped() ? std::max(1, static_cast<int>(std::lround(Pen.Width * ratio()))) : Pen.Width;
+}
+
 void TCanvas::fillPixels(int left, int top, int right, int bottom, TColor color)
 {
     const raster::Target image = raster::Target::of(m_bitmap.pixels());
@@ -75,8 +89,10 @@ void TCanvas::fillPixels(int left, int top, int right, int bottom, TColor color)
 
 void TCanvas::FillRect(const TRect& rect)
 {
-    if (Brush.Style == BrushStyle::Solid)
-        fillPixels(rect.left, rect.top, rect.right, rect.bottom, Brush.Color);
+    if (Brush.Style != BrushStyle::Solid)
+        return;
+    const TRect d = device(rect);
+    fillPixels(d.left, d.top, d.right, d.bottom, Brush.Color);
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom)
@@ -88,7 +104,7 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
     // each direction.
     if (Brush.Style == BrushStyle::Solid) {
         const int shrink = penDraws() ? 0 : 1;
-        fillPixels(left, top, right - shrink, bottom - shrink, Brush.Color);
+        fillPixels(device(left), device(top), device(right - shrink), device(bottom - shrink), Brush.Color);
     }
     if (!penDraws())
         return;
@@ -100,12 +116,12 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
     }
     // A wide outline is centred on the one-pixel outline; an even width
     // puts its extra pixel inside.
-    const int w = Pen.Width;
-    const int outside = (w - 1) / 2;
-    const int l = left - outside;
-    const int t = top - outside;
-    const int r = right + outside;
-    const int b = bottom + outside;
+    const int outside = (Pen.Width - 1) / 2;
+    const int w = devicePenWidth();
+    const int l = device(left - outside);
+    const int t = device(top - outside);
+    const int r = device(right + outside);
+    const int b = device(bottom + outside);
     fillPixels(l, t, r, t + w, Pen.Color);
     fillPixels(l, b - w, r, b, Pen.Color);
     fillPixels(l, t + w, l + w, b - w, Pen.Color);
@@ -122,17 +138,22 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom)
     if (!penDraws()) {
         // One pixel less without an outline, as for rectangles.
         if (fill)
-            raster::fill(image, raster::ellipse(left, top, right - 1, bottom - 1), toQRgb(Brush.Color));
+            raster::fill(image, raster::ellipse(device(left), device(top), device(right - 1), device(bottom - 1)),
+                toQRgb(Brush.Color));
         return;
     }
-    if (Pen.Width == 1) {
-        thinEllipse(left, top, right, bottom);
+    const int w = devicePenWidth();
+    if (w == 1) {
+        thinEllipse(device(left), device(top), device(right), device(bottom));
         return;
     }
-    const int w = Pen.Width;
-    const int o = (w - 1) / 2;
-    const raster::Spans& outer = raster::ellipse(left - o, top - o, right + o, bottom + o);
-    const raster::Spans& inner = raster::ellipse(left - o + w, top - o + w, right + o - w, bottom + o - w);
+    const int o = (Pen.Width - 1) / 2;
+    const int l = device(left - o);
+    const int t = device(top - o);
+    const int r = device(right + o);
+    const int b = device(bottom + o);
+    const raster::Spans& outer = raster::ellipse(l, t, r, b);
+    const raster::Spans& inner = raster::ellipse(l + w, t + w, r - w, b - w);
     if (fill)
         raster::fill(image, inner, toQRgb(Brush.Color));
     raster::fillBand(image, outer, inner, toQRgb(Pen.Color));
@@ -171,6 +192,20 @@ void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int 
     normalize(x1, y1, x2, y2);
     if (m_bitmap.Empty() || x1 == x2 || y1 == y2)
         return;
+    // The outline's logical offset, then everything in device pixels.
+    const int o = (Pen.Width - 1) / 2;
+    const int w = devicePenWidth();
+    const TRect outerBox = device(TRect{x1 - o, y1 - o, x2 + o, y2 + o});
+    const int shrink = penDraws() ? 0 : 1;
+    const TRect fillBox = device(TRect{x1, y1, x2 - shrink, y2 - shrink});
+    x1 = device(x1);
+    y1 = device(y1);
+    x2 = device(x2);
+    y2 = device(y2);
+    x3 = device(x3);
+    y3 = device(y3);
+    x4 = device(x4);
+    y4 = device(y4);
     // The outline runs through the centres of the box's outermost pixels;
     // the radials meet it where they cross it.
     const QPointF centre((x1 + x2) / 2.0, (y1 + y2) / 2.0);
@@ -200,16 +235,14 @@ void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int 
     const raster::HalfPlane* clip = whole ? nullptr : &side;
 
     const raster::Target image = raster::Target::of(m_bitmap.pixels());
-    if (Brush.Style == BrushStyle::Solid) {
-        const int shrink = penDraws() ? 0 : 1;
-        raster::fill(image, raster::ellipse(x1, y1, x2 - shrink, y2 - shrink), toQRgb(Brush.Color), clip);
-    }
+    if (Brush.Style == BrushStyle::Solid)
+        raster::fill(image, raster::ellipse(fillBox.left, fillBox.top, fillBox.right, fillBox.bottom),
+            toQRgb(Brush.Color), clip);
     if (!penDraws())
         return;
-    const int w = Pen.Width;
-    const int o = (w - 1) / 2;
-    const raster::Spans& outer = raster::ellipse(x1 - o, y1 - o, x2 + o, y2 + o);
-    const raster::Spans& inner = raster::ellipse(x1 - o + w, y1 - o + w, x2 + o - w, y2 + o - w);
+    const raster::Spans& outer = raster::ellipse(outerBox.left, outerBox.top, outerBox.right, outerBox.bottom);
+    const raster::Spans& inner
+        = raster::ellipse(outerBox.left + w, outerBox.top + w, outerBox.right - w, outerBox.bottom - w);
     raster::fillBand(image, outer, inner, toQRgb(Pen.Color), clip);
     if (whole)
         return;
@@ -217,7 +250,7 @@ void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int 
         const TPoint from{static_cast<int>(std::floor(a.x())), static_cast<int>(std::floor(a.y()))};
         const TPoint to{static_cast<int>(std::floor(b.x())), static_cast<int>(std::floor(b.y()))};
         thinLine(from, to);
-        SetPixels(to.x, to.y, Pen.Color);
+        fillPixels(to.x, to.y, to.x + 1, to.y + 1, Pen.Color);
         return;
     }
     raster::fill(image, raster::capsule(penPoint(a, w), penPoint(b, w), w, 0, image.height), toQRgb(Pen.Color));
@@ -229,7 +262,9 @@ void TCanvas::LineTo(int x, int y)
     m_penPos = {x, y};
     if (m_bitmap.Empty() || !penDraws())
         return;
-    if (Pen.Width == 1)
+    if (mapped())
+        mappedLine(from, m_penPos);
+    else if (Pen.Width == 1)
         thinLine(from, m_penPos);
     else
         wideLine(from, m_penPos);
@@ -240,7 +275,9 @@ void TCanvas::Polyline(std::span<const TPoint> points)
     if (m_bitmap.Empty() || !penDraws())
         return;
     for (std::size_t i = 1; i < points.size(); ++i) {
-        if (Pen.Width == 1)
+        if (mapped())
+            mappedLine(points[i - 1], points[i]);
+        else if (Pen.Width == 1)
             thinLine(points[i - 1], points[i]);
         else
             wideLine(points[i - 1], points[i]);
@@ -256,6 +293,18 @@ void TCanvas::wideLine(TPoint from, TPoint to)
     const raster::Spans line
         = raster::capsule(penPoint(centreOf(from), w), penPoint(centreOf(to), w), w, 0, image.height);
     raster::fill(image, line, toQRgb(Pen.Color));
+}
+
+// The pen's centre line as at ratio 1, in device units: the line covers
+// the device pixels of the logical ones it would cover, edges stepping by
+// single pixels.
+void TCanvas::mappedLine(TPoint from, TPoint to)
+{
+    const qreal r = ratio();
+    const raster::Target image = raster::Target::of(m_bitmap.pixels());
+    const QPointF a = penPoint(centreOf(from), Pen.Width) * r;
+    const QPointF b = penPoint(centreOf(to), Pen.Width) * r;
+    raster::fill(image, raster::capsule(a, b, Pen.Width * r, 0, image.height), toQRgb(Pen.Color));
 }
 
 // One-pixel line by the midpoint rule, without its end point. The gaps of a
@@ -316,10 +365,14 @@ void TCanvas::thinLine(TPoint from, TPoint to)
     }
 }
 
-void TCanvas::drawText(int x, int y, const QString& text, const TRect* clip)
+void TCanvas::drawText(int x, int y, const QString& text, const TRect* logicalClip)
 {
     TextCache& cache = TextCache::instance();
-    const TextInk& ink = cache.ink(cache.font(Font), text);
+    const TextInk& ink = cache.ink(cache.font(Font), text, ratio());
+    x = device(x);
+    y = device(y);
+    const TRect deviceClip = logicalClip ? device(*logicalClip) : TRect{};
+    const TRect* clip = logicalClip ? &deviceClip : nullptr;
     const raster::Target image = raster::Target::of(m_bitmap.pixels());
     const QRgb color = toQRgb(Font.Color);
     for (const TextInk::Run& run : ink.runs) {
@@ -341,7 +394,7 @@ void TCanvas::TextOut(int x, int y, const QString& text)
     const QSize extent = TextExtent(text);
     if (!m_bitmap.Empty()) {
         if (Brush.Style == BrushStyle::Solid)
-            fillPixels(x, y, x + extent.width(), y + extent.height(), Brush.Color);
+            fillPixels(device(x), device(y), device(x + extent.width()), device(y + extent.height()), Brush.Color);
         drawText(x, y, text, nullptr);
     }
     m_penPos = {x + extent.width(), y};
@@ -373,31 +426,42 @@ QSize TCanvas::TextExtent(const QString& text)
     return {cache.advance(entry, text), entry.metrics.height()};
 }
 
+void TCanvas::copyFrom(const TRect& dest, const TBitmap& source, const TRect& sourceRect, const TColor* transparent)
+{
+    const qreal k = ratio() / source.Ratio();
+    const Scaling scaling = std::abs(k - std::round(k)) < 1e-9 ? Scaling::Nearest : Scaling::Smooth;
+    const qreal r = source.Ratio();
+    const TRect from{toDevice(sourceRect.left, r), toDevice(sourceRect.top, r), toDevice(sourceRect.right, r),
+        toDevice(sourceRect.bottom, r)};
+    copyPixels(m_bitmap.pixels(), device(dest), source.image(), from,
+        transparent ? std::optional<QRgb>(toQRgb(*transparent)) : std::nullopt, scaling);
+}
+
 void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect)
 {
-    copyPixels(m_bitmap.pixels(), dest, source.m_bitmap.image(), sourceRect, std::nullopt);
+    copyFrom(dest, source.m_bitmap, sourceRect, nullptr);
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap)
 {
-    const TRect all = Rect(0, 0, bitmap.Width(), bitmap.Height());
-    copyPixels(m_bitmap.pixels(), Bounds(x, y, bitmap.Width(), bitmap.Height()), bitmap.image(), all, std::nullopt);
+    copyFrom(Bounds(x, y, bitmap.Width(), bitmap.Height()), bitmap, Rect(0, 0, bitmap.Width(), bitmap.Height()), nullptr);
 }
 
 void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap)
 {
-    copyPixels(m_bitmap.pixels(), dest, bitmap.image(), Rect(0, 0, bitmap.Width(), bitmap.Height()), std::nullopt);
+    copyFrom(dest, bitmap, Rect(0, 0, bitmap.Width(), bitmap.Height()), nullptr);
 }
 
 void TCanvas::DrawTransparent(int x, int y, const TBitmap& bitmap, const TRect& sourceRect, TColor transparent)
 {
-    copyPixels(m_bitmap.pixels(), Bounds(x, y, sourceRect.width(), sourceRect.height()), bitmap.image(), sourceRect,
-        toQRgb(transparent));
+    copyFrom(Bounds(x, y, sourceRect.width(), sourceRect.height()), bitmap, sourceRect, &transparent);
 }
 
 TColor TCanvas::Pixels(int x, int y) const
 {
     const QImage& image = m_bitmap.image();
+    x = device(x);
+    y = device(y);
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
         return -1;
     return fromQRgb(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]);
@@ -406,6 +470,10 @@ TColor TCanvas::Pixels(int x, int y) const
 void TCanvas::SetPixels(int x, int y, TColor color)
 {
     QImage& image = m_bitmap.pixels();
+    if (mapped()) {
+        fillPixels(device(x), device(y), device(x + 1), device(y + 1), color);
+        return;
+    }
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
         return;
     reinterpret_cast<QRgb*>(image.scanLine(y))[x] = toQRgb(color);

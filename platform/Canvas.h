@@ -20,6 +20,14 @@ class TBitmap;
 // that keeps them symmetric and exact and is several times faster.
 // Wide pens have round ends and draw dashed styles solid; ellipse and chord
 // outlines are always solid.
+//
+// Coordinates, pen widths and font heights are logical; on a bitmap of
+// another pixel ratio each operation maps them to device pixels, so slanted
+// edges and text are drawn at the full resolution. There lines of any pen
+// are drawn as wide lines (round ends, end point included). Copies from a
+// picture of another ratio scale by the nearest pixel when one ratio is a
+// whole multiple of the other and smoothly otherwise. At ratio 1 nothing
+// is mapped.
 class TCanvas {
 public:
     explicit TCanvas(TBitmap& bitmap);
@@ -69,14 +77,25 @@ public:
     // transparent unchanged.
     void DrawTransparent(int x, int y, const TBitmap& bitmap, const TRect& sourceRect, TColor transparent);
 
-    // -1 outside the bitmap.
+    // -1 outside the bitmap. At another ratio the pixel is the one at the
+    // logical pixel's top-left corner, and setting fills all of its pixels.
     TColor Pixels(int x, int y) const;
     void SetPixels(int x, int y, TColor color);
 
 private:
     bool penDraws() const { return Pen.Style != PenStyle::Clear && Pen.Width > 0; }
+    qreal ratio() const;
+    bool mapped() const { return ratio() != 1; }
+    int device(int logical) const;
+    TRect device(const TRect& logical) const;
+    // The pen's width in pixels, at least one.
+    int devicePenWidth() const;
+    void copyFrom(const TRect& dest, const TBitmap& source, const TRect& sourceRect, const TColor* transparent);
+    // Device pixels from here on.
     void thinLine(TPoint from, TPoint to);
     void wideLine(TPoint from, TPoint to);
+    // A logical line at another ratio.
+    void mappedLine(TPoint from, TPoint to);
     void thinEllipse(int left, int top, int right, int bottom);
     void fillPixels(int left, int top, int right, int bottom, TColor color);
     void drawText(int x, int y, const QString& text, const TRect* clip);

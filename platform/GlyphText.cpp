@@ -1,6 +1,7 @@
 #include "platform/GlyphText.h"
 
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -81,6 +82,44 @@ void GlyphText::draw(QPainter& painter, QPoint baseline, const QString& text)
     run.setGlyphIndexes(m_indexes);
     run.setPositions(m_positions);
     painter.drawGlyphRun(baseline, run);
+}
+
+void GlyphText::drawScaled(QPainter& painter, QPointF baseline, const QString& text, qreal ratio)
+{
+    const auto scaled = [ratio](QRawFont raw) {
+        raw.setPixelSize(raw.pixelSize() * ratio);
+        return raw;
+    };
+    const auto positioned = [ratio](QList<QPointF> positions) {
+        for (QPointF& p : positions)
+            p *= ratio;
+        return positions;
+    };
+    if (layOut(text)) {
+        if (m_scaledRatio != ratio) {
+            m_scaledRaw = scaled(m_raw);
+            m_scaledRatio = ratio;
+        }
+        QGlyphRun run;
+        run.setRawFont(m_scaledRaw);
+        run.setGlyphIndexes(m_indexes);
+        run.setPositions(positioned(m_positions));
+        painter.drawGlyphRun(baseline, run);
+        return;
+    }
+    QTextLayout layout(text, m_font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid())
+        return;
+    // Runs come placed on the line's base line at the line's ascent.
+    const QPointF origin = baseline - QPointF(0, line.ascent() * ratio);
+    for (QGlyphRun run : layout.glyphRuns()) {
+        run.setRawFont(scaled(run.rawFont()));
+        run.setPositions(positioned(run.positions()));
+        painter.drawGlyphRun(origin, run);
+    }
 }
 
 } // namespace platform

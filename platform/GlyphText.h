@@ -31,6 +31,10 @@ public:
     int advance(const QString& text);
     // Draws with the painter's pen; the point is on the base line.
     void draw(QPainter& painter, QPoint baseline, const QString& text);
+    // The text laid out in this font, every glyph drawn ratio times as
+    // large at ratio times its place: a picture of another pixel ratio
+    // shows the same text as this font, sharp, and as wide as it measures.
+    void drawScaled(QPainter& painter, QPointF baseline, const QString& text, qreal ratio);
 
 private:
     // Fills the glyph run for the text; false when a character is not one
@@ -50,6 +54,8 @@ private:
     qreal m_width = 0;
     QList<quint32> m_indexes;
     QList<QPointF> m_positions;
+    QRawFont m_scaledRaw;
+    qreal m_scaledRatio = 0;
 };
 
 } // namespace platform

@@ -7,7 +7,7 @@
 namespace platform {
 
 void copyPixels(QImage& target, const TRect& dest, const QImage& source, const TRect& sourceRect,
-    std::optional<QRgb> transparent)
+    std::optional<QRgb> transparent, Scaling scaling)
 {
     const int dw = dest.width();
     const int dh = dest.height();
@@ -15,6 +15,16 @@ void copyPixels(QImage& target, const TRect& dest, const QImage& source, const T
     const int sh = sourceRect.height();
     if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || target.isNull() || source.isNull())
         return;
+    const bool inside = sourceRect.left >= 0 && sourceRect.top >= 0 && sourceRect.right <= source.width()
+        && sourceRect.bottom <= source.height();
+    if (scaling == Scaling::Smooth && (sw != dw || sh != dh) && !transparent && inside) {
+        // Filtered to the target's size first; the copy is then one to one.
+        const QImage part = source.copy(sourceRect.left, sourceRect.top, sw, sh)
+                                .scaled(dw, dh, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .convertToFormat(QImage::Format_RGB32);
+        copyPixels(target, dest, part, Rect(0, 0, dw, dh), std::nullopt);
+        return;
+    }
 
     // Copying within one picture reads from a snapshot of the source area.
     TRect from = sourceRect;

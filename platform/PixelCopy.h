@@ -8,11 +8,14 @@
 
 namespace platform {
 
-// Copies sourceRect of source into dest of target, nearest-pixel scaled
-// when the sizes differ, clipped to both images. Pixels of the colour
-// transparent (when given) are skipped. Empty or inverted rectangles copy
-// nothing. Both images are 32-bit; source may be target.
+enum class Scaling { Nearest, Smooth };
+
+// Copies sourceRect of source into dest of target, scaled when the sizes
+// differ, clipped to both images. Pixels of the colour transparent (when
+// given) are skipped; such copies, and sources reaching outside their
+// image, always scale by the nearest pixel. Empty or inverted rectangles
+// copy nothing. Both images are 32-bit; source may be target.
 void copyPixels(QImage& target, const TRect& dest, const QImage& source, const TRect& sourceRect,
-    std::optional<QRgb> transparent);
+    std::optional<QRgb> transparent, Scaling scaling = Scaling::Nearest);
 
 } // namespace platform

@@ -1,5 +1,9 @@
 #include "platform/RegionPaint.h"
 
+#include <QWidget>
+
+#include <cmath>
+
 namespace platform {
 
 void drawImageInRegion(QPainter& painter, const QRegion& region, QPoint origin, const QImage& image)
@@ -8,14 +12,21 @@ void drawImageInRegion(QPainter& painter, const QRegion& region, QPoint origin, 
         painter.drawImage(origin, image);
         return;
     }
-    const QRect area(origin, image.size());
+    // The image's own ratio maps its pixels to the painter's logical units.
+    const qreal ratio = image.devicePixelRatio();
+    const QRect area(origin, image.deviceIndependentSize().toSize());
     painter.save();
     for (const QRect& rect : region) {
         const QRect part = rect & area;
         if (part.isEmpty())
             continue;
         painter.setClipRect(part);
-        painter.drawImage(part.topLeft(), image, part.translated(-origin));
+        if (ratio == 1) {
+            painter.drawImage(part.topLeft(), image, part.translated(-origin));
+            continue;
+        }
+        const QRectF source(QRectF(part.translated(-origin)).topLeft() * ratio, QSizeF(part.size()) * ratio);
+        painter.drawImage(QRectF(part), image, source);
     }
     painter.restore();
 }
@@ -32,6 +43,12 @@ void fillRegion(QPainter& painter, const QRegion& region, const QBrush& brush)
         painter.fillRect(rect, brush);
     }
     painter.restore();
+}
+
+void updatePart(QWidget& widget, const QRect& part)
+{
+    const qreal ratio = widget.devicePixelRatioF();
+    widget.update(ratio == std::floor(ratio) ? part : part.adjusted(-1, -1, 1, 1));
 }
 
 } // namespace platform

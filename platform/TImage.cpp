@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace platform {
 
 TImage::TImage(QWidget* parent)
@@ -40,8 +42,18 @@ void TImage::InvalidateDrawing()
     update();
 }
 
+void TImage::followRatio() const
+{
+    const qreal ratio = devicePixelRatioF();
+    if (!m_drawing || m_picture.Ratio() == ratio)
+        return;
+    m_picture.SetRatio(ratio);
+    m_outOfDate = true;
+}
+
 void TImage::drawIfOutOfDate() const
 {
+    followRatio();
     if (!m_outOfDate || !m_drawing)
         return;
     m_outOfDate = false;
@@ -53,6 +65,9 @@ void TImage::paintEvent(QPaintEvent*)
     m_paintDue = false;
     drawIfOutOfDate();
     QPainter painter(this);
+    // Whole ratios keep 1x art's pixels crisp; a fractional one filters it.
+    const qreal scale = devicePixelRatioF() / m_picture.Ratio();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(scale - std::round(scale)) > 1e-9);
     painter.drawImage(0, 0, m_picture.image());
     paintDimming(painter, rect(), m_dimming);
 }

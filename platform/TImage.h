@@ -16,6 +16,10 @@ namespace platform {
 // telemetry) is drawn on demand instead: InvalidateDrawing() marks it out of
 // date, and the drawing runs once before the next paint or the next look at
 // Picture().
+//
+// A drawn picture has the pixel ratio of the screen the control is on and
+// is drawn again when that changes; a picture put in by its owner is 1x
+// art, scaled to the screen as it is shown.
 class TImage : public QWidget, public Dimmable {
 public:
     using Drawing = std::function<void(TBitmap& picture)>;
@@ -39,6 +43,8 @@ protected:
 
 private:
     void drawIfOutOfDate() const;
+    // A drawn picture takes the control's ratio.
+    void followRatio() const;
 
     // Drawing on demand changes the picture, not what the control shows.
     mutable TBitmap m_picture;

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -126,6 +127,35 @@ const TextInk& TextCache::ink(FontEntry& entry, const QString& text)
         painter.setPen(Qt::black);
         entry.numbers.draw(painter, QPoint(margin, margin + entry.metrics.ascent()), text);
     }
+    return *entry.inks.insert(text, inkOf(canvas, QPoint(margin, margin)));
+}
+
+const TextInk& TextCache::ink(FontEntry& entry, const QString& text, qreal ratio)
+{
+    if (ratio == 1)
+        return ink(entry, text);
+    if (entry.scaledRatio != ratio) {
+        entry.scaledInks.clear();
+        entry.scaledRatio = ratio;
+    }
+    if (const auto it = entry.scaledInks.constFind(text); it != entry.scaledInks.cend())
+        return *it;
+    if (entry.scaledInks.size() >= kMaxTextsPerFont)
+        entry.scaledInks.clear();
+    const int height = qCeil(entry.metrics.height() * ratio);
+    const int margin = height;
+    QImage canvas(qCeil(advance(entry, text) * ratio) + 2 * margin, height + 2 * margin, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        painter.setPen(Qt::black);
+        entry.numbers.drawScaled(painter, QPointF(margin, margin + qRound(entry.metrics.ascent() * ratio)), text, ratio);
+    }
+    return *entry.scaledInks.insert(text, inkOf(canvas, QPoint(margin, margin)));
+}
+
+TextInk TextCache::inkOf(const QImage& canvas, QPoint origin)
+{
     TextInk ink;
     const int width = canvas.width();
     const int rows = canvas.height();
@@ -139,10 +169,10 @@ const TextInk& TextCache::ink(FontEntry& entry, const QString& text)
             const int first = x;
             while (x < width && qAlpha(row[x]) >= 128)
                 ++x;
-            ink.runs.push_back({y - margin, first - margin, x - 1 - margin});
+            ink.runs.push_back({y - origin.y(), first - origin.x(), x - 1 - origin.x()});
         }
     }
-    return *entry.inks.insert(text, std::move(ink));
+    return ink;
 }
 
 } // namespace platform

@@ -39,16 +39,24 @@ public:
         // Numbers (a heading turning degree by degree) are new texts many
         // times a second; they skip shaping.
         GlyphText numbers;
+        // Inks for pictures of one other pixel ratio, in device pixels.
+        QHash<QString, TextInk> scaledInks;
+        qreal scaledRatio = 0;
     };
 
     static TextCache& instance();
 
     FontEntry& font(const TFont& font);
     const TextInk& ink(FontEntry& entry, const QString& text);
+    // The same text at a pixel ratio: glyphs ratio times as large at ratio
+    // times their places, runs in device pixels from the top-left corner.
+    const TextInk& ink(FontEntry& entry, const QString& text, qreal ratio);
     int advance(FontEntry& entry, const QString& text);
 
 private:
     QFont makeFont(const TFont& source);
+    // Pixels of at least half ink in canvas, as runs from origin.
+    static TextInk inkOf(const QImage& canvas, QPoint origin);
 
     static constexpr std::size_t kMaxFonts = 16;
     static constexpr qsizetype kMaxTextsPerFont = 1024;

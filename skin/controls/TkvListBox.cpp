@@ -94,7 +94,7 @@ void TkvListBox::ensureVisible(int index)
 void TkvListBox::DrawDefaultItem(platform::TCanvas& canvas, int index, const TRect& rect, bool selected,
     bool focused)
 {
-    platform::TBitmap item(rect.width(), rect.height());
+    platform::TBitmap item(rect.width(), rect.height(), canvas.bitmap().Ratio());
     platform::TCanvas& c = item.Canvas();
     c.Font = m_font;
     fillRect(c, {0, 0, rect.width(), rect.height()}, selected ? platform::clHighlight : platform::clWindow);
@@ -108,7 +108,7 @@ void TkvListBox::DrawDefaultItem(platform::TCanvas& canvas, int index, const TRe
 
 QImage TkvListBox::PaintList()
 {
-    platform::TBitmap bitmap(std::max(1, width()), std::max(1, height()));
+    platform::TBitmap bitmap(std::max(1, width()), std::max(1, height()), devicePixelRatioF());
     platform::TCanvas& canvas = bitmap.Canvas();
     const int rows = visibleRows();
     int y = 0;

@@ -34,7 +34,8 @@ void TkvListBox::DrawSkinItem(platform::TCanvas& canvas, int index, const TRect&
         source = orElse(list->focusitemrect, list->itemrect);
     else if (selected)
         source = orElse(list->activeitemrect, list->itemrect);
-    platform::TBitmap item;
+    // The item carries text: drawn at the list's ratio.
+    platform::TBitmap item(0, 0, canvas.bitmap().Ratio());
     CreateHSkinImage(list->itemleftoffset, list->itemrightoffset, item, picture, source, rect.width(),
         list->itemrect.height());
     platform::TCanvas& c = item.Canvas();
@@ -63,7 +64,7 @@ void TkvListBox::DrawStretchSkinItem(platform::TCanvas& canvas, int index, const
     platform::TBitmap built;
     CreateHSkinImage(list->itemleftoffset, list->itemrightoffset, built, picture, source, rect.width(),
         list->itemrect.height());
-    platform::TBitmap item(rect.width(), rect.height());
+    platform::TBitmap item(rect.width(), rect.height(), canvas.bitmap().Ratio());
     platform::TCanvas& c = item.Canvas();
     c.StretchDraw({0, 0, rect.width(), rect.height()}, built);
     TRect text = list->itemtextrect;

@@ -47,7 +47,7 @@ void TkvSkinButton::CreateControlSkinImage(platform::TBitmap& bitmap)
     const ButtonFace state = face();
     switch (skinButtonImage(state, m_morphing, !isNullRect(button->disabledskinrect))) {
     case ButtonImage::CrossFade: {
-        platform::TBitmap hot(width(), height());
+        platform::TBitmap hot(width(), height(), bitmap.Ratio());
         CreateButtonImage(bitmap, button->skinrect, state, false, false);
         CreateButtonImage(hot, activeRect(*button), state, false, true);
         TkvEffectBmp fade(bitmap);

@@ -31,7 +31,7 @@ QImage TkvSkinControl::renderFace()
     if (width() <= 0 || height() <= 0)
         return {};
     GetSkinData();
-    platform::TBitmap bitmap(width(), height());
+    platform::TBitmap bitmap(width(), height(), devicePixelRatioF());
     if (hasRecord())
         CreateControlSkinImage(bitmap);
     else

@@ -44,7 +44,8 @@ void TkvSkinCustomComboBox::DrawSkinItem(
     if (itemHeight <= 0)
         itemHeight = m_itemRect.height();
     const TRect source = focused && !isNullRect(combo.focusitemrect) ? combo.focusitemrect : combo.itemrect;
-    platform::TBitmap item;
+    // The item carries text: drawn at the control's ratio.
+    platform::TBitmap item(0, 0, canvas.bitmap().Ratio());
     if (isNullRect(source)) {
         item.SetSize(m_itemRect.width(), itemHeight);
         item.Canvas().CopyRect({0, 0, m_itemRect.width(), itemHeight}, canvas,

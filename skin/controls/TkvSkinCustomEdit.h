@@ -102,6 +102,7 @@ private:
     // new value reuses the picture.
     struct FrameKey {
         QSize size;
+        qreal ratio = 1;
         int record = -1;
         qint64 picture = 0;
         bool stretched = false;

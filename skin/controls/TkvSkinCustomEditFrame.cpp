@@ -73,11 +73,11 @@ QImage TkvSkinCustomEdit::renderFrame()
         return {};
     GetSkinData();
     const bool stretched = hasRecord() && !m_useSkinFont;
-    const FrameKey key{size(), RecordIndex(), skinPicture().image().cacheKey(), stretched,
+    const FrameKey key{size(), devicePixelRatioF(), RecordIndex(), skinPicture().image().cacheKey(), stretched,
         m_mouseIn || lineEditFocused(), m_buttonMode, m_buttonMode ? buttonFace() : PartFace{}};
     if (key == m_frameKey && !m_frame.isNull())
         return m_frame;
-    platform::TBitmap bitmap(width(), height());
+    platform::TBitmap bitmap(width(), height(), key.ratio);
     if (stretched)
         DrawSkinEdit2(bitmap.Canvas());
     else

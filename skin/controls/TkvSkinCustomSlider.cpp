@@ -2,6 +2,7 @@
 
 #include "skin/controls/DefaultLook.h"
 #include "skin/controls/SliderPictures.h"
+#include "platform/RegionPaint.h"
 #include "skin/data/SkinImageBuilders.h"
 
 #include <algorithm>
@@ -223,7 +224,7 @@ QPoint TkvSkinCustomSlider::GetThumbPosition(int& offset) const
 
 void TkvSkinCustomSlider::invalidateThumb()
 {
-    update(m_thumbBounds.left, m_thumbBounds.top, m_thumbBounds.width(), m_thumbBounds.height());
+    platform::updatePart(*this, {m_thumbBounds.left, m_thumbBounds.top, m_thumbBounds.width(), m_thumbBounds.height()});
 }
 
 void TkvSkinCustomSlider::SetThumbOffset(int offset)

@@ -59,10 +59,11 @@ void TkvSkinCustomSlider::paintFace(platform::TBitmap& bitmap, const Look& look)
     QWidget* parent = parentWidget();
     if (m_transparent && parent) {
         // The parent's own face under the slider, without its other children.
-        QImage under(size(), QImage::Format_RGB32);
+        QImage under(bitmap.PixelWidth(), bitmap.PixelHeight(), QImage::Format_RGB32);
+        under.setDevicePixelRatio(bitmap.Ratio());
         under.fill(platform::toQRgb(platform::clBtnFace));
         parent->render(&under, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground);
-        bitmap.setImage(under);
+        bitmap.setPixels(under);
     } else {
         fillRect(canvas, {0, 0, width(), height()}, look.background);
     }

@@ -164,16 +164,27 @@ void TkvSkinGauge::DrawProgressText(platform::TCanvas& canvas)
     // top-left corner lands at (x, y) and its baseline runs up from there.
     const int x = width() / 2 - extent.height() / 2;
     const int y = extent.width() / 2 + height() / 2;
-    platform::TBitmap upright(extent.width(), extent.height());
+    platform::TBitmap& target = canvas.bitmap();
+    const qreal ratio = target.Ratio();
+    platform::TBitmap upright(extent.width(), extent.height(), ratio);
     platform::TCanvas& scratch = upright.Canvas();
     scratch.Font = canvas.Font;
     scratch.Font.Color = platform::clBlack;
     scratch.Brush.Style = platform::BrushStyle::Clear;
     scratch.TextOut(0, 0, text);
-    for (int ty = 0; ty < upright.Height(); ++ty)
-        for (int tx = 0; tx < upright.Width(); ++tx)
-            if (scratch.Pixels(tx, ty) == platform::clBlack)
-                canvas.SetPixels(x + ty, y - 1 - tx, canvas.Font.Color);
+    // Turned pixel by pixel at the picture's own resolution.
+    const int ox = platform::toDevice(x, ratio);
+    const int oy = platform::toDevice(y, ratio);
+    const QRgb ink = platform::toQRgb(canvas.Font.Color);
+    for (int ty = 0; ty < upright.PixelHeight(); ++ty) {
+        const QRgb* row = upright.ScanLine(ty);
+        for (int tx = 0; tx < upright.PixelWidth(); ++tx) {
+            const int px = ox + ty;
+            const int py = oy - 1 - tx;
+            if ((row[tx] & 0xFFFFFF) == 0 && px >= 0 && py >= 0 && px < target.PixelWidth() && py < target.PixelHeight())
+                target.ScanLine(py)[px] = ink;
+        }
+    }
 }
 
 void TkvSkinGauge::CreateControlDefaultImage(platform::TBitmap& bitmap)

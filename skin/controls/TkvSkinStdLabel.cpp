@@ -158,8 +158,9 @@ QImage TkvSkinStdLabel::renderText()
 {
     // The canvas draws opaque pixels, so the text is drawn twice, on black
     // and on white: pixels that differ between the two are background.
-    auto draw = [this](platform::TColor background) {
-        platform::TBitmap bitmap(width(), height());
+    const qreal ratio = devicePixelRatioF();
+    auto draw = [this, ratio](platform::TColor background) {
+        platform::TBitmap bitmap(width(), height(), ratio);
         fillRect(bitmap.Canvas(), {0, 0, width(), height()}, background);
         TRect r{0, 0, width(), height()};
         DoDrawText(bitmap.Canvas(), r, false);
@@ -167,7 +168,8 @@ QImage TkvSkinStdLabel::renderText()
     };
     const QImage onBlack = draw(platform::clBlack);
     const QImage onWhite = draw(platform::clWhite);
-    QImage result(size(), QImage::Format_ARGB32);
+    QImage result(onBlack.size(), QImage::Format_ARGB32);
+    result.setDevicePixelRatio(ratio);
     result.fill(Qt::transparent);
     const int columns = result.width();
     const int rows = result.height();

@@ -25,12 +25,13 @@ void GetParentImage(const QWidget* control, platform::TCanvas& canvas)
         return;
     // Children are left out: the control itself is one of them and would
     // ask for its parent's image again.
-    QImage image(target.Width(), target.Height(), QImage::Format_RGB32);
+    QImage image(target.PixelWidth(), target.PixelHeight(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(target.Ratio());
     image.fill(Qt::white);
     const QRect area(control->pos(), QSize(target.Width(), target.Height()));
     parent->render(&image, QPoint(0, 0), QRegion(area.intersected(parent->rect())), QWidget::DrawWindowBackground);
-    platform::TBitmap background;
-    background.setImage(image);
+    platform::TBitmap background(target.Width(), target.Height(), target.Ratio());
+    background.setPixels(image);
     canvas.Draw(0, 0, background);
 }
 

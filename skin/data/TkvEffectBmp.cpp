@@ -8,13 +8,18 @@ namespace skin {
 TkvEffectBmp::TkvEffectBmp(int width, int height)
     : m_width(std::max(width, 0))
     , m_height(std::max(height, 0))
+    , m_logicalWidth(m_width)
+    , m_logicalHeight(m_height)
     , m_pixels(size_t(Size()), 0)
 {
 }
 
 TkvEffectBmp::TkvEffectBmp(const platform::TBitmap& bitmap)
-    : TkvEffectBmp(bitmap.Width(), bitmap.Height())
+    : TkvEffectBmp(bitmap.Empty() ? 0 : bitmap.PixelWidth(), bitmap.Empty() ? 0 : bitmap.PixelHeight())
 {
+    m_logicalWidth = bitmap.Width();
+    m_logicalHeight = bitmap.Height();
+    m_ratio = bitmap.Ratio();
     for (int y = 0; y < m_height; ++y) {
         const QRgb* in = bitmap.ScanLine(y);
         quint8* out = ScanLine(y);
@@ -42,8 +47,9 @@ void TkvEffectBmp::SetPixel(int x, int y, TColor color)
 
 void TkvEffectBmp::toBitmap(platform::TBitmap& bitmap) const
 {
-    bitmap.SetSize(m_width, m_height);
-    if (bitmap.Empty())
+    bitmap.SetRatio(m_ratio);
+    bitmap.SetSize(m_logicalWidth, m_logicalHeight);
+    if (bitmap.Empty() || bitmap.PixelWidth() != m_width || bitmap.PixelHeight() != m_height)
         return;
     for (int y = 0; y < m_height; ++y) {
         const quint8* in = ScanLine(y);

@@ -16,7 +16,8 @@ namespace skin {
 // multiple of four. Every computed channel is the nearest integer (halves
 // to even) of its formula, clamped to 0 .. 255. Morphs change this buffer
 // (the image being left) and read target; a target of another size
-// changes nothing.
+// changes nothing. Made from a bitmap, the buffer holds its pixels and
+// gives them back at its logical size and ratio.
 class TkvEffectBmp {
 public:
     explicit TkvEffectBmp(const platform::TBitmap& bitmap);
@@ -85,6 +86,9 @@ private:
 
     int m_width = 0;
     int m_height = 0;
+    int m_logicalWidth = 0;
+    int m_logicalHeight = 0;
+    qreal m_ratio = 1;
     std::vector<quint8> m_pixels;
     std::minstd_rand m_random;
 };

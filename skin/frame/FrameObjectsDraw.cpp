@@ -127,7 +127,7 @@ void TkvSkinStdButtonObject::drawDefault(TCanvas& canvas, QPoint origin) const
     const int h = ObjectRect.height();
     if (w <= 0 || h <= 0)
         return;
-    TBitmap face(w, h);
+    TBitmap face(w, h, canvas.bitmap().Ratio());
     TCanvas& c = face.Canvas();
     const bool pressed = down && mouseInside;
     if (pressed || mouseInside) {
@@ -278,8 +278,9 @@ void TkvSkinCaptionObject::Draw(TCanvas& canvas, QPoint origin, bool)
         return;
     const QPoint at(ObjectRect.left - origin.x(), ObjectRect.top - origin.y());
     if (morphInProgress()) {
-        TBitmap normal;
-        TBitmap active;
+        // The faces carry text: drawn at the frame's ratio.
+        TBitmap normal(0, 0, canvas.bitmap().Ratio());
+        TBitmap active(0, 0, canvas.bitmap().Ratio());
         buildFace(normal, false);
         buildFace(active, true);
         TkvEffectBmp blend(normal);
@@ -295,7 +296,7 @@ void TkvSkinCaptionObject::Draw(TCanvas& canvas, QPoint origin, bool)
         drawText(canvas, at, highlighted);
         return;
     }
-    TBitmap face;
+    TBitmap face(0, 0, canvas.bitmap().Ratio());
     buildFace(face, highlighted);
     if (!highlighted)
         applyInactiveEffect(face);

@@ -48,6 +48,8 @@ void FramePainter::paintSkin(QPainter& painter, const QRegion& region, const Fra
         return;
     const SkinCut cut = FrameLayout::frameCut(skin, skin.clientrect);
     BorderImages bands;
+    for (TBitmap* band : {&bands.top, &bands.left, &bands.right, &bands.bottom})
+        band->SetRatio(painter.device()->devicePixelRatioF());
     CreateSkinBorderImages(cut, stretchedTarget(cut, w, h), bands, *source, {0, 0, source->Width(), source->Height()},
         {skin.leftstretch, skin.topstretch, skin.rightstretch, skin.bottomstretch});
     const TRect& client = frame.geometry.clientrect;
@@ -79,7 +81,7 @@ void FramePainter::paintDefault(QPainter& painter, const QRegion& region, const 
 {
     const int w = frame.size.width();
     const int h = frame.size.height();
-    TBitmap picture(w, h);
+    TBitmap picture(w, h, painter.device()->devicePixelRatioF());
     platform::TCanvas& c = picture.Canvas();
     c.Brush.Color = platform::clBtnFace;
     c.FillRect({0, 0, w, h});

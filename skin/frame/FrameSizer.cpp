@@ -74,9 +74,28 @@ void FrameSizer::applySize(int width, int height)
         form->setMaximumSize(std::max(maxWidth(), minWidth()), std::max(maxHeight(), minHeight()));
         form->resize(width, height);
     } else {
-        // The user cannot size it: the frame alone decides.
+        // The user cannot size it: the frame alone decides. Fixed to the
+        // limits it already has, the window is not resized by them.
         form->setFixedSize(width, height);
+        form->resize(width, height);
     }
+}
+
+void FrameSizer::followScale()
+{
+    const QWidget* form = m_frame.Form();
+    const qreal scale = form->devicePixelRatioF();
+    const QSizeF pixels = QSizeF(form->size()) * scale;
+    const QSizeF pixelsBefore = QSizeF(m_sizeAtScale) * m_scale;
+    const bool pixelsKept = std::abs(pixels.width() - pixelsBefore.width()) <= 1
+        && std::abs(pixels.height() - pixelsBefore.height()) <= 1;
+    const bool restore = m_scale != 0 && scale != m_scale && pixelsKept && form->size() != m_sizeAtScale;
+    m_scale = scale;
+    if (restore) {
+        applySize(m_sizeAtScale.width(), m_sizeAtScale.height());
+        return;
+    }
+    m_sizeAtScale = form->size();
 }
 
 void FrameSizer::fitClient()

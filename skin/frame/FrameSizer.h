@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 namespace skin {
 
@@ -37,6 +38,10 @@ public:
     void run(FrameStateActions actions);
     // The window moved: snaps it to the work area's edges when magnetic.
     void snap();
+    // The window was resized. Brought to a screen of another scale, the
+    // platform keeps its size in pixels; the window keeps its size in
+    // logical units instead, so its layout stays whole.
+    void followScale();
 
 private:
     // The screen's work area, or all of it with MaximizeOnFullScreen.
@@ -48,6 +53,8 @@ private:
     int m_heightBeforeRollUp = 0;
     // The window moves because of the snap itself.
     bool m_snapping = false;
+    qreal m_scale = 0;
+    QSize m_sizeAtScale;
 };
 
 } // namespace skin

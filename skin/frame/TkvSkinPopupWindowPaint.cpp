@@ -119,10 +119,12 @@ void TkvSkinPopupWindow::drawSkinnedItem(TCanvas& canvas, TkvSkinMenuItem& row)
     };
     const bool lit = row.highlighted || row.down;
     const double kf = r.morphing ? row.morphKf : (lit ? 1.0 : 0.0);
-    TBitmap image;
+    // The faces carry text: drawn at the window's ratio.
+    const qreal ratio = canvas.bitmap().Ratio();
+    TBitmap image(0, 0, ratio);
     if (kf > 0 && kf < 1) {
-        TBitmap normal;
-        TBitmap active;
+        TBitmap normal(0, 0, ratio);
+        TBitmap active(0, 0, ratio);
         face(normal, false);
         face(active, true);
         TkvEffectBmp blend(normal);
@@ -140,7 +142,7 @@ void TkvSkinPopupWindow::drawDefaultItem(TCanvas& canvas, TkvSkinMenuItem& row)
     const int h = row.ObjectRect.height();
     if (w <= 0 || h <= 0)
         return;
-    TBitmap image(w, h);
+    TBitmap image(w, h, canvas.bitmap().Ratio());
     TCanvas& c = image.Canvas();
     const int glyph = 19;
     const bool lit = (row.highlighted || row.down) && !row.item->IsLine();
@@ -190,7 +192,7 @@ QImage TkvSkinPopupWindow::render()
 {
     const int w = width();
     const int h = height();
-    TBitmap window(w, h);
+    TBitmap window(w, h, devicePixelRatioF());
     TCanvas& c = window.Canvas();
     if (m_record) {
         const TkvDataSkinPopupWindow& r = *m_record;

@@ -282,6 +282,7 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::Resize:
         m_menus.menu().Hide();
+        m_sizer.followScale();
         CreateNewForm();
         return false;
     case QEvent::Move:

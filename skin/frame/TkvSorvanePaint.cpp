@@ -3,6 +3,7 @@
 
 #include "skin/frame/TkvSorvane.h"
 
+#include "platform/RegionPaint.h"
 #include "skin/data/TkvSkinData.h"
 
 #include <QPainter>
@@ -85,7 +86,7 @@ void TkvSorvane::paintClient(QPainter& painter, const QRegion& region)
 void TkvSorvane::drawObject(TkvActiveSkinObject& object)
 {
     const TRect& r = object.ObjectRect;
-    m_form->update(r.left, r.top, r.width(), r.height());
+    platform::updatePart(*m_form, {r.left, r.top, r.width(), r.height()});
 }
 
 QImage TkvSorvane::renderFrame() { return m_form->grab().toImage(); }

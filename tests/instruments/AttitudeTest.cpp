@@ -199,3 +199,41 @@ TEST_F(Attitude, ScalesToAnyPicture)
     EXPECT_EQ(large.Canvas().Pixels(17, 100), clLime);
     EXPECT_EQ(large.Canvas().Pixels(74, 100), clLime);
 }
+
+// On a screen of ratio 2 the horizon is drawn at the device pixels: its
+// slanted edges step by single pixels, not by the 2 x 2 blocks of the 1x
+// picture enlarged.
+TEST(AttitudeAtRatio, SlantedEdgesStepBySingleDevicePixels)
+{
+    const double roll = degreesToRadians(25);
+    const double pitch = degreesToRadians(4);
+    TBitmap sharp(kSize, kSize, 2);
+    DrawAttitude(roll, pitch, sharp);
+    savePicture(sharp, "attitude_ratio_2");
+    ASSERT_EQ(sharp.PixelWidth(), 2 * kSize);
+
+    TBitmap one(kSize, kSize);
+    DrawAttitude(roll, pitch, one);
+    TBitmap enlarged;
+    instrumenttest::enlarge(one, enlarged);
+    // Inside the ring: the horizon line (the pen's black between sky and
+    // ground) and the white reference lines.
+    const QRect inside(40, 40, 130, 130);
+    // The measure tells the two apart: none in the enlarged picture.
+    EXPECT_EQ(instrumenttest::blocksHoldingBoth(enlarged, kSky, clBlack, inside), 0);
+    EXPECT_EQ(instrumenttest::blocksHoldingBoth(enlarged, kSky, clWhite, inside), 0);
+
+    // The horizon crosses about sixty block columns here; most of its
+    // blocks on each side hold both colours, as do the reference lines'.
+    EXPECT_GT(instrumenttest::blocksHoldingBoth(sharp, kSky, clBlack, inside), 30);
+    EXPECT_GT(instrumenttest::blocksHoldingBoth(sharp, kGround, clBlack, inside), 30);
+    EXPECT_GT(instrumenttest::blocksHoldingBoth(sharp, kSky, clWhite, inside), 40);
+
+    // The same instrument, only finer: at every logical pixel away from the
+    // edges the colour is the one the 1x picture has.
+    int differing = 0;
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x)
+            differing += sharp.Canvas().Pixels(x, y) != one.Canvas().Pixels(x, y);
+    EXPECT_LT(differing, kSize * kSize / 10);
+}

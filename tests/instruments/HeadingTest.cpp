@@ -199,3 +199,34 @@ TEST(HeadingDial, DrawsAlikeWhateverWasDrawnBefore)
     EXPECT_EQ(fresh.Canvas().Pen, first.Canvas().Pen);
     EXPECT_EQ(fresh.Canvas().Font, first.Canvas().Font);
 }
+
+TEST(HeadingAtRatio, TheNeedleStepsBySingleDevicePixels)
+{
+    const double heading = degreesToRadians(117);
+    TBitmap sharp(kSize, kSize, 2);
+    DrawHeading(heading, sharp);
+    savePicture(sharp, "heading_ratio_2");
+
+    TBitmap one(kSize, kSize);
+    DrawHeading(heading, one);
+    TBitmap enlarged;
+    instrumenttest::enlarge(one, enlarged);
+    EXPECT_EQ(instrumenttest::blocksHoldingBoth(enlarged, clBlue, clBlack), 0);
+    // The needle runs about forty pixels long at 1x.
+    EXPECT_GT(instrumenttest::blocksHoldingBoth(sharp, clBlue, clBlack), 25);
+    // The red letters are drawn at the device size too.
+    EXPECT_GT(instrumenttest::blocksHoldingBoth(sharp, clRed, clBlack), 4);
+}
+
+TEST(HeadingAtRatio, TheDialIsDrawnAgainForAnotherRatio)
+{
+    TBitmap one(kSize, kSize);
+    DrawHeading(0, one);
+    TBitmap two(kSize, kSize, 2);
+    DrawHeading(0, two);
+    TBitmap again(kSize, kSize);
+    DrawHeading(0, again);
+    EXPECT_EQ(two.PixelWidth(), 2 * kSize);
+    EXPECT_GT(instrumenttest::blocksHoldingBoth(two, clRed, clBlack), 4);
+    EXPECT_EQ(again.image(), one.image());
+}
