@@ -9,6 +9,8 @@
 #include "skin/controls/TkvSkinGroupBox.h"
 #include "skin/controls/TkvSkinSlider.h"
 #include "skin/controls/TkvSkinStdLabel.h"
+#include "skin/data/SkinControlRecords.h"
+#include "skin/data/TkvSkinData.h"
 
 using namespace skin;
 using layout::Kind;
@@ -153,4 +155,16 @@ void bindToSkin(const layout::Control& control, QWidget* widget, skin::TkvSkinDa
     case Kind::Picture:
         break;
     }
+}
+
+LampColours lampColours(const skin::TkvSkinData* skinData)
+{
+    if (skinData) {
+        const int index = skinData->GetControlIndex(QStringLiteral("lamp"));
+        if (index >= 0) {
+            if (const auto* lamp = dynamic_cast<const skin::TkvDataSkinEditControl*>(skinData->SkinControls[index].get()))
+                return {lamp->activefontcolor, lamp->fontcolor};
+        }
+    }
+    return {platform::clRed, platform::clBlack};
 }

@@ -214,6 +214,8 @@ private:
     void showTextsAtPicturePace();
     void headingChanged(double headingRadians) override;
     void flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit) override;
+    // Colours the group's lamps in the skin's lamp colours.
+    void showLitLamp(protocol::ModeSwitch group);
     void airframeChanged(int index) override;
 
     FormControls m_controls;
@@ -226,6 +228,8 @@ private:
     std::bitset<protocol::kTelemetryFieldCount> m_textsWaiting;
     std::array<skin::TkvSkinEdit*, 3> m_ch5Lamps{};
     std::array<skin::TkvSkinEdit*, 3> m_ch6Lamps{};
+    // The lit lamp of each group, CH5 then CH6; none before the first frame.
+    std::array<std::optional<protocol::ModeLamp>, 2> m_litLamps;
     // The airframe pictures side by side, kept as stored; a cell is
     // decoded when it is shown.
     platform::BmpImage m_airframeStrip;

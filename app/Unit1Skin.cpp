@@ -63,6 +63,10 @@ bool TForm1::chooseSkin(const QString& choice)
     // The frame and every control hear the change from the skin data; the
     // graphs take their colours from it again.
     m_kvSkinData1->LoadCompressedStoredSkin(m_kvCompressedStoredSkin1);
+    // The lamps keep the colours the window gave them; a lit lamp takes
+    // the new skin's red.
+    showLitLamp(protocol::ModeSwitch::Ch5);
+    showLitLamp(protocol::ModeSwitch::Ch6);
     if (m_plotsWindow)
         m_plotsWindow->applyColours();
     if (m_settings)

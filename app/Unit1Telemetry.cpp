@@ -4,6 +4,7 @@
 
 #include "app/Unit1.h"
 
+#include "app/ControlFactory.h"
 #include "app/TelemetryRecorder.h"
 
 #include "instruments/Attitude.h"
@@ -95,9 +96,19 @@ void TForm1::headingChanged(double headingRadians)
 
 void TForm1::flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit)
 {
+    m_litLamps[static_cast<size_t>(group)] = lit;
+    showLitLamp(group);
+}
+
+void TForm1::showLitLamp(protocol::ModeSwitch group)
+{
+    const std::optional<protocol::ModeLamp> lit = m_litLamps[static_cast<size_t>(group)];
+    if (!lit)
+        return;
+    const LampColours colours = lampColours(m_kvSkinData1);
     const auto& lamps = group == protocol::ModeSwitch::Ch5 ? m_ch5Lamps : m_ch6Lamps;
     for (size_t i = 0; i < lamps.size(); ++i) {
-        const platform::TColor colour = i == static_cast<size_t>(lit) ? platform::clRed : platform::clBlack;
+        const platform::TColor colour = i == static_cast<size_t>(*lit) ? colours.lit : colours.unlit;
         if (lamps[i]->Font().Color == colour)
             continue;
         platform::TFont font = lamps[i]->Font();

@@ -45,7 +45,8 @@ TEST(SkinFile, LoadsACompressedSkinAFolderOrItsDefinition)
         ASSERT_FALSE(stored.GetEmpty());
         skin::TkvSkinData data;
         data.LoadCompressedStoredSkin(&stored);
-        EXPECT_EQ(data.SkinControls.size(), 59u);
+        // Daylight carries a "lamp" record besides Graphite's 59.
+        EXPECT_EQ(data.SkinControls.size(), file.endsWith(".skn") ? 60u : 59u);
         EXPECT_EQ(data.skinname, file.endsWith(".skn") ? "Daylight" : "Graphite");
     }
 }

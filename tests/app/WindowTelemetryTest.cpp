@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "skin/data/SkinControlRecords.h"
+#include "skin/data/TkvSkinData.h"
 #include "skin/frame/TkvSorvane.h"
 
 #include "platform/BmpCodec.h"
@@ -126,6 +128,41 @@ TEST_F(WindowTelemetry, FlightModeLampsFollowTheSwitches)
     EXPECT_EQ(lampColour(*form, "kvSkinEdit39"), platform::clRed) << "1700 leaves the group";
     EXPECT_EQ(lampColour(*form, "kvSkinEdit41"), platform::clRed);    // Care Free
     EXPECT_EQ(lampColour(*form, "kvSkinEdit40"), platform::clBlack);
+}
+
+TEST_F(WindowTelemetry, ALitLampWearsTheSkinsRedThroughAChangeOfSkin)
+{
+    // Graphite has no lamp record: its lamps light pure red, as always.
+    ASSERT_LT(form->kvSkinData1()->GetControlIndex("lamp"), 0);
+    connect();
+    receive(frame(FrameType::Channels456, 18000, 1701 * 12, 1000 * 12));
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit39"), platform::clRed);    // Manual
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit40"), platform::clRed);    // Com Home
+
+    // Daylight's lamp record: unlit in its normal text, lit in its active
+    // text, a red deep enough for its white face.
+    ASSERT_TRUE(form->chooseSkin("Daylight"));
+    const int index = form->kvSkinData1()->GetControlIndex("lamp");
+    ASSERT_GE(index, 0);
+    const auto* lamp = dynamic_cast<const skin::TkvDataSkinEditControl*>(form->kvSkinData1()->SkinControls[index].get());
+    ASSERT_NE(lamp, nullptr);
+    const platform::TColor red = lamp->activefontcolor;
+    EXPECT_NE(red, platform::clRed);
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit39"), red) << "the lit lamps follow the skin";
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit40"), red);
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit38"), lamp->fontcolor);
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit42"), lamp->fontcolor);
+
+    receive(frame(FrameType::Channels456, 18000, 1500 * 12, 1500 * 12));
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit38"), red);    // Alt. Hold
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit41"), red);    // Care Free
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit39"), lamp->fontcolor);
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit40"), lamp->fontcolor);
+
+    ASSERT_TRUE(form->chooseSkin("Graphite"));
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit38"), platform::clRed);
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit41"), platform::clRed);
+    EXPECT_EQ(lampColour(*form, "kvSkinEdit39"), platform::clBlack);
 }
 
 TEST_F(WindowTelemetry, InstrumentsAndAirframeFollowTheirFrames)

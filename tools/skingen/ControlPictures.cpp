@@ -115,9 +115,9 @@ void drawGauges(PixelArt& art, const SkinPalette& p)
     }
     for (int col = 0; col < kGaugeTile.width() - 1; ++col)
         art.verticalGradient({kGaugeTile.left + col, kGaugeTile.top, kGaugeTile.left + col + 1, kGaugeTile.bottom},
-            mix(p.accent, p.accentLight, 0.35), mix(p.accent, p.accentDark, 0.35));
+            mix(p.bar, p.barLight, 0.35), mix(p.bar, p.barDark, 0.35));
     art.vline(kGaugeTile.right - 1, kGaugeTile.top, kGaugeTile.bottom, p.trackFace);
-    art.verticalGradient({kVGaugeTile.left, kVGaugeTile.top + 1, kVGaugeTile.right, kVGaugeTile.bottom}, p.accent, p.accentDark);
+    art.verticalGradient({kVGaugeTile.left, kVGaugeTile.top + 1, kVGaugeTile.right, kVGaugeTile.bottom}, p.bar, p.barDark);
     art.hline(kVGaugeTile.left, kVGaugeTile.right, kVGaugeTile.top, p.trackFace);
 }
 

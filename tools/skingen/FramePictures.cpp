@@ -76,7 +76,7 @@ void drawCaptionButton(PixelArt& art, const SkinPalette& p, CaptionGlyph glyph, 
     case CaptionState::Down:
         art.fill({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, p.captionDown);
         art.roundedFrame(r, p.frameOuter, titleRow(p, kButtonsRect.top, false));
-        ink = p.accent;
+        ink = p.glyphDown;
         break;
     case CaptionState::Inactive: ink = p.glyphInactive; break;
     }

@@ -15,8 +15,6 @@ using namespace layout;
 using namespace skin;
 
 inline constexpr TColor kBlack = 0;
-inline constexpr TColor kWhite = 16777215;
-inline constexpr TColor kGrey = 8421504;
 
 struct Cut {
     TPoint lt, rt, lb, rb;
@@ -58,8 +56,8 @@ public:
         b.fontcolor = c(m_palette.buttonText);
         b.activefontcolor = c(m_palette.buttonText);
         b.downfontcolor = c(m_palette.buttonText);
-        // A disabled button keeps its normal face; its caption turns white.
-        b.disabledfontcolor = kWhite;
+        // A disabled button keeps its normal face; its caption changes colour.
+        b.disabledfontcolor = c(m_palette.buttonDisabledText);
         b.activeskinrect = hot;
         b.downskinrect = down;
         b.morphing = morphing;
@@ -82,7 +80,7 @@ public:
         e.activeskinrect = hot;
         e.fontcolor = kBlack;
         e.activefontcolor = kBlack;
-        e.disabledfontcolor = kGrey;
+        e.disabledfontcolor = c(m_palette.disabledText);
         return e;
     }
 
@@ -178,7 +176,7 @@ public:
         auto& r = add<TkvDataSkinCheckRadioControl>(name, kCheckFace, &cut);
         r.fontcolor = kBlack;
         r.activefontcolor = kBlack;
-        r.unenabledfontcolor = kGrey;
+        r.unenabledfontcolor = c(m_palette.disabledText);
         r.framefontcolor = kBlack;
         r.activeskinrect = kCheckFaceHot;
         r.checkimagearea = kCheckArea;

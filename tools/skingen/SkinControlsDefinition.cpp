@@ -1,6 +1,7 @@
-// The [SKINCONTROLS] part of the definition: 59 control records. The main
-// window uses "button", "resizebutton", "edit", "combobox", "listbox",
-// "gauge", "slider", "groupbox", "stdlabel" and the scroll bars; the rest
+// The [SKINCONTROLS] part of the definition: 59 control records, and a
+// "lamp" record where the palette names a lamp colour. The main window
+// uses "button", "resizebutton", "edit", "combobox", "listbox", "gauge",
+// "slider", "groupbox", "stdlabel", "lamp" and the scroll bars; the rest
 // give every record kind a sensible look.
 
 #include "SkinControlList.h"
@@ -108,7 +109,7 @@ void defineControls(TkvSkinData& data, const SkinPalette& p)
         }
         m.activeskinrect = tool ? kToolButtonHot : kButtonHot;
         m.downskinrect = tool ? kToolButtonDown : kButtonDown;
-        m.disabledfontcolor = kWhite;
+        m.disabledfontcolor = l.c(p.buttonDisabledText);
         m.trackbuttonrect = tool ? TRect{15, 3, 21, 19} : kMenuButtonTrack;
     }
 
@@ -207,6 +208,16 @@ void defineControls(TkvSkinData& data, const SkinPalette& p)
     l.panel(QStringLiteral("radiogroup"), kGroupBox, groupCut, kGroupBoxCaption);
     l.panel(QStringLiteral("calendar"), kPanel, panelCut, {3, 2, 37, 16});
     l.panel(QStringLiteral("tabsheet"), kTabPage, Cut{{6, 6}, {54, 6}, {6, 34}, {54, 34}, kTabPageClient}, {});
+
+    if (p.lampLit) {
+        // The colours of the flight-mode lamps, which wear the edit's face:
+        // the normal text is an unlit lamp, the active text a lit one.
+        auto& lamp = l.edit(QStringLiteral("lamp"), kEdit, kEditHot, Cut{{4, 4}, {53, 4}, {}, {}, kEditClient});
+        lamp.fontname = edit.fontname;
+        lamp.fontheight = edit.fontheight;
+        lamp.fontstyle = edit.fontstyle;
+        lamp.activefontcolor = l.c(*p.lampLit);
+    }
 }
 
 } // namespace skingen

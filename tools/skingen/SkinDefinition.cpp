@@ -13,9 +13,6 @@ using namespace skin;
 
 namespace {
 
-// Caption texts and menu texts stay readable on the dark title bar.
-constexpr TColor kSilver = 12632256;
-constexpr TColor kWhite = 16777215;
 constexpr TColor kBlack = 0;
 // Scroll markers of popup menus: normal, then under the pointer.
 constexpr TColor kMarker = 8404992;
@@ -145,10 +142,10 @@ void defineObjects(TkvSkinData& data, const SkinPalette& p)
     caption.fontname = QStringLiteral("Arial");
     caption.fontheight = 14;
     caption.fontstyle = bold();
-    caption.fontcolor = kSilver;
-    caption.activefontcolor = kWhite;
+    caption.fontcolor = colourValue(p.captionText);
+    caption.activefontcolor = colourValue(p.captionActiveText);
     caption.alignment = TAlignment::taCenter;
-    caption.shadow = true;
+    caption.shadow = p.captionShadow;
     caption.shadowcolor = kBlack;
     caption.activeshadowcolor = kBlack;
     caption.morphing = true;

@@ -26,12 +26,18 @@ struct SkinPalette {
     QRgb accent;
     QRgb accentDark;
     QRgb accentLight;
+    // Caption text over the title bar, of an inactive and of the active
+    // window, and whether a shadow lifts it off the bar.
+    QRgb captionText;
+    QRgb captionActiveText;
+    bool captionShadow;
 
     // Caption buttons.
     QRgb glyph;
     QRgb glyphHot;
     QRgb glyphInactive;
     QRgb glyphDisabled;
+    QRgb glyphDown;       // on captionDown
     QRgb captionHot;
     QRgb captionDown;
     QRgb closeHot;
@@ -47,6 +53,7 @@ struct SkinPalette {
     QRgb fieldShade;
     QRgb fieldFace;
     QRgb selectionText;
+    QRgb disabledText;    // disabled edits and check boxes
 
     // Buttons.
     QRgb buttonLine;
@@ -57,10 +64,21 @@ struct SkinPalette {
     QRgb buttonDownTop;
     QRgb buttonDownBottom;
     QRgb buttonText;
+    QRgb buttonDisabledText; // on the normal face
 
     // Tracks: gauges, scroll bars, slider rulers.
     QRgb trackFace;
     QRgb trackLine;
+    // Gauge bars: the horizontal bar blends from light to dark through
+    // the middle colour, the vertical one from the middle to dark.
+    QRgb barLight;
+    QRgb bar;
+    QRgb barDark;
+
+    // Flight-mode lamps. With a colour the skin carries a "lamp" record
+    // (an edit record: normal text unlit, active text lit); without one the
+    // window lights its lamps in pure red on the edit record's face.
+    std::optional<QRgb> lampLit;
 
     // Menus.
     QRgb menuFace;
