@@ -5,6 +5,7 @@
 #include "app/FrameHistory.h"
 #include "app/PaintPacer.h"
 #include "platform/BmpCodec.h"
+#include "platform/Color.h"
 #include "protocol/CommandFrame.h"
 #include "protocol/TelemetryDecoder.h"
 #include "serial/Comm.h"
@@ -216,6 +217,8 @@ private:
     void flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit) override;
     // Colours the group's lamps in the skin's lamp colours.
     void showLitLamp(protocol::ModeSwitch group);
+    // The skin's lamp colours, read when a skin is loaded.
+    void takeLampColours();
     void airframeChanged(int index) override;
 
     FormControls m_controls;
@@ -230,6 +233,10 @@ private:
     std::array<skin::TkvSkinEdit*, 3> m_ch6Lamps{};
     // The lit lamp of each group, CH5 then CH6; none before the first frame.
     std::array<std::optional<protocol::ModeLamp>, 2> m_litLamps;
+    // The skin's lamp colours, looked up when the skin changes: channel
+    // frames light the lamps a hundred times a second.
+    platform::TColor m_litLampColour = platform::clRed;
+    platform::TColor m_unlitLampColour = platform::clBlack;
     // The airframe pictures side by side, kept as stored; a cell is
     // decoded when it is shown.
     platform::BmpImage m_airframeStrip;

@@ -63,6 +63,7 @@ bool TForm1::chooseSkin(const QString& choice)
     // The frame and every control hear the change from the skin data; the
     // graphs take their colours from it again.
     m_kvSkinData1->LoadCompressedStoredSkin(m_kvCompressedStoredSkin1);
+    takeLampColours();
     // The lamps keep the colours the window gave them; a lit lamp takes
     // the new skin's red.
     showLitLamp(protocol::ModeSwitch::Ch5);
@@ -79,4 +80,12 @@ void TForm1::loadSkin()
     // As when the layout is read: resolving the reference loads the skin,
     // and the change messages reach the window and its controls.
     m_kvSkinData1->SetCompressedStoredSkin(m_kvCompressedStoredSkin1);
+    takeLampColours();
+}
+
+void TForm1::takeLampColours()
+{
+    const LampColours colours = lampColours(m_kvSkinData1);
+    m_litLampColour = colours.lit;
+    m_unlitLampColour = colours.unlit;
 }

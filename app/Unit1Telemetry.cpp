@@ -4,7 +4,6 @@
 
 #include "app/Unit1.h"
 
-#include "app/ControlFactory.h"
 #include "app/TelemetryRecorder.h"
 
 #include "instruments/Attitude.h"
@@ -105,10 +104,9 @@ void TForm1::showLitLamp(protocol::ModeSwitch group)
     const std::optional<protocol::ModeLamp> lit = m_litLamps[static_cast<size_t>(group)];
     if (!lit)
         return;
-    const LampColours colours = lampColours(m_kvSkinData1);
     const auto& lamps = group == protocol::ModeSwitch::Ch5 ? m_ch5Lamps : m_ch6Lamps;
     for (size_t i = 0; i < lamps.size(); ++i) {
-        const platform::TColor colour = i == static_cast<size_t>(*lit) ? colours.lit : colours.unlit;
+        const platform::TColor colour = i == static_cast<size_t>(*lit) ? m_litLampColour : m_unlitLampColour;
         if (lamps[i]->Font().Color == colour)
             continue;
         platform::TFont font = lamps[i]->Font();

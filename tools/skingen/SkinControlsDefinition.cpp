@@ -62,7 +62,7 @@ void defineControls(TkvSkinData& data, const SkinPalette& p)
     auto& label = l.add<TkvDataSkinStdLabelControl>(QStringLiteral("stdlabel"));
     label.pictureindex = -1;
     label.fontcolor = kBlack;
-    label.activefontcolor = l.c(p.accentDark);
+    label.activefontcolor = l.c(p.labelHotText);
 
     l.scrollBar(QStringLiteral("hscrollbar"), false, kHScroll);
     l.scrollBar(QStringLiteral("vscrollbar"), true, kVScroll);

@@ -18,6 +18,7 @@ SkinPalette graphitePalette()
     p.windowBack = qRgb(58, 64, 72);
     p.accent = qRgb(236, 164, 58);
     p.accentDark = qRgb(176, 112, 24);
+    p.labelHotText = qRgb(138, 84, 12);
     p.accentLight = qRgb(252, 214, 150);
     p.captionText = qRgb(192, 192, 192);
     p.captionActiveText = qRgb(255, 255, 255);
@@ -41,7 +42,7 @@ SkinPalette graphitePalette()
     p.fieldShade = qRgb(206, 211, 217);
     p.fieldFace = qRgb(255, 255, 255);
     p.selectionText = qRgb(0, 0, 0);
-    p.disabledText = qRgb(128, 128, 128);
+    p.disabledText = qRgb(95, 99, 104);
 
     p.buttonLine = qRgb(40, 45, 52);
     p.buttonTop = qRgb(190, 199, 209);
@@ -51,7 +52,7 @@ SkinPalette graphitePalette()
     p.buttonDownTop = qRgb(140, 151, 164);
     p.buttonDownBottom = qRgb(168, 178, 190);
     p.buttonText = qRgb(0, 0, 0);
-    p.buttonDisabledText = qRgb(255, 255, 255);
+    p.buttonDisabledText = qRgb(58, 63, 71);
 
     p.trackFace = qRgb(46, 51, 58);
     p.trackLine = qRgb(24, 27, 31);
@@ -64,7 +65,7 @@ SkinPalette graphitePalette()
     p.menuLine = qRgb(16, 18, 21);
     p.menuText = qRgb(228, 232, 237);
     p.menuActiveText = qRgb(0, 0, 0);
-    p.menuDisabledText = qRgb(128, 136, 147);
+    p.menuDisabledText = qRgb(162, 170, 181);
     return p;
 }
 
@@ -87,6 +88,7 @@ SkinPalette daylightPalette()
     p.windowBack = qRgb(206, 212, 220);
     p.accent = qRgb(0, 64, 176);
     p.accentDark = qRgb(0, 36, 110);
+    p.labelHotText = p.accentDark;
     p.accentLight = qRgb(200, 220, 252);
     p.captionText = qRgb(40, 40, 40);
     p.captionActiveText = qRgb(0, 0, 0);

@@ -26,6 +26,7 @@ struct SkinPalette {
     QRgb accent;
     QRgb accentDark;
     QRgb accentLight;
+    QRgb labelHotText;    // a label under the pointer, on panelFace
     // Caption text over the title bar, of an inactive and of the active
     // window, and whether a shadow lifts it off the bar.
     QRgb captionText;
