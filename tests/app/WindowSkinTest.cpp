@@ -235,7 +235,7 @@ TEST_F(WindowSkin, ControlRecordsHaveTheStatedGeometry)
     EXPECT_EQ(button->rightbottompoint, (TPoint{0, 0}));
     EXPECT_TRUE(button->morphing);
     EXPECT_EQ(button->morphkind, TkvMorphKind::mkRightGradient);
-    EXPECT_EQ(button->disabledfontcolor, 16777215);
+    EXPECT_EQ(button->disabledfontcolor, platform::RGB(58, 63, 71));
     EXPECT_FALSE(control<TkvDataSkinButtonControl>(d, "resizebutton")->morphing);
 
     const auto* group = control<TkvDataSkinPanelControl>(d, "groupbox");

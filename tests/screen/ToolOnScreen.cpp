@@ -30,7 +30,8 @@ int redPixels(const QImage& image)
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = image.pixel(x, y);
-            count += qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60 ? 1 : 0;
+            // Pure red, or the deeper red of a skin made for sunlight.
+            count += qRed(pixel) > 150 && qGreen(pixel) < 60 && qBlue(pixel) < 60 ? 1 : 0;
         }
     }
     return count;

@@ -31,6 +31,7 @@ QString skinFile(const QString& skin);
 // group as it was.
 int litLamp(int value);
 
+// Pixels of a lit lamp's red: pure or a deeper red.
 int redPixels(const QImage& image);
 
 // The window as fctool builds it, built here on the offscreen platform: it

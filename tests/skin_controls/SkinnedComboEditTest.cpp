@@ -155,7 +155,7 @@ TEST(SkinnedEditTest, FrameInsetsHeightAndColours)
     EXPECT_EQ(lamp->Font().Color, platform::clRed) << "nor a skin change";
 
     lamp->setEnabled(false);
-    EXPECT_EQ(lamp->lineEdit()->palette().color(QPalette::Disabled, QPalette::Text).rgb() & 0xFFFFFF, 0x808080u)
+    EXPECT_EQ(lamp->lineEdit()->palette().color(QPalette::Disabled, QPalette::Text).rgb() & 0xFFFFFF, 0x5F6368u)
         << "disabledfontcolor";
     lamp->setEnabled(true);
 
