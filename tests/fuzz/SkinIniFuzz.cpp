@@ -1,9 +1,11 @@
 // Reads arbitrary text as a skin definition: the INI layout, every value
-// reader through the records, then writes the skin and checks that the
-// written text reads back to the same text.
+// reader through the records, the list of what the engine does not read,
+// then writes the skin and checks that the written text reads back to the
+// same text.
 
 #include "platform/ClassicErrors.h"
 #include "platform/IniFile.h"
+#include "skin/data/SkinDefinitionCheck.h"
 #include "skin/data/SkinIniValues.h"
 #include "skin/data/TkvSkinData.h"
 
@@ -27,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
 
+    skin::notUnderstood(ini, skinData);
     platform::MemIniFile written;
     skinData.SaveToCustomIniFile(written);
     const platform::MemIniFile again(written.getStrings());

@@ -57,9 +57,24 @@ TEST(Skntool, PackUnpackAndInfo)
              "vupdown (updown)"}) {
         EXPECT_TRUE(info.out.contains(line)) << line << "\n" << info.out.toStdString();
     }
+    EXPECT_TRUE(info.out.contains("not understood: 0")) << info.out.toStdString();
     const ToolRun folderInfo = skntool({"info", definition});
     ASSERT_EQ(folderInfo.exitCode, 0) << folderInfo.err.toStdString();
     EXPECT_TRUE(folderInfo.out.contains("controls: 6"));
+    EXPECT_TRUE(folderInfo.out.contains("not understood: 0")) << folderInfo.out.toStdString();
+}
+
+TEST(Skntool, InfoNamesWhatTheEngineDoesNotRead)
+{
+    QTemporaryDir dir;
+    QByteArray text = skintest::definitionText();
+    text.replace("[caption]\r\n", "[caption]\r\nglowcolor=255\r\n");
+    skintest::writeFolderSkin(QDir(dir.path()));
+    const QString definition = skintest::writeDefinition(QDir(dir.path()), text);
+    const ToolRun info = skntool({"info", definition});
+    ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.contains("not understood: 1\n  [caption] glowcolor: no such key in this section"))
+        << info.out.toStdString();
 }
 
 TEST(Skntool, ErrorsAndUsage)

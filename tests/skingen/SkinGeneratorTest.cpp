@@ -9,8 +9,10 @@
 #include "platform/Color.h"
 #include "platform/IniFile.h"
 #include "skin/data/SkinControlRecords.h"
+#include "skin/data/SkinDefinitionCheck.h"
 #include "skin/data/SkinObjectRecords.h"
 #include "skin/data/SkinWindowRecords.h"
+#include "skin/data/TkvCompressedStoredSkin.h"
 #include "skin/data/TkvSkinData.h"
 #include "tests/support/TestOutput.h"
 
@@ -438,4 +440,19 @@ TEST(SkinGenerator, EveryTextOfTheCommittedSkinsStandsOutOfItsBackground)
         std::cout << name.toStdString() << ": " << contrasts.size() << " texts, least contrast " << least
                   << " : 1, of disabled texts " << leastDisabled << " : 1\n";
     }
+}
+
+TEST(SkinGenerator, TheCommittedSkinsHoldNothingTheEngineDoesNotRead)
+{
+    skin::TkvSkinData graphite;
+    loadCommitted(QStringLiteral("Graphite"), graphite);
+    EXPECT_EQ(skin::notUnderstood(platform::IniFile(kAssets + "/skin/skin.ini"), graphite), QStringList());
+
+    skin::TkvSkinData daylight;
+    loadCommitted(QStringLiteral("Daylight"), daylight);
+    skin::TkvCompressedStoredSkin stored;
+    stored.LoadFromCompressFile(kAssets + "/skins/daylight.skn");
+    const std::optional<skin::UnpackedSkin> unpacked = stored.Unpack();
+    ASSERT_TRUE(unpacked.has_value());
+    EXPECT_EQ(skin::notUnderstood(unpacked->text, daylight), QStringList());
 }

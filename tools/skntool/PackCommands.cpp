@@ -4,6 +4,8 @@
 
 #include "platform/ByteStream.h"
 #include "platform/ClassicErrors.h"
+#include "platform/IniFile.h"
+#include "skin/data/SkinDefinitionCheck.h"
 #include "skin/data/SkinKinds.h"
 #include "skin/data/StoredSkinStream.h"
 #include "skin/data/TkvCompressedStoredSkin.h"
@@ -52,6 +54,16 @@ void printSkin(const TkvSkinData& data)
     out() << "controls: " << data.SkinControls.size() << "\n";
     for (const auto& record : data.SkinControls)
         out() << "  " << record->IDName << " (" << skinControlKind(*record) << ")\n";
+}
+
+// What the definition says that the engine does not read, so a skin
+// author learns of a misspelt key or kind instead of its silent absence.
+void printNotUnderstood(const platform::MemIniFile& definition, TkvSkinData& data)
+{
+    const QStringList lines = notUnderstood(definition, data);
+    out() << "not understood: " << lines.size() << "\n";
+    for (const QString& line : lines)
+        out() << "  " << line << "\n";
 }
 
 // The version of a ".skn" file; refuses files that do not start like one:
@@ -145,6 +157,7 @@ int info(const QString& file)
             fail(QStringLiteral("%1 is not a skin definition").arg(file));
         out() << "form: folder skin\n";
         printSkin(data);
+        printNotUnderstood(platform::IniFile(file), data);
         return 0;
     }
 
@@ -163,6 +176,8 @@ int info(const QString& file)
     out() << "stored version: " << content->version << "\n";
     data.LoadCompressedStoredSkin(&stored);
     printSkin(data);
+    if (const std::optional<UnpackedSkin> unpacked = stored.Unpack())
+        printNotUnderstood(unpacked->text, data);
     return 0;
 }
 

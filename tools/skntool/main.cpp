@@ -28,7 +28,7 @@ const cli::Program kProgram{
     {
         {"pack SKIN.ini OUT.skn", "pack a folder skin (definition and its BMP files) into a .skn file"},
         {"unpack IN.skn DIR", "write a .skn file's definition and pictures into folder DIR"},
-        {"info FILE", "describe a .skn file or a skin definition: pictures, objects, controls"},
+        {"info FILE", "describe a .skn file or a skin definition: pictures, objects, controls, and what the engine does not read"},
         {"render SKIN NAME WxH", "draw control record or object NAME of SKIN (a .skn file, a skin folder or its "
                                  ".ini) at W x H pixels; NAME \"form\" draws the window frame"},
         {"--state STATE", "normal, hot, pressed, disabled or focused (default normal); for \"form\" disabled "
