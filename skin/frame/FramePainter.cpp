@@ -14,6 +14,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace skin {
 
 using platform::TBitmap;
@@ -111,7 +114,21 @@ void FramePainter::paintDefault(QPainter& painter, const QRegion& region, const 
     platform::drawImageInRegion(painter, region, {0, 0}, picture.image());
 }
 
-void FramePainter::paintClient(QPainter& painter, const QRegion& region, const TkvSkinData* skinInUse)
+void FramePainter::setLogo(const QImage& logo, bool transparent)
+{
+    m_logo = logo.convertToFormat(QImage::Format_ARGB32);
+    if (!transparent || m_logo.isNull())
+        return;
+    const QRgb key = m_logo.pixel(0, m_logo.height() - 1) & 0xFFFFFF;
+    for (int y = 0; y < m_logo.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(m_logo.scanLine(y));
+        for (int x = 0; x < m_logo.width(); ++x)
+            if ((row[x] & 0xFFFFFF) == key)
+                row[x] = 0;
+    }
+}
+
+void FramePainter::paintClient(QPainter& painter, const QRegion& region, const TkvSkinData* skinInUse, QSize client)
 {
     if (skinInUse && m_clientBrush.style() == Qt::NoBrush) {
         const TkvSkinData& skin = *skinInUse;
@@ -126,6 +143,16 @@ void FramePainter::paintClient(QPainter& painter, const QRegion& region, const T
         platform::fillRegion(painter, region, m_clientBrush);
     else
         platform::fillRegion(painter, region, QColor::fromRgb(platform::toQRgb(platform::clBtnFace)));
+    if (m_logo.isNull())
+        return;
+    const QPoint at(std::max(0, client.width() / 2 - m_logo.width() / 2), std::max(0, client.height() / 2 - m_logo.height() / 2));
+    painter.save();
+    painter.setClipRegion(region);
+    // 1x art: crisp at whole ratios, filtered at fractional ones.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::floor(ratio));
+    painter.drawImage(at, m_logo);
+    painter.restore();
 }
 
 } // namespace skin

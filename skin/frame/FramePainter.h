@@ -3,6 +3,7 @@
 #include "skin/frame/FrameGeometry.h"
 
 #include <QBrush>
+#include <QImage>
 #include <QSize>
 
 #include <memory>
@@ -34,14 +35,20 @@ public:
 
     void paintSkin(QPainter& painter, const QRegion& region, const Frame& frame, const TkvSkinData& skin);
     void paintDefault(QPainter& painter, const QRegion& region, const Frame& frame, const QString& title);
-    // skinInUse: nullptr without a skin.
-    void paintClient(QPainter& painter, const QRegion& region, const TkvSkinData* skinInUse);
+    // skinInUse: nullptr without a skin. The logo, if any, is drawn
+    // centred in the client area of the given size.
+    void paintClient(QPainter& painter, const QRegion& region, const TkvSkinData* skinInUse, QSize client);
+    // The picture drawn centred in the client background; with transparent
+    // its colour at the bottom-left corner is left out. An empty picture
+    // draws none.
+    void setLogo(const QImage& logo, bool transparent);
     // The client tile came from a skin that is changing or gone.
     void dropClientTile() { m_clientBrush = QBrush(); }
 
 private:
     // The client background tile of the skin; no style without one.
     QBrush m_clientBrush;
+    QImage m_logo;
 };
 
 } // namespace skin

@@ -120,6 +120,22 @@ void TkvSorvane::SetShowIcon(bool value)
     m_form->update();
 }
 
+void TkvSorvane::SetLogoBitMap(const QImage& value)
+{
+    m_logoBitMap = value;
+    m_painter.setLogo(m_logoBitMap, m_logoBitMapTransparent);
+    m_client->update();
+}
+
+void TkvSorvane::SetLogoBitMapTransparent(bool value)
+{
+    if (m_logoBitMapTransparent == value)
+        return;
+    m_logoBitMapTransparent = value;
+    m_painter.setLogo(m_logoBitMap, m_logoBitMapTransparent);
+    m_client->update();
+}
+
 void TkvSorvane::SetClientWidth(int value)
 {
     m_clientWidth = value;

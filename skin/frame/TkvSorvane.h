@@ -79,6 +79,12 @@ public:
     bool AlphaBlendAnimation = false;
     int AlphaBlendValue() const { return m_fade.alphaBlendValue(); }
     void SetAlphaBlendValue(int value) { m_fade.setAlphaBlendValue(value); }
+    // A picture drawn centred in the client background, over the skin's
+    // tile; transparent leaves out its colour at the bottom-left corner.
+    const QImage& LogoBitMap() const { return m_logoBitMap; }
+    void SetLogoBitMap(const QImage& value);
+    bool LogoBitMapTransparent() const { return m_logoBitMapTransparent; }
+    void SetLogoBitMapTransparent(bool value);
     bool Magnetic = false;
     int MagneticSize = 5;
     int MinWidth = 0;
@@ -240,6 +246,8 @@ private:
 
     FrameLayout m_layout;
     FramePainter m_painter;
+    QImage m_logoBitMap;
+    bool m_logoBitMapTransparent = false;
     FrameFade m_fade{this, m_form, AlphaBlendAnimation};
 
     FrameWindowState m_state;

@@ -80,7 +80,7 @@ FramePainter::Frame TkvSorvane::paintedFrame() const
 
 void TkvSorvane::paintClient(QPainter& painter, const QRegion& region)
 {
-    m_painter.paintClient(painter, region, skinInUse());
+    m_painter.paintClient(painter, region, skinInUse(), m_client->size());
 }
 
 void TkvSorvane::drawObject(TkvActiveSkinObject& object)

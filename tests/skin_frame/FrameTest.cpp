@@ -318,3 +318,40 @@ TEST(Frame, HundredSkinChangesWhileMenusComeAndGo)
     }
     EXPECT_EQ(w.skin()->skinname, "Graphite");
 }
+
+TEST(Frame, TheLogoIsDrawnCentredInTheClientBackgroundAndCanBeTransparent)
+{
+    SkinnedWindow w;
+    w.show();
+    QWidget* client = w.frame()->ClientArea();
+    const QImage background = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // A 20 x 10 logo: a key colour around a 10 x 4 bar.
+    QImage logo(20, 10, QImage::Format_RGB32);
+    logo.fill(qRgb(255, 0, 255));
+    for (int y = 3; y < 7; ++y)
+        for (int x = 5; x < 15; ++x)
+            logo.setPixel(x, y, qRgb(10, 120, 30));
+    w.frame()->SetLogoBitMap(logo);
+    const QPoint at(client->width() / 2 - 10, client->height() / 2 - 5);
+    QImage shown = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    savePicture(shown, "logo");
+    EXPECT_EQ(shown.pixel(at + QPoint(5, 3)), qRgb(10, 120, 30));
+    EXPECT_EQ(shown.pixel(at), qRgb(255, 0, 255)) << "opaque: the key colour shows";
+    EXPECT_EQ(shown.pixel(at - QPoint(1, 1)), background.pixel(at - QPoint(1, 1)));
+
+    w.frame()->SetLogoBitMapTransparent(true);
+    shown = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(at + QPoint(5, 3)), qRgb(10, 120, 30));
+    EXPECT_EQ(shown.pixel(at), background.pixel(at)) << "transparent: the background shows";
+
+    // Larger than the client: from its top-left corner, never left of it.
+    QImage wide(client->width() + 40, 4, QImage::Format_RGB32);
+    wide.fill(qRgb(10, 120, 30));
+    w.frame()->SetLogoBitMapTransparent(false);
+    w.frame()->SetLogoBitMap(wide);
+    shown = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(0, client->height() / 2), qRgb(10, 120, 30));
+
+    w.frame()->SetLogoBitMap(QImage());
+    EXPECT_EQ(client->grab().toImage().convertToFormat(QImage::Format_RGB32), background);
+}
