@@ -20,6 +20,15 @@ void TkvPopupListBox::Show(const QPoint& screenPoint)
     SetBounds(screenPoint.x(), screenPoint.y(), width(), height());
     show();
     raise();
+    m_fade.start();
+}
+
+void TkvPopupListBox::SetTranslucency(bool alphaBlend, int value, bool animation)
+{
+    m_fade.setAlphaBlendValue(value);
+    m_fade.setAlphaBlend(alphaBlend);
+    // Only a translucent list fades; an opaque one simply shows.
+    m_fadeIn = alphaBlend && animation;
 }
 
 void TkvPopupListBox::Hide() { hide(); }

@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QScreen>
 
+#include <algorithm>
+
 // Values, face and the opening and closing of the drop-down.
 namespace skin {
 
@@ -84,6 +86,24 @@ void TkvSkinCustomComboBox::SetDropDownCount(int value)
 {
     if (value >= 1)
         m_dropDownCount = value;
+}
+
+void TkvSkinCustomComboBox::SetAlphaBlend(bool value)
+{
+    m_alphaBlend = value;
+    m_list->SetTranslucency(m_alphaBlend, m_alphaBlendValue, m_alphaBlendAnimation);
+}
+
+void TkvSkinCustomComboBox::SetAlphaBlendValue(int value)
+{
+    m_alphaBlendValue = std::clamp(value, 0, 255);
+    m_list->SetTranslucency(m_alphaBlend, m_alphaBlendValue, m_alphaBlendAnimation);
+}
+
+void TkvSkinCustomComboBox::SetAlphaBlendAnimation(bool value)
+{
+    m_alphaBlendAnimation = value;
+    m_list->SetTranslucency(m_alphaBlend, m_alphaBlendValue, m_alphaBlendAnimation);
 }
 
 void TkvSkinCustomComboBox::SetFont(const platform::TFont& value)

@@ -44,6 +44,14 @@ public:
     void SetListBoxDefaultItemHeight(int value) { m_list->SetDefaultItemHeight(value); }
     const platform::TFont& Font() const { return m_font; }
     void SetFont(const platform::TFont& value);
+    // Translucency of the open list: at AlphaBlendValue (0 .. 255) while
+    // AlphaBlend, faded in from transparent with AlphaBlendAnimation.
+    bool AlphaBlend() const { return m_alphaBlend; }
+    void SetAlphaBlend(bool value);
+    int AlphaBlendValue() const { return m_alphaBlendValue; }
+    void SetAlphaBlendValue(int value);
+    bool AlphaBlendAnimation() const { return m_alphaBlendAnimation; }
+    void SetAlphaBlendAnimation(bool value);
 
     virtual void DropDown();
     void CloseUp(bool Accept);
@@ -115,6 +123,9 @@ private:
     TkvPopupListBox* m_list;
     QString m_text;
     int m_dropDownCount = 8;
+    bool m_alphaBlend = false;
+    int m_alphaBlendValue = 0;
+    bool m_alphaBlendAnimation = false;
     bool m_sorted = false;
     bool m_autoComplete = true;
     int m_listBoxWidth = 0;

@@ -10,9 +10,10 @@
 
 namespace skin {
 
-FrameFade::FrameFade(QObject* timerOwner, QWidget* form, const bool& animation)
+FrameFade::FrameFade(QObject* timerOwner, QWidget* form, const bool& animation, int stepSize)
     : m_form(form)
     , m_animation(animation)
+    , m_step(std::max(stepSize, 1))
     , m_timer(new QTimer(timerOwner))
 {
     m_timer->setObjectName(QStringLiteral("fadeTimer"));
@@ -56,7 +57,7 @@ bool FrameFade::step()
             setOpacity(m_fadeTarget);
         return false;
     }
-    m_fadeOpacity = std::min(m_fadeOpacity + 5, m_fadeTarget);
+    m_fadeOpacity = std::min(m_fadeOpacity + m_step, m_fadeTarget);
     setOpacity(m_fadeOpacity);
     return m_fadeOpacity < m_fadeTarget;
 }

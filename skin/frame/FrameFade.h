@@ -7,12 +7,13 @@ class QWidget;
 namespace skin {
 
 // The window's opacity: the owner's alpha blend, and the fade-in when the
-// window shows, one step of 5 every 5 ms ("fadeTimer") up to the blend
-// value, or to full opacity when only the animation is asked for.
+// window shows, one step (5 unless the owner says) every 5 ms
+// ("fadeTimer") up to the blend value, or to full opacity when only the
+// animation is asked for.
 class FrameFade {
 public:
     // animation is read at every step: the owner may change it meanwhile.
-    FrameFade(QObject* timerOwner, QWidget* form, const bool& animation);
+    FrameFade(QObject* timerOwner, QWidget* form, const bool& animation, int stepSize = 5);
 
     bool alphaBlend() const { return m_alphaBlend; }
     void setAlphaBlend(bool value);
@@ -31,6 +32,7 @@ private:
 
     QWidget* m_form;
     const bool& m_animation;
+    int m_step;
     QTimer* m_timer;
     bool m_alphaBlend = false;
     int m_alphaBlendValue = 200;

@@ -311,3 +311,37 @@ TEST_F(ComboBoxTest, ArrowKeysAndWheelDoNothingAtTheEnds)
 }
 
 } // namespace
+
+TEST_F(ComboBoxTest, TheOpenListIsTranslucentAndFadesInWhenAsked)
+{
+    TkvPopupListBox* list = combo->popupList();
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(list->opacity(), 255) << "opaque by default";
+    QTest::keyClick(combo, Qt::Key_Escape);
+
+    combo->SetAlphaBlendValue(180);
+    combo->SetAlphaBlend(true);
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(list->opacity(), 180);
+    QTest::keyClick(combo, Qt::Key_Escape);
+
+    // With the animation the list shows transparent and rises in steps of 2.
+    combo->SetAlphaBlendAnimation(true);
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(list->opacity(), 0);
+    fireTimer(list, "fadeTimer");
+    EXPECT_EQ(list->opacity(), 2);
+    int steps = 1;
+    while (timerActive(list, "fadeTimer") && steps < 1000) {
+        fireTimer(list, "fadeTimer");
+        ++steps;
+    }
+    EXPECT_EQ(steps, 90);
+    EXPECT_EQ(list->opacity(), 180) << "and stops at the value";
+    QTest::keyClick(combo, Qt::Key_Escape);
+
+    combo->SetAlphaBlend(false);
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(list->opacity(), 255) << "opaque again, without a fade";
+    EXPECT_FALSE(timerActive(list, "fadeTimer"));
+}
