@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Geometry.h"
+
 namespace skin {
 
 // How one part of a control looks (a button face, an arrow button, a
@@ -16,5 +18,21 @@ struct PartFace {
 
     friend bool operator==(const PartFace&, const PartFace&) = default;
 };
+
+// The picture rectangle of an embedded button's face in a skin record: the
+// disabled, pressed or active source, or null where the record's own image
+// already shows the button (at rest, or a state the record has no picture
+// for).
+inline platform::TRect embeddedButtonSource(
+    const PartFace& face, const platform::TRect& active, const platform::TRect& down, const platform::TRect& disabled)
+{
+    if (face.disabled && !platform::isNullRect(disabled))
+        return disabled;
+    if (face.look == PartLook::Pressed)
+        return down;
+    if (face.look == PartLook::Hot)
+        return active;
+    return {};
+}
 
 } // namespace skin

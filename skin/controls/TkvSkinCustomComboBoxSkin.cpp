@@ -20,14 +20,8 @@ void TkvSkinCustomComboBox::CreateControlSkinImage(platform::TBitmap& bitmap)
 void TkvSkinCustomComboBox::DrawButton(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo)
 {
     // The base image already shows the button at rest.
-    TRect source;
-    const PartFace face = buttonFace();
-    if (face.disabled && !isNullRect(combo.unenabledbuttonrect))
-        source = combo.unenabledbuttonrect;
-    else if (face.look == PartLook::Pressed)
-        source = combo.downbuttonrect;
-    else if (face.look == PartLook::Hot)
-        source = combo.activebuttonrect;
+    const TRect source = embeddedButtonSource(
+        buttonFace(), combo.activebuttonrect, combo.downbuttonrect, combo.unenabledbuttonrect);
     if (!isNullRect(source))
         canvas.CopyRect(m_buttonRect, skinPicture().Canvas(), source);
 }

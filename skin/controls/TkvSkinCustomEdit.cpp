@@ -163,7 +163,16 @@ void TkvSkinCustomEdit::AdjustEditHeight() { refit(); }
 
 QRect TkvSkinCustomEdit::buttonRect() const
 {
-    return m_buttonMode ? QRect(width() - height(), 0, height(), height()) : QRect();
+    if (!m_buttonMode)
+        return {};
+    // A record's button lies in its image, moved with the right edge.
+    const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
+    if (edit && !isNullRect(edit->buttonrect)) {
+        const int grow = width() - edit->skinrect.width();
+        const TRect& r = edit->buttonrect;
+        return QRect(r.left + grow, r.top, r.width(), r.height());
+    }
+    return QRect(width() - height(), 0, height(), height());
 }
 
 QRect TkvSkinCustomEdit::textRect() const
@@ -172,7 +181,7 @@ QRect TkvSkinCustomEdit::textRect() const
     // reach one pixel into the frame: narrow value fields keep room for
     // five characters and the text still starts inside the frame.
     const QMargins insets = frameInsets();
-    const int right = m_buttonMode ? width() - height() : width() - insets.right() + 1;
+    const int right = m_buttonMode ? buttonRect().left() : width() - insets.right() + 1;
     return QRect(QPoint(insets.left() - 1, insets.top()), QPoint(right - 1, height() - insets.bottom() - 1));
 }
 

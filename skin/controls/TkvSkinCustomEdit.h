@@ -60,6 +60,9 @@ public:
     PartFace buttonFace() const { return m_button.face(); }
     // The text area inside the frame, in control coordinates.
     QRect textRect() const;
+    // The edit button's place (ButtonMode): the record's button moved with
+    // the right edge, else a square of the control's height at its right.
+    QRect buttonRect() const;
     // The inner line edit, with any text still waiting for a paint given to it.
     QLineEdit* lineEdit();
     QImage renderFrame();
@@ -77,6 +80,8 @@ protected:
     int CalcEditHeight() const;
     void AdjustEditHeight();
     void DrawSkinEdit(platform::TCanvas& canvas);
+    // The record's picture of the edit button in its present state.
+    void drawRecordButton(platform::TCanvas& canvas);
     // The record's frame at the skin's height, stretched to the edit's.
     void DrawSkinEdit2(platform::TCanvas& canvas);
 
@@ -120,7 +125,6 @@ private:
     // The colour the record gives for the current focus, pointer and
     // enabled state; a colour the program set stays (a lit lamp).
     void applyStateColour(bool active);
-    QRect buttonRect() const;
     // The line edit over the text area, which follows size, record and
     // button.
     void layoutLineEdit();

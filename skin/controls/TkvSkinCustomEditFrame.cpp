@@ -52,6 +52,8 @@ void TkvSkinCustomEdit::DrawSkinEdit(platform::TCanvas& canvas)
         recordFrame(frame);
         if (!frame.Empty())
             canvas.Draw(0, 0, frame);
+        if (m_buttonMode)
+            drawRecordButton(canvas);
         return;
     }
     const int frameWidth = width() - (m_buttonMode ? height() : 0);
@@ -65,6 +67,17 @@ void TkvSkinCustomEdit::DrawSkinEdit(platform::TCanvas& canvas)
         drawPart(canvas, r, button.look);
         drawArrow(canvas, r, ArrowDirection::Down, button.disabled ? platform::clBtnShadow : platform::clBlack);
     }
+}
+
+void TkvSkinCustomEdit::drawRecordButton(platform::TCanvas& canvas)
+{
+    // The frame image already shows the button at rest.
+    const auto* edit = record<TkvDataSkinEditControl>();
+    const TRect source
+        = embeddedButtonSource(buttonFace(), edit->activebuttonrect, edit->downbuttonrect, edit->unenabledbuttonrect);
+    const QRect place = buttonRect();
+    if (!isNullRect(source) && !place.isEmpty())
+        canvas.CopyRect({place.left(), place.top(), place.right() + 1, place.bottom() + 1}, skinPicture().Canvas(), source);
 }
 
 QImage TkvSkinCustomEdit::renderFrame()

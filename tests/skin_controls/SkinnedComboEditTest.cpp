@@ -207,3 +207,37 @@ TEST(SkinnedEditTest, ReadOnlyValuesShowWholeInsideTheRecordsInsets)
 }
 
 } // namespace
+
+// The record's button sits in its image, moved with the right edge; its
+// hot, pressed and disabled faces come from the record's pictures.
+TEST(SkinnedEditTest, TheButtonOfAButtonEditIsTheRecordsPictureInEachState)
+{
+    auto data = loadProgramSkin();
+    HostWindow host;
+    auto* keyboard = new QLineEdit(host.widget());
+    keyboard->move(200, 200);
+    auto* edit = new TkvSkinEdit(host.widget());
+    edit->SetSkinDataName(QStringLiteral("buttonedit"));
+    edit->SetButtonMode(true);
+    edit->SetBounds(10, 10, 97, 21);
+    edit->SetSkinData(data.get());
+    host.show();
+    keyboard->setFocus();
+    // The record: skinrect 57 wide, buttonrect 38,3,54,18; the edit is 40 wider.
+    ASSERT_EQ(edit->width(), 97);
+    EXPECT_EQ(edit->buttonRect(), QRect(78, 3, 16, 15));
+    EXPECT_LE(edit->textRect().right(), 77) << "the text stops before the button";
+
+    QImage frame = edit->renderFrame();
+    savePicture(frame, QStringLiteral("button-edit-at-rest"));
+    EXPECT_EQ(pixel(frame, 80, 5), controlsPixel(*data, 190 + 40, 40 + 5)) << "at rest: the frame image's own button";
+
+    QTest::mousePress(edit, Qt::LeftButton, {}, QPoint(85, 10));
+    frame = edit->renderFrame();
+    savePicture(frame, QStringLiteral("button-edit-pressed"));
+    EXPECT_EQ(pixel(frame, 80, 5), controlsPixel(*data, 328 + 2, 40 + 2)) << "downbuttonrect";
+    QTest::mouseRelease(edit, Qt::LeftButton, {}, QPoint(85, 10));
+
+    edit->setEnabled(false);
+    EXPECT_EQ(pixel(edit->renderFrame(), 80, 5), controlsPixel(*data, 346 + 2, 40 + 2)) << "unenabledbuttonrect";
+}
