@@ -52,6 +52,13 @@ void copyPixels(QImage& target, const TRect& dest, const QImage& source, const T
     const bool straight = sw == dw && !transparent && from.left + (x0 - dest.left) >= 0
         && from.left + (x1 - dest.left) <= src->width();
 
+    // An enlarged row that every column of comes from the source repeats
+    // the row above it when both read the same source row.
+    const bool wholeRows = !transparent && std::find(columns.begin(), columns.end(), -1) == columns.end();
+    const std::size_t rowBytes = static_cast<std::size_t>(x1 - x0) * sizeof(QRgb);
+    int lastSourceRow = -1;
+    const QRgb* lastRow = nullptr;
+
     const QRgb key = transparent.value_or(0) & 0xFFFFFF;
     for (int y = y0; y < y1; ++y) {
         const int sy = from.top + static_cast<int>(static_cast<long long>(y - dest.top) * sh / dh);
@@ -60,9 +67,15 @@ void copyPixels(QImage& target, const TRect& dest, const QImage& source, const T
         const auto* in = reinterpret_cast<const QRgb*>(src->constScanLine(sy));
         auto* out = reinterpret_cast<QRgb*>(target.scanLine(y));
         if (straight) {
-            std::memcpy(out + x0, in + columns.front(), static_cast<std::size_t>(x1 - x0) * sizeof(QRgb));
+            std::memcpy(out + x0, in + columns.front(), rowBytes);
             continue;
         }
+        if (wholeRows && sy == lastSourceRow) {
+            std::memcpy(out + x0, lastRow + x0, rowBytes);
+            continue;
+        }
+        lastSourceRow = sy;
+        lastRow = out;
         for (int x = x0; x < x1; ++x) {
             const int sx = columns[static_cast<std::size_t>(x - x0)];
             if (sx < 0)

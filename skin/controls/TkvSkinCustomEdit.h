@@ -5,11 +5,8 @@
 #include "skin/controls/SkinnedWidget.h"
 
 #include "platform/Bitmap.h"
-#include "platform/GlyphText.h"
 
 #include <QWidget>
-
-#include <memory>
 
 class QContextMenuEvent;
 class QLineEdit;
@@ -161,7 +158,6 @@ private:
     // The last context menu; it lives until the next one is asked for, so
     // the chosen item's command runs after its window has closed.
     QPointer<QObject> m_contextMenu;
-    std::unique_ptr<platform::GlyphText> m_glyphText;
     FrameKey m_frameKey;
     QImage m_frame;
     // A paint is asked for and has not come yet.

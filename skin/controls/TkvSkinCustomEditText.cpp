@@ -22,6 +22,8 @@
 
 #include "skin/controls/TkvSkinCustomEdit.h"
 
+#include "platform/TextCache.h"
+
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -152,10 +154,11 @@ void TkvSkinCustomEdit::drawOwnText(QPainter& painter)
     if (m_text.isEmpty())
         return;
     const QRect area = textRect();
-    if (!m_glyphText || m_glyphText->font() != m_textFont)
-        m_glyphText = std::make_unique<platform::GlyphText>(m_textFont);
-    const QFontMetrics& metrics = m_glyphText->metrics();
-    const int width = m_glyphText->advance(m_text);
+    // Every field of one font draws with that font's glyphs in the text
+    // cache, as the canvas does, instead of a copy of them each.
+    platform::GlyphText& glyphs = platform::TextCache::instance().font(m_font).numbers;
+    const QFontMetrics& metrics = glyphs.metrics();
+    const int width = glyphs.advance(m_text);
     // Inside the line edit's margins where the text fits there; a value
     // that fits only without them still shows whole; a longer one shows its
     // end, as the line edit shows a text it was given.
@@ -175,7 +178,7 @@ void TkvSkinCustomEdit::drawOwnText(QPainter& painter)
     painter.save();
     painter.setClipRect(area);
     painter.setPen(QColor::fromRgb(platform::toQRgb(m_textColour)));
-    m_glyphText->draw(painter, QPoint(left, lineTop + metrics.ascent()), m_text);
+    glyphs.draw(painter, QPoint(left, lineTop + metrics.ascent()), m_text);
     painter.restore();
 }
 
