@@ -7,6 +7,8 @@
 
 namespace platform {
 
+bool isWholeRatio(qreal ratio) { return std::abs(ratio - std::round(ratio)) < 1e-9; }
+
 int toDevice(int logical, qreal ratio)
 {
     if (ratio == 1)

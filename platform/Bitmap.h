@@ -62,5 +62,8 @@ private:
 // Pixels a logical length or coordinate covers at a ratio: rounded, as
 // the window system places widgets.
 int toDevice(int logical, qreal ratio);
+// Whether a scale is a whole number (1x art stays crisp by the nearest
+// pixel), as opposed to a fractional one that needs filtering.
+bool isWholeRatio(qreal ratio);
 
 } // namespace platform

@@ -428,8 +428,7 @@ QSize TCanvas::TextExtent(const QString& text)
 
 void TCanvas::copyFrom(const TRect& dest, const TBitmap& source, const TRect& sourceRect, const TColor* transparent)
 {
-    const qreal k = ratio() / source.Ratio();
-    const Scaling scaling = std::abs(k - std::round(k)) < 1e-9 ? Scaling::Nearest : Scaling::Smooth;
+    const Scaling scaling = isWholeRatio(ratio() / source.Ratio()) ? Scaling::Nearest : Scaling::Smooth;
     const qreal r = source.Ratio();
     const TRect from{toDevice(sourceRect.left, r), toDevice(sourceRect.top, r), toDevice(sourceRect.right, r),
         toDevice(sourceRect.bottom, r)};

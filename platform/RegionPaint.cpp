@@ -1,8 +1,8 @@
 #include "platform/RegionPaint.h"
 
-#include <QWidget>
+#include "platform/Bitmap.h"
 
-#include <cmath>
+#include <QWidget>
 
 namespace platform {
 
@@ -48,7 +48,7 @@ void fillRegion(QPainter& painter, const QRegion& region, const QBrush& brush)
 void updatePart(QWidget& widget, const QRect& part)
 {
     const qreal ratio = widget.devicePixelRatioF();
-    widget.update(ratio == std::floor(ratio) ? part : part.adjusted(-1, -1, 1, 1));
+    widget.update(isWholeRatio(ratio) ? part : part.adjusted(-1, -1, 1, 1));
 }
 
 } // namespace platform

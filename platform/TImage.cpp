@@ -2,8 +2,6 @@
 
 #include <QPainter>
 
-#include <cmath>
-
 namespace platform {
 
 TImage::TImage(QWidget* parent)
@@ -66,8 +64,7 @@ void TImage::paintEvent(QPaintEvent*)
     drawIfOutOfDate();
     QPainter painter(this);
     // Whole ratios keep 1x art's pixels crisp; a fractional one filters it.
-    const qreal scale = devicePixelRatioF() / m_picture.Ratio();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(scale - std::round(scale)) > 1e-9);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !isWholeRatio(devicePixelRatioF() / m_picture.Ratio()));
     painter.drawImage(0, 0, m_picture.image());
     paintDimming(painter, rect(), m_dimming);
 }

@@ -80,10 +80,11 @@ QRect TkvSkinCustomControl::fitBounds(const QRect& requested)
 
 void TkvSkinCustomControl::sizeChanged()
 {
-    if (!hasRecord())
-        return;
+    // A control that lost its record (and took its default size) must not
+    // keep the outline of the record it had.
     SetControlRegion();
-    update();
+    if (hasRecord())
+        update();
 }
 
 void TkvSkinCustomControl::CalcSize(int& width, int& height)

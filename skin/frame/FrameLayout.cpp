@@ -43,33 +43,36 @@ void FrameLayout::placeObjects(Objects& objects, SysMenuFace face)
     }
     const int y = row.top;
     TkvSkinCaptionObject* caption = nullptr;
-    std::vector<TkvSkinStdButtonObject*> rowButtons;
     for (const auto& object : objects) {
         if (!caption)
             caption = dynamic_cast<TkvSkinCaptionObject*>(object.get());
     }
-    const auto find = [&](TkvStdCommand command) -> TkvSkinStdButtonObject* {
+    // Caption buttons and animations drawn from the active picture stand in
+    // the row; those the window does not offer are invisible and take no room.
+    const auto inRow = [](const TkvActiveSkinObject& o, TkvStdCommand command) {
+        return o.visible && o.skinrectinapicture && o.windowCommand() == command;
+    };
+    const auto find = [&](TkvStdCommand command) -> TkvActiveSkinObject* {
         for (const auto& object : objects) {
-            auto* b = dynamic_cast<TkvSkinStdButtonObject*>(object.get());
-            if (b && b->visible && b->skinrectinapicture && b->command == command)
-                return b;
+            if (inRow(*object, command))
+                return object.get();
         }
         return nullptr;
     };
+    std::vector<TkvActiveSkinObject*> rowButtons;
     for (const TkvStdCommand command : {TkvStdCommand::cmClose, TkvStdCommand::cmMaximize, TkvStdCommand::cmMinimize,
              TkvStdCommand::cmRollUp, TkvStdCommand::cmMinimizeToTray}) {
         if (auto* b = find(command))
             rowButtons.push_back(b);
     }
     for (const auto& object : objects) {
-        auto* b = dynamic_cast<TkvSkinStdButtonObject*>(object.get());
-        if (b && b->visible && b->skinrectinapicture && b->command == TkvStdCommand::cmDefault)
-            rowButtons.push_back(b);
+        if (inRow(*object, TkvStdCommand::cmDefault))
+            rowButtons.push_back(object.get());
     }
-    TkvSkinStdButtonObject* sysMenu = find(TkvStdCommand::cmSysMenu);
-    const auto sizeOf = [face](const TkvSkinStdButtonObject* b) {
-        if (b->command == TkvStdCommand::cmSysMenu && face == SysMenuFace::Icon)
-            return QSize(16, 16);
+    TkvActiveSkinObject* sysMenu = find(TkvStdCommand::cmSysMenu);
+    const auto sizeOf = [face](const TkvActiveSkinObject* b) {
+        if (b->windowCommand() == TkvStdCommand::cmSysMenu && face == SysMenuFace::Icon)
+            return QSize(kSmallIconSize, kSmallIconSize);
         return QSize(b->skinrect.width(), b->skinrect.height());
     };
     if (!g.buttonsinleft) {
@@ -106,7 +109,7 @@ void FrameLayout::placeObjects(Objects& objects, SysMenuFace face)
     }
 }
 
-void FrameLayout::layOutDefault(QSize size, Objects& objects)
+void FrameLayout::layOutDefault(QSize size, Objects& objects, SysMenuFace face)
 {
     const int w = size.width();
     int x = w - kDefBorder;
@@ -129,8 +132,9 @@ void FrameLayout::layOutDefault(QSize size, Objects& objects)
     }
     int left = kDefBorder;
     if (sysMenu) {
-        sysMenu->ObjectRect = {left, top, left + kDefButtonSize, top + kDefButtonSize};
-        left += kDefButtonSize;
+        const int side = face == SysMenuFace::Icon ? kSmallIconSize : kDefButtonSize;
+        sysMenu->ObjectRect = {left, top, left + side, top + side};
+        left += side;
     }
     m_geometry = {};
     m_geometry.width = w;

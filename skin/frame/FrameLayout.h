@@ -19,6 +19,9 @@ class TkvSkinData;
 // icon in its place.
 enum class SysMenuFace { Button, Icon };
 
+// The side of the window's small icon.
+inline constexpr int kSmallIconSize = 16;
+
 // What the window region did on the last layout.
 enum class RegionChange { Unchanged, Set, Cleared };
 
@@ -33,7 +36,7 @@ public:
     // Lays the skin out on size and places objects.
     void layOutSkin(const TkvSkinData& skin, QSize size, Objects& objects, SysMenuFace face);
     // The plain frame: its caption, and its buttons along the top.
-    void layOutDefault(QSize size, Objects& objects);
+    void layOutDefault(QSize size, Objects& objects, SysMenuFace face);
     // The region skin's mask cuts at size; none without a skin or mask.
     RegionChange updateRegion(const TkvSkinData* skin, QSize size);
     // The window has no region any more.

@@ -3,6 +3,7 @@
 
 #include "skin/frame/FrameObjectList.h"
 
+#include "skin/data/TkvResourceStrData.h"
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/FrameObjects.h"
 
@@ -22,6 +23,8 @@ void FrameObjectList::load(TkvSorvane& owner, const TkvSkinData& skin)
             m_items.push_back(std::make_unique<TkvSkinButtonObject>(owner, button));
         else if (const auto* caption = dynamic_cast<const TkvDataSkinCaption*>(r))
             m_items.push_back(std::make_unique<TkvSkinCaptionObject>(owner, caption));
+        else if (const auto* animation = dynamic_cast<const TkvDataSkinAnimate*>(r))
+            m_items.push_back(std::make_unique<TkvSkinAnimateObject>(owner, animation));
         else if (const auto* user = dynamic_cast<const TkvDataUserObject*>(r))
             m_items.push_back(std::make_unique<TkvUserObject>(owner, user));
     }
@@ -58,23 +61,25 @@ TkvBorderIcon borderIconOf(TkvStdCommand command)
 void FrameObjectList::check(TkvBorderIcons icons, CaptionButtons buttons, const TkvActivateCustomObjectEvent& askCustom)
 {
     for (const auto& object : m_items) {
-        auto* button = dynamic_cast<TkvSkinStdButtonObject*>(object.get());
-        if (!button)
+        TkvActiveSkinObject& button = *object;
+        if (!button.isCaptionButton())
             continue;
-        const auto hide = [button] {
-            button->enabled = false;
-            button->visible = !button->skinrectinapicture;
+        const auto hide = [&button] {
+            button.enabled = false;
+            // Drawn as part of the main picture, it stays there, inert.
+            button.visible = !button.skinrectinapicture;
         };
         if (buttons == CaptionButtons::Hidden) {
             hide();
             continue;
         }
-        switch (button->command) {
+        const TkvStdCommand command = *button.windowCommand();
+        switch (command) {
         case TkvStdCommand::cmDefault: {
             bool visible = false;
             if (askCustom)
-                askCustom(button->IDName, visible);
-            button->visible = visible;
+                askCustom(button.IDName, visible);
+            button.visible = visible;
             break;
         }
         case TkvStdCommand::cmMinimizeToTray:
@@ -82,11 +87,38 @@ void FrameObjectList::check(TkvBorderIcons icons, CaptionButtons buttons, const 
         case TkvStdCommand::cmMaximize:
         case TkvStdCommand::cmMinimize:
         case TkvStdCommand::cmSysMenu:
-            if (!icons.has(borderIconOf(button->command)))
+            if (!icons.has(borderIconOf(command)))
                 hide();
             break;
         case TkvStdCommand::cmClose:
             break;
+        }
+    }
+}
+
+void FrameObjectList::checkHints(const TkvResourceStrData* strings)
+{
+    struct StandardHint {
+        TkvStdCommand command;
+        const char* key;
+        const char* builtin;
+    };
+    static constexpr StandardHint kHints[] = {{TkvStdCommand::cmClose, "CLOSEBUTTON_HINT", "Close"},
+        {TkvStdCommand::cmMaximize, "MAXBUTTON_HINT", "Maximize"},
+        {TkvStdCommand::cmMinimize, "MINBUTTON_HINT", "Minimize"},
+        {TkvStdCommand::cmSysMenu, "MENUBUTTON_HINT", "System menu"},
+        {TkvStdCommand::cmRollUp, "ROLLUPBUTTON_HINT", "Roll Up"},
+        {TkvStdCommand::cmMinimizeToTray, "TRAYBUTTON_HINT", "Minimize to Tray"}};
+    for (const auto& object : m_items) {
+        const std::optional<TkvStdCommand> command = object->windowCommand();
+        if (!command)
+            continue;
+        for (const StandardHint& hint : kHints) {
+            if (hint.command != *command)
+                continue;
+            const QString text = strings ? strings->GetResStr(QString::fromLatin1(hint.key)) : QString();
+            // A skin's strings without the key fall back to the built-in text.
+            object->hint = text.isEmpty() ? QString::fromLatin1(hint.builtin) : text;
         }
     }
 }
@@ -108,13 +140,8 @@ TkvActiveSkinObject* FrameObjectList::find(const QString& IDName) const
 
 void FrameObjectList::dropHover()
 {
-    for (const auto& object : m_items) {
-        if (dynamic_cast<TkvSkinCaptionObject*>(object.get()))
-            continue;
-        object->highlighted = false;
-        object->mouseInside = false;
-        object->morphKf = 0;
-    }
+    for (const auto& object : m_items)
+        object->dropHover();
 }
 
 bool FrameObjectList::morphStep()
@@ -127,6 +154,19 @@ bool FrameObjectList::morphStep()
         }
     }
     return stepped;
+}
+
+bool FrameObjectList::animateStep()
+{
+    bool playing = false;
+    for (const auto& object : m_items) {
+        auto* animation = dynamic_cast<TkvSkinAnimateObject*>(object.get());
+        if (animation && animation->highlighted) {
+            animation->ChangeFrame();
+            playing = true;
+        }
+    }
+    return playing;
 }
 
 void FrameObjectList::liftMenuButton()

@@ -10,6 +10,7 @@
 namespace skin {
 
 class TkvActiveSkinObject;
+class TkvResourceStrData;
 class TkvSkinData;
 class TkvSorvane;
 
@@ -32,9 +33,13 @@ public:
     void load(TkvSorvane& owner, const TkvSkinData& skin);
     // The plain frame's caption buttons.
     void loadDefault(TkvSorvane& owner);
-    // Hides and disables the standard buttons the window does not offer;
+    // Hides and disables the caption buttons the window does not offer;
     // askCustom decides for the skin's custom ones.
     void check(TkvBorderIcons icons, CaptionButtons buttons, const TkvActivateCustomObjectEvent& askCustom);
+    // Gives the objects that carry a window command the standard hint of
+    // that command: the skin's text for it when strings is given, else the
+    // built-in one. Custom buttons keep the skin's hint.
+    void checkHints(const TkvResourceStrData* strings);
 
     // -1 without such an object.
     int indexOf(const QString& IDName) const;
@@ -43,6 +48,8 @@ public:
     void dropHover();
     // One morph step of every object that morphs; false when none did.
     bool morphStep();
+    // One 25 ms tick of every playing animation; false when none plays.
+    bool animateStep();
     // The button held down by the menu it opened comes up.
     void liftMenuButton();
 

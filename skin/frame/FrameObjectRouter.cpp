@@ -40,13 +40,19 @@ void FrameObjectRouter::testActive(QPoint p, FrameTracking tracking)
         return;
     if (valid(previous)) {
         TkvActiveSkinObject& left = *m_objects[size_t(previous)];
-        if (left.enabled && left.visible)
+        if (left.enabled && left.visible) {
             left.MouseLeave();
+            if (!left.hint.isEmpty() && m_window.hideHint)
+                m_window.hideHint();
+        }
     }
     if (m_hoverIndex >= 0) {
         TkvActiveSkinObject& entered = *m_objects[size_t(m_hoverIndex)];
-        if (entered.enabled && entered.visible)
+        if (entered.enabled && entered.visible) {
             entered.MouseEnter();
+            if (!entered.hint.isEmpty() && m_window.showHint)
+                m_window.showHint(entered.hint);
+        }
     }
 }
 

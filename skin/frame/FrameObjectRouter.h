@@ -33,6 +33,9 @@ public:
         std::function<bool()> dragging;
         std::function<QPoint()> pointer;
         std::function<TRect()> clientRect;
+        // The lit object's hint, shown while it is lit.
+        std::function<void(const QString& hint)> showHint;
+        std::function<void()> hideHint;
     };
 
     // The tracking timer, "mouseTimer", is a child of timerOwner.

@@ -88,6 +88,52 @@ void TkvActiveSkinObject::MouseLeave()
         m_owner.OnMouseLeaveEvent(IDName);
 }
 
+void TkvActiveSkinObject::dropHover()
+{
+    highlighted = false;
+    mouseInside = false;
+    morphKf = 0;
+}
+
+void TkvActiveSkinObject::popupMenu(TkvMenuItem* menu, bool up) const
+{
+    if (!menu || menu->Count() == 0)
+        return;
+    const QPoint origin = m_owner.Form()->geometry().topLeft();
+    const TRect screenRect{ObjectRect.left + origin.x(), ObjectRect.top + origin.y(), ObjectRect.right + origin.x(),
+        ObjectRect.bottom + origin.y()};
+    m_owner.PopupSkinMenu1(menu, screenRect, up);
+}
+
+namespace {
+
+// The window commands that caption buttons and animations share.
+void runWindowCommand(TkvSorvane& frame, TkvStdCommand command)
+{
+    switch (command) {
+    case TkvStdCommand::cmClose:
+        frame.Close();
+        break;
+    case TkvStdCommand::cmMaximize:
+        frame.SetWindowState(
+            frame.WindowState() == TWindowState::wsMaximized ? TWindowState::wsNormal : TWindowState::wsMaximized);
+        break;
+    case TkvStdCommand::cmMinimize:
+        frame.SetWindowState(
+            frame.WindowState() == TWindowState::wsMinimized ? TWindowState::wsNormal : TWindowState::wsMinimized);
+        break;
+    case TkvStdCommand::cmRollUp:
+        frame.SetRollUpState(!frame.RollUpState());
+        break;
+    case TkvStdCommand::cmMinimizeToTray:
+    case TkvStdCommand::cmSysMenu:
+    case TkvStdCommand::cmDefault:
+        break;
+    }
+}
+
+} // namespace
+
 void TkvActiveSkinObject::Redraw()
 {
     if (morphing)
@@ -179,15 +225,7 @@ void TkvSkinButtonObject::SetDown(bool value)
         Redraw();
 }
 
-void TkvSkinButtonObject::TrackMenu()
-{
-    if (!menuItem || menuItem->Count() == 0)
-        return;
-    const QPoint origin = m_owner.Form()->geometry().topLeft();
-    const TRect screenRect{ObjectRect.left + origin.x(), ObjectRect.top + origin.y(), ObjectRect.right + origin.x(),
-        ObjectRect.bottom + origin.y()};
-    m_owner.PopupSkinMenu1(menuItem, screenRect, popupUp);
-}
+void TkvSkinButtonObject::TrackMenu() { popupMenu(menuItem, popupUp); }
 
 TkvSkinStdButtonObject::TkvSkinStdButtonObject(TkvSorvane& owner, const TkvDataSkinStdButton* record)
     : TkvSkinButtonObject(owner, record)
@@ -244,29 +282,7 @@ void TkvSkinStdButtonObject::MouseUp(int X, int Y, Qt::MouseButton button)
     TkvSkinButtonObject::MouseUp(X, Y, button);
 }
 
-void TkvSkinStdButtonObject::DoCommand()
-{
-    switch (command) {
-    case TkvStdCommand::cmClose:
-        m_owner.Close();
-        break;
-    case TkvStdCommand::cmMaximize:
-        m_owner.SetWindowState(m_owner.WindowState() == TWindowState::wsMaximized ? TWindowState::wsNormal
-                                                                                   : TWindowState::wsMaximized);
-        break;
-    case TkvStdCommand::cmMinimize:
-        m_owner.SetWindowState(m_owner.WindowState() == TWindowState::wsMinimized ? TWindowState::wsNormal
-                                                                                   : TWindowState::wsMinimized);
-        break;
-    case TkvStdCommand::cmRollUp:
-        m_owner.SetRollUpState(!m_owner.RollUpState());
-        break;
-    case TkvStdCommand::cmMinimizeToTray:
-    case TkvStdCommand::cmSysMenu:
-    case TkvStdCommand::cmDefault:
-        break;
-    }
-}
+void TkvSkinStdButtonObject::DoCommand() { runWindowCommand(m_owner, command); }
 
 void TkvSkinStdButtonObject::DblClick()
 {
@@ -301,6 +317,14 @@ TkvSkinCaptionObject::TkvSkinCaptionObject(TkvSorvane& owner, const TkvDataSkinC
     activeshadowcolor = record->activeshadowcolor;
     alignment = record->alignment;
     textrect = record->textrect;
+    framerect = record->framerect;
+    activeframerect = record->activeframerect;
+    frameleftoffset = record->frameleftoffset;
+    framerightoffset = record->framerightoffset;
+    frametextrect = record->frametextrect;
+    // The plate is cut from the active picture; without it there is none.
+    if (!m_activePicture)
+        framerect = activeframerect = {};
 }
 
 // The caption's highlight follows the window's activation, not the mouse.
@@ -328,6 +352,131 @@ void TkvSkinCaptionObject::MouseUp(int X, int Y, Qt::MouseButton button)
 {
     if (m_owner.OnMouseUpEvent)
         m_owner.OnMouseUpEvent(IDName, X, Y, ObjectRect, button);
+}
+
+TkvSkinAnimateObject::TkvSkinAnimateObject(TkvSorvane& owner, const TkvDataSkinAnimate* record)
+    : TkvActiveSkinObject(owner, record)
+{
+    countframes = std::max(1, record->countframes);
+    cycle = record->cycle;
+    buttonstyle = record->buttonstyle;
+    timerinterval = std::max(25, record->timerinterval);
+    command = record->command;
+    // Its frames take the place of a blend between two faces.
+    morphing = false;
+}
+
+TRect TkvSkinAnimateObject::frameRect(int n) const
+{
+    const int w = skinrect.width();
+    const int x = activeskinrect.left + (n - 1) * w;
+    return {x, activeskinrect.top, x + w, activeskinrect.top + skinrect.height()};
+}
+
+void TkvSkinAnimateObject::SetFrame(int n)
+{
+    if (forward && n > countframes)
+        n = 1;
+    else if (!forward && n < 1)
+        n = countframes;
+    frame = std::clamp(n, 1, countframes);
+    RedrawNow();
+}
+
+void TkvSkinAnimateObject::play(bool forwards)
+{
+    highlighted = true;
+    forward = forwards;
+    m_owner.startAnimateTimer();
+}
+
+void TkvSkinAnimateObject::Start()
+{
+    elapsed = 25;
+    frame = 1;
+    play(true);
+}
+
+void TkvSkinAnimateObject::Stop()
+{
+    frame = 1;
+    highlighted = false;
+    elapsed = 25;
+    RedrawNow();
+}
+
+void TkvSkinAnimateObject::ChangeFrame()
+{
+    if (elapsed < timerinterval) {
+        elapsed += 25;
+        return;
+    }
+    if (forward) {
+        SetFrame(frame + 1);
+        if (!cycle && frame == countframes)
+            highlighted = false;
+    } else {
+        SetFrame(frame - 1);
+        if (frame == 1)
+            highlighted = false;
+    }
+    elapsed = 25;
+}
+
+void TkvSkinAnimateObject::dropHover()
+{
+    mouseInside = false;
+    highlighted = false;
+    frame = 1;
+}
+
+void TkvSkinAnimateObject::MouseEnter()
+{
+    mouseInside = true;
+    if (buttonstyle)
+        play(true);
+    if (m_owner.OnMouseEnterEvent)
+        m_owner.OnMouseEnterEvent(IDName);
+}
+
+void TkvSkinAnimateObject::MouseLeave()
+{
+    if (!mouseInside)
+        return;
+    mouseInside = false;
+    if (buttonstyle)
+        play(false);
+    if (m_owner.OnMouseLeaveEvent)
+        m_owner.OnMouseLeaveEvent(IDName);
+}
+
+void TkvSkinAnimateObject::MouseUp(int X, int Y, Qt::MouseButton button)
+{
+    TkvActiveSkinObject::MouseUp(X, Y, button);
+    if (buttonstyle && mouseInside && button == Qt::LeftButton)
+        DoCommand();
+}
+
+void TkvSkinAnimateObject::DoCommand()
+{
+    switch (command) {
+    case TkvStdCommand::cmSysMenu:
+        menuItem = m_owner.GetSystemMenu();
+        popupMenu(menuItem, popupUp);
+        break;
+    case TkvStdCommand::cmDefault:
+        popupMenu(menuItem, popupUp);
+        break;
+    default:
+        runWindowCommand(m_owner, command);
+        break;
+    }
+}
+
+void TkvSkinAnimateObject::DblClick()
+{
+    if (command == TkvStdCommand::cmSysMenu)
+        m_owner.Close();
 }
 
 } // namespace skin

@@ -6,6 +6,8 @@
 
 #include <QPoint>
 
+#include <optional>
+
 namespace skin {
 
 class TkvMenuItem;
@@ -33,6 +35,13 @@ public:
     virtual void MouseMove(int X, int Y);
     virtual void MouseEnter();
     virtual void MouseLeave();
+    // The window command the object carries: caption buttons and
+    // animations have one.
+    virtual std::optional<TkvStdCommand> windowCommand() const { return std::nullopt; }
+    // Shown or hidden by the window's border icons, like a caption button.
+    virtual bool isCaptionButton() const { return false; }
+    // The window took the pointer away: dark again, nothing redrawn.
+    virtual void dropHover();
 
     // Starts the morph timer when the object morphs, else repaints it now.
     void Redraw();
@@ -63,6 +72,8 @@ protected:
     void morphTo(platform::TCanvas& canvas, QPoint origin, const platform::TBitmap* fromPicture, const TRect& from,
         const TRect& to) const;
     bool formActive() const;
+    // Opens menu below the object (or above it with popupUp).
+    void popupMenu(TkvMenuItem* menu, bool popupUp) const;
 
     TkvSorvane& m_owner;
     const platform::TBitmap* m_picture = nullptr;
@@ -110,6 +121,8 @@ public:
     void MouseDown(int X, int Y, Qt::MouseButton button) override;
     void MouseUp(int X, int Y, Qt::MouseButton button) override;
 
+    std::optional<TkvStdCommand> windowCommand() const override { return command; }
+    bool isCaptionButton() const override { return true; }
     void DoCommand();
 
     TkvStdCommand command = TkvStdCommand::cmDefault;
@@ -121,7 +134,49 @@ public:
 
 private:
     bool inRestoreState() const;
+    bool drawsWindowIcon() const;
     void drawDefault(platform::TCanvas& canvas, QPoint origin) const;
+};
+
+// An area that plays the frames of its picture: on its own once started
+// (cycling or to its last frame), or, as a caption button, forward while
+// the pointer is over it and back to its first frame when it leaves.
+class TkvSkinAnimateObject : public TkvActiveSkinObject {
+public:
+    TkvSkinAnimateObject(TkvSorvane& owner, const TkvDataSkinAnimate* record);
+
+    void Draw(platform::TCanvas& canvas, QPoint origin, bool update) override;
+    void DblClick() override;
+    void MouseUp(int X, int Y, Qt::MouseButton button) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    std::optional<TkvStdCommand> windowCommand() const override { return command; }
+    bool isCaptionButton() const override { return buttonstyle; }
+    void dropHover() override;
+
+    // Shows frame n (1-based; wraps around in the direction of play).
+    void SetFrame(int n);
+    void Start();
+    void Stop();
+    // One 25 ms tick of the animation timer.
+    void ChangeFrame();
+    void DoCommand();
+    // Where frame n lies in the active picture.
+    TRect frameRect(int n) const;
+
+    int frame = 1;
+    int elapsed = 25;
+    int timerinterval = 50;
+    int countframes = 1;
+    bool cycle = false;
+    bool buttonstyle = false;
+    TkvStdCommand command = TkvStdCommand::cmDefault;
+    bool forward = true;
+    bool popupUp = false;
+    TkvMenuItem* menuItem = nullptr;
+
+private:
+    void play(bool forwards);
 };
 
 class TkvSkinCaptionObject : public TkvActiveSkinObject {
@@ -133,6 +188,8 @@ public:
     void MouseUp(int X, int Y, Qt::MouseButton button) override;
     void MouseEnter() override;
     void MouseLeave() override;
+    // Its light follows the window's activation, not the pointer.
+    void dropHover() override {}
 
     // The caption text as drawn into a rectangle width wide (shortened
     // with "..." when it does not fit).
@@ -148,11 +205,20 @@ public:
     TColor activeshadowcolor = 0;
     TAlignment alignment = TAlignment::taCenter;
     TRect textrect;
+    TRect framerect;
+    TRect activeframerect;
+    int frameleftoffset = 0;
+    int framerightoffset = 0;
+    TRect frametextrect;
 
 private:
     // The background of one state, ObjectRect's size, with the text.
     void buildFace(platform::TBitmap& face, bool active) const;
     void drawText(platform::TCanvas& canvas, QPoint at, bool active) const;
+    // The plate behind the text, from x to x + textWidth, when the caption
+    // has one.
+    void drawTextFrame(platform::TCanvas& canvas, int x, int y, int textWidth, bool active) const;
+    bool hasTextFrame() const { return !isNullRect(framerect); }
     TRect textRect() const;
     void applyInactiveEffect(platform::TBitmap& face) const;
 };

@@ -4,11 +4,16 @@
 
 #include "platform/Color.h"
 #include "skin/data/SkinDrawing.h"
+#include "skin/data/SkinImageBuilders.h"
 #include "skin/data/SkinTiling.h"
 #include "skin/data/TkvEffectBmp.h"
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/TkvSorvane.h"
 
+#include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QStyle>
 #include <QWidget>
 
 namespace skin {
@@ -30,6 +35,32 @@ void cut(TBitmap& into, const TBitmap* source, const TRect& rect, int w, int h)
     tiling::sizeBitmap(into, w, h);
     if (source && !into.Empty())
         into.Canvas().CopyRect({0, 0, w, h}, source->Canvas(), rect);
+}
+
+// The window's icon, else the application's, else the platform's own.
+QIcon windowIcon(const QWidget& form)
+{
+    if (!form.windowIcon().isNull())
+        return form.windowIcon();
+    if (!QApplication::windowIcon().isNull())
+        return QApplication::windowIcon();
+    return QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton);
+}
+
+// The icon at the small-icon size with its top-left corner at (x, y),
+// blended over what the canvas holds, at the canvas's pixel ratio.
+void drawIcon(TCanvas& canvas, int x, int y, const QIcon& icon)
+{
+    TBitmap& target = canvas.bitmap();
+    if (target.Empty())
+        return;
+    const qreal ratio = target.Ratio();
+    QImage pixels(reinterpret_cast<uchar*>(target.ScanLine(0)), target.PixelWidth(), target.PixelHeight(),
+        int(target.image().bytesPerLine()), target.image().format());
+    QPainter painter(&pixels);
+    const int device = platform::toDevice(kSmallIconSize, ratio);
+    painter.drawPixmap(platform::toDevice(x, ratio), platform::toDevice(y, ratio),
+        icon.pixmap(QSize(device, device), 1.0).scaled(device, device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 } // namespace
@@ -105,6 +136,11 @@ void TkvSkinStdButtonObject::Draw(TCanvas& canvas, QPoint origin, bool update)
         TkvSkinButtonObject::Draw(canvas, origin, update);
         return;
     }
+    if (drawsWindowIcon()) {
+        drawIcon(canvas, ObjectRect.left - origin.x(), ObjectRect.top - origin.y(), windowIcon(*m_owner.Form()));
+        morphKf = 0;
+        return;
+    }
     if (inRestoreState() && !isNullRect(restorerect)) {
         if (!formActive() && !isNullRect(restoreinactiverect))
             copyTo(canvas, origin, m_activePicture, restoreinactiverect);
@@ -119,6 +155,11 @@ void TkvSkinStdButtonObject::Draw(TCanvas& canvas, QPoint origin, bool update)
         return;
     }
     TkvSkinButtonObject::Draw(canvas, origin, update);
+}
+
+bool TkvSkinStdButtonObject::drawsWindowIcon() const
+{
+    return command == TkvStdCommand::cmSysMenu && m_owner.ShowIcon() && skinrectinapicture;
 }
 
 void TkvSkinStdButtonObject::drawDefault(TCanvas& canvas, QPoint origin) const
@@ -158,7 +199,10 @@ void TkvSkinStdButtonObject::drawDefault(TCanvas& canvas, QPoint origin) const
             DrawMinimizeImage(c, x, y, ink);
         break;
     case TkvStdCommand::cmSysMenu:
-        DrawSysMenuImage(c, x, y, ink);
+        if (m_owner.ShowIcon())
+            drawIcon(c, 0, 0, windowIcon(*m_owner.Form()));
+        else
+            DrawSysMenuImage(c, x, y, ink);
         break;
     case TkvStdCommand::cmRollUp:
         if (inRestoreState())
@@ -179,7 +223,23 @@ TRect TkvSkinCaptionObject::textRect() const
 {
     TRect t = textrect;
     t.right = ObjectRect.width() + textrect.right - skinrect.width();
+    if (hasTextFrame()) {
+        t.left += frametextrect.left;
+        t.top += frametextrect.top;
+        t.right += frametextrect.right - framerect.width();
+    }
     return t;
+}
+
+void TkvSkinCaptionObject::drawTextFrame(TCanvas& canvas, int x, int y, int textWidth, bool active) const
+{
+    const TRect& source = active && !isNullRect(activeframerect) ? activeframerect : framerect;
+    const int width = framerect.width() + textWidth - frametextrect.width();
+    if (width <= 0 || framerect.height() <= 0)
+        return;
+    TBitmap plate(0, 0, canvas.bitmap().Ratio());
+    CreateHSkinImage(frameleftoffset, framerightoffset, plate, *m_activePicture, source, width, framerect.height());
+    canvas.Draw(x - frametextrect.left, y - frametextrect.top, plate);
 }
 
 QString TkvSkinCaptionObject::fittedText(TCanvas& canvas, int width) const
@@ -221,6 +281,8 @@ void TkvSkinCaptionObject::drawText(TCanvas& canvas, QPoint at, bool active) con
         x = t.left + t.width() / 2 - textWidth / 2;
     x += at.x();
     y += at.y();
+    if (hasTextFrame())
+        drawTextFrame(canvas, x, y, textWidth, active);
     canvas.Brush.Style = platform::BrushStyle::Clear;
     if (shadow) {
         canvas.Font.Color = active ? activeshadowcolor : shadowcolor;
@@ -301,6 +363,16 @@ void TkvSkinCaptionObject::Draw(TCanvas& canvas, QPoint origin, bool)
     if (!highlighted)
         applyInactiveEffect(face);
     canvas.Draw(at.x(), at.y(), face);
+}
+
+void TkvSkinAnimateObject::Draw(TCanvas& canvas, QPoint origin, bool update)
+{
+    // Without its frames it shows as any object does.
+    if (!m_activePicture || isNullRect(activeskinrect)) {
+        TkvActiveSkinObject::Draw(canvas, origin, update);
+        return;
+    }
+    copyTo(canvas, origin, m_activePicture, frameRect(frame));
 }
 
 } // namespace skin

@@ -15,7 +15,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace skin {
 
@@ -150,7 +149,7 @@ void FramePainter::paintClient(QPainter& painter, const QRegion& region, const T
     painter.setClipRegion(region);
     // 1x art: crisp at whole ratios, filtered at fractional ones.
     const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::floor(ratio));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !platform::isWholeRatio(ratio));
     painter.drawImage(at, m_logo);
     painter.restore();
 }

@@ -7,6 +7,7 @@
 #include "skin/data/SkinMessages.h"
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/SkinClient.h"
+#include "skin/frame/TkvSkinHint.h"
 #include "skin/frame/TkvSkinMenu.h"
 
 #include <QCursor>
@@ -25,7 +26,8 @@ TkvSorvane::TkvSorvane(QWidget* form)
     , m_menus(*this, [this] { letGoAfterMenu(); })
     , m_router(m_objects.items(),
           {[this] { return GetFormActive(); }, [this] { return m_mouse.drag().inSizeMove(); },
-              [this] { return CursorPos() - m_form->geometry().topLeft(); }, [this] { return clientRect(); }},
+              [this] { return CursorPos() - m_form->geometry().topLeft(); }, [this] { return clientRect(); },
+              [this](const QString& text) { showObjectHint(text); }, [this] { hideObjectHint(); }},
           this)
 {
     setObjectName(QStringLiteral("kvSorvane"));
@@ -34,6 +36,10 @@ TkvSorvane::TkvSorvane(QWidget* form)
     m_morphTimer->setObjectName(QStringLiteral("morphTimer"));
     m_morphTimer->setInterval(20);
     connect(m_morphTimer, &QTimer::timeout, this, &TkvSorvane::TestMorph);
+    m_animateTimer = new QTimer(this);
+    m_animateTimer->setObjectName(QStringLiteral("animateTimer"));
+    m_animateTimer->setInterval(25);
+    connect(m_animateTimer, &QTimer::timeout, this, &TkvSorvane::TestAnimate);
     // The platform draws no frame: this component is the frame.
     m_form->setWindowFlags(m_form->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
     m_form->setMouseTracking(true);
@@ -89,6 +95,8 @@ void TkvSorvane::dropSkin()
     m_painter.dropClientTile();
     m_router.stopTracking();
     m_morphTimer->stop();
+    m_animateTimer->stop();
+    hideObjectHint();
     ClearObjects();
 }
 
@@ -118,6 +126,13 @@ void TkvSorvane::SetShowIcon(bool value)
     m_showIcon = value;
     CreateNewForm();
     m_form->update();
+}
+
+void TkvSorvane::SetSkinHint(TkvSkinHint* value)
+{
+    if (m_skinHint && m_skinHint != value)
+        m_skinHint->HideHint();
+    m_skinHint = value;
 }
 
 void TkvSorvane::SetLogoBitMap(const QImage& value)
@@ -161,6 +176,7 @@ bool TkvSorvane::GetFormActive() const { return m_form->isActiveWindow(); }
 
 void TkvSorvane::ChangeSkinData()
 {
+    hideObjectHint();
     m_router.forget();
     m_painter.dropClientTile();
     m_skinInUse = m_skinData && !m_skinData->IsEmpty();
@@ -204,6 +220,25 @@ void TkvSorvane::CheckObjects()
 {
     m_objects.check(m_borderIcons, m_hideCaptionButtons ? CaptionButtons::Hidden : CaptionButtons::Shown,
         OnActivateCustomObject);
+    CheckObjectsHint();
+}
+
+void TkvSorvane::CheckObjectsHint()
+{
+    if (UseDefaultObjectHint && m_skinData)
+        m_objects.checkHints(m_skinData->ResourceStrData());
+}
+
+void TkvSorvane::showObjectHint(const QString& text)
+{
+    if (ShowObjectHint && m_skinHint)
+        m_skinHint->ActivateHint2(text);
+}
+
+void TkvSorvane::hideObjectHint()
+{
+    if (m_skinHint)
+        m_skinHint->HideHint();
 }
 
 int TkvSorvane::GetIndex(const QString& IDName) const { return m_objects.indexOf(IDName); }
@@ -224,9 +259,13 @@ void TkvSorvane::UserObjectDraw(const QString& IDName)
 
 void TkvSorvane::LinkMenu(const QString& IDName, TkvMenuItem* menu, bool popupUp)
 {
-    if (auto* button = dynamic_cast<TkvSkinButtonObject*>(m_objects.find(IDName))) {
+    TkvActiveSkinObject* object = m_objects.find(IDName);
+    if (auto* button = dynamic_cast<TkvSkinButtonObject*>(object)) {
         button->menuItem = menu;
         button->popupUp = popupUp;
+    } else if (auto* animation = dynamic_cast<TkvSkinAnimateObject*>(object)) {
+        animation->menuItem = menu;
+        animation->popupUp = popupUp;
     }
 }
 
@@ -273,6 +312,9 @@ bool TkvSorvane::skinMessage(QEvent* event)
             dropSkin();
     } else if (code == SKINMSG_CHANGE && data == m_skinData) {
         ChangeSkinData();
+    } else if (code == SKINMSG_RESSTRCHANGE && data == m_skinData) {
+        CheckObjectsHint();
+        return true;
     }
     forwardSkinChange(m_form, code, data);
     return true;
@@ -298,16 +340,19 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::Resize:
         m_menus.menu().Hide();
+        hideObjectHint();
         m_sizer.followScale();
         CreateNewForm();
         return false;
     case QEvent::Move:
         m_menus.menu().Hide();
+        hideObjectHint();
         m_sizer.snap();
         return false;
     case QEvent::ActivationChange:
         if (!m_form->isActiveWindow())
             m_menus.menu().Hide();
+        hideObjectHint();
         UpDateActiveObjects();
         FormChangeActive(true);
         m_form->update();
@@ -325,12 +370,16 @@ bool TkvSorvane::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::Close:
         m_menus.menu().Hide();
+        hideObjectHint();
         return false;
     case QEvent::Hide:
         m_router.stopTracking();
         m_morphTimer->stop();
+        m_animateTimer->stop();
+        hideObjectHint();
         return false;
     case QEvent::MouseButtonPress:
+        hideObjectHint();
         m_mouse.press(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::MouseMove:

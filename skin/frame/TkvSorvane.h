@@ -14,6 +14,7 @@
 #include "skin/frame/FrameTypes.h"
 #include "skin/frame/FrameWindowState.h"
 #include "skin/frame/TkvMenuItem.h"
+#include "skin/frame/TkvSkinHint.h"
 
 #include <QObject>
 #include <QPointer>
@@ -67,6 +68,13 @@ public:
     void SetHideCaptionButtons(bool value);
     bool ShowIcon() const { return m_showIcon; }
     void SetShowIcon(bool value);
+    // The hint component that shows the objects' hints (ShowObjectHint).
+    TkvSkinHint* SkinHint() const { return m_skinHint; }
+    void SetSkinHint(TkvSkinHint* value);
+    bool ShowObjectHint = false;
+    // The caption buttons get the standard hints of their commands instead
+    // of the skin's texts; applies from the next skin change on.
+    bool UseDefaultObjectHint = true;
     bool UseDefaultSysMenu = true;
     // A menu of the application shown as the system menu, with the window
     // commands added around its items (UseDefaultSysMenu).
@@ -139,6 +147,8 @@ public:
     void LinkMenu(const QString& IDName, TkvMenuItem* menu, bool popupUp);
     void Close();
 
+    SysMenuFace sysMenuFace() const { return m_showIcon ? SysMenuFace::Icon : SysMenuFace::Button; }
+
     // The frame's parts, for the objects and for tests.
     const std::vector<std::unique_ptr<TkvActiveSkinObject>>& Objects() const { return m_objects.items(); }
     const FrameGeometry& Geometry() const { return m_layout.geometry(); }
@@ -170,6 +180,9 @@ public:
     void MouseDBlClick() { m_router.doubleClick(); }
     void UpDateActiveObjects();
     void TestMorph();
+    void startAnimateTimer();
+    // One 25 ms tick of the animations; the timer stops when none plays.
+    void TestAnimate();
     // The caption double-click: maximize, restore or roll-up.
     void CaptionDoubleClick();
     // One step of the fade-in; false once the target is reached.
@@ -200,6 +213,9 @@ private:
     void LoadDefObjects();
     void ClearObjects();
     void CheckObjects();
+    void CheckObjectsHint();
+    void showObjectHint(const QString& text);
+    void hideObjectHint();
 
     // Geometry, painting and the region.
     void CreateNewForm();
@@ -257,6 +273,8 @@ private:
     FrameObjectRouter m_router;
     FrameMouse m_mouse{*this, m_router};
     QTimer* m_morphTimer;
+    QTimer* m_animateTimer;
+    QPointer<TkvSkinHint> m_skinHint;
 };
 
 // The first frame of form, or nullptr.

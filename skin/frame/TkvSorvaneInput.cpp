@@ -1,4 +1,4 @@
-// Pointer input of the frame: the hit test and the morph steps.
+// Pointer input of the frame: the hit test, the morph steps and the animations.
 
 #include "skin/frame/TkvSorvane.h"
 
@@ -34,6 +34,18 @@ void TkvSorvane::TestMorph()
 {
     if (!m_objects.morphStep())
         m_morphTimer->stop();
+}
+
+void TkvSorvane::startAnimateTimer()
+{
+    if (!m_animateTimer->isActive())
+        m_animateTimer->start();
+}
+
+void TkvSorvane::TestAnimate()
+{
+    if (!m_objects.animateStep())
+        m_animateTimer->stop();
 }
 
 } // namespace skin

@@ -23,13 +23,12 @@ void TkvSorvane::placeClientArea()
 void TkvSorvane::CreateNewForm()
 {
     if (m_skinInUse) {
-        m_layout.layOutSkin(*m_skinData, m_form->size(), m_objects.items(),
-            m_showIcon ? SysMenuFace::Icon : SysMenuFace::Button);
+        m_layout.layOutSkin(*m_skinData, m_form->size(), m_objects.items(), sysMenuFace());
         CreateNewRegion();
     } else {
         if (m_objects.empty())
             LoadDefObjects();
-        m_layout.layOutDefault(m_form->size(), m_objects.items());
+        m_layout.layOutDefault(m_form->size(), m_objects.items(), sysMenuFace());
     }
     placeClientArea();
 }

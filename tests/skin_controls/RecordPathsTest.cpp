@@ -3,6 +3,7 @@
 
 #include "skin/controls/ButtonPainter.h"
 #include "skin/frame/SkinClient.h"
+#include "skin/controls/TkvGraphicSkinCustomControl.h"
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinGauge.h"
 #include "skin/controls/TkvSkinGroupBox.h"
@@ -98,6 +99,58 @@ TEST(ResizeModeTest, MaskPictureShapesTheControl)
     button.SetSkinDataName(QStringLiteral("fixedbutton"));
     button.ChangeSkinData();
     EXPECT_TRUE(button.mask().isEmpty()) << "a record without a mask leaves the control rectangular";
+}
+
+TEST(ResizeModeTest, ControlThatLosesItsRecordLosesItsOutline)
+{
+    ControlSkin skin;
+    TkvSkinButton button;
+    button.SetSkinDataName(QStringLiteral("maskedbutton"));
+    button.SetSkinData(&skin.data());
+    ASSERT_FALSE(button.mask().isEmpty());
+
+    // The default size differs from the record's, so the size changes with
+    // the loss of the record.
+    button.SetDefaultWidth(60);
+    button.SetDefaultHeight(30);
+    button.SetSkinDataName(QStringLiteral("norecord"));
+    button.ChangeSkinData();
+    EXPECT_EQ(button.RecordIndex(), -1);
+    EXPECT_EQ(button.size(), QSize(60, 30));
+    EXPECT_TRUE(button.mask().isEmpty()) << "the old record's outline would cut the default face";
+}
+
+// The bases draw any record with a cut once a control takes it.
+template<typename Base>
+class CutControl : public Base {
+public:
+    explicit CutControl(QWidget* parent) : Base(parent) { this->template acceptRecords<TkvDataSkinCustomControl>(); }
+};
+
+TEST(WindowlessControlTest, DrawsLikeItsWindowedTwinWithoutRegionOrFocus)
+{
+    ControlSkin skin;
+    QWidget window;
+    CutControl<TkvSkinCustomControl> windowed(&window);
+    CutControl<TkvGraphicSkinCustomControl> windowless(&window);
+    for (TkvSkinCustomControl* control : {static_cast<TkvSkinCustomControl*>(&windowed),
+             static_cast<TkvSkinCustomControl*>(&windowless)}) {
+        control->SetSkinDataName(QStringLiteral("maskedbutton"));
+        control->SetSkinData(&skin.data());
+    }
+    EXPECT_EQ(windowless.size(), QSize(35, 25)) << "the record fits its size";
+    EXPECT_EQ(windowless.renderFace(), windowed.renderFace());
+    EXPECT_FALSE(windowed.mask().isEmpty());
+    EXPECT_TRUE(windowless.mask().isEmpty()) << "a control without a window has no region";
+
+    window.show();
+    windowless.setFocus();
+    EXPECT_FALSE(windowless.hasFocus());
+
+    // The skin change reaches it like any skinned control.
+    windowless.SetSkinDataName(QStringLiteral("vbutton"));
+    forwardSkinChange(&window, SKINMSG_CHANGE, &skin.data());
+    EXPECT_EQ(windowless.GetResizeMode(), ResizeMode::Vertical);
 }
 
 TEST(GaugeSkinTest, WorkedExampleTiles)

@@ -82,7 +82,8 @@ protected:
     QPoint pointer;
     FrameObjectRouter router{m_objects,
         {[this] { return active; }, [this] { return dragging; }, [this] { return pointer; },
-            [] { return TRect{0, 20, 100, 100}; }},
+            [] { return TRect{0, 20, 100, 100}; }, [this](const QString& hint) { log << "show " + hint; },
+            [this] { log << "hide hint"; }},
         &m_timers};
 };
 
@@ -111,6 +112,18 @@ TEST_F(RouterTest, HoverMovesBetweenObjectsAndSkipsDisabledAndHiddenOnes)
     // Without tracking the pointer lights nothing.
     router.testActive({45, 5}, FrameTracking::Off);
     EXPECT_EQ(take(), QStringList({"enter c", "leave c"}));
+}
+
+TEST_F(RouterTest, HintsFollowTheLitObjectOnlyWhenItHasOne)
+{
+    m_objects[0]->hint = QStringLiteral("about a");
+    m_objects[3]->hint = QStringLiteral("about off");
+    router.testActive({5, 5}, FrameTracking::On);
+    EXPECT_EQ(take(), QStringList({"enter a", "show about a"}));
+    router.testActive({25, 5}, FrameTracking::On);
+    EXPECT_EQ(take(), QStringList({"leave a", "hide hint", "enter b"})) << "b has no hint to show";
+    router.testActive({65, 5}, FrameTracking::On);
+    EXPECT_EQ(take(), QStringList({"leave b"})) << "a disabled object shows no hint";
 }
 
 TEST_F(RouterTest, AnInactiveWindowLightsNothing)
