@@ -7,6 +7,10 @@
 
 #include <functional>
 
+namespace platform {
+class TCanvas;
+}
+
 namespace skin {
 
 // A notify event of the component model: one handler, called with the
@@ -40,5 +44,17 @@ enum class TkvJumpMode { jmNone, jmHome, jmEnd, jmNext, jmPrior };
 enum class TkvSkinCustomComboBoxStyle { kvcbFixedStyle, kvcbEditStyle };
 
 enum class TScrollBarKind { sbHorizontal, sbVertical };
+
+// What an item being drawn is: highlighted, the focused one, in a
+// disabled control.
+enum class TOwnerDrawStateItem { odSelected = 1, odFocused = 2, odDisabled = 4 };
+Q_DECLARE_FLAGS(TOwnerDrawState, TOwnerDrawStateItem)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TOwnerDrawState)
+
+// Draws an item's content (picture and text) in place of the control: on
+// Canvas, whose font and colour are already the item's, inside the text
+// rectangle Rect; the background is drawn.
+using TkvDrawSkinItemEvent = std::function<void(
+    QObject* Sender, platform::TCanvas& Canvas, int Index, const platform::TRect& Rect, TOwnerDrawState State)>;
 
 } // namespace skin

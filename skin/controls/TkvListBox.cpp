@@ -100,7 +100,7 @@ void TkvListBox::DrawDefaultItem(platform::TCanvas& canvas, int index, const TRe
     fillRect(c, {0, 0, rect.width(), rect.height()}, selected ? platform::clHighlight : platform::clWindow);
     if (selected)
         c.Font.Color = platform::clHighlightText;
-    drawItemText(c, index, {2, 0, rect.width() - 2, rect.height()});
+    drawItemText(c, index, {2, 0, rect.width() - 2, rect.height()}, selected, focused);
     if (focused)
         drawFocusRect(c, {0, 0, rect.width(), rect.height()});
     canvas.Draw(rect.left, rect.top, item);

@@ -62,8 +62,10 @@ protected:
 
 private:
     int maxTopIndex() const;
-    // Item text (and image shift) inside textRect of an item bitmap.
-    void drawItemText(platform::TCanvas& canvas, int index, const platform::TRect& textRect);
+    // The item's picture and text inside textRect of an item bitmap, or the
+    // frame's owner drawing.
+    void drawItemText(platform::TCanvas& canvas, int index, const platform::TRect& textRect, bool selected,
+        bool focused);
     void drawItem(platform::TCanvas& canvas, int index, const platform::TRect& rect, bool selected, bool focused);
 
     TkvSkinCustomListBox* m_frame;

@@ -15,12 +15,18 @@ const TRect& orElse(const TRect& r, const TRect& fallback) { return isNullRect(r
 
 } // namespace
 
-void TkvListBox::drawItemText(platform::TCanvas& canvas, int index, const TRect& textRect)
+void TkvListBox::drawItemText(platform::TCanvas& canvas, int index, const TRect& textRect, bool selected,
+    bool focused)
 {
-    const QString caption = m_items.value(index);
-    canvas.Brush.Style = platform::BrushStyle::Clear;
-    canvas.TextRect(textRect, textRect.left - m_horizontalOffset + 2,
-        textRect.top + textRect.height() / 2 - canvas.TextHeight(caption) / 2, caption);
+    ItemContent item;
+    item.index = index;
+    item.text = m_items.value(index);
+    item.textRect = textRect;
+    item.state.setFlag(TOwnerDrawStateItem::odSelected, selected);
+    item.state.setFlag(TOwnerDrawStateItem::odFocused, focused);
+    item.state.setFlag(TOwnerDrawStateItem::odDisabled, !isEnabled());
+    item.horizontalOffset = m_horizontalOffset;
+    drawItemContent(canvas, item, m_frame->itemImages(), m_frame->OnDrawItem, m_frame);
 }
 
 void TkvListBox::DrawSkinItem(platform::TCanvas& canvas, int index, const TRect& rect, bool selected, bool focused)
@@ -45,7 +51,7 @@ void TkvListBox::DrawSkinItem(platform::TCanvas& canvas, int index, const TRect&
     text.right += rect.width() - list->itemrect.width();
     c.Font = m_frame->itemFont();
     c.Font.Color = focused && selected ? list->focusfontcolor : selected ? list->activefontcolor : list->fontcolor;
-    drawItemText(c, index, text);
+    drawItemText(c, index, text, selected, focused);
     canvas.Draw(rect.left, rect.top, item);
 }
 
@@ -72,7 +78,7 @@ void TkvListBox::DrawStretchSkinItem(platform::TCanvas& canvas, int index, const
     text.bottom += rect.height() - list->itemrect.height();
     c.Font = m_frame->itemFont();
     c.Font.Color = focused && selected ? list->focusfontcolor : selected ? list->activefontcolor : list->fontcolor;
-    drawItemText(c, index, text);
+    drawItemText(c, index, text, selected, focused);
     canvas.Draw(rect.left, rect.top, item);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QScreen>
 
 #include <algorithm>
@@ -25,6 +26,10 @@ TkvSkinCustomComboBox::TkvSkinCustomComboBox(QWidget* parent)
     m_autoScrollTimer.setObjectName(QStringLiteral("autoscroll"));
     m_autoScrollTimer.setInterval(25);
     connect(&m_autoScrollTimer, &QTimer::timeout, this, [this] { autoScrollTick(); });
+    m_editSearchTimer.setObjectName(QStringLiteral("editsearch"));
+    m_editSearchTimer.setInterval(200);
+    m_editSearchTimer.setSingleShot(true);
+    connect(&m_editSearchTimer, &QTimer::timeout, this, [this] { FindLBItemFromEdit(); });
     m_clock = [] {
         static QElapsedTimer started = [] {
             QElapsedTimer t;
@@ -37,7 +42,12 @@ TkvSkinCustomComboBox::TkvSkinCustomComboBox(QWidget* parent)
     acceptRecords<TkvDataSkinComboBox>();
 }
 
-TkvSkinCustomComboBox::~TkvSkinCustomComboBox() { qApp->removeEventFilter(this); }
+TkvSkinCustomComboBox::~TkvSkinCustomComboBox()
+{
+    qApp->removeEventFilter(this);
+    // The list outlives this part of the combo for a moment, as its child.
+    m_list->WindowProcHook = nullptr;
+}
 
 void TkvSkinCustomComboBox::SetItems(const QStringList& items)
 {
@@ -62,6 +72,11 @@ void TkvSkinCustomComboBox::SetText(const QString& value)
     if (m_text == value)
         return;
     m_text = value;
+    if (m_edit) {
+        m_fillingEdit = true;
+        m_edit->SetText(value);
+        m_fillingEdit = false;
+    }
     update();
     raiseEvent(OnChange, this);
 }
@@ -111,6 +126,33 @@ void TkvSkinCustomComboBox::SetFont(const platform::TFont& value)
     if (m_font == value)
         return;
     m_font = value;
+    applyEditorFont();
+    AdjustEditHeight();
+    update();
+}
+
+void TkvSkinCustomComboBox::SetHideSelection(bool value)
+{
+    m_hideSelection = value;
+    if (m_edit)
+        m_edit->SetHideSelection(value);
+}
+
+void TkvSkinCustomComboBox::SetImages(platform::TImageList* value)
+{
+    if (m_images.list == value)
+        return;
+    m_images.list = value;
+    m_list->SetImages(value);
+    update();
+}
+
+void TkvSkinCustomComboBox::SetImageIndex(int value)
+{
+    if (m_images.index == value)
+        return;
+    m_images.index = value;
+    m_list->SetImageIndex(value);
     update();
 }
 
@@ -144,6 +186,8 @@ void TkvSkinCustomComboBox::ChangeSkinData()
     m_list->SetSkinDataName(combo ? combo->listboxname : QString());
     m_list->SetSkinData(SkinData());
     m_list->UpDateScrollBar();
+    applyEditorFont();
+    AdjustEditHeight();
     update();
 }
 
@@ -155,6 +199,7 @@ void TkvSkinCustomComboBox::DropDown()
     StopTimer();
     if (!raiseEvent(OnDropDown, this))
         return;
+    m_list->OnDrawItem = OnListBoxDrawItem;
     const int rows = std::min<int>(int(Items().size()), m_dropDownCount);
     m_list->setSize(m_listBoxWidth > 0 ? m_listBoxWidth : width(), m_list->height());
     m_list->SetRowCount(rows);
@@ -162,6 +207,8 @@ void TkvSkinCustomComboBox::DropDown()
     const QScreen* screen = this->screen();
     if (screen && at.y() + m_list->height() > screen->availableGeometry().bottom() + 1)
         at.setY(mapToGlobal(QPoint(0, 0)).y() - m_list->height());
+    if (m_edit)
+        m_edit->setFocus(Qt::OtherFocusReason);
     m_savedItemIndex = ItemIndex();
     m_list->SetTopIndex(std::max(0, ItemIndex()));
     if (m_list->SkinData() != SkinData())
@@ -185,7 +232,11 @@ void TkvSkinCustomComboBox::CloseUp(bool Accept)
         } else if (Accept && selected < Items().size()) {
             m_savedItemIndex = selected;
             SetText(Items().at(selected));
-            if (!guard || !raiseEvent(OnClick, this))
+            if (!guard)
+                return;
+            if (m_edit)
+                m_edit->lineEdit()->selectAll();
+            if (!raiseEvent(OnClick, this))
                 return;
             Change();
         } else {
@@ -212,7 +263,9 @@ void TkvSkinCustomComboBox::CreateControlDefaultImage(platform::TBitmap& bitmap)
     const PartFace button = buttonFace();
     drawPart(canvas, m_buttonRect, button.look);
     drawArrow(canvas, m_buttonRect, ArrowDirection::Down, button.disabled ? platform::clBtnShadow : platform::clBlack);
-    DrawDefaultItem(canvas, itemFace());
+    // The inner edit shows the text over the window-coloured item area.
+    if (!m_edit)
+        DrawDefaultItem(canvas, itemFace());
 }
 
 int TkvSkinCustomComboBox::shownItem() const { return IsPopupVisible() ? m_savedItemIndex : ItemIndex(); }
@@ -237,12 +290,22 @@ void TkvSkinCustomComboBox::DrawDefaultItem(platform::TCanvas& canvas, const Par
         else if (item.disabled)
             canvas.Font.Color = platform::clGrayText;
         const TRect text{m_itemRect.left + 2, m_itemRect.top, m_itemRect.right - 2, m_itemRect.bottom};
-        const QString caption = Items().at(shown);
-        canvas.Brush.Style = platform::BrushStyle::Clear;
-        canvas.TextRect(text, text.left + 2, text.top + text.height() / 2 - canvas.TextHeight(caption) / 2, caption);
+        drawFaceItemContent(canvas, text, item);
     }
     if (focused)
         drawFocusRect(canvas, m_itemRect);
+}
+
+void TkvSkinCustomComboBox::drawFaceItemContent(platform::TCanvas& canvas, const TRect& textRect, const PartFace& look)
+{
+    ItemContent item;
+    item.index = shownItem();
+    item.text = Items().at(item.index);
+    item.textRect = textRect;
+    item.state.setFlag(TOwnerDrawStateItem::odSelected, look.focused);
+    item.state.setFlag(TOwnerDrawStateItem::odFocused, look.focused);
+    item.state.setFlag(TOwnerDrawStateItem::odDisabled, look.disabled);
+    drawItemContent(canvas, item, m_images, OnComboBoxDrawItem, this);
 }
 
 } // namespace skin

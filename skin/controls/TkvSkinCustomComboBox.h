@@ -1,18 +1,24 @@
 #pragma once
 
+#include "skin/controls/ItemContent.h"
 #include "skin/controls/PressablePart.h"
 #include "skin/controls/TkvPopupListBox.h"
 #include "skin/controls/TkvSkinCustomControl.h"
+#include "skin/controls/TkvSkinCustomEdit.h"
 
 #include <QTimer>
 
 namespace skin {
 
-// Combo box in the fixed-list style: a face with the selected item and a
-// drop-down button, and a pop-up list that opens under it (above it near
-// the bottom of the screen). The list closes accepting on Enter or a
-// release over it, cancelling on Esc, a click elsewhere, focus loss or a
-// move of the window. Arrow, page and typed keys commit at once.
+// Combo box: a face with the selected item and a drop-down button, and a
+// pop-up list that opens under it (above it near the bottom of the
+// screen). The list closes accepting on Enter or a release over it,
+// cancelling on Esc, a click elsewhere, focus loss or a move of the
+// window. Arrow, page and typed keys commit at once.
+//
+// In the edit style a frameless edit over the item area takes free text:
+// what is typed becomes Text and is looked up in the list, and a short
+// pause in typing completes it with the item found.
 //
 // A commit raises OnChange (only when Text really changes), then OnClick;
 // closing by accept adds OnCloseUp.
@@ -31,13 +37,23 @@ public:
     void SetItemIndex(int index);
     const QString& Text() const { return m_text; }
     void SetText(const QString& value);
-    TkvSkinCustomComboBoxStyle Style() const { return TkvSkinCustomComboBoxStyle::kvcbFixedStyle; }
+    TkvSkinCustomComboBoxStyle Style() const { return m_style; }
+    void SetStyle(TkvSkinCustomComboBoxStyle value);
     int DropDownCount() const { return m_dropDownCount; }
     void SetDropDownCount(int value);
     bool Sorted() const { return m_sorted; }
     void SetSorted(bool value);
     bool AutoComplete() const { return m_autoComplete; }
     void SetAutoComplete(bool value) { m_autoComplete = value; }
+    // Passed to the inner edit of the edit style.
+    bool HideSelection() const { return m_hideSelection; }
+    void SetHideSelection(bool value);
+    // Pictures of the items, on the face and in the list: the image of
+    // ImageIndex, or each item's own number while ImageIndex is negative.
+    platform::TImageList* Images() const { return m_images.list; }
+    void SetImages(platform::TImageList* value);
+    int ImageIndex() const { return m_images.index; }
+    void SetImageIndex(int value);
     int ListBoxWidth() const { return m_listBoxWidth; }
     void SetListBoxWidth(int value) { m_listBoxWidth = value; }
     int ListBoxDefaultItemHeight() const { return m_list->DefaultItemHeight(); }
@@ -57,6 +73,8 @@ public:
     void CloseUp(bool Accept);
     bool IsPopupVisible() const;
     TkvPopupListBox* popupList() const { return m_list; }
+    // The inner edit of the edit style; null in the fixed style.
+    TkvSkinCustomEdit* editor() const { return m_edit; }
 
     // Face geometry in control coordinates.
     void CalcRects();
@@ -72,12 +90,20 @@ public:
     // Milliseconds of a steady clock, for the type-ahead reset.
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
+    // In the edit style looks the edit's text up as a prefix and completes
+    // the text with the item found, the added part selected.
+    void FindLBItemFromEdit();
+
     void ChangeSkinData() override;
 
     TNotifyEvent OnChange;
     TNotifyEvent OnClick;
     TNotifyEvent OnDropDown;
     TNotifyEvent OnCloseUp;
+    // Draws the face's item (picture and text) instead of the control.
+    TkvDrawSkinItemEvent OnComboBoxDrawItem;
+    // Given to the list when it opens, for the items there.
+    TkvDrawSkinItemEvent OnListBoxDrawItem;
 
 protected:
     virtual void Change() {}
@@ -91,6 +117,16 @@ protected:
     void CreateControlSkinImage(platform::TBitmap& bitmap) override;
     void DrawButton(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo);
     void DrawSkinItem(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo, const PartFace& look);
+    // The face's item content in textRect of canvas, font and colour set.
+    void drawFaceItemContent(platform::TCanvas& canvas, const platform::TRect& textRect, const PartFace& look);
+
+    // Edit style: the inner edit made and removed with the style; its
+    // events come here first.
+    void ShowEditor();
+    void HideEditor();
+    // Centres the edit over the item area at its font's text height.
+    void AdjustEditHeight();
+    bool EditWindowProcHook(QEvent* event);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -105,6 +141,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // How an edit-style key moves through the items.
+    enum class EditMove { Highlight, Commit };
+
     void commitStep(int index);
     // The previous (-1) or next (+1) item, committed; nothing at the ends.
     void stepItem(int delta);
@@ -119,6 +158,19 @@ private:
     Pointer overButton(const QPoint& p) const;
     // The drop-down button follows the pointer; a repaint when its look changes.
     void moveButtonPointer(Pointer where);
+    // A wheel turn of steps notches (towards the user negative).
+    void wheelSteps(int steps);
+
+    void EditUp1(EditMove move);
+    void EditDown1(EditMove move);
+    void EditPageUp1(EditMove move);
+    void EditPageDown1(EditMove move);
+    void editMoveTo(int index, EditMove move);
+    bool editKeyPress(QKeyEvent* event);
+    void editTextChanged();
+    void applyEditorFont();
+    // The first item the text starts (case-insensitively), -1 none.
+    int findPrefix(const QString& text) const;
 
     TkvPopupListBox* m_list;
     QString m_text;
@@ -144,6 +196,15 @@ private:
     qint64 m_lastKeyTime = 0;
     Clock m_clock;
     QTimer m_autoScrollTimer{this};
+
+    TkvSkinCustomComboBoxStyle m_style = TkvSkinCustomComboBoxStyle::kvcbFixedStyle;
+    bool m_hideSelection = true;
+    ItemImages m_images;
+    TkvSkinCustomEdit* m_edit = nullptr;
+    // The combo writes the edit's text itself: no lookup of what it wrote.
+    bool m_fillingEdit = false;
+    // Completion waits for a pause in typing.
+    QTimer m_editSearchTimer{this};
 };
 
 } // namespace skin

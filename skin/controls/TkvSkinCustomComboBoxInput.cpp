@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -32,7 +33,12 @@ void TkvSkinCustomComboBox::commitStep(int index)
     index = std::clamp(index, 0, int(Items().size()) - 1);
     if (IsPopupVisible())
         m_list->innerList()->ensureVisible(index);
+    QPointer<TkvSkinCustomComboBox> guard(this);
     SetItemIndex(index);
+    // The committed item replaces whatever was typed; all of it selected,
+    // the next key types over it.
+    if (guard && m_edit)
+        m_edit->lineEdit()->selectAll();
 }
 
 void TkvSkinCustomComboBox::stepItem(int delta)
@@ -135,11 +141,13 @@ void TkvSkinCustomComboBox::mousePressEvent(QMouseEvent* event)
         TkvSkinCustomControl::mousePressEvent(event);
         return;
     }
-    setFocus(Qt::MouseFocusReason);
+    // In the edit style the inner edit takes the focus, when the list opens.
+    if (!m_edit)
+        setFocus(Qt::MouseFocusReason);
     CalcRects();
     const QPoint p = event->position().toPoint();
     const bool onButton = overButton(p) == Pointer::Inside;
-    const bool onItem = ptInRect(m_itemRect, p);
+    const bool onItem = !m_edit && ptInRect(m_itemRect, p);
     const bool wasOpen = IsPopupVisible();
     if (wasOpen)
         CloseUp(false);
@@ -289,13 +297,19 @@ void TkvSkinCustomComboBox::FindLBItem(QChar ch)
 
 void TkvSkinCustomComboBox::wheelEvent(QWheelEvent* event)
 {
-    const int steps = event->angleDelta().y() / 120;
     event->accept();
-    if (steps == 0)
+    wheelSteps(event->angleDelta().y() / 120);
+}
+
+void TkvSkinCustomComboBox::wheelSteps(int steps)
+{
+    if (steps == 0 || Items().isEmpty())
         return;
     // Turned towards the user (negative) moves down the list.
     if (IsPopupVisible())
         moveHighlight(std::clamp(m_list->ItemIndex() - steps, 0, int(Items().size()) - 1));
+    else if (m_edit)
+        editMoveTo(ItemIndex() - steps, EditMove::Commit);
     else
         stepItem(-steps);
 }
@@ -319,6 +333,7 @@ void TkvSkinCustomComboBox::focusOutEvent(QFocusEvent* event)
 void TkvSkinCustomComboBox::sizeChanged()
 {
     CalcRects();
+    AdjustEditHeight();
     TkvSkinCustomControl::sizeChanged();
 }
 

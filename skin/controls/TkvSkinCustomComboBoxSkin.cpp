@@ -14,7 +14,9 @@ void TkvSkinCustomComboBox::CreateControlSkinImage(platform::TBitmap& bitmap)
     CalcRects();
     TkvSkinCustomControl::CreateControlSkinImage(bitmap);
     DrawButton(bitmap.Canvas(), *combo);
-    DrawSkinItem(bitmap.Canvas(), *combo, itemFace());
+    // The inner edit shows the text over the base image's item area.
+    if (!m_edit)
+        DrawSkinItem(bitmap.Canvas(), *combo, itemFace());
 }
 
 void TkvSkinCustomComboBox::DrawButton(platform::TCanvas& canvas, const TkvDataSkinComboBox& combo)
@@ -55,9 +57,7 @@ void TkvSkinCustomComboBox::DrawSkinItem(
         text.right += m_itemRect.width() - combo.itemrect.width();
         c.Font = skinFont(m_font, UseSkinFont());
         c.Font.Color = focused ? combo.focusfontcolor : combo.fontcolor;
-        c.Brush.Style = platform::BrushStyle::Clear;
-        const QString caption = Items().at(shown);
-        c.TextRect(text, text.left + 2, text.top + text.height() / 2 - c.TextHeight(caption) / 2, caption);
+        drawFaceItemContent(c, text, look);
     }
     canvas.Draw(m_itemRect.left, m_itemRect.top, item);
 }

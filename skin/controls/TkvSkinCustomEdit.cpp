@@ -131,6 +131,21 @@ void TkvSkinCustomEdit::SetButtonMode(bool value)
     update();
 }
 
+void TkvSkinCustomEdit::SetFrameless(bool value)
+{
+    if (m_frameless == value)
+        return;
+    m_frameless = value;
+    // Without a frame the control paints only its text, over its parent.
+    setAttribute(Qt::WA_OpaquePaintEvent, !value);
+    setAttribute(Qt::WA_NoSystemBackground, !value);
+    m_frame = QImage();
+    layoutLineEdit();
+    if (!m_useSkinFont)
+        AdjustEditHeight();
+    update();
+}
+
 int TkvSkinCustomEdit::MaxLength() const { return m_maxLength; }
 
 void TkvSkinCustomEdit::SetMaxLength(int value)
@@ -177,6 +192,8 @@ QRect TkvSkinCustomEdit::buttonRect() const
 
 QRect TkvSkinCustomEdit::textRect() const
 {
+    if (m_frameless)
+        return rect();
     // The line edit keeps two pixels of its own on each side, so it may
     // reach one pixel into the frame: narrow value fields keep room for
     // five characters and the text still starts inside the frame.
@@ -264,6 +281,8 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_edit)
         return QWidget::eventFilter(watched, event);
+    if (WindowProcHook && !WindowProcHook(event))
+        return true;
     switch (event->type()) {
     case QEvent::ContextMenu:
         showContextMenu(*static_cast<QContextMenuEvent*>(event));
@@ -280,6 +299,9 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
         raiseEvent(OnEnter, this);
         break;
     case QEvent::FocusOut: {
+        const bool handled = !m_hideSelection && m_edit->hasSelectedText();
+        if (handled)
+            focusOutKeepingSelection(event);
         m_button.setFocused(false);
         if (!m_mouseIn)
             applyStateColour(false);
@@ -287,11 +309,12 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
         // A menu or another window taking the keyboard for a while leaves
         // the line edit in place; the user comes back to it.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        QPointer<QLineEdit> edit(m_edit);
         if (!raiseEvent(OnExit, this))
-            return false;
+            return handled && edit;
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             updateTextMode();
-        break;
+        return handled;
     }
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
@@ -303,14 +326,24 @@ bool TkvSkinCustomEdit::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+void TkvSkinCustomEdit::focusOutKeepingSelection(QEvent* event)
+{
+    const int start = m_edit->selectionStart();
+    const int length = int(m_edit->selectedText().size());
+    // The line edit's own handling first (caret, editing finished), as if
+    // the filter had let the event through.
+    static_cast<QObject*>(m_edit.data())->event(event);
+    m_edit->setSelection(start, length);
+}
+
 void TkvSkinCustomEdit::paintEvent(QPaintEvent* event)
 {
     m_paintRequested = false;
-    const QImage frame = renderFrame();
-    if (frame.isNull())
+    if (width() <= 0 || height() <= 0)
         return;
     QPainter painter(this);
-    platform::drawImageInRegion(painter, event->region(), {0, 0}, frame);
+    if (!m_frameless)
+        platform::drawImageInRegion(painter, event->region(), {0, 0}, renderFrame());
     if (m_textMode == TextMode::Drawn)
         drawOwnText(painter);
     platform::paintDimming(painter, rect(), dimming());

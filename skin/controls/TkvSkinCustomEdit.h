@@ -52,6 +52,13 @@ public:
     void SetAutoSelect(bool value) { m_autoSelect = value; }
     int MaxLength() const;
     void SetMaxLength(int value);
+    // False: a selection stays shown while the edit has lost the focus.
+    bool HideSelection() const { return m_hideSelection; }
+    void SetHideSelection(bool value) { m_hideSelection = value; }
+    // No frame of its own: nothing is painted under the text, so the face
+    // of the control it lies on shows through, and the text fills the edit.
+    bool Frameless() const { return m_frameless; }
+    void SetFrameless(bool value);
 
     // The embedded button's look: pressed while held under the pointer.
     PartFace buttonFace() const { return m_button.face(); }
@@ -72,6 +79,9 @@ public:
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnButtonClick;
     TKeyPressEvent OnKeyPress;
+    // Sees every event of the line edit before the edit does; returns
+    // whether the edit may process it.
+    std::function<bool(QEvent* event)> WindowProcHook;
 
 protected:
     int CalcEditHeight() const;
@@ -141,6 +151,9 @@ private:
     void applyAlignment();
     bool lineEditFocused() const;
     bool filterKey(QKeyEvent* event);
+    // The line edit's own focus-out drops the selection; with HideSelection
+    // off it is put back.
+    void focusOutKeepingSelection(QEvent* event);
     // The mode the field's state asks for; wanted: a field that takes
     // typing has come into use.
     void updateTextMode(bool wanted = false);
@@ -171,6 +184,8 @@ private:
     bool m_buttonMode = false;
     PressablePart m_button;
     bool m_autoSelect = true;
+    bool m_hideSelection = true;
+    bool m_frameless = false;
     bool m_mouseIn = false;
     // The program set the text colour over the record's (telemetry lighting
     // a lamp); hover, focus and skin changes keep it.

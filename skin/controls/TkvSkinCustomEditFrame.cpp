@@ -20,6 +20,8 @@ constexpr int kFrame = 2;
 
 QMargins TkvSkinCustomEdit::frameInsets() const
 {
+    if (m_frameless)
+        return QMargins();
     const auto* edit = hasRecord() ? record<TkvDataSkinEditControl>() : nullptr;
     if (!edit || isNullRect(edit->skinrect))
         return QMargins(kFrame, kFrame, kFrame, kFrame);

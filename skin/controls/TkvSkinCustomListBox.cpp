@@ -17,6 +17,13 @@ TkvSkinCustomListBox::TkvSkinCustomListBox(QWidget* parent)
     acceptRecords<TkvDataSkinListBox>();
 }
 
+TkvSkinCustomListBox::~TkvSkinCustomListBox()
+{
+    // The inner list hands its events to this frame; closing a visible
+    // window hides the list, and that must not reach a frame half gone.
+    delete m_list;
+}
+
 const TkvDataSkinListBox* TkvSkinCustomListBox::listRecord() const
 {
     return hasRecord() ? record<TkvDataSkinListBox>() : nullptr;
@@ -42,6 +49,22 @@ void TkvSkinCustomListBox::SetItems(const QStringList& items)
 {
     m_list->setItems(items);
     UpDateScrollBar();
+}
+
+void TkvSkinCustomListBox::SetImages(platform::TImageList* value)
+{
+    if (m_images.list == value)
+        return;
+    m_images.list = value;
+    m_list->update();
+}
+
+void TkvSkinCustomListBox::SetImageIndex(int value)
+{
+    if (m_images.index == value)
+        return;
+    m_images.index = value;
+    m_list->update();
 }
 
 void TkvSkinCustomListBox::Clear() { SetItems({}); }

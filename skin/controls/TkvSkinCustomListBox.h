@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/ItemContent.h"
 #include "skin/controls/TkvListBox.h"
 #include "skin/controls/TkvSkinCustomControl.h"
 #include "skin/controls/TkvSkinScrollBar.h"
@@ -17,6 +18,7 @@ class TkvSkinCustomListBox : public TkvSkinCustomControl {
 
 public:
     explicit TkvSkinCustomListBox(QWidget* parent = nullptr);
+    ~TkvSkinCustomListBox() override;
 
     const QStringList& Items() const { return m_list->Items(); }
     void SetItems(const QStringList& items);
@@ -33,6 +35,13 @@ public:
     void SetDefaultItemHeight(int value);
     const platform::TFont& Font() const { return m_list->font(); }
     void SetFont(const platform::TFont& value) { m_list->setFont(value); }
+    // Pictures beside the items: the image of ImageIndex, or each item's
+    // own number while ImageIndex is negative.
+    platform::TImageList* Images() const { return m_images.list; }
+    void SetImages(platform::TImageList* value);
+    int ImageIndex() const { return m_images.index; }
+    void SetImageIndex(int value);
+    const ItemImages& itemImages() const { return m_images; }
 
     int CalcHeight(int rows) const;
     void CalcRects();
@@ -58,6 +67,8 @@ public:
     virtual void ListBoxDblClick();
     virtual void ListBoxKeyDown(QKeyEvent* event);
 
+    // Replaces the drawing of an item's picture and text.
+    TkvDrawSkinItemEvent OnDrawItem;
     TNotifyEvent OnListBoxClick;
     TNotifyEvent OnListBoxDblClick;
     TListMouseEvent OnListBoxMouseDown;
@@ -83,6 +94,7 @@ private:
     int m_rowCount = 0;
     bool m_useSkinItemHeight = true;
     int m_defaultItemHeight = 20;
+    ItemImages m_images;
 };
 
 } // namespace skin

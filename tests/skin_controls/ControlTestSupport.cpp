@@ -42,6 +42,20 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButton b
     QApplication::sendEvent(widget, &event);
 }
 
+std::unique_ptr<platform::TImageList> colourImages()
+{
+    platform::TBitmap strip(36, 12);
+    const platform::TColor colours[] = {platform::clRed, platform::clLime, platform::clBlue};
+    for (int n = 0; n < 3; ++n) {
+        strip.Canvas().Brush.Color = colours[n];
+        strip.Canvas().FillRect(platform::Bounds(n * 12, 0, 12, 12));
+        strip.Canvas().SetPixels(n * 12, 0, platform::clFuchsia);
+    }
+    auto images = std::make_unique<platform::TImageList>(12, 12);
+    images->AddMasked(strip, platform::clFuchsia);
+    return images;
+}
+
 void savePicture(const QImage& image, const QString& name)
 {
     const QString dir = testOutputDir() + QStringLiteral("/controls");

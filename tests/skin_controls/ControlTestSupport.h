@@ -3,6 +3,7 @@
 #include "tests/support/TestTimers.h"
 
 #include "platform/Color.h"
+#include "platform/TImageList.h"
 
 #include <QEvent>
 #include <QImage>
@@ -52,6 +53,10 @@ inline QStringList numbered(int count)
         items << QStringLiteral("COM%1").arg(i + 1);
     return items;
 }
+
+// Three 12 x 12 pictures, solid red, green and blue, each with its
+// top-left pixel in the transparent fuchsia.
+std::unique_ptr<platform::TImageList> colourImages();
 
 // Saves image under build/test-output/controls/NAME.png.
 void savePicture(const QImage& image, const QString& name);
