@@ -33,9 +33,10 @@ const ProgramOptions kPrograms[] = {
     {"fcmon", {"--port", "--input", "--count", "--record", "--csv", "--every", "--help", "--version"}},
     {"fctool", {"--demo", "--replay", "--connect", "--record", "--skin", "--screenshot", "--after", "--help", "--version"}},
     {"fcinstruments", {"--roll", "--pitch", "--heading", "--out", "--help", "--version"}},
-    {"fcskingen", {"--palette", "--help", "--version"}},
+    {"fcskingen", {"--palette", "--features", "--help", "--version"}},
     {"fcairframes", {"--help", "--version"}},
-    {"skntool", {"pack", "unpack", "info", "render", "--state", "--scale", "--out", "--help", "--version"}},
+    {"skntool", {"pack", "unpack", "info", "render", "--state", "--frame", "--restore", "--text-frame", "--scale", "--out",
+                    "--help", "--version"}},
 };
 
 } // namespace

@@ -103,7 +103,8 @@ TEST(Skntool, HelpVersionAndUsageErrors)
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.err.isEmpty());
     for (const char* line : {"pack SKIN.ini OUT.skn", "unpack IN.skn DIR", "info FILE", "render SKIN NAME",
-             "\"form\"", "--state STATE", "--scale N", "--out FILE.png", "--help", "--version"})
+             "\"form\"", "\"hintwindow\"", "\"popupwindow\"", "--state STATE", "inactive", "--frame N", "--restore",
+             "--text-frame", "--scale N", "--out FILE.png", "--help", "--version"})
         EXPECT_TRUE(help.out.contains(line)) << line;
     const ToolRun version = skntool({"--version"});
     EXPECT_EQ(version.exitCode, 0);
@@ -122,6 +123,9 @@ TEST(Skntool, HelpVersionAndUsageErrors)
         {{"render", "skin", "button", "10x10", "--scale", "0", "--out", "x.png"}, "--scale"},
         {{"render", "skin", "button", "10x10", "--colour", "red", "--out", "x.png"}, "--colour"},
         {{"render", "skin", "10x10", "--out", "x.png"}, "SKIN, NAME and WIDTHxHEIGHT"},
+        {{"render", "skin", "spin", "10x10", "--frame", "first", "--out", "x.png"}, "--frame takes a frame number"},
+        {{"render", "skin", "spin", "10x10", "--frame", "-1", "--out", "x.png"}, "--frame takes a frame number"},
+        {{"render", "skin", "caption", "10x10", "--restore", "--text-frame", "--out", "x.png"}, "give one"},
     };
     for (const auto& w : wrong) {
         const ToolRun run = skntool(w.args);

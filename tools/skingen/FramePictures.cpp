@@ -19,6 +19,8 @@ QImage blank(int width, int height, QRgb colour)
     return image;
 }
 
+} // namespace
+
 // A small quadcopter seen from above: the program's own mark.
 void drawEmblem(PixelArt& art, int x, int y, QRgb arms, QRgb rotors)
 {
@@ -56,12 +58,30 @@ void drawGlyph(PixelArt& art, CaptionGlyph glyph, int x, int y, QRgb c)
     case CaptionGlyph::RollUp: drawArrow(art, {x, y, x + 14, y + 14}, Arrow::Up, 4, c); break;
     case CaptionGlyph::RollDown: drawArrow(art, {x, y, x + 14, y + 14}, Arrow::Down, 4, c); break;
     case CaptionGlyph::SysMenu: drawEmblem(art, x, y, c, c); break;
+    case CaptionGlyph::Restore:
+        // A window behind another: the back one's outline shows above and
+        // right of the front one.
+        art.hline(x + 5, x + 11, y + 3, c);
+        art.hline(x + 5, x + 11, y + 4, c);
+        art.vline(x + 10, y + 3, y + 9, c);
+        art.hline(x + 9, x + 11, y + 8, c);
+        art.frame({x + 3, y + 6, x + 9, y + 11}, c);
+        art.hline(x + 3, x + 9, y + 7, c);
+        break;
+    case CaptionGlyph::Help:
+        // A question mark two pixels thick.
+        art.hline(x + 5, x + 9, y + 3, c);
+        art.fill({x + 4, y + 4, x + 6, y + 5}, c);
+        art.fill({x + 8, y + 4, x + 10, y + 6}, c);
+        art.fill({x + 7, y + 6, x + 9, y + 7}, c);
+        art.fill({x + 6, y + 7, x + 8, y + 9}, c);
+        art.fill({x + 6, y + 10, x + 8, y + 12}, c);
+        break;
     }
 }
 
-void drawCaptionButton(PixelArt& art, const SkinPalette& p, CaptionGlyph glyph, CaptionState state)
+void drawCaptionButton(PixelArt& art, const SkinPalette& p, CaptionGlyph glyph, CaptionState state, const TRect& r)
 {
-    const TRect r = kCaptionButton(glyph, state);
     // The button lies on the title bar at rows 5 to 18 of the frame.
     for (int row = 0; row < 14; ++row)
         art.hline(r.left, r.right, r.top + row, titleRow(p, kButtonsRect.top + row, false));
@@ -79,12 +99,15 @@ void drawCaptionButton(PixelArt& art, const SkinPalette& p, CaptionGlyph glyph, 
         ink = p.glyphDown;
         break;
     case CaptionState::Inactive: ink = p.glyphInactive; break;
+    case CaptionState::Disabled: ink = p.glyphDisabled; break;
     }
     if (glyph == CaptionGlyph::SysMenu)
         drawEmblem(art, r.left, r.top, ink, state == CaptionState::Normal ? p.accent : ink);
     else
         drawGlyph(art, glyph, r.left, r.top, ink);
 }
+
+namespace {
 
 void drawMainPicture(const SkinPalette& p, QImage& image)
 {
@@ -127,13 +150,12 @@ void drawMask(QImage& mask)
     art.pixel(w - 1, h - 1, outside);
 }
 
-// The active caption: the title bar lit a little, faded in over the fixed
-// left part and out over the fixed right part, with an accent line.
-void drawCaptionActive(PixelArt& art, const SkinPalette& p)
+} // namespace
+
+void drawCaptionActive(PixelArt& art, const SkinPalette& p, const TRect& r, const TRect& caption, int leftTopX, int rightTopX)
 {
-    const TRect r = kCaptionActive;
-    const int fadeIn = kFrameLeftTop.x - kCaptionRect.left;
-    const int fadeOut = kCaptionRect.right - kFrameRightTop.x;
+    const int fadeIn = leftTopX - caption.left;
+    const int fadeOut = caption.right - rightTopX;
     const int width = r.width();
     for (int col = 0; col < width; ++col) {
         double lit = 1.0;
@@ -142,7 +164,7 @@ void drawCaptionActive(PixelArt& art, const SkinPalette& p)
         else if (col >= width - fadeOut)
             lit = double(width - 1 - col) / fadeOut;
         for (int row = 0; row < r.height(); ++row) {
-            const int y = kCaptionRect.top + row;
+            const int y = caption.top + row;
             QRgb c = mix(titleRow(p, y, false), titleRow(p, y, true), lit);
             if (row == r.height() - 1)
                 c = mix(c, p.accent, lit);
@@ -150,6 +172,8 @@ void drawCaptionActive(PixelArt& art, const SkinPalette& p)
         }
     }
 }
+
+namespace {
 
 void drawMenuPicture(const SkinPalette& p, QImage& image)
 {
@@ -233,8 +257,8 @@ void drawFramePictures(const SkinPalette& p, SkinPictures& pictures)
     for (CaptionGlyph glyph : {CaptionGlyph::Close, CaptionGlyph::Minimize, CaptionGlyph::Maximize, CaptionGlyph::RollUp,
              CaptionGlyph::RollDown, CaptionGlyph::SysMenu})
         for (CaptionState state : {CaptionState::Normal, CaptionState::Hot, CaptionState::Down, CaptionState::Inactive})
-            drawCaptionButton(art, p, glyph, state);
-    drawCaptionActive(art, p);
+            drawCaptionButton(art, p, glyph, state, kCaptionButton(glyph, state));
+    drawCaptionActive(art, p, kCaptionActive, kCaptionRect, kFrameLeftTop.x, kFrameRightTop.x);
     // The disabled system-menu button: the mark greyed on the title bar,
     // one pixel smaller each way than the button it stands for.
     const TRect off = kSysMenuDisabled;
@@ -246,6 +270,7 @@ void drawFramePictures(const SkinPalette& p, SkinPictures& pictures)
 SkinPictures drawSkinPictures(const SkinPalette& palette)
 {
     SkinPictures pictures;
+    pictures.active.resize(kPictureCount);
     const PictureSize atlas = kPictureSizes[kAtlasPicture];
     pictures.active[kAtlasPicture] = blank(atlas.width, atlas.height, palette.windowBack);
     drawFramePictures(palette, pictures);

@@ -69,8 +69,9 @@ constexpr TRect kHintClient{4, 4, 69, 99};
 
 // --- Atlas picture.
 // Caption buttons, 14 x 14, one row per button, one column per state.
-enum class CaptionGlyph { Close, Minimize, Maximize, RollUp, RollDown, SysMenu };
-enum class CaptionState { Normal, Hot, Down, Inactive };
+// Restore, Help and the disabled state serve only the feature skin's buttons.
+enum class CaptionGlyph { Close, Minimize, Maximize, RollUp, RollDown, SysMenu, Restore, Help };
+enum class CaptionState { Normal, Hot, Down, Inactive, Disabled };
 constexpr TRect kCaptionButton(CaptionGlyph glyph, CaptionState state)
 {
     return box(static_cast<int>(state) * 16, static_cast<int>(glyph) * 16, 14, 14);

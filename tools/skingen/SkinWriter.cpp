@@ -1,5 +1,6 @@
 #include "SkinWriter.h"
 
+#include "FeatureLayout.h"
 #include "SkinDefinition.h"
 #include "SkinPictures.h"
 
@@ -55,19 +56,32 @@ BmpImage maskBmp(const QImage& image)
     return BmpImage::fromQImage(mono);
 }
 
-QString writeSkinFolder(const SkinPalette& palette, const QString& folder)
+namespace {
+
+// The file format of active picture index: the program skin's pictures as
+// their table says, the feature skin's images in 24 bits, its masks in 1.
+BmpImage activeBmp(const QImage& image, int index)
 {
-    const SkinPictures pictures = drawSkinPictures(palette);
+    if (index < layout::kPictureCount)
+        return layout::kPictureSizes[index].bits == 8 ? indexedBmp(image, 256) : BmpImage::fromQImage(image);
+    return index == features::kFeaturePicture ? BmpImage::fromQImage(image) : maskBmp(image);
+}
+
+} // namespace
+
+QString writeSkinFolder(const SkinPalette& palette, const QString& folder, SkinKind kind)
+{
+    const SkinPictures pictures = kind == SkinKind::Features ? drawFeaturePictures(palette) : drawSkinPictures(palette);
     skin::TkvSkinData data;
     // The frame keeps one entry free in its palette.
     data.PictureBitmap = indexedBmp(pictures.main, 255);
     data.MaskBitmap = maskBmp(pictures.mask);
-    for (int i = 0; i < layout::kPictureCount; ++i) {
-        const layout::PictureSize size = layout::kPictureSizes[i];
-        data.ActiveBitmaps.append(size.bits == 8 ? indexedBmp(pictures.active[i], 256)
-                                                 : BmpImage::fromQImage(pictures.active[i]));
-    }
-    defineSkin(data, palette);
+    for (int i = 0; i < int(pictures.active.size()); ++i)
+        data.ActiveBitmaps.append(activeBmp(pictures.active[i], i));
+    if (kind == SkinKind::Features)
+        defineFeatureSkin(data, palette);
+    else
+        defineSkin(data, palette);
     if (!QDir().mkpath(folder))
         throw platform::Exception(QStringLiteral("Cannot create folder %1").arg(folder));
     const QString definition = QDir(folder).filePath(kDefinitionFile);

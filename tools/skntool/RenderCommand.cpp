@@ -1,14 +1,13 @@
-// render: a control record, an object or the window frame of a skin drawn
-// at a requested size through the same builders the program draws with.
+// render: a control record, an object, the window frame or the hint or
+// popup window of a skin drawn at a requested size through the same
+// builders the program draws with.
 
-#include "tools/skntool/SkntoolCommands.h"
+#include "tools/skntool/RenderParts.h"
 
-#include "platform/ClassicErrors.h"
-#include "platform/IniFile.h"
+#include "skin/controls/FaceState.h"
 #include "skin/data/SkinControlRecords.h"
 #include "skin/data/SkinCutImage.h"
 #include "skin/data/SkinImageBuilders.h"
-#include "skin/data/SkinIniValues.h"
 #include "skin/data/SkinRegions.h"
 #include "skin/data/TkvEffectBmp.h"
 #include "skin/data/TkvSkinData.h"
@@ -26,8 +25,6 @@ using namespace skin;
 using platform::TBitmap;
 
 namespace {
-
-[[noreturn]] void fail(const QString& message) { throw platform::Exception(message); }
 
 void loadSkin(TkvSkinData& data, const QString& path)
 {
@@ -51,18 +48,6 @@ void loadSkin(TkvSkinData& data, const QString& path)
         fail(QStringLiteral("%1 holds no skin this program can read").arg(definition.isEmpty() ? path : definition));
 }
 
-// The rectangle a record keeps under key, read back from its own section
-// so that every record class is served alike; null when it has none.
-template<typename Record>
-TRect rectOf(Record& record, const char* key)
-{
-    if (!key)
-        return {};
-    platform::MemIniFile ini;
-    record.SaveToFile(ini);
-    return ReadRect(ini, record.IDName, QLatin1String(key));
-}
-
 // Keys of the state images: the active image serves hover and focus alike.
 const char* controlStateKey(State state)
 {
@@ -71,21 +56,27 @@ const char* controlStateKey(State state)
     case State::Focused: return "activeskinrect";
     case State::Pressed: return "downskinrect";
     case State::Disabled: return "disabledskinrect";
-    case State::Normal: break;
+    case State::Normal:
+    case State::Inactive: break;
     }
     return nullptr;
 }
 
-const char* objectStateKey(State state)
+// An edit's button lies in its image, moved with the right edge; it shows
+// its hot, pressed or disabled face over the image, which shows it at rest.
+// The edit around it is lit while the pointer is over it.
+void drawEditButton(const TkvDataSkinEditControl& edit, const platform::TBitmap& picture, State state,
+    platform::TBitmap& image)
 {
-    switch (state) {
-    case State::Hot:
-    case State::Focused: return "activeskinrect";
-    case State::Pressed: return "downrect";
-    case State::Disabled: return "disableskinrsect";
-    case State::Normal: break;
-    }
-    return nullptr;
+    PartFace face;
+    face.look = state == State::Hot ? PartLook::Hot : state == State::Pressed ? PartLook::Pressed : PartLook::Normal;
+    face.disabled = state == State::Disabled;
+    const TRect source = embeddedButtonSource(face, edit.activebuttonrect, edit.downbuttonrect, edit.unenabledbuttonrect);
+    if (isNullRect(source))
+        return;
+    const int grow = image.Width() - edit.skinrect.width();
+    const TRect& r = edit.buttonrect;
+    image.Canvas().CopyRect({r.left + grow, r.top, r.right + grow, r.bottom}, picture.Canvas(), source);
 }
 
 std::optional<QRegion> renderControl(const TkvSkinData& data, TkvDataSkinControl& record, const RenderRequest& request,
@@ -101,31 +92,33 @@ std::optional<QRegion> renderControl(const TkvSkinData& data, TkvDataSkinControl
     const ResizeMode mode = custom ? resizeModeOf(record.skinrect, cut) : ResizeMode::Fixed;
     if (resizeModeOf(record.skinrect, cut) == ResizeMode::None)
         fail(QStringLiteral("%1: control %2 has no skinrect").arg(request.skin, record.IDName));
-    const TRect stateRect = rectOf(record, controlStateKey(request.state));
+    if (request.state == State::Inactive)
+        fail(QStringLiteral("%1: control %2 has no inactive look; --state inactive is for the frame and its objects")
+                 .arg(request.skin, record.IDName));
+    if (request.frame || request.restoreFace || request.textFrame)
+        fail(QStringLiteral("%1: %2 is a control; --frame, --restore and --text-frame draw frame objects")
+                 .arg(request.skin, record.IDName));
+    const auto* edit = dynamic_cast<const TkvDataSkinEditControl*>(&record);
+    const bool editButton = edit && !isNullRect(edit->buttonrect);
+    // Pressing an edit's button puts the pointer over the edit.
+    const State faceState = editButton && request.state == State::Pressed ? State::Hot : request.state;
+    const TRect stateRect = rectOf(record, controlStateKey(faceState));
     const TRect source = isNullRect(stateRect) ? record.skinrect : stateRect;
     const CutTarget target = fitCut(cut, mode, {request.width, request.height});
     composeCutImage(image, *picture, source, cut, mode, target);
+    if (editButton)
+        drawEditButton(*edit, *picture, request.state, image);
     if (const TBitmap* mask = data.decodedActivePicture(record.maskpictureindex))
         return cutRegion(*mask, cut, mode, target);
     return std::nullopt;
 }
 
-void renderObject(const TkvSkinData& data, TkvDataSkinObject& record, const RenderRequest& request, TBitmap& image)
-{
-    const TRect stateRect = rectOf(record, objectStateKey(request.state));
-    const bool normal = isNullRect(stateRect);
-    const TBitmap* picture = normal && !record.skinrectinapicture ? data.decodedPicture()
-                                                                  : data.decodedActivePicture(record.activepictureindex);
-    const TRect source = normal ? record.skinrect : stateRect;
-    if (!picture || isNullRect(source))
-        fail(QStringLiteral("%1: object %2 has no picture for this state").arg(request.skin, record.IDName));
-    image.SetSize(request.width, request.height);
-    image.Canvas().CopyRect({0, 0, request.width, request.height}, picture->Canvas(), clampRect(source));
-}
-
 std::optional<QRegion> renderForm(const TkvSkinData& data, const RenderRequest& request, TBitmap& image)
 {
-    const bool inactive = request.state == State::Disabled;
+    if (request.frame || request.restoreFace || request.textFrame)
+        fail(QStringLiteral("%1: --frame, --restore and --text-frame draw frame objects, not the whole frame")
+                 .arg(request.skin));
+    const bool inactive = request.state == State::Disabled || request.state == State::Inactive;
     const TBitmap* picture = inactive && data.decodedInactivePicture() ? data.decodedInactivePicture()
                                                                         : data.decodedPicture();
     if (!picture)
@@ -197,6 +190,8 @@ int render(const RenderRequest& request)
     std::optional<QRegion> region;
     if (request.name == QStringLiteral("form")) {
         region = renderForm(data, request, image);
+    } else if (isWindowName(request.name)) {
+        region = renderWindow(data, request, image);
     } else if (const int control = data.GetControlIndex(request.name); control >= 0) {
         region = renderControl(data, *data.SkinControls[size_t(control)], request, image);
     } else if (const int object = data.GetIndex(request.name); object >= 0) {

@@ -13,8 +13,9 @@ int pack(const QString& definition, const QString& target);
 int unpack(const QString& source, const QString& folder);
 int info(const QString& file);
 
-// The skin states a record can be drawn in.
-enum class State { Normal, Hot, Pressed, Disabled, Focused };
+// The skin states a record can be drawn in; inactive is the look of the
+// frame and its objects while the window is not the active one.
+enum class State { Normal, Hot, Pressed, Disabled, Focused, Inactive };
 
 struct RenderRequest {
     QString skin;
@@ -24,6 +25,13 @@ struct RenderRequest {
     State state = State::Normal;
     int scale = 1;
     QString out;
+    // The frame of an animation object, counted from 1; 0 when not asked.
+    int frame = 0;
+    // A caption button's second face (the maximize button of a maximized
+    // window) instead of its first.
+    bool restoreFace = false;
+    // The plate behind the caption text instead of the caption.
+    bool textFrame = false;
 };
 int render(const RenderRequest& request);
 

@@ -23,16 +23,24 @@ const cli::Program kProgram{
         "skntool pack SKIN.ini OUT.skn",
         "skntool unpack IN.skn DIR",
         "skntool info FILE",
-        "skntool render SKIN NAME WIDTHxHEIGHT [--state STATE] [--scale N] --out FILE.png",
+        "skntool render SKIN NAME WIDTHxHEIGHT [--state STATE] [--frame N | --restore | --text-frame] [--scale N] "
+        "--out FILE.png",
     },
     {
         {"pack SKIN.ini OUT.skn", "pack a folder skin (definition and its BMP files) into a .skn file"},
         {"unpack IN.skn DIR", "write a .skn file's definition and pictures into folder DIR"},
         {"info FILE", "describe a .skn file or a skin definition: pictures, objects, controls, and what the engine does not read"},
         {"render SKIN NAME WxH", "draw control record or object NAME of SKIN (a .skn file, a skin folder or its "
-                                 ".ini) at W x H pixels; NAME \"form\" draws the window frame"},
-        {"--state STATE", "normal, hot, pressed, disabled or focused (default normal); for \"form\" disabled "
-                          "draws the inactive frame"},
+                                 ".ini) at W x H pixels; NAME \"form\" draws the window frame, \"hintwindow\" "
+                                 "and \"popupwindow\" the hint and popup-menu windows, each cut by its mask"},
+        {"--state STATE", "normal, hot, pressed, disabled, focused or inactive (default normal); hot is the "
+                          "caption's active look; inactive is an object's image while its window is inactive; for "
+                          "\"form\" disabled or inactive draws the inactive frame; a button edit draws its button "
+                          "hot, pressed or disabled"},
+        {"--frame N", "draw frame N (from 1, default 1) of an animation object"},
+        {"--restore", "draw a caption button's restore face (the maximize button of a maximized window) in the "
+                      "state"},
+        {"--text-frame", "draw the plate behind the caption's text, normal or hot, W pixels wide at its own height"},
         {"--scale N", "enlarge the picture N times, 1 to 16 (default 1)"},
         {"--out FILE.png", "where render writes its picture"},
         {"--help", "print this help and exit"},
@@ -49,7 +57,8 @@ std::optional<skntool::State> stateNamed(const QString& name)
 {
     using skntool::State;
     const std::pair<const char*, State> states[] = {{"normal", State::Normal}, {"hot", State::Hot},
-        {"pressed", State::Pressed}, {"disabled", State::Disabled}, {"focused", State::Focused}};
+        {"pressed", State::Pressed}, {"disabled", State::Disabled}, {"focused", State::Focused},
+        {"inactive", State::Inactive}};
     for (const auto& [word, state] : states) {
         if (name == QLatin1String(word))
             return state;
@@ -67,6 +76,14 @@ int renderCommand(const QStringList& args)
             positional.append(arg);
             continue;
         }
+        if (arg == QStringLiteral("--restore")) {
+            request.restoreFace = true;
+            continue;
+        }
+        if (arg == QStringLiteral("--text-frame")) {
+            request.textFrame = true;
+            continue;
+        }
         if (i + 1 >= args.size())
             return usageError(QStringLiteral("%1 needs a value").arg(arg));
         const QString value = args[++i];
@@ -80,6 +97,11 @@ int renderCommand(const QStringList& args)
             request.scale = value.toInt(&ok);
             if (!ok || request.scale < 1 || request.scale > 16)
                 return usageError(QStringLiteral("--scale takes a whole number from 1 to 16, not \"%1\"").arg(value));
+        } else if (arg == QStringLiteral("--frame")) {
+            bool ok = false;
+            request.frame = value.toInt(&ok);
+            if (!ok || request.frame < 1)
+                return usageError(QStringLiteral("--frame takes a frame number from 1, not \"%1\"").arg(value));
         } else if (arg == QStringLiteral("--out")) {
             request.out = value;
         } else {
@@ -94,6 +116,8 @@ int renderCommand(const QStringList& args)
         return usageError(QStringLiteral("size \"%1\" is not WIDTHxHEIGHT with numbers from 1 to 9999").arg(positional[2]));
     if (request.out.isEmpty())
         return usageError(QStringLiteral("render needs --out FILE.png"));
+    if (int(request.frame > 0) + int(request.restoreFace) + int(request.textFrame) > 1)
+        return usageError(QStringLiteral("--frame, --restore and --text-frame draw different things: give one"));
     request.skin = positional[0];
     request.name = positional[1];
     request.width = size.captured(1).toInt();
