@@ -255,13 +255,18 @@ void TkvSkinStdButtonObject::DoCommand()
                                                                                    : TWindowState::wsMaximized);
         break;
     case TkvStdCommand::cmMinimize:
-        m_owner.SetWindowState(m_owner.WindowState() == TWindowState::wsMinimized ? TWindowState::wsNormal
-                                                                                   : TWindowState::wsMinimized);
+        if (m_owner.AlwaysMinimizeToTray)
+            m_owner.MinimizeToTray();
+        else
+            m_owner.SetWindowState(m_owner.WindowState() == TWindowState::wsMinimized ? TWindowState::wsNormal
+                                                                                       : TWindowState::wsMinimized);
         break;
     case TkvStdCommand::cmRollUp:
         m_owner.SetRollUpState(!m_owner.RollUpState());
         break;
     case TkvStdCommand::cmMinimizeToTray:
+        m_owner.MinimizeToTray();
+        break;
     case TkvStdCommand::cmSysMenu:
     case TkvStdCommand::cmDefault:
         break;
