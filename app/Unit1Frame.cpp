@@ -12,7 +12,6 @@
 #include "skin/data/TkvCompressedStoredSkin.h"
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/TkvMenuItem.h"
-#include "skin/frame/TkvSkinMenu.h"
 #include "skin/frame/TkvSorvane.h"
 
 #include <QFileDialog>
@@ -31,7 +30,7 @@ void TForm1::setUpFrame()
     m_kvSorvane1->Magnetic = false;
     m_kvSorvane1->MagneticSize = 5;
     m_kvSorvane1->SetShowIcon(false);
-    m_kvSorvane1->SkinMenu().DefItemHeight = 20;
+    m_kvSorvane1->SetDefMenuItemHeight(20);
     // A dialog frame: the layout is fixed, so the client keeps its size
     // under every skin.
     m_kvSorvane1->SetSizeable(false);

@@ -1,4 +1,5 @@
-// The frame's menus: the system menu and the menus of caption buttons.
+// The frame's menus: the system menu, the tray menu, the menus of caption
+// buttons, and the menu settings the frame hands to its engine.
 
 #include "skin/frame/FrameMenuHost.h"
 
@@ -6,7 +7,10 @@
 #include "skin/frame/TkvSkinMenu.h"
 #include "skin/frame/TkvSorvane.h"
 
-#include <vector>
+#include <QStringList>
+
+#include <algorithm>
+#include <initializer_list>
 
 namespace skin {
 
@@ -31,6 +35,14 @@ void copyItems(const TkvMenuItem& from, TkvMenuItem& to)
         to.Add(copyItem(*from.Items(i)));
 }
 
+bool isWindowCommand(const TkvMenuItem& item)
+{
+    static const QStringList names{QStringLiteral("QRN_MINITEM"), QStringLiteral("QRN_MAXITEM"),
+        QStringLiteral("QRN_CLOSE"), QStringLiteral("QRN_MINTOTRAY"), QStringLiteral("QRN_ROLLUP"),
+        QStringLiteral("QRN_RESTORE")};
+    return names.contains(item.Name);
+}
+
 } // namespace
 
 FrameMenuHost::FrameMenuHost(TkvSorvane& frame, std::function<void()> letGo)
@@ -53,52 +65,113 @@ QString FrameMenuHost::commandCaption(const char* key, const char* builtin) cons
     return QString::fromUtf8(builtin);
 }
 
-TkvMenuItem* FrameMenuHost::systemMenu()
+std::unique_ptr<TkvMenuItem> FrameMenuHost::windowCommand(WindowCommand command) const
 {
     const FrameWindowState& state = m_frame.frameState();
     const TkvBorderIcons icons = m_frame.BorderIcons();
     TkvSorvane& frame = m_frame;
-    std::vector<std::unique_ptr<TkvMenuItem>> commands;
-    const auto add = [&](const char* name, const char* key, const char* builtin, std::function<void()> action) {
-        commands.push_back(std::make_unique<TkvMenuItem>(QString::fromLatin1(name), commandCaption(key, builtin),
-            std::move(action)));
+    const auto item = [this](const char* name, const char* key, const char* builtin, std::function<void()> action) {
+        return std::make_unique<TkvMenuItem>(QString::fromLatin1(name), commandCaption(key, builtin),
+            std::move(action));
     };
-    if (icons.has(TkvBorderIcon::biMinimize) && !state.minimized())
-        add("QRN_MINITEM", "MI_MINCAPTION", "Mi&nimize", [&frame] { frame.SetWindowState(TWindowState::wsMinimized); });
-    if (icons.has(TkvBorderIcon::biMaximize) && !state.maximized())
-        add("QRN_MAXITEM", "MI_MAXCAPTION", "Ma&ximize", [&frame] { frame.SetWindowState(TWindowState::wsMaximized); });
-    if (!state.normal() || state.rolledUp()) {
-        add("QRN_RESTORE", "MI_RESTORECAPTION", "&Restore", [&frame] {
+    switch (command) {
+    case WindowCommand::Minimize:
+        if (!icons.has(TkvBorderIcon::biMinimize) || state.minimized())
+            break;
+        return item("QRN_MINITEM", "MI_MINCAPTION", "Mi&nimize", [&frame] {
+            if (frame.AlwaysMinimizeToTray)
+                frame.MinimizeToTray();
+            else
+                frame.SetWindowState(TWindowState::wsMinimized);
+        });
+    case WindowCommand::Maximize:
+        if (!icons.has(TkvBorderIcon::biMaximize) || state.maximized())
+            break;
+        return item("QRN_MAXITEM", "MI_MAXCAPTION", "Ma&ximize",
+            [&frame] { frame.SetWindowState(TWindowState::wsMaximized); });
+    case WindowCommand::Restore:
+        if (state.normal() && !state.rolledUp())
+            break;
+        return item("QRN_RESTORE", "MI_RESTORECAPTION", "&Restore", [&frame] {
             // Decided when chosen: the state may have changed meanwhile.
             if (frame.frameState().restoreCommand() == FrameStateEvent::RollDown)
                 frame.SetRollUpState(false);
             else
                 frame.SetWindowState(TWindowState::wsNormal);
         });
+    case WindowCommand::RollUp:
+        if (!icons.has(TkvBorderIcon::biRollUp) || state.rolledUp() || state.minimized())
+            break;
+        return item("QRN_ROLLUP", "MI_ROLLUPCAPTION", "Ro&llUp", [&frame] { frame.SetRollUpState(true); });
+    case WindowCommand::MinimizeToTray:
+        if (!icons.has(TkvBorderIcon::biMinimizeToTray))
+            break;
+        return item("QRN_MINTOTRAY", "MI_MINTOTRAYCAPTION", "Minimize to &Tray", [&frame] { frame.MinimizeToTray(); });
     }
-    if (icons.has(TkvBorderIcon::biRollUp) && !state.rolledUp() && !state.minimized())
-        add("QRN_ROLLUP", "MI_ROLLUPCAPTION", "Ro&llUp", [&frame] { frame.SetRollUpState(true); });
+    return nullptr;
+}
 
+std::unique_ptr<TkvMenuItem> FrameMenuHost::closeCommand(const char* name) const
+{
+    TkvSorvane& frame = m_frame;
+    auto close = std::make_unique<TkvMenuItem>(QString::fromLatin1(name), commandCaption("MI_CLOSECAPTION", "&Close"),
+        [&frame] { frame.Close(); });
+    close->ShortCut = QStringLiteral("Alt+F4");
+    return close;
+}
+
+TkvMenuItem* FrameMenuHost::systemMenu()
+{
+    using C = WindowCommand;
     m_systemMenu.Clear();
+    const auto addCommands = [this](std::initializer_list<WindowCommand> order) {
+        for (const WindowCommand command : order) {
+            if (std::unique_ptr<TkvMenuItem> item = windowCommand(command))
+                m_systemMenu.Add(std::move(item));
+        }
+    };
     const TkvMenuItem* application = m_frame.SystemMenu;
     if (application && !m_frame.UseDefaultSysMenu) {
         copyItems(*application, m_systemMenu);
+    } else if (application) {
+        // The application's menu reads as it always has: restore ahead of
+        // maximize, and close straight after the application's items.
+        addCommands({C::Minimize, C::Restore, C::Maximize, C::RollUp, C::MinimizeToTray});
+        for (int i = 0; i < application->Count(); ++i) {
+            // Its own copies of the window commands would show a state the
+            // window may have left; the ones above match it.
+            if (!isWindowCommand(*application->Items(i)))
+                m_systemMenu.Add(copyItem(*application->Items(i)));
+        }
+        m_systemMenu.Add(closeCommand("QRN_CLOSE"));
     } else {
-        for (auto& command : commands)
-            m_systemMenu.Add(std::move(command));
-        if (application)
-            copyItems(*application, m_systemMenu);
+        addCommands({C::Minimize, C::Maximize, C::Restore, C::RollUp, C::MinimizeToTray});
         if (m_systemMenu.Count() > 0)
             m_systemMenu.AddSeparator();
-        TkvMenuItem* close = m_systemMenu.Add(QStringLiteral("QRN_CLOSE"), commandCaption("MI_CLOSECAPTION", "&Close"),
-            [&frame] { frame.Close(); });
-        close->ShortCut = QStringLiteral("Alt+F4");
+        m_systemMenu.Add(closeCommand("QRN_CLOSE"));
     }
     if (const TkvMenuItem* tail = m_frame.SystemMenuTail; tail && tail->Count() > 0) {
         m_systemMenu.AddSeparator();
         copyItems(*tail, m_systemMenu);
     }
     return &m_systemMenu;
+}
+
+TkvMenuItem* FrameMenuHost::trayMenu()
+{
+    TkvSorvane& frame = m_frame;
+    m_trayMenu.Clear();
+    m_trayMenu.Add(QStringLiteral("TRAY_QRN_RESTORE"), commandCaption("MI_RESTORECAPTION", "&Restore"),
+        [&frame] { frame.RestoreFromTray(); });
+    m_trayMenu.AddSeparator();
+    m_trayMenu.Add(closeCommand("TRAY_QRN_CLOSE"));
+    return &m_trayMenu;
+}
+
+void FrameMenuHost::trackTrayMenu(QPoint screenPoint)
+{
+    TkvMenuItem* menu = trayMenu();
+    popup(menu, {screenPoint.x(), screenPoint.y(), screenPoint.x(), screenPoint.y()}, false, nullptr);
 }
 
 void FrameMenuHost::trackSystemMenu(QPoint screenPoint)
@@ -128,6 +201,38 @@ void FrameMenuHost::closed()
     m_letGo();
     if (m_frame.OnSkinMenuClose)
         m_frame.OnSkinMenuClose(&m_frame);
+}
+
+
+bool FrameMenuHost::alphaBlend() const { return m_menu->AlphaBlend; }
+void FrameMenuHost::setAlphaBlend(bool value) { m_menu->AlphaBlend = value; }
+bool FrameMenuHost::alphaBlendAnimation() const { return m_menu->AlphaBlendAnimation; }
+void FrameMenuHost::setAlphaBlendAnimation(bool value) { m_menu->AlphaBlendAnimation = value; }
+
+void FrameMenuHost::setAlphaBlendValue(int value)
+{
+    m_alphaBlendValue = std::clamp(value, 0, 255);
+    m_menu->AlphaBlendValue = m_alphaBlendValue;
+}
+
+int FrameMenuHost::defItemHeight() const { return m_menu->DefItemHeight; }
+
+void FrameMenuHost::setDefItemHeight(int value)
+{
+    if (value > 0)
+        m_menu->DefItemHeight = value;
+}
+
+const platform::TFont& FrameMenuHost::defItemFont() const { return m_menu->DefItemFont; }
+void FrameMenuHost::setDefItemFont(const platform::TFont& value) { m_menu->DefItemFont = value; }
+bool FrameMenuHost::useSkinFont() const { return m_menu->UseSkinFont; }
+void FrameMenuHost::setUseSkinFont(bool value) { m_menu->UseSkinFont = value; }
+int FrameMenuHost::maxItemsInWindow() const { return m_menu->MaxItemsInWindow; }
+
+void FrameMenuHost::setMaxItemsInWindow(int value)
+{
+    if (value >= 0)
+        m_menu->MaxItemsInWindow = value;
 }
 
 } // namespace skin

@@ -119,13 +119,18 @@ void runWindowCommand(TkvSorvane& frame, TkvStdCommand command)
             frame.WindowState() == TWindowState::wsMaximized ? TWindowState::wsNormal : TWindowState::wsMaximized);
         break;
     case TkvStdCommand::cmMinimize:
-        frame.SetWindowState(
-            frame.WindowState() == TWindowState::wsMinimized ? TWindowState::wsNormal : TWindowState::wsMinimized);
+        if (frame.AlwaysMinimizeToTray)
+            frame.MinimizeToTray();
+        else
+            frame.SetWindowState(
+                frame.WindowState() == TWindowState::wsMinimized ? TWindowState::wsNormal : TWindowState::wsMinimized);
         break;
     case TkvStdCommand::cmRollUp:
         frame.SetRollUpState(!frame.RollUpState());
         break;
     case TkvStdCommand::cmMinimizeToTray:
+        frame.MinimizeToTray();
+        break;
     case TkvStdCommand::cmSysMenu:
     case TkvStdCommand::cmDefault:
         break;

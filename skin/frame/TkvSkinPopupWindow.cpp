@@ -3,10 +3,12 @@
 
 #include "skin/frame/TkvSkinPopupWindow.h"
 
+#include "skin/data/SkinRegions.h"
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/TkvMenuItem.h"
 #include "skin/frame/TkvSkinMenu.h"
 
+#include <QResizeEvent>
 #include <QTimer>
 
 namespace skin {
@@ -82,11 +84,14 @@ void TkvSkinPopupWindow::CreateMenu(TkvMenuItem* item, int startIndex)
     const TkvSkinData* skin = m_engine.skinData();
     m_record = nullptr;
     m_itemRecord = nullptr;
-    m_windowPicture = m_itemPicture = nullptr;
+    m_windowPicture = m_itemPicture = m_maskPicture = nullptr;
+    m_regionSize = QSize();
     if (skin && !skin->IsEmpty() && skin->PopupWindowRecord.windowpictureindex != -1) {
         m_windowPicture = skin->decodedActivePicture(skin->PopupWindowRecord.windowpictureindex);
-        if (m_windowPicture)
+        if (m_windowPicture) {
             m_record = &skin->PopupWindowRecord;
+            m_maskPicture = skin->decodedActivePicture(m_record->maskpictureindex);
+        }
         for (const auto& object : skin->SkinObjects) {
             if (const auto* record = dynamic_cast<const TkvDataSkinMenuItem*>(object.get())) {
                 m_itemPicture = skin->decodedActivePicture(record->activepictureindex);
@@ -147,6 +152,47 @@ void TkvSkinPopupWindow::CreateMenu(TkvMenuItem* item, int startIndex)
         m_itemsRect = {2, 2, width - 2, height - 2};
     }
     CalcItemRects();
+    // A hidden window hears of its new size only when it shows.
+    updateRegion();
+}
+
+SkinCut TkvSkinPopupWindow::windowCut() const
+{
+    const TkvDataSkinPopupWindow& r = *m_record;
+    return {QSize(m_windowPicture->Width(), m_windowPicture->Height()), r.itemsrect, r.lefttoppoint, r.righttoppoint,
+        r.leftbottompoint, r.rightbottompoint};
+}
+
+void TkvSkinPopupWindow::updateRegion()
+{
+    if (m_regionSize == size())
+        return;
+    m_regionSize = size();
+    m_region.reset();
+    if (m_maskPicture) {
+        const SkinCut cut = windowCut();
+        m_region = CreateSkinRegion(cut, stretchedTarget(cut, width(), height()), *m_maskPicture);
+    }
+    if (m_region)
+        setMask(*m_region);
+    else
+        clearMask();
+}
+
+void TkvSkinPopupWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    updateRegion();
+}
+
+void TkvSkinPopupWindow::startFade()
+{
+    // Only the first level of a fresh menu fades in; deeper levels and
+    // menus that merely stay translucent take the blend value at once.
+    m_fadeIn = m_engine.AlphaBlend && m_engine.AlphaBlendAnimation && m_engine.firstPopup();
+    m_fade.setAlphaBlendValue(m_engine.AlphaBlendValue);
+    m_fade.setAlphaBlend(m_engine.AlphaBlend);
+    m_fade.start();
 }
 
 void TkvSkinPopupWindow::CalcItemRects()
@@ -238,8 +284,8 @@ void TkvSkinPopupWindow::Show(const TRect& R, TkvMenuItem* item, int startIndex,
     else
         x = R.right + w + 1 > wa.right ? R.left - w - 1 : R.right + 1;
     move(x, y);
-    if (m_engine.AlphaBlend)
-        setWindowOpacity(m_engine.AlphaBlendValue / 255.0);
+    // Before showing, so that a fading window never flashes opaque.
+    startFade();
     show();
     m_mouseTimer->start();
     m_activeItem = -1;

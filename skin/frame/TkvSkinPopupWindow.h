@@ -1,11 +1,15 @@
 #pragma once
 
 #include "platform/Bitmap.h"
+#include "skin/data/SkinCut.h"
 #include "skin/data/SkinObjectRecords.h"
 #include "skin/data/SkinWindowRecords.h"
+#include "skin/frame/FrameFade.h"
 
+#include <QRegion>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QTimer;
@@ -76,6 +80,11 @@ public:
     QTimer* morphTimer() const { return m_morphTimer; }
     QTimer* scrollTimer() const { return m_scrollTimer; }
     int scrollDirection() const { return m_scrollDirection; }
+    // The outline cut from the skin's mask for the current size; none
+    // without a mask picture.
+    const std::optional<QRegion>& windowRegion() const { return m_region; }
+    // The opacity last given to the window, 0 .. 255.
+    int opacity() const { return m_fade.opacity(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,9 +93,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateMenu(TkvMenuItem* item, int startIndex);
+    // The window picture's cut around the items rectangle.
+    SkinCut windowCut() const;
+    void updateRegion();
+    // Translucency and fade-in as the engine asks, before the window shows.
+    void startFade();
     void applyFont(platform::TCanvas& canvas) const;
     int textWidth(platform::TCanvas& canvas, const TkvMenuItem& item) const;
     int GetEndStartVisibleIndex() const;
@@ -108,6 +123,10 @@ private:
     const TkvDataSkinMenuItem* m_itemRecord = nullptr;
     const platform::TBitmap* m_windowPicture = nullptr;
     const platform::TBitmap* m_itemPicture = nullptr;
+    const platform::TBitmap* m_maskPicture = nullptr;
+    std::optional<QRegion> m_region;
+    // The size m_region was cut for; invalid when it must be cut again.
+    QSize m_regionSize;
     std::vector<TkvSkinMenuItem> m_items;
     TRect m_itemsRect;
     int m_firstVisible = 0;
@@ -120,6 +139,8 @@ private:
     QTimer* m_mouseTimer;
     QTimer* m_morphTimer;
     QTimer* m_scrollTimer;
+    bool m_fadeIn = false;
+    FrameFade m_fade{this, this, m_fadeIn, 3};
 };
 
 } // namespace skin

@@ -196,8 +196,7 @@ QImage TkvSkinPopupWindow::render()
     TCanvas& c = window.Canvas();
     if (m_record) {
         const TkvDataSkinPopupWindow& r = *m_record;
-        const SkinCut cut{QSize(m_windowPicture->Width(), m_windowPicture->Height()), r.itemsrect, r.lefttoppoint,
-            r.righttoppoint, r.leftbottompoint, r.rightbottompoint};
+        const SkinCut cut = windowCut();
         CreateSkinImageBS(cut, stretchedTarget(cut, w, h), window, *m_windowPicture,
             {0, 0, m_windowPicture->Width(), m_windowPicture->Height()}, true,
             {r.leftstretch, r.topstretch, r.rightstretch, r.bottomstretch});

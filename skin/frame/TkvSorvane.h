@@ -11,6 +11,7 @@
 #include "skin/frame/FrameObjects.h"
 #include "skin/frame/FramePainter.h"
 #include "skin/frame/FrameSizer.h"
+#include "skin/frame/FrameTray.h"
 #include "skin/frame/FrameTypes.h"
 #include "skin/frame/FrameWindowState.h"
 #include "skin/frame/TkvMenuItem.h"
@@ -82,6 +83,28 @@ public:
     // Items that follow the window commands after a separator, at the very
     // end of the system menu (none: nothing follows "Close").
     TkvMenuItem* SystemMenuTail = nullptr;
+    // Popup menus: translucency and fade-in, and the look without a skin.
+    bool MenusAlphaBlend() const { return m_menus.alphaBlend(); }
+    void SetMenusAlphaBlend(bool value) { m_menus.setAlphaBlend(value); }
+    bool MenusAlphaBlendAnimation() const { return m_menus.alphaBlendAnimation(); }
+    void SetMenusAlphaBlendAnimation(bool value) { m_menus.setAlphaBlendAnimation(value); }
+    int MenusAlphaBlendValue() const { return m_menus.alphaBlendValue(); }
+    void SetMenusAlphaBlendValue(int value) { m_menus.setAlphaBlendValue(value); }
+    int DefMenuItemHeight() const { return m_menus.defItemHeight(); }
+    void SetDefMenuItemHeight(int value) { m_menus.setDefItemHeight(value); }
+    const platform::TFont& DefMenuItemFont() const { return m_menus.defItemFont(); }
+    void SetDefMenuItemFont(const platform::TFont& value) { m_menus.setDefItemFont(value); }
+    bool UseSkinFontInMenu() const { return m_menus.useSkinFont(); }
+    void SetUseSkinFontInMenu(bool value) { m_menus.setUseSkinFont(value); }
+    int MaxMenuItemsInWindow() const { return m_menus.maxItemsInWindow(); }
+    void SetMaxMenuItemsInWindow(int value) { m_menus.setMaxItemsInWindow(value); }
+    // The tray: minimizing there needs an icon.
+    TkvTrayIcon* TrayIcon() const { return m_tray.icon(); }
+    void SetTrayIcon(TkvTrayIcon* value) { m_tray.setIcon(value); }
+    bool AlwaysShowInTray() const { return m_tray.alwaysShow(); }
+    void SetAlwaysShowInTray(bool value) { m_tray.setAlwaysShow(value); }
+    // The minimize commands go to the tray instead.
+    bool AlwaysMinimizeToTray = false;
     bool AlphaBlend() const { return m_fade.alphaBlend(); }
     void SetAlphaBlend(bool value) { m_fade.setAlphaBlend(value); }
     bool AlphaBlendAnimation = false;
@@ -141,6 +164,8 @@ public:
     void SkinMenuClose() { m_menus.closed(); }
     bool MenuOpen() const { return m_menus.open(); }
     TkvMenuItem* GetSystemMenu() { return m_menus.systemMenu(); }
+    void MinimizeToTray() { m_tray.minimize(); }
+    void RestoreFromTray() { m_tray.restore(); }
     int GetIndex(const QString& IDName) const;
     void SetEnabled(const QString& IDName, bool value);
     void UserObjectDraw(const QString& IDName);
@@ -203,6 +228,8 @@ public:
     TkvNotifyEvent OnChangeRollUpState;
     TkvNotifyEvent OnSkinMenuOpen;
     TkvNotifyEvent OnSkinMenuClose;
+    TkvNotifyEvent OnMinimizeToTray;
+    TkvNotifyEvent OnRestoreFromTray;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -248,6 +275,7 @@ private:
     QWidget* m_form;
     QWidget* m_client;
     FrameMenuHost m_menus;
+    FrameTray m_tray{*this, m_menus};
     QPointer<TkvSkinData> m_skinData;
     QMetaObject::Connection m_skinDataWatch;
     QPointer<TkvSkinData> m_menusSkinData;
