@@ -4,10 +4,12 @@
 #include "tests/app/WindowFixture.h"
 
 #include "skin/data/TkvSkinData.h"
+#include "skin/frame/FrameObjects.h"
 #include "skin/frame/TkvMenuItem.h"
 #include "skin/frame/TkvSorvane.h"
 #include "tests/support/TestOutput.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -76,6 +78,30 @@ TEST_F(WindowSkinSwitch, ChoosingASkinRepaintsFrameAndControlsAndIsRemembered)
 
     // The next start takes the remembered skin.
     EXPECT_EQ(windowRemembering(settings)->kvSkinData1()->skinname, "Daylight");
+}
+
+TEST_F(WindowSkinSwitch, TheFeatureSkinRunsInTheWindow)
+{
+    // No picture for the skin's user object in the working directory.
+    QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    form->show();
+    const QImage graphite = form->grab().toImage();
+    ASSERT_TRUE(form->chooseSkin(QStringLiteral(FCT_TEST_SKINS_DIR) + "/features"));
+    skin::TkvSorvane& frame = *form->kvSorvane1();
+    const int roll = frame.GetIndex("rollupbutton");
+    ASSERT_GE(roll, 0);
+    auto* animation = dynamic_cast<skin::TkvSkinAnimateObject*>(frame.Objects()[size_t(roll)].get());
+    ASSERT_NE(animation, nullptr) << "the roll-up button is an animation in this skin";
+    EXPECT_TRUE(animation->visible);
+    const QImage features = form->grab().toImage();
+    features.save(testsupport::testOutputDir() + "/window-features.png");
+    EXPECT_NE(graphite.copy(0, 0, 720, 24), features.copy(0, 0, 720, 24));
+    EXPECT_EQ(form->size(), QSize(720, 476)) << "the client keeps its size";
+    QDir::setCurrent(before);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
 TEST_F(WindowSkinSwitch, HundredSwitchesKeepMemoryFlat)
