@@ -132,7 +132,10 @@ void TkvSkinStdButtonObject::Draw(TCanvas& canvas, QPoint origin, bool update)
         drawDefault(canvas, origin);
         return;
     }
-    if (!enabled || (!formActive() && !isNullRect(inactiveskinrect))) {
+    // A button in its restore state keeps its restore glyph when the window
+    // is inactive: its plain inactive image would show the other command.
+    const bool restoreFace = inRestoreState() && !isNullRect(restorerect);
+    if (!enabled || (!formActive() && !isNullRect(inactiveskinrect) && !restoreFace)) {
         TkvSkinButtonObject::Draw(canvas, origin, update);
         return;
     }
@@ -141,7 +144,7 @@ void TkvSkinStdButtonObject::Draw(TCanvas& canvas, QPoint origin, bool update)
         morphKf = 0;
         return;
     }
-    if (inRestoreState() && !isNullRect(restorerect)) {
+    if (restoreFace) {
         if (!formActive() && !isNullRect(restoreinactiverect))
             copyTo(canvas, origin, m_activePicture, restoreinactiverect);
         else if (down && !isNullRect(restoredownrect) && mouseInside)

@@ -140,6 +140,21 @@ TEST(Frame, CaptionDoubleClickRollsUpToTwentyNinePixelsAndBack)
     EXPECT_EQ(w.form()->height(), 29);
 }
 
+TEST(Frame, AnInactiveRolledUpWindowShowsTheInactiveRestoreImage)
+{
+    SkinnedWindow w;
+    w.frame()->SetRollUpState(true);
+    ASSERT_FALSE(w.form()->isActiveWindow());
+    const QImage controls(kAssets + QStringLiteral("/skin/controls.bmp"));
+    const TkvActiveSkinObject* roll = w.object(QStringLiteral("rollupbutton"));
+    ASSERT_NE(roll, nullptr);
+    const QImage frame = w.frame()->renderFrame();
+    // The record's restoreinactiverect 48,64,62,78 (its inactiveskinrect,
+    // 48,48,62,62, shows the roll-up glyph instead).
+    const QImage face = frame.copy(qrect(roll->ObjectRect)).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(face, controls.copy(48, 64, 14, 14).convertToFormat(QImage::Format_RGB32));
+}
+
 TEST(Frame, HoverLightsAButtonInFiveMorphStepsAndTrackingLetsGo)
 {
     SkinnedWindow w;
