@@ -26,27 +26,6 @@ using platform::TBitmap;
 
 namespace {
 
-void loadSkin(TkvSkinData& data, const QString& path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        fail(QStringLiteral("Cannot open file %1").arg(path));
-    QString definition;
-    if (info.isDir()) {
-        const QStringList inis = QDir(path).entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name);
-        if (inis.size() != 1)
-            fail(QStringLiteral("%1 must hold exactly one skin definition (.ini), not %2").arg(path).arg(inis.size()));
-        definition = QDir(path).filePath(inis.first());
-    } else if (info.suffix().compare(QStringLiteral("ini"), Qt::CaseInsensitive) == 0) {
-        definition = path;
-    }
-    if (definition.isEmpty())
-        data.LoadFromCompressedFile(path);
-    else
-        data.LoadFromFile(definition);
-    if (data.IsEmpty())
-        fail(QStringLiteral("%1 holds no skin this program can read").arg(definition.isEmpty() ? path : definition));
-}
 
 // Keys of the state images: the active image serves hover and focus alike.
 const char* controlStateKey(State state)
@@ -181,6 +160,28 @@ void save(const TBitmap& image, const std::optional<QRegion>& region, const Rend
 }
 
 } // namespace
+
+void loadSkin(TkvSkinData& data, const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        fail(QStringLiteral("Cannot open file %1").arg(path));
+    QString definition;
+    if (info.isDir()) {
+        const QStringList inis = QDir(path).entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name);
+        if (inis.size() != 1)
+            fail(QStringLiteral("%1 must hold exactly one skin definition (.ini), not %2").arg(path).arg(inis.size()));
+        definition = QDir(path).filePath(inis.first());
+    } else if (info.suffix().compare(QStringLiteral("ini"), Qt::CaseInsensitive) == 0) {
+        definition = path;
+    }
+    if (definition.isEmpty())
+        data.LoadFromCompressedFile(path);
+    else
+        data.LoadFromFile(definition);
+    if (data.IsEmpty())
+        fail(QStringLiteral("%1 holds no skin this program can read").arg(definition.isEmpty() ? path : definition));
+}
 
 int render(const RenderRequest& request)
 {

@@ -5,9 +5,17 @@
 
 // The commands of skntool. Each returns the exit code; run-time failures
 // are thrown as platform::Exception with a message naming the file.
+namespace skin {
+class TkvSkinData;
+}
+
 namespace skntool {
 
 QTextStream& out();
+
+// Loads a ".skn" file, a skin folder or its definition into data; fails
+// with a message naming the file when there is no skin to read.
+void loadSkin(skin::TkvSkinData& data, const QString& path);
 
 int pack(const QString& definition, const QString& target);
 int unpack(const QString& source, const QString& folder);

@@ -2,6 +2,7 @@
 // folder, describes either, and draws a record of a skin at any size so that
 // a skin author can check a skin without starting the tool.
 
+#include "tools/skntool/PreviewWindow.h"
 #include "tools/skntool/SkntoolCommands.h"
 
 #include "platform/ClassicErrors.h"
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <optional>
@@ -25,6 +27,7 @@ const cli::Program kProgram{
         "skntool info FILE",
         "skntool render SKIN NAME WIDTHxHEIGHT [--state STATE] [--frame N | --restore | --text-frame] [--scale N] "
         "--out FILE.png",
+        "skntool preview SKIN [--open menu|list|hint] [--screenshot FILE.png [--after MS]]",
     },
     {
         {"pack SKIN.ini OUT.skn", "pack a folder skin (definition and its BMP files) into a .skn file"},
@@ -43,6 +46,14 @@ const cli::Program kProgram{
         {"--text-frame", "draw the plate behind the caption's text, normal or hot, W pixels wide at its own height"},
         {"--scale N", "enlarge the picture N times, 1 to 16 (default 1)"},
         {"--out FILE.png", "where render writes its picture"},
+        {"preview SKIN", "show a window in SKIN with every frame and control feature switched on: the window "
+                         "icon, object hints, translucent fading menus, running animations, a button edit, an "
+                         "editable combo box with pictures, a translucent drop-down list (needs a display, or "
+                         "QT_QPA_PLATFORM=offscreen with --screenshot)"},
+        {"--open WHAT", "preview: open the system menu (menu), the drop-down list (list) or the close button's "
+                        "hint (hint) once shown"},
+        {"--screenshot FILE.png", "preview: save the window and what it opened as a picture and quit"},
+        {"--after MS", "preview: wait this long before the picture, 100 to 60000 (default 600)"},
         {"--help", "print this help and exit"},
         {"--version", "print the version and exit"},
     },
@@ -125,6 +136,44 @@ int renderCommand(const QStringList& args)
     return skntool::render(request);
 }
 
+int previewCommand(const QStringList& args)
+{
+    skntool::PreviewRequest request;
+    QStringList positional;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!arg.startsWith(QStringLiteral("--"))) {
+            positional.append(arg);
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return usageError(QStringLiteral("%1 needs a value").arg(arg));
+        const QString value = args[++i];
+        if (arg == QStringLiteral("--open")) {
+            const std::pair<const char*, skntool::PreviewOpen> opens[] = {{"menu", skntool::PreviewOpen::SystemMenu},
+                {"list", skntool::PreviewOpen::List}, {"hint", skntool::PreviewOpen::Hint}};
+            const auto found = std::find_if(std::begin(opens), std::end(opens),
+                [&value](const auto& open) { return value == QLatin1String(open.first); });
+            if (found == std::end(opens))
+                return usageError(QStringLiteral("--open takes menu, list or hint, not \"%1\"").arg(value));
+            request.open = found->second;
+        } else if (arg == QStringLiteral("--screenshot")) {
+            request.screenshot = value;
+        } else if (arg == QStringLiteral("--after")) {
+            bool ok = false;
+            request.afterMs = value.toInt(&ok);
+            if (!ok || request.afterMs < 100 || request.afterMs > 60000)
+                return usageError(QStringLiteral("--after takes milliseconds from 100 to 60000, not \"%1\"").arg(value));
+        } else {
+            return usageError(QStringLiteral("unknown option %1").arg(arg));
+        }
+    }
+    if (positional.size() != 1)
+        return usageError(QStringLiteral("preview takes one SKIN"));
+    request.skin = positional[0];
+    return skntool::preview(request);
+}
+
 int run(const QStringList& args)
 {
     if (args.isEmpty())
@@ -133,6 +182,8 @@ int run(const QStringList& args)
     const QStringList rest = args.mid(1);
     if (command == QStringLiteral("render"))
         return renderCommand(rest);
+    if (command == QStringLiteral("preview"))
+        return previewCommand(rest);
     const int expected = command == QStringLiteral("info") ? 1
         : command == QStringLiteral("pack") || command == QStringLiteral("unpack") ? 2
                                                                                    : -1;
