@@ -10,7 +10,7 @@ QString testOutputDir()
 {
     QString dir = qEnvironmentVariable("FCT_TEST_OUTPUT");
     if (dir.isEmpty())
-        dir = QDir::current().absoluteFilePath(QStringLiteral("test-output"));
+        dir = QStringLiteral(FCT_DEFAULT_TEST_OUTPUT);
     QDir().mkpath(dir);
     return dir;
 }
@@ -19,11 +19,11 @@ void prepareQtEnvironment()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", FCT_DEFAULT_RUNTIME_DIR);
     const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtimeDir.isEmpty()) {
-        QDir().mkpath(runtimeDir);
-        QFile::setPermissions(runtimeDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
+    QDir().mkpath(runtimeDir);
+    QFile::setPermissions(runtimeDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 QString binDir()

@@ -247,16 +247,22 @@ int preview(const PreviewRequest& request)
     window.show();
     window.activateWindow();
     window.startAnimations();
-    QTimer::singleShot(request.afterMs / 2, &window, [&window, &request] { openState(window, request.open); });
-    if (request.screenshot.isEmpty())
+    if (request.screenshot.isEmpty()) {
+        QTimer::singleShot(request.afterMs, &window, [&window, &request] { openState(window, request.open); });
         return app.exec();
+    }
+    // The picture is taken a while after what was asked for opened, so a
+    // fading menu or list is on its way in, however late the start was.
     int result = 0;
-    QTimer::singleShot(request.afterMs, &window, [&] {
-        if (!screenPicture().save(request.screenshot, "PNG")) {
-            std::fprintf(stderr, "skntool: Cannot create file %s\n", qPrintable(request.screenshot));
-            result = 1;
-        }
-        app.quit();
+    QTimer::singleShot(request.afterMs / 2, &window, [&] {
+        openState(window, request.open);
+        QTimer::singleShot(request.afterMs / 2, &window, [&] {
+            if (!screenPicture().save(request.screenshot, "PNG")) {
+                std::fprintf(stderr, "skntool: Cannot create file %s\n", qPrintable(request.screenshot));
+                result = 1;
+            }
+            app.quit();
+        });
     });
     app.exec();
     if (result == 0)
