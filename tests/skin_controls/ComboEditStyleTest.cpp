@@ -41,10 +41,7 @@ protected:
         combo->SetBounds(20, 20, 120, 20);
         combo->SetItems({"PWM", "SBUS", "Spektrum"});
         combo->SetStyle(TkvSkinCustomComboBoxStyle::kvcbEditStyle);
-        combo->OnChange = [this](QObject*) { events << "change " + combo->Text(); };
-        combo->OnClick = [this](QObject*) { events << QStringLiteral("click"); };
-        combo->OnDropDown = [this](QObject*) { events << QStringLiteral("dropdown"); };
-        combo->OnCloseUp = [this](QObject*) { events << QStringLiteral("closeup"); };
+        logComboEvents(*combo, events);
         other = new QLineEdit(host.widget());
         other->move(250, 250);
         host.show();

@@ -1,5 +1,7 @@
 #include "ControlTestSupport.h"
 
+#include "skin/controls/TkvSkinCustomComboBox.h"
+
 #include "tests/support/TestOutput.h"
 
 #include <QApplication>
@@ -10,6 +12,14 @@
 #include <gtest/gtest.h>
 
 namespace testsupport {
+
+void logComboEvents(skin::TkvSkinCustomComboBox& combo, QStringList& events)
+{
+    combo.OnChange = [&combo, &events](QObject*) { events << "change " + combo.Text(); };
+    combo.OnClick = [&events](QObject*) { events << QStringLiteral("click"); };
+    combo.OnDropDown = [&events](QObject*) { events << QStringLiteral("dropdown"); };
+    combo.OnCloseUp = [&events](QObject*) { events << QStringLiteral("closeup"); };
+}
 
 HostWindow::HostWindow(int width, int height) : m_window(std::make_unique<QWidget>())
 {

@@ -13,7 +13,15 @@
 
 #include <memory>
 
+namespace skin {
+class TkvSkinCustomComboBox;
+}
+
 namespace testsupport {
+
+// Writes a combo box's events into events as they are raised: "change
+// TEXT", "click", "dropdown" and "closeup".
+void logComboEvents(skin::TkvSkinCustomComboBox& combo, QStringList& events);
 
 // A shown, active top-level window for the controls under test, so that
 // focus, enter/leave and mouse grabs behave as on a desktop.
