@@ -1,18 +1,23 @@
-// Reads arbitrary bytes as a ".skn" file and puts the skin it carries on a
-// window frame: the objects it makes (caption, caption buttons, animations,
-// plates, hints) laid out at small and large sizes, painted, lit under the
-// pointer and played; its hint window and its system menu. A hostile skin
-// may look wrong, but nothing may crash or read outside a picture.
+// Reads arbitrary text as a skin definition beside the pictures of the
+// feature skin and puts the skin on a window frame: the objects it makes
+// (caption, caption buttons, animations, plates, hints) laid out at small
+// and large sizes, painted, lit under the pointer and played; its hint
+// window and its system menu. A hostile skin may look wrong, but nothing may
+// crash or read outside a picture.
 
 #include "platform/ByteStream.h"
-#include "skin/data/TkvCompressedStoredSkin.h"
+#include "platform/ClassicErrors.h"
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/FrameObjects.h"
 #include "skin/frame/TkvSkinHint.h"
 #include "skin/frame/TkvSkinMenu.h"
+#include "skin/frame/TkvSkinPopupWindow.h"
 #include "skin/frame/TkvSorvane.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdlib>
@@ -37,24 +42,32 @@ void exercise(skin::TkvSorvane& frame, QWidget& form, QSize size)
     frame.TestActive(-1, -1, true);
 }
 
+// A folder with the feature skin's pictures; each input becomes its
+// definition.
+QTemporaryDir* pictures = nullptr;
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
+    // Never destroyed: at exit Qt's own storage goes before static objects.
+    new QApplication(*argc, *argv);
+    pictures = new QTemporaryDir;
+    const QDir skin(QStringLiteral(FCT_FEATURE_SKIN_DIR));
+    for (const QString& file : skin.entryList({QStringLiteral("*.bmp")}, QDir::Files))
+        QFile::copy(skin.filePath(file), QDir(pictures->path()).filePath(file));
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    platform::MemoryStream stream(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    skin::TkvCompressedStoredSkin stored;
+    const QString definition = QDir(pictures->path()).filePath(QStringLiteral("skin.ini"));
+    platform::writeWholeFile(definition, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     QWidget form;
     auto* skinData = new skin::TkvSkinData(&form);
     try {
-        stored.loadFromCompressStream(stream);
-        skinData->LoadCompressedStoredSkin(&stored);
+        skinData->LoadFromFile(definition);
     } catch (const platform::Exception&) {
         return 0;
     }
@@ -78,5 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (frame->SkinMenu().Levels() > 0)
         frame->SkinMenu().Level(0)->grab();
     frame->SkinMenu().Hide();
+    // The menu's windows go at the next turn of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
