@@ -105,9 +105,6 @@ void TkvActiveSkinObject::popupMenu(TkvMenuItem* menu, bool up) const
     m_owner.PopupSkinMenu1(menu, screenRect, up);
 }
 
-namespace {
-
-// The window commands that caption buttons and animations share.
 void runWindowCommand(TkvSorvane& frame, TkvStdCommand command)
 {
     switch (command) {
@@ -137,7 +134,6 @@ void runWindowCommand(TkvSorvane& frame, TkvStdCommand command)
     }
 }
 
-} // namespace
 
 void TkvActiveSkinObject::Redraw()
 {
@@ -357,131 +353,6 @@ void TkvSkinCaptionObject::MouseUp(int X, int Y, Qt::MouseButton button)
 {
     if (m_owner.OnMouseUpEvent)
         m_owner.OnMouseUpEvent(IDName, X, Y, ObjectRect, button);
-}
-
-TkvSkinAnimateObject::TkvSkinAnimateObject(TkvSorvane& owner, const TkvDataSkinAnimate* record)
-    : TkvActiveSkinObject(owner, record)
-{
-    countframes = std::max(1, record->countframes);
-    cycle = record->cycle;
-    buttonstyle = record->buttonstyle;
-    timerinterval = std::max(25, record->timerinterval);
-    command = record->command;
-    // Its frames take the place of a blend between two faces.
-    morphing = false;
-}
-
-TRect TkvSkinAnimateObject::frameRect(int n) const
-{
-    const int w = skinrect.width();
-    const int x = activeskinrect.left + (n - 1) * w;
-    return {x, activeskinrect.top, x + w, activeskinrect.top + skinrect.height()};
-}
-
-void TkvSkinAnimateObject::SetFrame(int n)
-{
-    if (forward && n > countframes)
-        n = 1;
-    else if (!forward && n < 1)
-        n = countframes;
-    frame = std::clamp(n, 1, countframes);
-    RedrawNow();
-}
-
-void TkvSkinAnimateObject::play(bool forwards)
-{
-    highlighted = true;
-    forward = forwards;
-    m_owner.startAnimateTimer();
-}
-
-void TkvSkinAnimateObject::Start()
-{
-    elapsed = 25;
-    frame = 1;
-    play(true);
-}
-
-void TkvSkinAnimateObject::Stop()
-{
-    frame = 1;
-    highlighted = false;
-    elapsed = 25;
-    RedrawNow();
-}
-
-void TkvSkinAnimateObject::ChangeFrame()
-{
-    if (elapsed < timerinterval) {
-        elapsed += 25;
-        return;
-    }
-    if (forward) {
-        SetFrame(frame + 1);
-        if (!cycle && frame == countframes)
-            highlighted = false;
-    } else {
-        SetFrame(frame - 1);
-        if (frame == 1)
-            highlighted = false;
-    }
-    elapsed = 25;
-}
-
-void TkvSkinAnimateObject::dropHover()
-{
-    mouseInside = false;
-    highlighted = false;
-    frame = 1;
-}
-
-void TkvSkinAnimateObject::MouseEnter()
-{
-    mouseInside = true;
-    if (buttonstyle)
-        play(true);
-    if (m_owner.OnMouseEnterEvent)
-        m_owner.OnMouseEnterEvent(IDName);
-}
-
-void TkvSkinAnimateObject::MouseLeave()
-{
-    if (!mouseInside)
-        return;
-    mouseInside = false;
-    if (buttonstyle)
-        play(false);
-    if (m_owner.OnMouseLeaveEvent)
-        m_owner.OnMouseLeaveEvent(IDName);
-}
-
-void TkvSkinAnimateObject::MouseUp(int X, int Y, Qt::MouseButton button)
-{
-    TkvActiveSkinObject::MouseUp(X, Y, button);
-    if (buttonstyle && mouseInside && button == Qt::LeftButton)
-        DoCommand();
-}
-
-void TkvSkinAnimateObject::DoCommand()
-{
-    switch (command) {
-    case TkvStdCommand::cmSysMenu:
-        menuItem = m_owner.GetSystemMenu();
-        popupMenu(menuItem, popupUp);
-        break;
-    case TkvStdCommand::cmDefault:
-        popupMenu(menuItem, popupUp);
-        break;
-    default:
-        runWindowCommand(m_owner, command);
-        break;
-    }
-}
-
-void TkvSkinAnimateObject::DblClick()
-{
-    if (command == TkvStdCommand::cmSysMenu)
-        m_owner.Close();
 }
 
 } // namespace skin

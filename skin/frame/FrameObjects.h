@@ -223,4 +223,9 @@ private:
     void applyInactiveEffect(platform::TBitmap& face) const;
 };
 
+// The window commands that caption buttons and animations share: close,
+// maximize, minimize (to the tray when the frame always does), roll-up and
+// minimize to the tray.
+void runWindowCommand(TkvSorvane& frame, TkvStdCommand command);
+
 } // namespace skin

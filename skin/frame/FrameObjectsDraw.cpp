@@ -368,14 +368,4 @@ void TkvSkinCaptionObject::Draw(TCanvas& canvas, QPoint origin, bool)
     canvas.Draw(at.x(), at.y(), face);
 }
 
-void TkvSkinAnimateObject::Draw(TCanvas& canvas, QPoint origin, bool update)
-{
-    // Without its frames it shows as any object does.
-    if (!m_activePicture || isNullRect(activeskinrect)) {
-        TkvActiveSkinObject::Draw(canvas, origin, update);
-        return;
-    }
-    copyTo(canvas, origin, m_activePicture, frameRect(frame));
-}
-
 } // namespace skin

@@ -180,14 +180,14 @@ private:
     TkvSkinComboBox* m_list = nullptr;
 };
 
-// The windows on the screen as one picture: the preview and whatever it
-// opened, each in its outline and at its opacity.
-QImage screenPicture()
+// The windows on the screen as one picture: the preview and, over it,
+// whatever it opened, each in its outline and at its opacity.
+QImage screenPicture(QWidget& main)
 {
-    QRect bounds;
-    QList<QWidget*> windows;
+    QRect bounds = main.geometry();
+    QList<QWidget*> windows{&main};
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
+        if (window != &main && window->isVisible()) {
             windows << window;
             bounds |= window->geometry();
         }
@@ -257,7 +257,7 @@ int preview(const PreviewRequest& request)
     QTimer::singleShot(request.afterMs / 2, &window, [&] {
         openState(window, request.open);
         QTimer::singleShot(request.afterMs / 2, &window, [&] {
-            if (!screenPicture().save(request.screenshot, "PNG")) {
+            if (!screenPicture(window).save(request.screenshot, "PNG")) {
                 std::fprintf(stderr, "skntool: Cannot create file %s\n", qPrintable(request.screenshot));
                 result = 1;
             }
