@@ -34,6 +34,8 @@ void TkvSkinCustomComboBox::ShowEditor()
     m_edit->SetHideSelection(m_hideSelection);
     m_edit->SetText(m_text);
     applyEditorFont();
+    // The edit makes its text field on first use; the combo types into it
+    // from the start.
     m_edit->lineEdit();
     m_edit->WindowProcHook = [this](QEvent* event) { return EditWindowProcHook(event); };
     m_edit->OnChange = [this](QObject*) { editTextChanged(); };
@@ -180,15 +182,6 @@ void TkvSkinCustomComboBox::editMoveTo(int index, EditMove move)
     if (index == ItemIndex() && m_text == Items().at(index))
         return;
     commitStep(index);
-}
-
-int TkvSkinCustomComboBox::findPrefix(const QString& text) const
-{
-    const QStringList& items = Items();
-    for (int i = 0; i < items.size(); ++i)
-        if (items[i].startsWith(text, Qt::CaseInsensitive))
-            return i;
-    return -1;
 }
 
 void TkvSkinCustomComboBox::editTextChanged()

@@ -263,6 +263,15 @@ void TkvSkinCustomComboBox::keyPressEvent(QKeyEvent* event)
     event->ignore();
 }
 
+int TkvSkinCustomComboBox::findPrefix(const QString& text) const
+{
+    const QStringList& items = Items();
+    for (int i = 0; i < items.size(); ++i)
+        if (items[i].startsWith(text, Qt::CaseInsensitive))
+            return i;
+    return -1;
+}
+
 void TkvSkinCustomComboBox::FindLBItem(QChar ch)
 {
     const qint64 now = m_clock();
@@ -287,9 +296,7 @@ void TkvSkinCustomComboBox::FindLBItem(QChar ch)
                 hit = candidate;
         }
     } else {
-        for (int i = 0; i < count && hit < 0; ++i)
-            if (items[i].startsWith(m_searchText, Qt::CaseInsensitive))
-                hit = i;
+        hit = findPrefix(m_searchText);
     }
     if (hit >= 0)
         commitStep(hit);

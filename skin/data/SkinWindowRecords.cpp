@@ -29,6 +29,11 @@ void TkvDataSkinPopupWindow::visitOwnFields(SkinFieldVisitor& v)
     v.boolean("bottomstretch", bottomstretch);
 }
 
+SkinCut TkvDataSkinPopupWindow::cut(QSize picture) const
+{
+    return {picture, itemsrect, lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint};
+}
+
 void TkvDataSkinHintWindow::LoadFromFile(const CustomIniFile& ini) { readOwnFields(*this, ini, Section); }
 
 void TkvDataSkinHintWindow::SaveToFile(CustomIniFile& ini)
@@ -51,6 +56,11 @@ void TkvDataSkinHintWindow::visitOwnFields(SkinFieldVisitor& v)
     v.boolean("rightstretch", rightstretch);
     v.boolean("topstretch", topstretch);
     v.boolean("bottomstretch", bottomstretch);
+}
+
+SkinCut TkvDataSkinHintWindow::cut(QSize picture) const
+{
+    return {picture, clientrect, lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint};
 }
 
 } // namespace skin

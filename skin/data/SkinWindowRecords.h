@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/data/SkinFieldVisitor.h"
+#include "skin/data/SkinImageBuilders.h"
 #include "skin/data/SkinTypes.h"
 
 #include <QString>
@@ -19,6 +20,9 @@ public:
     // Erases the section and writes the keys.
     void SaveToFile(CustomIniFile& ini);
     void visitOwnFields(SkinFieldVisitor& v);
+    // The cut of a window picture of this size around the items.
+    SkinCut cut(QSize picture) const;
+    EdgeStretch stretch() const { return {leftstretch, topstretch, rightstretch, bottomstretch}; }
 
     qint32 windowpictureindex = -1;
     qint32 maskpictureindex = -1;
@@ -44,6 +48,9 @@ public:
     // Erases the section and writes the keys.
     void SaveToFile(CustomIniFile& ini);
     void visitOwnFields(SkinFieldVisitor& v);
+    // The cut of a window picture of this size around the text.
+    SkinCut cut(QSize picture) const;
+    EdgeStretch stretch() const { return {leftstretch, topstretch, rightstretch, bottomstretch}; }
 
     qint32 windowpictureindex = -1;
     qint32 maskpictureindex = -1;

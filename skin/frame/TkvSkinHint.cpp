@@ -32,8 +32,7 @@ constexpr int kBelowPointer = 20;
 
 SkinCut hintCut(const TkvDataSkinHintWindow& r, const TBitmap& picture)
 {
-    return {QSize(picture.Width(), picture.Height()), r.clientrect, r.lefttoppoint, r.righttoppoint,
-        r.leftbottompoint, r.rightbottompoint};
+    return r.cut(QSize(picture.Width(), picture.Height()));
 }
 
 } // namespace
@@ -99,8 +98,7 @@ void HintFace::draw(TBitmap& face) const
         const TkvDataSkinHintWindow& r = m_skin->HintWindowRecord;
         const SkinCut cut = hintCut(r, *m_picture);
         CreateSkinImageBS(cut, stretchedTarget(cut, m_size.width(), m_size.height()), face, *m_picture,
-            {0, 0, m_picture->Width(), m_picture->Height()}, true,
-            {r.leftstretch, r.topstretch, r.rightstretch, r.bottomstretch});
+            {0, 0, m_picture->Width(), m_picture->Height()}, true, r.stretch());
     } else {
         drawPlain(face);
     }

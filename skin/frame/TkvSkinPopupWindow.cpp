@@ -158,9 +158,7 @@ void TkvSkinPopupWindow::CreateMenu(TkvMenuItem* item, int startIndex)
 
 SkinCut TkvSkinPopupWindow::windowCut() const
 {
-    const TkvDataSkinPopupWindow& r = *m_record;
-    return {QSize(m_windowPicture->Width(), m_windowPicture->Height()), r.itemsrect, r.lefttoppoint, r.righttoppoint,
-        r.leftbottompoint, r.rightbottompoint};
+    return m_record->cut(QSize(m_windowPicture->Width(), m_windowPicture->Height()));
 }
 
 void TkvSkinPopupWindow::updateRegion()

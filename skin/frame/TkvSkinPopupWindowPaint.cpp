@@ -195,11 +195,9 @@ QImage TkvSkinPopupWindow::render()
     TBitmap window(w, h, devicePixelRatioF());
     TCanvas& c = window.Canvas();
     if (m_record) {
-        const TkvDataSkinPopupWindow& r = *m_record;
         const SkinCut cut = windowCut();
         CreateSkinImageBS(cut, stretchedTarget(cut, w, h), window, *m_windowPicture,
-            {0, 0, m_windowPicture->Width(), m_windowPicture->Height()}, true,
-            {r.leftstretch, r.topstretch, r.rightstretch, r.bottomstretch});
+            {0, 0, m_windowPicture->Width(), m_windowPicture->Height()}, true, m_record->stretch());
     } else {
         c.Brush.Color = platform::clBtnFace;
         c.FillRect({0, 0, 21, h});

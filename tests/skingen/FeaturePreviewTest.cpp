@@ -1,6 +1,7 @@
 // skntool preview on the feature skin: the window with what it opened, as
 // one picture, and the usage of the command.
 
+#include "SkinPaths.h"
 #include "SkntoolRun.h"
 
 #include "tests/support/TestOutput.h"
@@ -12,10 +13,9 @@
 
 using skingentest::skntool;
 using skingentest::ToolRun;
+using skingentest::kFeatureSkin;
 
 namespace {
-
-const QString kFeatureSkin = QStringLiteral(FCT_TESTS_DIR "/skins/features");
 
 // The preview's picture with what --open names opened; empty on failure.
 QImage previewPicture(const QString& open)

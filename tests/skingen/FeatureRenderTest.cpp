@@ -3,6 +3,7 @@
 // names the skin, the object and what is missing. The pictures land under
 // test-output/skntool/features/ for looking at.
 
+#include "SkinPaths.h"
 #include "SkntoolRun.h"
 
 #include "platform/BmpCodec.h"
@@ -21,11 +22,10 @@
 using namespace skin;
 using skingentest::skntool;
 using skingentest::ToolRun;
+using skingentest::kFeatureSkin;
+using skingentest::kGraphiteSkin;
 
 namespace {
-
-const QString kFeatureSkin = QStringLiteral(FCT_TESTS_DIR "/skins/features");
-const QString kGraphiteSkin = QStringLiteral(FCT_ASSETS_DIR "/skin");
 
 QString outputFile(const QString& name)
 {

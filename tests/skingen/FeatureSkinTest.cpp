@@ -3,6 +3,7 @@
 
 #include "SkinPalette.h"
 #include "SkinWriter.h"
+#include "SkinPaths.h"
 #include "SkntoolRun.h"
 
 #include "platform/ByteStream.h"
@@ -21,11 +22,10 @@ using namespace skingen;
 using namespace skin;
 using skingentest::skntool;
 using skingentest::ToolRun;
+using skingentest::kFeatureSkin;
+using skingentest::kGraphiteSkin;
 
 namespace {
-
-const QString kFeatureSkin = QStringLiteral(FCT_TESTS_DIR "/skins/features");
-const QString kGraphiteSkin = QStringLiteral(FCT_ASSETS_DIR "/skin");
 
 class FeatureSkin : public ::testing::Test {
 protected:

@@ -4,6 +4,7 @@
 #include "SkinDefinition.h"
 #include "SkinPalette.h"
 #include "SkinWriter.h"
+#include "SkinPaths.h"
 #include "SkntoolRun.h"
 
 #include "platform/ByteStream.h"
@@ -31,9 +32,9 @@ namespace {
 
 using skingentest::skntool;
 using skingentest::ToolRun;
+using skingentest::kFeatureSkin;
 
 const QString kAssets = QStringLiteral(FCT_ASSETS_DIR);
-const QString kFeatureSkin = QStringLiteral(FCT_TESTS_DIR "/skins/features");
 
 QByteArray packed(const QString& definition, const QString& target)
 {
