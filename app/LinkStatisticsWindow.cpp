@@ -1,7 +1,7 @@
 #include "app/LinkStatisticsWindow.h"
 
 #include "app/ControlFactory.h"
-#include "app/SteadyClock.h"
+#include "app/link/SteadyClock.h"
 #include "protocol/TelemetryField.h"
 #include "skin/controls/TkvSkinEdit.h"
 #include "skin/frame/TkvSorvane.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SteadyClock.h"
+#include "app/link/SteadyClock.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FrameHistory.h"
+#include "app/link/FrameHistory.h"
 #include "app/GraphView.h"
 #include "app/ScrollingTraces.h"
 

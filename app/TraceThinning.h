@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FrameHistory.h"
+#include "app/link/FrameHistory.h"
 #include "protocol/TelemetryField.h"
 
 #include <optional>

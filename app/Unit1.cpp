@@ -2,7 +2,8 @@
 
 #include "app/ControlFactory.h"
 #include "app/MainWindowLayout.h"
-#include "app/TelemetryRecorder.h"
+#include "app/link/PortLister.h"
+#include "app/link/TelemetryRecorder.h"
 #include "instruments/Attitude.h"
 #include "instruments/Heading.h"
 #include "platform/BmpCodec.h"
@@ -47,17 +48,26 @@ platform::BmpImage airframeStrip()
     return bytes.isEmpty() ? platform::BmpImage() : platform::BmpImage::fromBytes(bytes);
 }
 
+LinkOptions linkOptions(TForm1Options& options, const MillisecondClock& clock)
+{
+    LinkOptions link;
+    link.driver = std::move(options.driver);
+    link.ports = options.ports;
+    link.recorder = std::move(options.recorder);
+    link.clock = clock;
+    link.decimalSeparator = platform::DecimalSeparator();
+    return link;
+}
+
 } // namespace
 
 TForm1::TForm1(TForm1Options options, QWidget* parent)
     : QWidget(parent)
-    , m_comm(new serial::TComm(this, std::move(options.driver)))
+    , m_clock(options.clock ? std::move(options.clock) : MillisecondClock(steadyMilliseconds))
+    , m_link(new LinkController(linkOptions(options, m_clock), *this, this))
     , m_kvSkinData1(new TkvSkinData(this))
     , m_kvCompressedStoredSkin1(new TkvCompressedStoredSkin(this))
-    , m_availablePorts(options.ports ? std::move(options.ports) : serial::availablePorts)
-    , m_recorder(std::move(options.recorder))
-    , m_decoder(*this, platform::DecimalSeparator())
-    , m_clock(options.clock ? std::move(options.clock) : MillisecondClock(steadyMilliseconds))
+    , m_portLister(new PortLister(options.ports, this))
     , m_textPacer(new PaintPacer(this, kTextFrameMs, m_clock, [this] { showLatestTexts(); }, "textFrame"))
     , m_paintPacer(new PaintPacer(this, kFrameMs, m_clock, [this] {
         QEvent request(QEvent::UpdateRequest);
@@ -65,7 +75,7 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     }, "paintFrame"))
 {
     m_searchPortsInBackground = options.searchPortsInBackground;
-    m_historyStartMs = m_clock();
+    m_link->addListener(this);
     Q_INIT_RESOURCE(resources);
     m_settings = options.settings;
     pickStartSkin(options.skinFile);
@@ -74,9 +84,6 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     background.setColor(QPalette::Window, QColor::fromRgb(platform::toQRgb(platform::clBtnFace)));
     setPalette(background);
     setAutoFillBackground(true);
-
-    m_comm->SetBaudRate(115200);
-    m_comm->SetRThreshold(1);
 
     setUpFrame();
     buildControls();
@@ -118,7 +125,6 @@ void TForm1::buildControls()
 
 void TForm1::FormCreate()
 {
-    m_commandBuffer = QByteArray(protocol::kCommandSize, '\0');
     attitudeChanged(0, 0);
     headingChanged(0);
     airframeChanged(0);

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "app/FormControls.h"
-#include "app/FrameFreshness.h"
-#include "app/FrameHistory.h"
+#include "app/link/LinkController.h"
 #include "app/PaintPacer.h"
 #include "platform/BmpCodec.h"
 #include "platform/Color.h"
 #include "protocol/CommandFrame.h"
 #include "protocol/TelemetryDecoder.h"
-#include "serial/Comm.h"
 #include "serial/PortNames.h"
 #include "skin/data/SkinTypes.h"
 
@@ -20,15 +18,14 @@
 #include <array>
 #include <bitset>
 #include <functional>
-#include <future>
 #include <memory>
 #include <optional>
 #include <vector>
 
 class LinkStatisticsWindow;
 class PlotsWindow;
+class PortLister;
 class QSettings;
-class QTimer;
 class TelemetryRecorder;
 
 namespace platform {
@@ -78,7 +75,7 @@ struct TForm1Options {
 
 // The main window: eight panels of controls built from the layout table,
 // the serial component, the telemetry decoder and the command handlers.
-class TForm1 : public QWidget, private protocol::TelemetrySink {
+class TForm1 : public QWidget, private protocol::TelemetrySink, private LinkListener {
 public:
     explicit TForm1(TForm1Options options = {}, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -94,7 +91,8 @@ public:
     platform::TImage* image(const QString& name) const;
     QWidget* control(const QString& name) const;
 
-    serial::TComm* Comm1() const { return m_comm; }
+    serial::TComm* Comm1() const { return &m_link->comm(); }
+    LinkController& link() const { return *m_link; }
     skin::TkvSkinData* kvSkinData1() const { return m_kvSkinData1; }
     skin::TkvCompressedStoredSkin* kvCompressedStoredSkin1() const { return m_kvCompressedStoredSkin1; }
     skin::TkvSorvane* kvSorvane1() const { return m_kvSorvane1; }
@@ -106,24 +104,24 @@ public:
     // cannot be created. stopRecording ends any recording.
     bool startRecording(const QString& file);
     void stopRecording();
-    bool recording() const { return m_recorder != nullptr; }
-    bool connected() const { return m_linkState == LinkState::Open; }
+    bool recording() const { return m_link->recording(); }
+    bool connected() const { return m_link->connected(); }
     // The device went away while connected; the window waits for it to
     // come back and connects again (the system menu's "Reconnect
     // automatically", on unless the pilot turned it off).
-    bool waitingForDevice() const { return m_linkState == LinkState::WaitingForDevice; }
-    bool reconnectsAutomatically() const { return m_reconnectAutomatically; }
+    bool waitingForDevice() const { return m_link->state() == LinkState::WaitingForDevice; }
+    bool reconnectsAutomatically() const { return m_link->reconnectsAutomatically(); }
     void setReconnectAutomatically(bool on);
     // The frame types whose controls show their values as stale.
     FrameFreshness::Types staleTypesShown() const { return m_dimmedTypes; }
-    const protocol::LinkCounters& linkCounters() const { return m_decoder.counters(); }
+    const protocol::LinkCounters& linkCounters() const { return m_link->counters(); }
     // The small window of link statistics ("Link statistics…").
     void showLinkStatistics();
     // The plots window ("Plots…", --plots); its graphs draw from the
     // history the window keeps whether it is open or not.
     PlotsWindow* showPlots();
-    const FrameHistory& history() const { return m_history; }
-    const QByteArray& commandBuffer() const { return m_commandBuffer; }
+    const FrameHistory& history() const { return m_link->history(); }
+    const QByteArray& commandBuffer() const { return m_link->commandBuffer(); }
 
     // Handlers, named after their component and event.
     void FormCreate();
@@ -131,7 +129,6 @@ public:
     void kvSorvane1PaintEvent(const QString& IDName, platform::TCanvas& Canvas, const skin::TRect& ObjectRect);
     void kvSkinButton1Click();
     void kvSkinButton2Click();
-    void Comm1ReceiveData();
     void kvSkinButton3Click();
     void kvSkinButton4Click();
     void kvSkinButton5Click();
@@ -175,35 +172,24 @@ private:
     void fillPortList();
     // The first search, queued until the window's first picture is painted.
     void startQueuedPortSearch();
-    void searchPortsInBackground();
-    void showFoundPorts();
-    void showPorts(QList<serial::PortEntry> ports);
+    void showPorts(const QList<serial::PortEntry>& ports);
     void showPortLocation();
-    void connectionLost();
-    enum class LinkState { Closed, Open, WaitingForDevice };
-    // The state, the connect button's caption that shows it ("DisConnect"
-    // also while waiting, to stop the wait), the link's watch and the
-    // caption.
-    void setLinkState(LinkState state);
-    void disconnect();
-    // An open port: the link is watched afresh and a recording marks it.
-    void linkOpened();
 
-    // Link health: what is stale is dimmed, and the caption says why.
+    // The link's side: the connect button's caption shows its state
+    // ("DisConnect" also while waiting, to stop the wait); what is stale is
+    // dimmed, and the caption says why.
+    void linkStateChanged(LinkState state) override;
+    void linkHealthChanged() override;
+    void telemetryReceived() override;
+    void linkProblem(const QString& message) override;
+    void recordingChanged(bool recording) override;
     void hookLinkHealth();
     void addLinkSystemMenuEntries();
-    void showLinkHealth();
     void showStaleTypes(FrameFreshness::Types stale);
+    // What the caption adds to the window's name: silence or a wait.
+    QString linkNote() const;
     void setCaptionNote(const QString& note);
-    void frameStarted(uint8_t type) override;
-    void frameDecoded(const protocol::FrameBytes& frame) override;
-    // Microseconds since the window was made: the history's clock.
-    int64_t historyTimeUs() const;
-    // While waiting: connects again when the device is back.
-    void lookForReturnedDevice();
-    std::optional<QString> returnedDevicePath();
-    // Writes the command into the command buffer and sends it while
-    // connected; a write that fails ends the connection.
+    // Sends the command while connected.
     void sendCommand(protocol::Command command, uint16_t argument);
     // Sends the item the list shows; nothing while it shows none.
     void sendListCommand(const skin::TkvSkinComboBox& list, bool airframe, protocol::Command command);
@@ -219,6 +205,8 @@ private:
     void showLitLamp(protocol::ModeSwitch group);
     // The skin's lamp colours, read when a skin is loaded.
     void takeLampColours();
+    // Checks the system menu's entry of the skin in use.
+    void markSkinInUse();
     void airframeChanged(int index) override;
 
     FormControls m_controls;
@@ -245,43 +233,25 @@ private:
     double m_pitch = 0;
     double m_headingAngle = 0;
     int m_airframeShown = -1;
-    serial::TComm* m_comm = nullptr;
+    MillisecondClock m_clock;
+    LinkController* m_link;
     skin::TkvSkinData* m_kvSkinData1 = nullptr;
     skin::TkvCompressedStoredSkin* m_kvCompressedStoredSkin1 = nullptr;
     skin::TkvSorvane* m_kvSorvane1 = nullptr;
     std::unique_ptr<skin::TkvMenuItem> m_systemMenuTail;
     QSettings* m_settings = nullptr;
-    std::function<QList<serial::PortEntry>()> m_availablePorts;
+    PortLister* m_portLister;
     // The devices behind the port list's items, in the list's order.
     QList<serial::PortEntry> m_ports;
     bool m_searchPortsInBackground = false;
     bool m_portSearchQueued = false;
-    std::future<QList<serial::PortEntry>> m_portSearch;
-    // The recording under way, from the command line or the system menu.
-    std::unique_ptr<TelemetryRecorder> m_recorder;
-    protocol::TelemetryDecoder m_decoder;
-    QByteArray m_commandBuffer;
-    LinkState m_linkState = LinkState::Closed;
-    MillisecondClock m_clock;
-    FrameFreshness m_freshness;
-    // When the batch being decoded was read.
-    int64_t m_batchMs = 0;
-    QTimer* m_healthTimer = nullptr;
     // The controls each frame type feeds.
     std::array<std::vector<platform::Dimmable*>, protocol::kFrameTypeCount> m_typeViews;
     FrameFreshness::Types m_dimmedTypes;
-    // What the caption adds to the window's name: silence or a wait.
+    // The built-in skin's name or the skin file the window wears.
+    QString m_skinInUse;
     QString m_captionNote;
-    bool m_reconnectAutomatically = true;
-    // The port connected to, which a wait looks for.
-    serial::PortEntry m_linkPort;
-    // Why the device, back, did not open at the last try (empty: not back).
-    QString m_returnProblem;
-    QTimer* m_returnTimer = nullptr;
-    int m_returnChecks = 0;
     QPointer<LinkStatisticsWindow> m_statisticsWindow;
-    FrameHistory m_history;
-    int64_t m_historyStartMs = 0;
     QPointer<PlotsWindow> m_plotsWindow;
     // Painting is held to the display's pace, not the telemetry's, and so
     // are the texts of the fields.

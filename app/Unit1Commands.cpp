@@ -4,7 +4,6 @@
 #include "app/Unit1.h"
 
 #include "app/CommandArguments.h"
-#include "platform/MessageBox.h"
 #include "protocol/CommandFrame.h"
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinComboBox.h"
@@ -31,23 +30,11 @@ void TForm1::hookHandlers()
     hook(m_controls.kvSkinButton12, &TForm1::kvSkinButton12Click);
     hook(m_controls.kvSkinButton13, &TForm1::kvSkinButton13Click);
     m_controls.kvSkinComboBox1->OnClick = [this](QObject*) { showPortLocation(); };
-    m_comm->OnReceiveData = [this](serial::TComm*) { Comm1ReceiveData(); };
-    m_comm->OnDeviceLost = [this](serial::TComm*) { connectionLost(); };
 }
 
 void TForm1::sendCommand(Command command, uint16_t argument)
 {
-    const CommandBytes bytes = encodeCommand(command, argument);
-    std::copy(bytes.begin(), bytes.end(), m_commandBuffer.begin());
-    if (!connected() || m_comm->OutputByte(m_commandBuffer))
-        return;
-    // A command that did not go out must not look as if it had: the link is
-    // treated as lost.
-    const QString device = m_comm->deviceName();
-    disconnect();
-    platform::ShowMessage(QStringLiteral("Command not sent\n%1 did not take the command. Check the cable, then "
-                                         "press \"Connect\" again.")
-                              .arg(device));
+    m_link->send(command, argument);
 }
 
 void TForm1::sendListCommand(const skin::TkvSkinComboBox& list, bool airframe, Command command)

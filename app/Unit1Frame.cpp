@@ -4,7 +4,7 @@
 #include "app/Unit1.h"
 
 #include "app/MainWindowLayout.h"
-#include "app/TelemetryRecorder.h"
+#include "app/link/TelemetryRecorder.h"
 #include "app/WindowSkin.h"
 #include "platform/BmpCodec.h"
 #include "platform/ClassicErrors.h"
@@ -70,6 +70,7 @@ void TForm1::buildSkinMenu()
     TkvMenuItem* skins = m_systemMenuTail->Add(QStringLiteral("SkinMenu"), QStringLiteral("Skin"));
     for (const QString& name : windowskin::builtinSkinNames())
         skins->Add(QStringLiteral("Skin") + name, name, [this, name] { chooseSkin(name); });
+    skins->Add(QStringLiteral("SkinFile"), QString(), [this] { chooseSkin(m_skinInUse); });
     skins->Add(QStringLiteral("SkinOpen"), QStringLiteral("Open skin file…"), [this] {
         const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Open skin file"), QString(),
             QStringLiteral("Skins (*.skn *.ini);;All files (*)"));
@@ -78,34 +79,26 @@ void TForm1::buildSkinMenu()
     });
     m_kvSorvane1->SystemMenuTail = m_systemMenuTail.get();
     updateRecordingEntries();
+    markSkinInUse();
 }
 
 void TForm1::updateRecordingEntries()
 {
     if (!m_systemMenuTail)
         return;
-    m_systemMenuTail->Find(QStringLiteral("RecordTelemetry"))->Enabled = !m_recorder;
-    m_systemMenuTail->Find(QStringLiteral("StopRecording"))->Enabled = m_recorder != nullptr;
+    m_systemMenuTail->Find(QStringLiteral("RecordTelemetry"))->Enabled = !recording();
+    m_systemMenuTail->Find(QStringLiteral("StopRecording"))->Enabled = recording();
 }
 
 bool TForm1::startRecording(const QString& file)
 {
-    std::unique_ptr<TelemetryRecorder> recorder;
-    try {
-        recorder = std::make_unique<TelemetryRecorder>(file);
-    } catch (const platform::Exception& error) {
-        platform::ShowMessage(error.message());
+    if (const auto problem = m_link->startRecording(file)) {
+        platform::ShowMessage(*problem);
         return false;
     }
-    m_recorder = std::move(recorder);
-    if (connected())
-        m_recorder->connected(m_comm->deviceName());
-    updateRecordingEntries();
     return true;
 }
 
-void TForm1::stopRecording()
-{
-    m_recorder.reset();
-    updateRecordingEntries();
-}
+void TForm1::stopRecording() { m_link->stopRecording(); }
+
+void TForm1::recordingChanged(bool) { updateRecordingEntries(); }

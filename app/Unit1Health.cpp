@@ -1,6 +1,6 @@
-// Link health: values that stopped coming are dimmed, the caption says how
-// long the link has been silent, and a device that went away is waited for
-// and connected again when it comes back.
+// Link health as the window shows it: values that stopped coming are
+// dimmed, and the caption says how long the link has been silent or that
+// the device is being waited for.
 
 #include "app/Unit1.h"
 
@@ -14,20 +14,9 @@
 #include "skin/controls/TkvSkinSlider.h"
 #include "skin/frame/TkvMenuItem.h"
 
-#include <QFileInfo>
 #include <QSettings>
-#include <QTimer>
-
 
 namespace {
-
-// Often enough that staleness shows within 1.2 s of the last frame.
-constexpr int kHealthCheckMs = 100;
-// A returning device is connected within a second of coming back.
-constexpr int kReturnCheckMs = 200;
-// Listing the ports to find a USB adapter by its identity costs more than
-// looking at one path: every third check.
-constexpr int kListEveryChecks = 3;
 
 const QString kReconnectKey = QStringLiteral("link/reconnectAutomatically");
 const QString kNoData = QStringLiteral("NO DATA");
@@ -54,45 +43,32 @@ void TForm1::hookLinkHealth()
     channels456.insert(channels456.end(), m_ch6Lamps.begin(), m_ch6Lamps.end());
     m_typeViews[typeIndex(FrameType::Heading)].push_back(m_controls.Image2);
     m_typeViews[typeIndex(FrameType::Settings)].push_back(m_controls.Image4);
-
-    m_healthTimer = new QTimer(this);
-    m_healthTimer->setObjectName(QStringLiteral("linkHealth"));
-    m_healthTimer->setInterval(kHealthCheckMs);
-    connect(m_healthTimer, &QTimer::timeout, this, [this] { showLinkHealth(); });
-    m_returnTimer = new QTimer(this);
-    m_returnTimer->setObjectName(QStringLiteral("deviceReturn"));
-    m_returnTimer->setInterval(kReturnCheckMs);
-    connect(m_returnTimer, &QTimer::timeout, this, [this] { lookForReturnedDevice(); });
 }
 
 void TForm1::addLinkSystemMenuEntries()
 {
     if (m_settings)
-        m_reconnectAutomatically = m_settings->value(kReconnectKey, true).toBool();
+        m_link->setReconnectAutomatically(m_settings->value(kReconnectKey, true).toBool());
     skin::TkvMenuItem* reconnect = m_systemMenuTail->Add(QStringLiteral("ReconnectAutomatically"),
-        QStringLiteral("Reconnect automatically"), [this] { setReconnectAutomatically(!m_reconnectAutomatically); });
-    reconnect->Checked = m_reconnectAutomatically;
+        QStringLiteral("Reconnect automatically"), [this] { setReconnectAutomatically(!reconnectsAutomatically()); });
+    reconnect->Checked = reconnectsAutomatically();
     m_systemMenuTail->Add(QStringLiteral("LinkStatistics"), QStringLiteral("Link statistics…"),
         [this] { showLinkStatistics(); });
 }
 
 void TForm1::setReconnectAutomatically(bool on)
 {
-    m_reconnectAutomatically = on;
+    m_link->setReconnectAutomatically(on);
     if (m_systemMenuTail)
         m_systemMenuTail->Find(QStringLiteral("ReconnectAutomatically"))->Checked = on;
     if (m_settings)
         m_settings->setValue(kReconnectKey, on);
-    // Turned off during a wait: the pilot takes over, as after an unplug
-    // without it.
-    if (!on && waitingForDevice())
-        setLinkState(LinkState::Closed);
 }
 
 void TForm1::showLinkStatistics()
 {
     if (!m_statisticsWindow) {
-        m_statisticsWindow = new LinkStatisticsWindow(m_kvSkinData1, [this] { return m_decoder.counters(); }, this,
+        m_statisticsWindow = new LinkStatisticsWindow(m_kvSkinData1, [this] { return m_link->counters(); }, this,
             m_clock);
         placeBeside(*m_statisticsWindow, *this);
     }
@@ -101,30 +77,27 @@ void TForm1::showLinkStatistics()
     m_statisticsWindow->activateWindow();
 }
 
-void TForm1::frameStarted(uint8_t type)
+void TForm1::linkHealthChanged()
 {
-    m_freshness.frameArrived(type, m_batchMs);
+    showStaleTypes(m_link->staleTypes());
+    setCaptionNote(linkNote());
 }
 
-void TForm1::showLinkHealth()
+QString TForm1::linkNote() const
 {
-    switch (m_linkState) {
+    const QString& port = m_link->port().name;
+    switch (m_link->state()) {
     case LinkState::Closed:
-        showStaleTypes({});
-        setCaptionNote({});
-        return;
-    case LinkState::WaitingForDevice:
-        showStaleTypes(FrameFreshness::Types().set());
-        setCaptionNote(m_returnProblem.isEmpty()
-                ? QStringLiteral("%1 is gone, waiting for it to return").arg(m_linkPort.name)
-                : QStringLiteral("%1 is back but does not open: %2").arg(m_linkPort.name, m_returnProblem));
-        return;
     case LinkState::Open:
-        break;
+        return {};
+    case LinkState::Stale:
+        return QStringLiteral("no data for %1 s").arg(m_link->silentMs() / 1000);
+    case LinkState::WaitingForDevice:
+        return m_link->returnProblem().isEmpty()
+            ? QStringLiteral("%1 is gone, waiting for it to return").arg(port)
+            : QStringLiteral("%1 is back but does not open: %2").arg(port, m_link->returnProblem());
     }
-    const FrameFreshness::State state = m_freshness.at(m_clock());
-    showStaleTypes(state.linkStale ? FrameFreshness::Types().set() : state.staleTypes);
-    setCaptionNote(state.linkStale ? QStringLiteral("no data for %1 s").arg(state.silentMs / 1000) : QString());
+    return {};
 }
 
 void TForm1::showStaleTypes(FrameFreshness::Types stale)
@@ -151,32 +124,4 @@ void TForm1::setCaptionNote(const QString& note)
     m_captionNote = note;
     const QString name = QString::fromLatin1(layout::kCaption.data(), static_cast<qsizetype>(layout::kCaption.size()));
     setWindowTitle(note.isEmpty() ? name : name.trimmed() + QStringLiteral(" — ") + note);
-}
-
-void TForm1::lookForReturnedDevice()
-{
-    const std::optional<QString> path = returnedDevicePath();
-    if (!path)
-        return;
-    m_comm->SetDevicePath(*path);
-    // Not there yet for us (the system may still be setting it up, or
-    // another program has it): the next check tries again, and the caption
-    // says why meanwhile.
-    if (const auto problem = m_comm->TryOpen()) {
-        m_returnProblem = problem->section(u'\n', -1);
-        showLinkHealth();
-        return;
-    }
-    linkOpened();
-}
-
-std::optional<QString> TForm1::returnedDevicePath()
-{
-    if (QFileInfo::exists(m_linkPort.location))
-        return m_linkPort.location;
-    if (!m_linkPort.hasUsbIdentity() || ++m_returnChecks % kListEveryChecks != 0)
-        return std::nullopt;
-    if (const auto port = serial::returnedPort(m_linkPort, m_availablePorts()))
-        return port->location;
-    return std::nullopt;
 }

@@ -1,25 +1,15 @@
-// The plots: every decoded frame goes into the history with its time, and
-// the plots window draws from it.
+// The plots window draws from the link's history of frames.
 
 #include "app/Unit1.h"
 
 #include "app/PlotsWindow.h"
 #include "app/WindowPlacement.h"
 
-void TForm1::frameDecoded(const protocol::FrameBytes& frame)
-{
-    m_history.append((m_batchMs - m_historyStartMs) * 1000, frame);
-}
-
-int64_t TForm1::historyTimeUs() const
-{
-    return (m_clock() - m_historyStartMs) * 1000;
-}
-
 PlotsWindow* TForm1::showPlots()
 {
     if (!m_plotsWindow) {
-        m_plotsWindow = new PlotsWindow(m_kvSkinData1, m_history, [this] { return historyTimeUs(); }, m_settings, this);
+        m_plotsWindow = new PlotsWindow(m_kvSkinData1, m_link->history(), [this] { return m_link->historyTimeUs(); },
+            m_settings, this);
         // A place of its own, unless it remembers one.
         if (!m_plotsWindow->hasRememberedPlace())
             placeBeside(*m_plotsWindow, *this);

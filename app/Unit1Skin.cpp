@@ -12,7 +12,9 @@
 #include "skin/controls/TkvSkinEdit.h"
 #include "skin/data/TkvCompressedStoredSkin.h"
 #include "skin/data/TkvSkinData.h"
+#include "skin/frame/TkvMenuItem.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 using layout::Kind;
@@ -49,8 +51,10 @@ void TForm1::pickStartSkin(const QString& skinFile)
         choice = windowskin::builtinSkinNames().first();
     if (const std::optional<QString> problem = storeSkin(choice)) {
         platform::ShowMessage(*problem);
-        storeSkin(windowskin::builtinSkinNames().first());
+        choice = windowskin::builtinSkinNames().first();
+        storeSkin(choice);
     }
+    m_skinInUse = choice;
     m_kvCompressedStoredSkin1->UnpackAhead();
 }
 
@@ -72,7 +76,24 @@ bool TForm1::chooseSkin(const QString& choice)
         m_plotsWindow->applyColours();
     if (m_settings)
         m_settings->setValue(kSkinKey, choice);
+    m_skinInUse = choice;
+    markSkinInUse();
     return true;
+}
+
+void TForm1::markSkinInUse()
+{
+    if (!m_systemMenuTail)
+        return;
+    skin::TkvMenuItem* skins = m_systemMenuTail->Find(QStringLiteral("SkinMenu"));
+    for (const QString& name : windowskin::builtinSkinNames())
+        skins->Find(QStringLiteral("Skin") + name)->Checked = m_skinInUse == name;
+    // A skin file in use has an entry of its own, named after the file.
+    skin::TkvMenuItem* file = skins->Find(QStringLiteral("SkinFile"));
+    const bool fromFile = !windowskin::builtinSkinNames().contains(m_skinInUse);
+    file->Visible = fromFile;
+    file->Checked = fromFile;
+    file->Caption = fromFile ? QFileInfo(m_skinInUse).fileName() : QString();
 }
 
 void TForm1::loadSkin()

@@ -4,8 +4,6 @@
 
 #include "app/Unit1.h"
 
-#include "app/TelemetryRecorder.h"
-
 #include "instruments/Attitude.h"
 #include "instruments/Heading.h"
 #include "platform/ClassicErrors.h"
@@ -29,20 +27,7 @@ int truncated(long double value)
 
 } // namespace
 
-void TForm1::Comm1ReceiveData()
-{
-    const QByteArray batch = m_comm->ReadInputByte();
-    if (m_recorder)
-        m_recorder->received(batch);
-    m_batchMs = m_clock();
-    m_decoder.feed(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(batch.constData()),
-        static_cast<size_t>(batch.size())));
-    showTextsAtPicturePace();
-    // The next frame clears what it makes fresh at once, not at the next
-    // check.
-    if (m_dimmedTypes.any())
-        showLinkHealth();
-}
+void TForm1::telemetryReceived() { showTextsAtPicturePace(); }
 
 void TForm1::showTextsAtPicturePace()
 {
@@ -143,7 +128,7 @@ struct SettingColumn {
     std::function<QString(int position)> settingText;
 };
 
-void link(const SettingColumn& column)
+void linkColumn(const SettingColumn& column)
 {
     const auto showSetting = [column] { column.setting->SetText(column.settingText(column.slider->Value())); };
     column.slider->OnChange = [showSetting](QObject*) { showSetting(); };
@@ -161,12 +146,12 @@ void TForm1::hookPanelLinks()
 {
     const auto whole = [](int position) { return QString::number(position); };
     const auto tenths = [this](int position) {
-        return QString::fromStdString(protocol::formatGeneral(position * 0.1L, m_decoder.decimalSeparator()));
+        return QString::fromStdString(protocol::formatGeneral(position * 0.1L, m_link->decimalSeparator()));
     };
-    link({m_controls.kvSkinEdit22, m_controls.kvSkinSlider4, m_controls.kvSkinEdit23, 1, whole});
-    link({m_controls.kvSkinEdit7, m_controls.kvSkinSlider1, m_controls.kvSkinEdit8, 10, tenths});
-    link({m_controls.kvSkinEdit9, m_controls.kvSkinSlider2, m_controls.kvSkinEdit14, 1, whole});
-    link({m_controls.kvSkinEdit15, m_controls.kvSkinSlider3, m_controls.kvSkinEdit16, 10, tenths});
+    linkColumn({m_controls.kvSkinEdit22, m_controls.kvSkinSlider4, m_controls.kvSkinEdit23, 1, whole});
+    linkColumn({m_controls.kvSkinEdit7, m_controls.kvSkinSlider1, m_controls.kvSkinEdit8, 10, tenths});
+    linkColumn({m_controls.kvSkinEdit9, m_controls.kvSkinSlider2, m_controls.kvSkinEdit14, 1, whole});
+    linkColumn({m_controls.kvSkinEdit15, m_controls.kvSkinSlider3, m_controls.kvSkinEdit16, 10, tenths});
 
     // Channels drive the gauges (CH1 and CH4 mirrored) and the switch sliders.
     const auto follow = [](skin::TkvSkinEdit* channel, auto* control, bool mirrored) {

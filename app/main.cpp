@@ -3,7 +3,7 @@
 #include "app/BuiltInLink.h"
 #include "app/CommandLine.h"
 #include "app/FlightControllerApplication.h"
-#include "app/TelemetryRecorder.h"
+#include "app/link/TelemetryRecorder.h"
 #include "app/Unit1.h"
 #include "app/WindowPlacement.h"
 
@@ -71,7 +71,7 @@ int main(int argc, char** argv)
     std::unique_ptr<platform::ScopedErrorSink> errorSink;
     if (!options.screenshot.isEmpty()) {
         const auto toStderr = [&messageShown](const QString& text) {
-            std::fprintf(stderr, "fctool: %s\n", qPrintable(text));
+            std::fprintf(stderr, "fctool: %s\n", qPrintable(platform::messageOnOneLine(text)));
             messageShown = true;
         };
         messageSink = std::make_unique<platform::ScopedMessageSink>(toStderr);

@@ -7,7 +7,7 @@
 // same thinned columns, kept up to date as the plots window keeps them;
 // only axes, legend and drawing differ.
 
-#include "app/FrameHistory.h"
+#include "app/link/FrameHistory.h"
 #include "app/GraphView.h"
 #include "app/ScrollingTraces.h"
 #include "simulator/SimulatedController.h"

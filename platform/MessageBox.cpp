@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QStringList>
 
 #include <cstdio>
 
@@ -10,16 +11,27 @@ namespace {
 
 enum class Box { Message, Error };
 
+void showBox(Box box, const QString& text)
+{
+    // The reason goes in the box's second paragraph, set apart from what
+    // failed.
+    const qsizetype lineEnd = text.indexOf(u'\n');
+    QMessageBox message(box == Box::Error ? QMessageBox::Critical : QMessageBox::Information,
+        QCoreApplication::applicationName(), lineEnd < 0 ? text : text.left(lineEnd), QMessageBox::Ok,
+        QApplication::activeWindow());
+    message.setTextFormat(Qt::PlainText);
+    if (lineEnd >= 0)
+        message.setInformativeText(text.mid(lineEnd + 1));
+    message.exec();
+}
+
 void defaultSink(Box box, const QString& text)
 {
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        if (box == Box::Error)
-            QMessageBox::critical(QApplication::activeWindow(), QCoreApplication::applicationName(), text);
-        else
-            QMessageBox::information(QApplication::activeWindow(), QCoreApplication::applicationName(), text);
+        showBox(box, text);
         return;
     }
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", messageOnOneLine(text).toLocal8Bit().constData());
 }
 
 MessageSink& sinkFor(Box box)
@@ -47,6 +59,15 @@ MessageSink install(Box box, MessageSink sink)
 }
 
 } // namespace
+
+QString messageOnOneLine(const QString& text)
+{
+    QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
+    for (QString& line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    return lines.join(QStringLiteral(": "));
+}
 
 void ShowMessage(const QString& text)
 {

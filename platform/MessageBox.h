@@ -38,4 +38,9 @@ private:
 using ScopedMessageSink = ScopedSink<setMessageSink>;
 using ScopedErrorSink = ScopedSink<setErrorSink>;
 
+// A message's first line says what failed, the lines after it why. On a
+// console they are joined into one line, "what: why", so a log keeps them
+// together.
+QString messageOnOneLine(const QString& text);
+
 } // namespace platform

@@ -185,9 +185,15 @@ QString TComm::openFailureText(const OpenResult& result) const
     case OpenError::InUse:
         reason = QStringLiteral("%1 is in use by another program.").arg(device);
         break;
+    case OpenError::NotSerialPort:
+        reason = QStringLiteral("%1 is not a serial port.").arg(device);
+        break;
     case OpenError::Other:
+        reason = result.detail.empty()
+            ? QStringLiteral("%1 could not be opened.").arg(device)
+            : QStringLiteral("%1: %2.").arg(device, QString::fromStdString(result.detail));
+        break;
     case OpenError::None:
-        reason = QString::fromStdString(result.detail);
         break;
     }
     return reason.isEmpty() ? kOpenFailed : kOpenFailed + u'\n' + reason;
@@ -281,29 +287,32 @@ void TComm::ProcTimer()
     // handler that ran, so clicks and paints are not held up by a tick; a
     // tick that raised nothing leaves that to the loop itself, which runs
     // right after it (a hundred idle runs a second would only cost).
+    //
+    // A port closed meanwhile (a "DisConnect" click handled in the message
+    // processing, or a handler closing it) ends the tick: the steps after it
+    // would report the closed port as a fault the user never made.
     const QPointer<TComm> alive(this);
+    const auto stillOpen = [&] { return alive && m_handle; };
     if (m_rThreshold > 0 && status.bytesWaiting >= static_cast<uint32_t>(m_rThreshold)) {
         ReceiveData();
-        // A lost device ends the tick; a port closed by the handler itself
-        // goes on to the modem lines, which then report it.
-        if (!alive || m_lost)
+        if (!stillOpen())
             return;
         QCoreApplication::processEvents();
-        if (!alive)
+        if (!stillOpen())
             return;
     }
     GetModemState();
     if (m_commEvent != 0) {
         ModemStateChange(m_commEvent);
-        if (!alive)
+        if (!stillOpen())
             return;
         QCoreApplication::processEvents();
-        if (!alive)
+        if (!stillOpen())
             return;
     }
     if (m_commError != 0) {
         ReceiveError(m_commError);
-        if (!alive)
+        if (!stillOpen())
             return;
         QCoreApplication::processEvents();
     }

@@ -35,6 +35,8 @@ OpenResult openFailure(int error)
     case EBUSY:
     case EWOULDBLOCK:
         return {OpenError::InUse, std::strerror(error)};
+    case ENOTTY:
+        return {OpenError::NotSerialPort, std::strerror(error)};
     default:
         return {OpenError::Other, std::strerror(error)};
     }

@@ -55,7 +55,7 @@ struct CommStatus {
     uint32_t bytesWaiting = 0;
 };
 
-enum class OpenError : uint8_t { None, NotFound, PermissionDenied, InUse, Other };
+enum class OpenError : uint8_t { None, NotFound, PermissionDenied, InUse, NotSerialPort, Other };
 
 struct OpenResult {
     OpenError error = OpenError::None;

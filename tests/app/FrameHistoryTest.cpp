@@ -1,4 +1,4 @@
-#include "app/FrameHistory.h"
+#include "app/link/FrameHistory.h"
 #include "app/ScrollingTraces.h"
 #include "app/TraceThinning.h"
 

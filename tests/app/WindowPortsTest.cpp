@@ -137,7 +137,7 @@ struct DeviceNode {
 
 void checkForTheDevice(TForm1& form)
 {
-    testsupport::fireTimer(&form, "deviceReturn");
+    testsupport::fireTimer(&form.link(), "deviceReturn");
 }
 
 } // namespace
@@ -198,7 +198,7 @@ TEST_F(WindowPorts, DisconnectStopsTheWaitAndTurningReconnectingOffIsRemembered)
     click(form->button("kvSkinButton2"));
     EXPECT_FALSE(form->waitingForDevice());
     EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "Connect");
-    EXPECT_FALSE(testsupport::timerActive(form.get(), "deviceReturn"));
+    EXPECT_FALSE(testsupport::timerActive(&form->link(), "deviceReturn"));
     EXPECT_TRUE(form->staleTypesShown().none()) << "a closed link shows no staleness";
     EXPECT_EQ(form->windowTitle(), "Flight Controller Tool ");
 

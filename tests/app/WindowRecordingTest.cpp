@@ -1,4 +1,4 @@
-#include "app/TelemetryRecorder.h"
+#include "app/link/TelemetryRecorder.h"
 #include "app/Unit1.h"
 #include "platform/ClassicErrors.h"
 #include "platform/MessageBox.h"

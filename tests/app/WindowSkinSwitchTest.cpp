@@ -37,6 +37,16 @@ skin::TkvMenuItem* skinEntry(skin::TkvSorvane& frame, const QString& name)
     return skins ? skins->Find(QStringLiteral("Skin") + name) : nullptr;
 }
 
+QStringList visibleCaptions(const skin::TkvMenuItem& menu)
+{
+    QStringList captions;
+    for (int i = 0; i < menu.Count(); ++i) {
+        if (menu.Items(i)->Visible)
+            captions << menu.Items(i)->Caption;
+    }
+    return captions;
+}
+
 } // namespace
 
 using WindowSkinSwitch = WindowFixture;
@@ -51,10 +61,39 @@ TEST_F(WindowSkinSwitch, SystemMenuEndsWithTheSkins)
                          "Plots…", "Reconnect automatically", "Link statistics…", "Skin"}));
     skin::TkvMenuItem* skins = menu->Find("SkinMenu");
     ASSERT_NE(skins, nullptr);
-    QStringList choices;
-    for (int i = 0; i < skins->Count(); ++i)
-        choices << skins->Items(i)->Caption;
-    EXPECT_EQ(choices, QStringList({"Graphite", "Daylight", "Open skin file…"}));
+    EXPECT_EQ(visibleCaptions(*skins), QStringList({"Graphite", "Daylight", "Open skin file…"}));
+}
+
+// The skin the window wears is checked in the menu, a skin file under its
+// own name; a skin that fails to load changes no mark.
+TEST_F(WindowSkinSwitch, TheSkinInUseIsChecked)
+{
+    skin::TkvSorvane& frame = *form->kvSorvane1();
+    // The frame copies the menu each time it is opened.
+    const auto skins = [&] { return frame.GetSystemMenu()->Find("SkinMenu"); };
+    const auto checked = [&] {
+        QStringList marked;
+        const skin::TkvMenuItem* menu = skins();
+        for (int i = 0; i < menu->Count(); ++i) {
+            if (menu->Items(i)->Visible && menu->Items(i)->Checked)
+                marked << menu->Items(i)->Caption;
+        }
+        return marked;
+    };
+    EXPECT_EQ(checked(), QStringList{"Graphite"});
+    skinEntry(frame, "Daylight")->Click();
+    EXPECT_EQ(checked(), QStringList{"Daylight"});
+
+    ASSERT_TRUE(form->chooseSkin(QStringLiteral(FCT_TEST_SKINS_DIR) + "/features"));
+    EXPECT_EQ(checked(), QStringList{"features"});
+    EXPECT_EQ(visibleCaptions(*skins()), QStringList({"Graphite", "Daylight", "features", "Open skin file…"}));
+
+    EXPECT_FALSE(form->chooseSkin(QStringLiteral("/nonexistent/skin.skn")));
+    EXPECT_EQ(checked(), QStringList{"features"});
+    messages.clear();
+    skinEntry(frame, "Graphite")->Click();
+    EXPECT_EQ(checked(), QStringList{"Graphite"});
+    EXPECT_EQ(visibleCaptions(*skins()), QStringList({"Graphite", "Daylight", "Open skin file…"}));
 }
 
 TEST_F(WindowSkinSwitch, ChoosingASkinRepaintsFrameAndControlsAndIsRemembered)

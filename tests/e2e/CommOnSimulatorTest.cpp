@@ -115,3 +115,11 @@ TEST_F(CommOnSimulator, MissingDeviceFailsToOpenWithItsReason)
     EXPECT_FALSE(comm.PortOpen());
     EXPECT_EQ(messages, QStringList{"Error opening serial port\n/dev/fct-no-such-device does not exist."});
 }
+
+TEST_F(CommOnSimulator, DeviceThatIsNoSerialPortIsNamedAsSuch)
+{
+    comm.SetDevicePath("/dev/null");
+    comm.SetPortOpen(true);
+    EXPECT_FALSE(comm.PortOpen());
+    EXPECT_EQ(messages, QStringList{"Error opening serial port\n/dev/null is not a serial port."});
+}

@@ -1,3 +1,4 @@
+#include "ProgramRun.h"
 #include "SimulatorProcess.h"
 
 #include "tests/support/TestOutput.h"
@@ -160,4 +161,9 @@ TEST(Monitor, RejectsAMissingSource)
     EXPECT_EQ(exitCode, 2);
     runProgram("fcmon", {"--port", "/dev/fct-no-such-device"}, {}, &exitCode);
     EXPECT_EQ(exitCode, 1);
+
+    // One line, the program's name first, what failed and why.
+    const ProgramRun notSerial = runToEnd("fcmon", {"--port", "/dev/null"});
+    EXPECT_EQ(notSerial.exitCode, 1);
+    EXPECT_EQ(notSerial.err, "fcmon: Error opening serial port: /dev/null is not a serial port.\n");
 }

@@ -73,7 +73,7 @@ void ReferenceWindow::receive(const std::vector<protocol::FrameBytes>& frames)
 void ReferenceWindow::advanceClock(int64_t ms)
 {
     m_clockOffsetMs += ms;
-    testsupport::fireTimer(m_form.get(), "linkHealth");
+    testsupport::fireTimer(&m_form->link(), "linkHealth");
 }
 
 QImage ReferenceWindow::paint() const { return m_form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -105,6 +105,8 @@ ToolProcess::ToolProcess(const std::string& device, const QString& skin)
     m_process.waitForStarted();
     m_window = findWindow(QStringLiteral("Flight Controller Tool"), 10000);
 }
+
+int ToolProcess::visibleWindowCount() const { return visibleWindowsOf(m_process.processId()); }
 
 ToolProcess::~ToolProcess()
 {

@@ -67,6 +67,9 @@ public:
 
     // Its window, 0 when none appeared.
     unsigned long window() const { return m_window; }
+    // Its windows on the screen: the main window alone, unless a message
+    // box or another window is up.
+    int visibleWindowCount() const;
 
 private:
     QTemporaryDir m_config;

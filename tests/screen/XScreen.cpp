@@ -77,6 +77,13 @@ unsigned long findWindow(const QString& name, int timeoutMs)
     return 0;
 }
 
+int visibleWindowsOf(qint64 pid)
+{
+    const QString found = run(QStringLiteral("xdotool"),
+        {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(pid)});
+    return static_cast<int>(found.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
+}
+
 void moveTo(QPoint onScreen)
 {
     run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(onScreen.x()), QString::number(onScreen.y())});

@@ -34,6 +34,8 @@ private:
 // The first visible window whose name starts with name, waiting up to
 // timeoutMs for it to appear; 0 when none did.
 unsigned long findWindow(const QString& name, int timeoutMs);
+// How many visible windows the process has mapped.
+int visibleWindowsOf(qint64 pid);
 // Real pointer and key input through the X test extension (xdotool).
 void clickAt(QPoint onScreen);
 void moveTo(QPoint onScreen);

@@ -114,14 +114,39 @@ TEST_F(CommTick, ClosedComponentPollsNothing)
     EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(CommTick, HandlerThatClosesThePortLetsTheModemStepReportIt)
+// Closing the port is a normal action wherever it happens during a tick:
+// the steps after it end quietly instead of reporting a closed port.
+TEST_F(CommTick, PortClosedDuringTheTickEndsItWithoutAMessage)
 {
     openAt115200();
     comm->OnReceiveData = [&](TComm* sender) { sender->SetPortOpen(false); };
     device->queue({1});
+    device->modemLines = ModemRingOn;
     comm->ProcTimer();
-    EXPECT_EQ(messages, QStringList{"COM Port is not opened yet!"});
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
     EXPECT_FALSE(comm->pollTimerActive());
+
+    // A click on "DisConnect" waiting in the queue is handled in the tick's
+    // message processing, after the receive step.
+    openAt115200();
+    int modemEvents = 0;
+    comm->OnModemStateChange = [&](TComm*, uint32_t) { ++modemEvents; };
+    comm->OnReceiveData = [&](TComm* sender) {
+        sender->ReadInputByte();
+        QMetaObject::invokeMethod(
+            sender, [sender] { sender->SetPortOpen(false); }, Qt::QueuedConnection);
+    };
+    device->queue({2});
+    device->modemLines = 0;
+    comm->ProcTimer();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_EQ(modemEvents, 0);
+    EXPECT_FALSE(comm->PortOpen());
+
+    // Misuse still gets its message.
+    comm->SetPortOpen(false);
+    comm->OutputByte(QByteArray("x"));
+    EXPECT_FALSE(messages.isEmpty());
 }
 
 TEST_F(CommTick, HandlerThatDestroysTheComponentEndsTheTick)

@@ -215,7 +215,7 @@ TEST_F(PosixDriver, OpenRefusalsSayWhy)
     ::close(fd);
     const OpenResult notATerminal = driver.open(file);
     ::unlink(file);
-    EXPECT_EQ(notATerminal.error, OpenError::Other);
+    EXPECT_EQ(notATerminal.error, OpenError::NotSerialPort);
     EXPECT_FALSE(notATerminal.detail.empty());
     CommStatus status;
     EXPECT_FALSE(driver.clearError(status)) << "a refused open leaves the driver closed";

@@ -8,6 +8,7 @@
 #include "StatsLine.h"
 
 #include "platform/ClassicErrors.h"
+#include "platform/MessageBox.h"
 #include "protocol/TelemetryDecoder.h"
 #include "recording/LiveRecording.h"
 #include "serial/Comm.h"
@@ -134,9 +135,10 @@ int monitorPort(QCoreApplication& app, const Options& options, protocol::Telemet
         exitCode = 1;
         app.quit();
     };
-    comm.SetPortOpen(true);
-    if (!comm.PortOpen())
+    if (const auto problem = comm.TryOpen()) {
+        std::fprintf(stderr, "fcmon: %s\n", qPrintable(platform::messageOnOneLine(*problem)));
         return 1;
+    }
 
     QTimer recordingTimer;
     if (!options.record.isEmpty()) {

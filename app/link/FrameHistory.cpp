@@ -1,4 +1,4 @@
-#include "app/FrameHistory.h"
+#include "app/link/FrameHistory.h"
 
 #include <algorithm>
 

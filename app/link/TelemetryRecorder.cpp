@@ -1,4 +1,4 @@
-#include "app/TelemetryRecorder.h"
+#include "app/link/TelemetryRecorder.h"
 
 #include "platform/ClassicErrors.h"
 #include "platform/MessageBox.h"

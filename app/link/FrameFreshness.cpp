@@ -1,4 +1,4 @@
-#include "app/FrameFreshness.h"
+#include "app/link/FrameFreshness.h"
 
 #include <algorithm>
 
