@@ -1,6 +1,7 @@
 #include "app/PlotsWindow.h"
 
 #include "app/ControlFactory.h"
+#include "app/WindowPlacement.h"
 #include "platform/MessageBox.h"
 #include "protocol/LinkCounters.h"
 #include "protocol/TelemetryDecoder.h"
@@ -33,6 +34,7 @@ constexpr int kMargin = 6;
 constexpr int kLimitWidth = 52;
 
 const QString kTitle = QStringLiteral("Plots");
+const QString kPlaceKey = QStringLiteral("plots/place");
 const QString kPause = QStringLiteral("Pause");
 const QString kResume = QStringLiteral("Resume");
 
@@ -430,8 +432,8 @@ void PlotsWindow::readSettings()
 {
     if (!m_settings)
         return;
-    if (const QByteArray geometry = m_settings->value(QStringLiteral("plots/geometry")).toByteArray(); !geometry.isEmpty())
-        m_rememberedPlace = restoreGeometry(geometry);
+    // Where the user left it, unless that is off every screen now.
+    m_rememberedPlace = restorePlace(*this, m_settings->value(kPlaceKey).toRect());
     setSpan(m_settings->value(QStringLiteral("plots/span"), m_span).toInt());
     for (int g = 0; g < kGraphs; ++g) {
         if (m_settings->contains(graphKey(g, "values"))) {
@@ -452,7 +454,7 @@ void PlotsWindow::writeSettings() const
 {
     if (!m_settings)
         return;
-    m_settings->setValue(QStringLiteral("plots/geometry"), saveGeometry());
+    m_settings->setValue(kPlaceKey, frameGeometry());
     m_settings->setValue(QStringLiteral("plots/span"), m_span);
     for (int g = 0; g < kGraphs; ++g) {
         const GraphView* graph = m_graphs[size_t(g)];

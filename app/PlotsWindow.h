@@ -41,7 +41,8 @@ public:
         QSettings* settings, QWidget* parent = nullptr);
     ~PlotsWindow() override;
 
-    // Whether the settings gave it its place and size.
+    // Whether the settings gave it its place and size: one still on a
+    // screen.
     bool hasRememberedPlace() const { return m_rememberedPlace; }
     GraphView* graph(int index) const { return m_graphs[size_t(index)]; }
     void setTraces(int graph, const std::vector<protocol::TelemetryField>& fields);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -198,4 +199,33 @@ TEST_F(Plots, TheGraphMenuChoosesValuesByFrameTypeUpToEight)
     EXPECT_EQ(plots->graph(0)->traces().size(), 7u);
     menu->Find("FixedScale")->Click();
     EXPECT_EQ(plots->graph(0)->scale(), GraphView::Scale::Fixed);
+}
+
+// A place the user left the window in wins while it is on a screen; one
+// off every screen (a screen since unplugged) gives way to a place beside
+// the main window that leaves its instruments in view.
+TEST_F(Plots, ThePlaceTheUserChoseWinsWhileItIsOnAScreen)
+{
+    const QRect room = form->screen()->availableGeometry();
+    const QRect chosen(room.left() + 10, room.top() + 20, 500, 400);
+    settings.setValue("plots/place", chosen);
+    PlotsWindow* plots = form->showPlots();
+    EXPECT_TRUE(plots->hasRememberedPlace());
+    EXPECT_EQ(plots->frameGeometry(), chosen);
+    plots->move(chosen.topLeft() + QPoint(30, 40));
+    plots->close();
+    EXPECT_EQ(settings.value("plots/place").toRect(), chosen.translated(30, 40)) << "remembered where it was left";
+}
+
+TEST_F(Plots, APlaceOffEveryScreenGivesWayToOneBesideTheMainWindow)
+{
+    const QRect room = form->screen()->availableGeometry();
+    settings.setValue("plots/place", QRect(room.right() + 400, room.top(), 500, 400));
+    PlotsWindow* plots = form->showPlots();
+    EXPECT_FALSE(plots->hasRememberedPlace());
+    EXPECT_TRUE(room.intersects(plots->frameGeometry()));
+    for (const QWidget* instrument : form->instruments()) {
+        const QRect onScreen(instrument->mapToGlobal(QPoint(0, 0)), instrument->size());
+        EXPECT_FALSE(plots->frameGeometry().intersects(onScreen)) << "an instrument is covered";
+    }
 }
