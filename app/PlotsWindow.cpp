@@ -8,7 +8,6 @@
 #include "recording/CsvPrinter.h"
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinComboBox.h"
-#include "skin/controls/TkvSkinEdit.h"
 #include "skin/frame/TkvMenuItem.h"
 #include "skin/frame/TkvSorvane.h"
 
@@ -31,7 +30,6 @@ constexpr int kClientWidth = 760;
 constexpr int kClientHeight = 560;
 constexpr int kBarHeight = 34;
 constexpr int kMargin = 6;
-constexpr int kLimitWidth = 52;
 
 const QString kTitle = QStringLiteral("Plots");
 const QString kPlaceKey = QStringLiteral("plots/place");
@@ -48,8 +46,6 @@ constexpr std::array<Control, 4> kBar = {{
     {Kind::Button, "pngButton", {}, 192, 5, 80, 25, "PNG…", {}, {}, 0, 0, 0, "Save the graphs as a picture"},
     {Kind::Button, "csvButton", {}, 280, 5, 80, 25, "CSV…", {}, {}, 0, 0, 0, "Save the visible values as CSV"},
 }};
-
-constexpr Control kLimitField = {Kind::InputField, {}, {}, 0, 0, kLimitWidth, 18, ""};
 
 // What a new window shows: attitude, rates, sticks and height.
 const std::array<std::vector<TelemetryField>, PlotsWindow::kGraphs> kDefaultTraces = {{
@@ -157,11 +153,7 @@ void PlotsWindow::buildControls(skin::TkvSkinData* skinData)
         graph->setShowsTimeLabels(g == kGraphs - 1);
         graph->installEventFilter(this);
         m_graphs[size_t(g)] = graph;
-        for (auto& limit : m_limits[size_t(g)]) {
-            limit = static_cast<skin::TkvSkinEdit*>(makeControl(kLimitField, client));
-            limit->setVisible(false);
-            limit->OnChange = [this, g](QObject*) { applyTypedScale(g); };
-        }
+        m_limitFields[size_t(g)] = std::make_unique<GraphLimitFields>(*graph, client);
     }
     client->installEventFilter(this);
 }
@@ -175,11 +167,7 @@ void PlotsWindow::layOutGraphs()
     for (int g = 0; g < kGraphs; ++g) {
         const QRect place(kMargin, kBarHeight + g * each, width, each - 4);
         m_graphs[size_t(g)]->setGeometry(place);
-        // The typed limits at the right end of the legend row.
-        m_limits[size_t(g)][0]->SetBounds(place.right() - 2 * kLimitWidth - 6, place.top(), kLimitWidth, 18);
-        m_limits[size_t(g)][1]->SetBounds(place.right() - kLimitWidth, place.top(), kLimitWidth, 18);
-        for (auto* limit : m_limits[size_t(g)])
-            limit->raise();
+        m_limitFields[size_t(g)]->layOut();
     }
     m_shownSpan.reset();
     refresh();
@@ -188,6 +176,8 @@ void PlotsWindow::layOutGraphs()
 void PlotsWindow::applyColours()
 {
     const PlotColours colours = plotColours(m_skinData);
+    for (const auto& fields : m_limitFields)
+        fields->setTextColour(colours.text);
     for (GraphView* graph : m_graphs) {
         graph->setColours(colours);
         std::vector<GraphView::Trace> traces = graph->traces();
@@ -212,29 +202,8 @@ void PlotsWindow::setTraces(int graph, const std::vector<TelemetryField>& fields
 
 void PlotsWindow::setScale(int graph, GraphView::Scale scale, double minimum, double maximum)
 {
-    GraphView* view = m_graphs[size_t(graph)];
-    view->setScale(scale, minimum, maximum);
-    const bool fixed = scale == GraphView::Scale::Fixed;
-    auto& limits = m_limits[size_t(graph)];
-    if (fixed) {
-        const auto [low, high] = view->valueRange();
-        limits[0]->SetText(QString::number(low, 'g', 6));
-        limits[1]->SetText(QString::number(high, 'g', 6));
-    }
-    for (auto* limit : limits)
-        limit->setVisible(fixed);
-}
-
-void PlotsWindow::applyTypedScale(int graph)
-{
-    const auto& limits = m_limits[size_t(graph)];
-    bool lowOk = false;
-    bool highOk = false;
-    const double low = limits[0]->Text().toDouble(&lowOk);
-    const double high = limits[1]->Text().toDouble(&highOk);
-    // Half-typed limits leave the scale as it was.
-    if (lowOk && highOk && high > low)
-        m_graphs[size_t(graph)]->setScale(GraphView::Scale::Fixed, low, high);
+    m_graphs[size_t(graph)]->setScale(scale, minimum, maximum);
+    m_limitFields[size_t(graph)]->setShown(scale == GraphView::Scale::Fixed);
 }
 
 void PlotsWindow::setSpan(int index)

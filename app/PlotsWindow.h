@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FrameHistory.h"
+#include "app/GraphLimitFields.h"
 #include "app/GraphView.h"
 #include "app/ScrollingTraces.h"
 
@@ -18,7 +19,6 @@ class TkvMenuItem;
 class TkvSkinButton;
 class TkvSkinComboBox;
 class TkvSkinData;
-class TkvSkinEdit;
 class TkvSorvane;
 }
 
@@ -84,7 +84,6 @@ private:
     void layOutGraphs();
     void readSettings();
     void writeSettings() const;
-    void applyTypedScale(int graph);
 
     const FrameHistory& m_history;
     std::function<int64_t()> m_nowUs;
@@ -96,7 +95,7 @@ private:
     skin::TkvSkinButton* m_pauseButton = nullptr;
     std::array<GraphView*, kGraphs> m_graphs{};
     // Each graph's typed minimum and maximum, shown with a fixed scale.
-    std::array<std::array<skin::TkvSkinEdit*, 2>, kGraphs> m_limits{};
+    std::array<std::unique_ptr<GraphLimitFields>, kGraphs> m_limitFields;
     std::unique_ptr<skin::TkvMenuItem> m_menu;
     int m_span = 1;
     std::optional<int64_t> m_pausedAtUs;

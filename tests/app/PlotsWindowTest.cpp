@@ -1,8 +1,11 @@
 #include "WindowFixture.h"
 
 #include "app/PlotsWindow.h"
+#include "app/ScaleLimits.h"
 #include "app/TraceThinning.h"
 #include "protocol/TelemetryFrame.h"
+#include "tests/support/TestOutput.h"
+#include "skin/controls/TkvSkinStdLabel.h"
 #include "skin/frame/TkvMenuItem.h"
 #include "skin/frame/TkvSorvane.h"
 
@@ -228,4 +231,76 @@ TEST_F(Plots, APlaceOffEveryScreenGivesWayToOneBesideTheMainWindow)
         const QRect onScreen(instrument->mapToGlobal(QPoint(0, 0)), instrument->size());
         EXPECT_FALSE(plots->frameGeometry().intersects(onScreen)) << "an instrument is covered";
     }
+}
+
+namespace {
+
+// The graph's typed limits, as the window shows them.
+struct LimitFields {
+    skin::TkvSkinEdit* minimum;
+    skin::TkvSkinEdit* maximum;
+    skin::TkvSkinStdLabel* problem;
+};
+
+LimitFields limitFields(PlotsWindow& plots, int graph)
+{
+    const QString name = QStringLiteral("graph%1").arg(graph + 1);
+    return {plots.findChild<skin::TkvSkinEdit*>(name + "Minimum"), plots.findChild<skin::TkvSkinEdit*>(name + "Maximum"),
+        plots.findChild<skin::TkvSkinStdLabel*>(name + "LimitsProblem")};
+}
+
+} // namespace
+
+// Limits no grid can step through or no label can show are refused with
+// the reason beside the fields; the graph keeps its scale and is drawn.
+TEST_F(Plots, TypedLimitsTheGraphCannotDrawAreRefusedWithTheReason)
+{
+    PlotsWindow* plots = form->showPlots();
+    plots->setScale(0, GraphView::Scale::Fixed, -5, 5);
+    const LimitFields fields = limitFields(*plots, 0);
+    ASSERT_TRUE(fields.minimum && fields.maximum && fields.problem);
+    EXPECT_FALSE(fields.problem->isVisible());
+    const struct {
+        const char* minimum;
+        const char* maximum;
+        const char* problem;
+    } refused[] = {
+        {"1e17", "100000000000000016", "Limits must lie within ±1000000"},
+        {"-1.7976931348623157e308", "1.7976931348623157e308", "Limits must lie within ±1000000"},
+        {"-inf", "inf", "Limits must lie within ±1000000"},
+        {"nan", "1", "Limits must be numbers"},
+        {"2", "2", "Minimum must be below maximum"},
+        {"1", "1.000000000000001", "Limits must be at least 0.00001 apart"},
+    };
+    for (const auto& pair : refused) {
+        SCOPED_TRACE(::testing::Message() << pair.minimum << " to " << pair.maximum);
+        fields.minimum->SetText(pair.minimum);
+        // The scale of the pair before, half typed or not.
+        const auto before = plots->graph(0)->valueRange();
+        fields.maximum->SetText(pair.maximum);
+        EXPECT_TRUE(fields.problem->isVisible());
+        EXPECT_EQ(fields.problem->Caption(), pair.problem);
+        EXPECT_EQ(plots->graph(0)->valueRange(), before);
+        EXPECT_FALSE(plots->graph(0)->grab().isNull());
+    }
+    plots->grab().save(testsupport::testOutputDir() + "/plots-limits-refused.png");
+    fields.minimum->SetText("-100");
+    fields.maximum->SetText("100");
+    EXPECT_FALSE(fields.problem->isVisible()) << "a pair it can draw clears the reason";
+    EXPECT_EQ(plots->graph(0)->valueRange(), std::make_pair(-100.0, 100.0));
+    EXPECT_LT(fields.problem->geometry().right(), fields.minimum->geometry().left()) << "beside the fields";
+}
+
+// A remembered scale is held to the same rule.
+TEST_F(Plots, ARememberedScaleTheGraphCannotDrawIsNotTaken)
+{
+    settings.setValue("plots/graph1/scale", "fixed");
+    settings.setValue("plots/graph1/minimum", 1e17);
+    settings.setValue("plots/graph1/maximum", 1e17 + 16);
+    PlotsWindow* plots = form->showPlots();
+    EXPECT_EQ(plots->graph(0)->scale(), GraphView::Scale::Fixed);
+    const auto [low, high] = plots->graph(0)->valueRange();
+    EXPECT_LT(high - low, 1e6);
+    EXPECT_FALSE(refusedLimits(low, high).has_value());
+    EXPECT_FALSE(plots->graph(0)->grab().isNull());
 }
