@@ -1,5 +1,7 @@
 #include "app/GraphView.h"
 
+#include "app/ScaleLimits.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QStaticText>
@@ -17,6 +19,9 @@ constexpr int kFontPixels = 11;
 // share of the range they may use before the range closes in.
 constexpr double kHeadroom = 0.1;
 constexpr double kLeastUse = 0.4;
+// A grid has a handful of lines; values no step can walk through (a step
+// below the spacing of doubles there, or not a number) stop at this many.
+constexpr int kMostGridLines = 64;
 
 // 1, 2 or 5 times a power of ten: a step that divides range into about
 // `steps` parts.
@@ -61,7 +66,8 @@ void fillLogical(QImage& image, int left, int top, int width, int height, QRgb c
     }
 }
 
-// A line of single logical pixels from a to b, both ends included.
+// A line of single logical pixels from a to b, both ends included: at
+// most one step a pixel of either direction.
 void joinLogical(QImage& image, QPoint a, QPoint b, QRgb colour)
 {
     const int dx = std::abs(b.x() - a.x());
@@ -69,7 +75,8 @@ void joinLogical(QImage& image, QPoint a, QPoint b, QRgb colour)
     const int sx = a.x() < b.x() ? 1 : -1;
     const int sy = a.y() < b.y() ? 1 : -1;
     int error = dx + dy;
-    for (QPoint p = a;;) {
+    QPoint p = a;
+    for (int steps = dx - dy; steps >= 0; --steps) {
         fillLogical(image, p.x(), p.y(), 1, 1, colour);
         if (p == b)
             return;
@@ -112,7 +119,7 @@ void GraphView::setColours(const PlotColours& colours)
 void GraphView::setScale(Scale scale, double minimum, double maximum)
 {
     m_scale = scale;
-    if (scale == Scale::Fixed && maximum > minimum) {
+    if (scale == Scale::Fixed && !refusedLimits(minimum, maximum)) {
         m_minimum = minimum;
         m_maximum = maximum;
     }
@@ -124,6 +131,14 @@ void GraphView::setScale(Scale scale, double minimum, double maximum)
 void GraphView::setShowsTimeLabels(bool shows)
 {
     m_showsTimeLabels = shows;
+    update();
+}
+
+void GraphView::setLegendEnd(int x)
+{
+    if (m_legendEnd == x)
+        return;
+    m_legendEnd = x;
     update();
 }
 
@@ -168,7 +183,7 @@ void GraphView::fitAutoScale()
     double high = -INFINITY;
     for (const ThinnedTrace& trace : m_columns) {
         for (const TraceColumn& column : trace) {
-            if (column.empty)
+            if (column.empty || !std::isfinite(column.min) || !std::isfinite(column.max))
                 continue;
             low = std::min(low, column.min);
             high = std::max(high, column.max);
@@ -189,8 +204,10 @@ void GraphView::fitAutoScale()
 int GraphView::yOf(double value, const QRect& area) const
 {
     // Clamped to the area: a fixed scale may cut a trace, and the painter
-    // then needs no clipping.
+    // then needs no clipping. What is not a number goes to the bottom.
     const double share = std::clamp((value - m_minimum) / (m_maximum - m_minimum), 0.0, 1.0);
+    if (std::isnan(share))
+        return area.bottom();
     return area.bottom() - static_cast<int>(share * (area.height() - 1) + 0.5);
 }
 
@@ -231,8 +248,13 @@ void GraphView::paintGrid(QPainter& painter, const QRect& area) const
     painter.fillRect(QRect(area.left(), area.top(), 1, area.height()), grid);
     painter.fillRect(QRect(area.right(), area.top(), 1, area.height()), grid);
     painter.setPen(m_colours.text);
+    // Each line from its index, not by adding steps that may add nothing.
     const double valueStep = niceStep(m_maximum - m_minimum, 4);
-    for (double v = std::ceil(m_minimum / valueStep) * valueStep; v <= m_maximum; v += valueStep) {
+    const double firstValue = std::ceil(m_minimum / valueStep) * valueStep;
+    for (int line = 0; line < kMostGridLines; ++line) {
+        const double v = firstValue + line * valueStep;
+        if (!(v <= m_maximum))
+            break;
         const int y = yOf(v, area);
         painter.fillRect(QRect(area.left(), y, area.width(), 1), grid);
         drawLabel(painter, QRect(0, y - 7, kValueLabelWidth - 4, 14), Qt::AlignRight,
@@ -241,7 +263,10 @@ void GraphView::paintGrid(QPainter& painter, const QRect& area) const
     const double span = double(m_toUs - m_fromUs) / 1e6;
     const double timeStep = niceStep(span, 6);
     const double first = std::ceil(double(m_fromUs) / 1e6 / timeStep) * timeStep;
-    for (double t = first; t * 1e6 < double(m_toUs); t += timeStep) {
+    for (int line = 0; line < kMostGridLines; ++line) {
+        const double t = first + line * timeStep;
+        if (!(t * 1e6 < double(m_toUs)))
+            break;
         const int x = area.left() + static_cast<int>((t * 1e6 - double(m_fromUs)) / (span * 1e6) * area.width());
         painter.fillRect(QRect(x, area.top(), 1, area.height()), grid);
         if (m_showsTimeLabels)
@@ -318,8 +343,10 @@ void GraphView::paintLegend(QPainter& painter, const QRect& area) const
     for (const Trace& trace : m_traces) {
         const QString name = QString::fromLatin1(protocol::fieldName(trace.field).data(),
             qsizetype(protocol::fieldName(trace.field).size()));
-        painter.fillRect(QRect(x, 5, 12, 3), trace.colour);
         const int width = qRound(laidOut(painter, name).size().width());
+        if (x + 15 + width > m_legendEnd)
+            return;
+        painter.fillRect(QRect(x, 5, 12, 3), trace.colour);
         drawLabel(painter, QRect(x + 15, 0, width + 2, kLegendHeight), Qt::AlignLeft, name);
         x += 15 + width + 12;
     }

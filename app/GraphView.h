@@ -8,6 +8,7 @@
 #include <QStaticText>
 #include <QWidget>
 
+#include <climits>
 #include <optional>
 #include <vector>
 
@@ -29,12 +30,16 @@ public:
     const std::vector<Trace>& traces() const { return m_traces; }
     void setColours(const PlotColours& colours);
     // Auto fits the visible samples with headroom and moves only when they
-    // leave the range or use little of it; Fixed keeps minimum and maximum.
+    // leave the range or use little of it; Fixed keeps minimum and maximum,
+    // or the range it had when refusedLimits refuses them.
     void setScale(Scale scale, double minimum = 0, double maximum = 1);
     Scale scale() const { return m_scale; }
     std::pair<double, double> valueRange() const { return {m_minimum, m_maximum}; }
     // The time axis's labels under the graph (the bottom one shows them).
     void setShowsTimeLabels(bool shows);
+    // Where the legend must end (widget coordinates): traces' names that
+    // would pass it are left out, so controls beside it stay readable.
+    void setLegendEnd(int x);
 
     // The width in columns the thinned traces must have.
     int plotWidth() const;
@@ -70,6 +75,7 @@ private:
     double m_maximum = 1;
     bool m_autoFitted = false;
     bool m_showsTimeLabels = false;
+    int m_legendEnd = INT_MAX;
     int64_t m_fromUs = 0;
     int64_t m_toUs = 1;
     std::optional<int64_t> m_cursorUs;

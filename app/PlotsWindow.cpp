@@ -1,18 +1,18 @@
 #include "app/PlotsWindow.h"
 
 #include "app/ControlFactory.h"
+#include "app/SaveFileDialog.h"
+#include "app/WindowPlacement.h"
 #include "platform/MessageBox.h"
 #include "protocol/LinkCounters.h"
 #include "protocol/TelemetryDecoder.h"
 #include "recording/CsvPrinter.h"
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinComboBox.h"
-#include "skin/controls/TkvSkinEdit.h"
 #include "skin/frame/TkvMenuItem.h"
 #include "skin/frame/TkvSorvane.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QSaveFile>
 #include <QMouseEvent>
 #include <QSettings>
@@ -30,9 +30,9 @@ constexpr int kClientWidth = 760;
 constexpr int kClientHeight = 560;
 constexpr int kBarHeight = 34;
 constexpr int kMargin = 6;
-constexpr int kLimitWidth = 52;
 
 const QString kTitle = QStringLiteral("Plots");
+const QString kPlaceKey = QStringLiteral("plots/place");
 const QString kPause = QStringLiteral("Pause");
 const QString kResume = QStringLiteral("Resume");
 
@@ -46,8 +46,6 @@ constexpr std::array<Control, 4> kBar = {{
     {Kind::Button, "pngButton", {}, 192, 5, 80, 25, "PNG…", {}, {}, 0, 0, 0, "Save the graphs as a picture"},
     {Kind::Button, "csvButton", {}, 280, 5, 80, 25, "CSV…", {}, {}, 0, 0, 0, "Save the visible values as CSV"},
 }};
-
-constexpr Control kLimitField = {Kind::InputField, {}, {}, 0, 0, kLimitWidth, 18, ""};
 
 // What a new window shows: attitude, rates, sticks and height.
 const std::array<std::vector<TelemetryField>, PlotsWindow::kGraphs> kDefaultTraces = {{
@@ -138,14 +136,12 @@ void PlotsWindow::buildControls(skin::TkvSkinData* skinData)
     m_pauseButton = static_cast<skin::TkvSkinButton*>(bar[1]);
     m_pauseButton->OnClick = [this](QObject*) { setPaused(!paused()); };
     static_cast<skin::TkvSkinButton*>(bar[2])->OnClick = [this](QObject*) {
-        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save the graphs"), QString(),
-            QStringLiteral("PNG pictures (*.png)"));
+        const QString file = askSaveFileName(this, kPlotsPictureFile, m_settings);
         if (!file.isEmpty())
             exportPng(file);
     };
     static_cast<skin::TkvSkinButton*>(bar[3])->OnClick = [this](QObject*) {
-        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save the values"), QString(),
-            QStringLiteral("CSV files (*.csv)"));
+        const QString file = askSaveFileName(this, kPlotsValuesFile, m_settings);
         if (!file.isEmpty())
             exportCsv(file);
     };
@@ -155,11 +151,7 @@ void PlotsWindow::buildControls(skin::TkvSkinData* skinData)
         graph->setShowsTimeLabels(g == kGraphs - 1);
         graph->installEventFilter(this);
         m_graphs[size_t(g)] = graph;
-        for (auto& limit : m_limits[size_t(g)]) {
-            limit = static_cast<skin::TkvSkinEdit*>(makeControl(kLimitField, client));
-            limit->setVisible(false);
-            limit->OnChange = [this, g](QObject*) { applyTypedScale(g); };
-        }
+        m_limitFields[size_t(g)] = std::make_unique<GraphLimitFields>(*graph, client);
     }
     client->installEventFilter(this);
 }
@@ -173,11 +165,7 @@ void PlotsWindow::layOutGraphs()
     for (int g = 0; g < kGraphs; ++g) {
         const QRect place(kMargin, kBarHeight + g * each, width, each - 4);
         m_graphs[size_t(g)]->setGeometry(place);
-        // The typed limits at the right end of the legend row.
-        m_limits[size_t(g)][0]->SetBounds(place.right() - 2 * kLimitWidth - 6, place.top(), kLimitWidth, 18);
-        m_limits[size_t(g)][1]->SetBounds(place.right() - kLimitWidth, place.top(), kLimitWidth, 18);
-        for (auto* limit : m_limits[size_t(g)])
-            limit->raise();
+        m_limitFields[size_t(g)]->layOut();
     }
     m_shownSpan.reset();
     refresh();
@@ -186,6 +174,8 @@ void PlotsWindow::layOutGraphs()
 void PlotsWindow::applyColours()
 {
     const PlotColours colours = plotColours(m_skinData);
+    for (const auto& fields : m_limitFields)
+        fields->setTextColour(colours.text);
     for (GraphView* graph : m_graphs) {
         graph->setColours(colours);
         std::vector<GraphView::Trace> traces = graph->traces();
@@ -210,29 +200,8 @@ void PlotsWindow::setTraces(int graph, const std::vector<TelemetryField>& fields
 
 void PlotsWindow::setScale(int graph, GraphView::Scale scale, double minimum, double maximum)
 {
-    GraphView* view = m_graphs[size_t(graph)];
-    view->setScale(scale, minimum, maximum);
-    const bool fixed = scale == GraphView::Scale::Fixed;
-    auto& limits = m_limits[size_t(graph)];
-    if (fixed) {
-        const auto [low, high] = view->valueRange();
-        limits[0]->SetText(QString::number(low, 'g', 6));
-        limits[1]->SetText(QString::number(high, 'g', 6));
-    }
-    for (auto* limit : limits)
-        limit->setVisible(fixed);
-}
-
-void PlotsWindow::applyTypedScale(int graph)
-{
-    const auto& limits = m_limits[size_t(graph)];
-    bool lowOk = false;
-    bool highOk = false;
-    const double low = limits[0]->Text().toDouble(&lowOk);
-    const double high = limits[1]->Text().toDouble(&highOk);
-    // Half-typed limits leave the scale as it was.
-    if (lowOk && highOk && high > low)
-        m_graphs[size_t(graph)]->setScale(GraphView::Scale::Fixed, low, high);
+    m_graphs[size_t(graph)]->setScale(scale, minimum, maximum);
+    m_limitFields[size_t(graph)]->setShown(scale == GraphView::Scale::Fixed);
 }
 
 void PlotsWindow::setSpan(int index)
@@ -430,8 +399,8 @@ void PlotsWindow::readSettings()
 {
     if (!m_settings)
         return;
-    if (const QByteArray geometry = m_settings->value(QStringLiteral("plots/geometry")).toByteArray(); !geometry.isEmpty())
-        m_rememberedPlace = restoreGeometry(geometry);
+    // Where the user left it, unless that is off every screen now.
+    m_rememberedPlace = restorePlace(*this, m_settings->value(kPlaceKey).toRect());
     setSpan(m_settings->value(QStringLiteral("plots/span"), m_span).toInt());
     for (int g = 0; g < kGraphs; ++g) {
         if (m_settings->contains(graphKey(g, "values"))) {
@@ -452,7 +421,7 @@ void PlotsWindow::writeSettings() const
 {
     if (!m_settings)
         return;
-    m_settings->setValue(QStringLiteral("plots/geometry"), saveGeometry());
+    m_settings->setValue(kPlaceKey, frameGeometry());
     m_settings->setValue(QStringLiteral("plots/span"), m_span);
     for (int g = 0; g < kGraphs; ++g) {
         const GraphView* graph = m_graphs[size_t(g)];

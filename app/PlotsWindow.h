@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/link/FrameHistory.h"
+#include "app/GraphLimitFields.h"
 #include "app/GraphView.h"
 #include "app/ScrollingTraces.h"
 
@@ -18,7 +19,6 @@ class TkvMenuItem;
 class TkvSkinButton;
 class TkvSkinComboBox;
 class TkvSkinData;
-class TkvSkinEdit;
 class TkvSorvane;
 }
 
@@ -41,7 +41,8 @@ public:
         QSettings* settings, QWidget* parent = nullptr);
     ~PlotsWindow() override;
 
-    // Whether the settings gave it its place and size.
+    // Whether the settings gave it its place and size: one still on a
+    // screen.
     bool hasRememberedPlace() const { return m_rememberedPlace; }
     GraphView* graph(int index) const { return m_graphs[size_t(index)]; }
     void setTraces(int graph, const std::vector<protocol::TelemetryField>& fields);
@@ -83,7 +84,6 @@ private:
     void layOutGraphs();
     void readSettings();
     void writeSettings() const;
-    void applyTypedScale(int graph);
 
     const FrameHistory& m_history;
     std::function<int64_t()> m_nowUs;
@@ -95,7 +95,7 @@ private:
     skin::TkvSkinButton* m_pauseButton = nullptr;
     std::array<GraphView*, kGraphs> m_graphs{};
     // Each graph's typed minimum and maximum, shown with a fixed scale.
-    std::array<std::array<skin::TkvSkinEdit*, 2>, kGraphs> m_limits{};
+    std::array<std::unique_ptr<GraphLimitFields>, kGraphs> m_limitFields;
     std::unique_ptr<skin::TkvMenuItem> m_menu;
     int m_span = 1;
     std::optional<int64_t> m_pausedAtUs;

@@ -120,6 +120,9 @@ public:
     // The plots window ("Plots…", --plots); its graphs draw from the
     // history the window keeps whether it is open or not.
     PlotsWindow* showPlots();
+    // The attitude and heading indicators: what a window opened beside this
+    // one must leave in view.
+    std::vector<const QWidget*> instruments() const;
     const FrameHistory& history() const { return m_link->history(); }
     const QByteArray& commandBuffer() const { return m_link->commandBuffer(); }
 

@@ -70,7 +70,7 @@ void TForm1::showLinkStatistics()
     if (!m_statisticsWindow) {
         m_statisticsWindow = new LinkStatisticsWindow(m_kvSkinData1, [this] { return m_link->counters(); }, this,
             m_clock);
-        placeBeside(*m_statisticsWindow, *this);
+        placeBeside(*m_statisticsWindow, *this, instruments());
     }
     m_statisticsWindow->show();
     m_statisticsWindow->raise();

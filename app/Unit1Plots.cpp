@@ -4,6 +4,12 @@
 
 #include "app/PlotsWindow.h"
 #include "app/WindowPlacement.h"
+#include "platform/TImage.h"
+
+std::vector<const QWidget*> TForm1::instruments() const
+{
+    return {m_controls.Image1, m_controls.Image2};
+}
 
 PlotsWindow* TForm1::showPlots()
 {
@@ -12,7 +18,7 @@ PlotsWindow* TForm1::showPlots()
             m_settings, this);
         // A place of its own, unless it remembers one.
         if (!m_plotsWindow->hasRememberedPlace())
-            placeBeside(*m_plotsWindow, *this);
+            placeBeside(*m_plotsWindow, *this, instruments());
     }
     m_plotsWindow->show();
     m_plotsWindow->raise();

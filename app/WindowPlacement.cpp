@@ -1,25 +1,57 @@
 #include "app/WindowPlacement.h"
 
+#include "app/BesidePlacement.h"
+
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
+namespace {
 
-void placeBeside(QWidget& window, const QWidget& mainWindow)
+std::vector<QRect> availableScreens()
 {
-    constexpr int kGap = 8;
-    const QRect main = mainWindow.frameGeometry();
-    const QSize size = window.frameGeometry().size();
-    QPoint place(main.right() + 1 + kGap, main.top());
-    if (const QScreen* screen = mainWindow.screen()) {
-        const QRect room = screen->availableGeometry();
-        if (place.x() + size.width() > room.right() + 1)
-            place.setX(std::max(room.left(), main.left() - kGap - size.width()));
-        place.setY(std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
-    }
-    window.move(place);
+    std::vector<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back(screen->availableGeometry());
+    return screens;
+}
+
+// Frame and client differ by what the window manager adds around it.
+void setFrameGeometry(QWidget& window, const QRect& frame)
+{
+    const QSize decoration = window.frameGeometry().size() - window.size();
+    window.resize(frame.size() - decoration);
+    window.move(frame.topLeft());
+}
+
+} // namespace
+
+void placeBeside(QWidget& window, QWidget& mainWindow, const std::vector<const QWidget*>& uncovered)
+{
+    BesideRequest request;
+    request.screens = availableScreens();
+    request.main = mainWindow.frameGeometry();
+    for (const QWidget* part : uncovered)
+        request.uncovered.emplace_back(part->mapToGlobal(QPoint(0, 0)), part->size());
+    request.size = window.frameGeometry().size();
+    // A window that names no smallest size is used as it is.
+    const QSize decoration = request.size - window.size();
+    request.minimum = window.minimumSize().isEmpty() ? request.size
+                                                     : (window.minimumSize() + decoration).boundedTo(request.size);
+    const BesidePlace place = placeBeside(request);
+    if (place.main != request.main)
+        mainWindow.move(place.main.topLeft());
+    setFrameGeometry(window, place.window);
+}
+
+bool restorePlace(QWidget& window, const QRect& place)
+{
+    if (!place.isValid() || !onAScreen(place, availableScreens()))
+        return false;
+    setFrameGeometry(window, place);
+    return true;
 }
 
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <limits>
+
 namespace {
 
 constexpr int kColumns = 200;
@@ -79,4 +82,108 @@ TEST(GraphView, ColumnsBeyondThePlotAreCutAtItsEdge)
     for (int x = kAreaLeft + kColumns; x < kWidth; ++x)
         for (int y = 0; y < kHeight; ++y)
             ASSERT_NE(picture.image.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
+}
+
+namespace {
+
+// The rows of the plot area drawn wholly in the grid's colour: the value
+// grid's lines (the frame's top and bottom included).
+int gridRows(const QImage& image)
+{
+    const QRgb grid = plotColours(nullptr).grid.rgb();
+    int rows = 0;
+    for (int y = 15; y < kHeight; ++y) {
+        bool line = true;
+        for (int x = kAreaLeft + 1; x < kAreaLeft + kColumns - 1 && line; ++x)
+            line = image.pixel(x, y) == grid;
+        rows += line ? 1 : 0;
+    }
+    return rows;
+}
+
+QImage drawFixed(double minimum, double maximum)
+{
+    GraphView view;
+    view.resize(kWidth, kHeight);
+    view.setColours(plotColours(nullptr));
+    view.setTraces({{protocol::TelemetryField::Roll, QColor(255, 0, 0)}});
+    view.setScale(GraphView::Scale::Fixed, minimum, maximum);
+    return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+// Limits whose grid step is below the spacing of doubles there, or that no
+// label can show, are refused: the scale stays as it was and the picture
+// is drawn (these pairs used to hang the paint).
+TEST(GraphView, RefusedFixedLimitsKeepTheScaleAndThePictureIsDrawn)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<double, double> refused[] = {{1e17, 1e17 + 16}, {-1e17, -1e17 + 16}, {-DBL_MAX, DBL_MAX},
+        {DBL_MAX / 2, DBL_MAX}, {-inf, inf}, {0, inf}, {nan, 1}, {0, nan}, {5, 5}, {1, 1 + 1e-15}, {3, 2},
+        {-2e6, 0}, {0, 1'000'001}};
+    for (const auto& [minimum, maximum] : refused) {
+        SCOPED_TRACE(::testing::Message() << minimum << " to " << maximum);
+        GraphView view;
+        view.resize(kWidth, kHeight);
+        view.setScale(GraphView::Scale::Fixed, -10, 10);
+        view.setScale(GraphView::Scale::Fixed, minimum, maximum);
+        EXPECT_EQ(view.valueRange(), std::make_pair(-10.0, 10.0));
+        EXPECT_EQ(gridRows(view.grab().toImage().convertToFormat(QImage::Format_RGB32)), 5) << "-10 to 10 by 5";
+    }
+}
+
+// The largest and the narrowest limits the labels can show still get a
+// grid line inside the frame.
+TEST(GraphView, AcceptedLimitsAtTheEdgesDrawTheirGrid)
+{
+    const std::pair<double, double> accepted[] = {
+        {-1e6, 1e6}, {1, 1.00001}, {1e6 - 1e-5, 1e6}, {-1e6, -1e6 + 1e-5}, {0, 1e-5}};
+    for (const auto& [minimum, maximum] : accepted) {
+        SCOPED_TRACE(::testing::Message() << minimum << " to " << maximum);
+        EXPECT_GE(gridRows(drawFixed(minimum, maximum)), 3);
+    }
+}
+
+// Auto scale over values no grid can step through, or that are not
+// numbers at all, still ends: every loop of the paint is bounded.
+TEST(GraphView, AutoScaleOverUnplottableValuesIsDrawn)
+{
+    const std::vector<double> values[] = {{1e17, 1e17 + 16}, {DBL_MAX, -DBL_MAX},
+        {std::numeric_limits<double>::quiet_NaN(), 5}, {std::numeric_limits<double>::infinity(), 5}};
+    for (const auto& pair : values) {
+        SCOPED_TRACE(::testing::Message() << pair[0] << " and " << pair[1]);
+        ThinnedTrace trace(kColumns);
+        for (int c = 0; c < kColumns; ++c)
+            trace[size_t(c)] = flat(pair[size_t(c % 2)]);
+        GraphView view;
+        view.resize(kWidth, kHeight);
+        view.setColours(plotColours(nullptr));
+        view.setTraces({{protocol::TelemetryField::Roll, QColor(255, 0, 0)}});
+        view.setColumns({trace}, 0, 1'000'000);
+        const QImage picture = view.grab().toImage();
+        EXPECT_FALSE(picture.isNull());
+    }
+}
+
+// Names that would pass the legend's end are left out whole, so the
+// controls standing there stay readable.
+TEST(GraphView, TheLegendStopsBeforeItsEnd)
+{
+    GraphView view;
+    view.resize(kWidth, kHeight);
+    view.setTraces({{protocol::TelemetryField::Roll, QColor(255, 0, 0)},
+        {protocol::TelemetryField::Pitch, QColor(0, 0, 255)}});
+    const auto swatches = [&view](QRgb colour) {
+        const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, 6) == colour;
+        return count;
+    };
+    EXPECT_EQ(swatches(qRgb(0, 0, 255)), 12) << "both names fit the whole width";
+    view.setLegendEnd(kAreaLeft + 60);
+    EXPECT_EQ(swatches(qRgb(255, 0, 0)), 12);
+    EXPECT_EQ(swatches(qRgb(0, 0, 255)), 0) << "Pitch would pass the end";
 }

@@ -1,14 +1,18 @@
 #include "WindowFixture.h"
 
 #include "app/PlotsWindow.h"
+#include "app/ScaleLimits.h"
 #include "app/TraceThinning.h"
 #include "protocol/TelemetryFrame.h"
+#include "tests/support/TestOutput.h"
+#include "skin/controls/TkvSkinStdLabel.h"
 #include "skin/frame/TkvMenuItem.h"
 #include "skin/frame/TkvSorvane.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -198,4 +202,137 @@ TEST_F(Plots, TheGraphMenuChoosesValuesByFrameTypeUpToEight)
     EXPECT_EQ(plots->graph(0)->traces().size(), 7u);
     menu->Find("FixedScale")->Click();
     EXPECT_EQ(plots->graph(0)->scale(), GraphView::Scale::Fixed);
+}
+
+// A place the user left the window in wins while it is on a screen; one
+// off every screen (a screen since unplugged) gives way to a place beside
+// the main window that leaves its instruments in view.
+TEST_F(Plots, ThePlaceTheUserChoseWinsWhileItIsOnAScreen)
+{
+    const QRect room = form->screen()->availableGeometry();
+    const QRect chosen(room.left() + 10, room.top() + 20, 500, 400);
+    settings.setValue("plots/place", chosen);
+    PlotsWindow* plots = form->showPlots();
+    EXPECT_TRUE(plots->hasRememberedPlace());
+    EXPECT_EQ(plots->frameGeometry(), chosen);
+    plots->move(chosen.topLeft() + QPoint(30, 40));
+    plots->close();
+    EXPECT_EQ(settings.value("plots/place").toRect(), chosen.translated(30, 40)) << "remembered where it was left";
+}
+
+TEST_F(Plots, APlaceOffEveryScreenGivesWayToOneBesideTheMainWindow)
+{
+    const QRect room = form->screen()->availableGeometry();
+    settings.setValue("plots/place", QRect(room.right() + 400, room.top(), 500, 400));
+    PlotsWindow* plots = form->showPlots();
+    EXPECT_FALSE(plots->hasRememberedPlace());
+    EXPECT_TRUE(room.intersects(plots->frameGeometry()));
+    for (const QWidget* instrument : form->instruments()) {
+        const QRect onScreen(instrument->mapToGlobal(QPoint(0, 0)), instrument->size());
+        EXPECT_FALSE(plots->frameGeometry().intersects(onScreen)) << "an instrument is covered";
+    }
+}
+
+namespace {
+
+// The graph's typed limits, as the window shows them.
+struct LimitFields {
+    skin::TkvSkinEdit* minimum;
+    skin::TkvSkinEdit* maximum;
+    skin::TkvSkinStdLabel* problem;
+};
+
+LimitFields limitFields(PlotsWindow& plots, int graph)
+{
+    const QString name = QStringLiteral("graph%1").arg(graph + 1);
+    return {plots.findChild<skin::TkvSkinEdit*>(name + "Minimum"), plots.findChild<skin::TkvSkinEdit*>(name + "Maximum"),
+        plots.findChild<skin::TkvSkinStdLabel*>(name + "LimitsProblem")};
+}
+
+} // namespace
+
+// Limits no grid can step through or no label can show are refused with
+// the reason beside the fields; the graph keeps its scale and is drawn.
+TEST_F(Plots, TypedLimitsTheGraphCannotDrawAreRefusedWithTheReason)
+{
+    PlotsWindow* plots = form->showPlots();
+    plots->setScale(0, GraphView::Scale::Fixed, -5, 5);
+    const LimitFields fields = limitFields(*plots, 0);
+    ASSERT_TRUE(fields.minimum && fields.maximum && fields.problem);
+    EXPECT_FALSE(fields.problem->isVisible());
+    const struct {
+        const char* minimum;
+        const char* maximum;
+        const char* problem;
+    } refused[] = {
+        {"1e17", "100000000000000016", "Limits must lie within ±1000000"},
+        {"-1.7976931348623157e308", "1.7976931348623157e308", "Limits must lie within ±1000000"},
+        {"-inf", "inf", "Limits must lie within ±1000000"},
+        {"nan", "1", "'nan' is not a number"},
+        {"abc", "1", "'abc' is not a number"},
+        {"", "1", "Type a minimum"},
+        {"3", "1", "Minimum must be below maximum"},
+        {"2", "2", "Minimum must be below maximum"},
+        {"1", "1.000000000000001", "Limits must be at least 0.00001 apart"},
+    };
+    for (const auto& pair : refused) {
+        SCOPED_TRACE(::testing::Message() << pair.minimum << " to " << pair.maximum);
+        fields.minimum->SetText(pair.minimum);
+        // The scale of the pair before, half typed or not.
+        const auto before = plots->graph(0)->valueRange();
+        fields.maximum->SetText(pair.maximum);
+        EXPECT_TRUE(fields.problem->isVisible());
+        EXPECT_EQ(fields.problem->Caption(), pair.problem);
+        EXPECT_EQ(plots->graph(0)->valueRange(), before);
+        EXPECT_FALSE(plots->graph(0)->grab().isNull());
+    }
+    plots->grab().save(testsupport::testOutputDir() + "/plots-limits-refused.png");
+    fields.minimum->SetText("-100");
+    fields.maximum->SetText("100");
+    EXPECT_FALSE(fields.problem->isVisible()) << "a pair it can draw clears the reason";
+    EXPECT_EQ(plots->graph(0)->valueRange(), std::make_pair(-100.0, 100.0));
+    EXPECT_LT(fields.problem->geometry().right(), fields.minimum->geometry().left()) << "beside the fields";
+}
+
+// A remembered scale is held to the same rule.
+TEST_F(Plots, ARememberedScaleTheGraphCannotDrawIsNotTaken)
+{
+    settings.setValue("plots/graph1/scale", "fixed");
+    settings.setValue("plots/graph1/minimum", 1e17);
+    settings.setValue("plots/graph1/maximum", 1e17 + 16);
+    PlotsWindow* plots = form->showPlots();
+    EXPECT_EQ(plots->graph(0)->scale(), GraphView::Scale::Fixed);
+    const auto [low, high] = plots->graph(0)->valueRange();
+    EXPECT_LT(high - low, 1e6);
+    EXPECT_FALSE(refusedLimits(low, high).has_value());
+    EXPECT_FALSE(plots->graph(0)->grab().isNull());
+}
+
+// The fields say what they hold, in the window's own labels, and only
+// while the scale is fixed.
+TEST_F(Plots, TheLimitFieldsAreLabelled)
+{
+    PlotsWindow* plots = form->showPlots();
+    auto* minimumLabel = plots->findChild<skin::TkvSkinStdLabel*>("graph2MinimumLabel");
+    auto* maximumLabel = plots->findChild<skin::TkvSkinStdLabel*>("graph2MaximumLabel");
+    ASSERT_TRUE(minimumLabel && maximumLabel);
+    EXPECT_EQ(minimumLabel->Caption(), "Minimum");
+    EXPECT_EQ(maximumLabel->Caption(), "Maximum");
+    EXPECT_FALSE(minimumLabel->isVisible()) << "auto scale: no fields";
+    plots->setScale(1, GraphView::Scale::Fixed, -5, 5);
+    const LimitFields fields = limitFields(*plots, 1);
+    ASSERT_TRUE(minimumLabel->isVisible() && maximumLabel->isVisible());
+    // Left to right: reason, Minimum, its field, Maximum, its field.
+    EXPECT_LT(minimumLabel->geometry().right(), fields.minimum->x());
+    EXPECT_LT(fields.minimum->geometry().right(), maximumLabel->x());
+    EXPECT_LT(maximumLabel->geometry().right(), fields.maximum->x());
+    EXPECT_EQ(fields.maximum->geometry().right(), plots->graph(1)->geometry().right()) << "at the legend row's end";
+    EXPECT_EQ(fields.maximum->y(), plots->graph(1)->y());
+    fields.maximum->SetText("abc");
+    EXPECT_EQ(fields.problem->Caption(), "'abc' is not a number");
+    EXPECT_LT(fields.problem->geometry().right(), minimumLabel->x());
+    plots->grab().save(testsupport::testOutputDir() + "/plots-limits-labelled.png");
+    plots->setScale(1, GraphView::Scale::Auto);
+    EXPECT_FALSE(maximumLabel->isVisible());
+    EXPECT_FALSE(fields.problem->isVisible());
 }

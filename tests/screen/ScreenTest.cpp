@@ -15,6 +15,7 @@
 #include "app/FlightControllerApplication.h"
 #include "app/MainWindowLayout.h"
 #include "simulator/SimulatedController.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/TestOutput.h"
 
 #include <QDir>
@@ -215,6 +216,35 @@ TEST_P(OnScreen, OneClickOpensTheSystemMenu)
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, OnScreen, ::testing::Values("Graphite", "Daylight"));
+
+// Run by its own entry on a 1600 × 1200 screen, where the window manager
+// centres the main window with 440 pixels free on each side: less than
+// the plots window's 760, more than its smallest 420.
+TEST(PlotsOnScreen, ThePlotsWindowOpensBesideTheMainWindowNotOverIt)
+{
+    XScreen screen;
+    ASSERT_TRUE(screen.open()) << "no X display: run under xvfb-run";
+    ASSERT_EQ(screen.size(), QSize(1600, 1200));
+    ToolProcess tool(QStringList{QStringLiteral("--plots")});
+    ASSERT_NE(tool.window(), 0u) << "fctool's window did not appear";
+    const unsigned long plots = findWindow(QStringLiteral("Plots"), 10000);
+    ASSERT_NE(plots, 0u) << "the plots window did not appear";
+    // The frames as the window manager shows them, once it has mapped the
+    // plots window at no less than its smallest size.
+    QRect main;
+    QRect plotsFrame;
+    const auto apart = waitFor(
+        [&] {
+            main = screen.frame(tool.window());
+            plotsFrame = screen.frame(plots);
+            return plotsFrame.width() >= 420 && !main.intersects(plotsFrame)
+                && QRect(QPoint(0, 0), screen.size()).contains(plotsFrame);
+        },
+        kShowDeadlineMs);
+    saveShot(screen, QRect(QPoint(0, 0), screen.size()), QStringLiteral("plots-beside-main"));
+    EXPECT_TRUE(apart.has_value()) << "apart and on the screen: main " << ::testing::PrintToString(main) << ", plots "
+                                   << ::testing::PrintToString(plotsFrame);
+}
 
 // A window manager, as a desktop has: it decides activation and focus.
 class WindowManager {

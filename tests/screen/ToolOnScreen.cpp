@@ -90,7 +90,24 @@ QRect ReferenceWindow::systemMenuButton() const
     return {};
 }
 
+namespace {
+
+QStringList toolArguments(const std::string& device, const QString& skin)
+{
+    QStringList arguments{QStringLiteral("--connect"), QString::fromStdString(device)};
+    if (!skinFile(skin).isEmpty())
+        arguments << QStringLiteral("--skin") << skinFile(skin);
+    return arguments;
+}
+
+} // namespace
+
 ToolProcess::ToolProcess(const std::string& device, const QString& skin)
+    : ToolProcess(toolArguments(device, skin))
+{
+}
+
+ToolProcess::ToolProcess(const QStringList& arguments)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -98,9 +115,6 @@ ToolProcess::ToolProcess(const std::string& device, const QString& skin)
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QStringList arguments{QStringLiteral("--connect"), QString::fromStdString(device)};
-    if (!skinFile(skin).isEmpty())
-        arguments << QStringLiteral("--skin") << skinFile(skin);
     m_process.start(testsupport::binDir() + QStringLiteral("/fctool"), arguments);
     m_process.waitForStarted();
     m_window = findWindow(QStringLiteral("Flight Controller Tool"), 10000);

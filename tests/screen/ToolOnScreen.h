@@ -59,10 +59,12 @@ private:
     std::unique_ptr<TForm1> m_form;
 };
 
-// fctool on the X11 platform, connected to device.
+// fctool on the X11 platform, connected to device, or started with the
+// arguments given.
 class ToolProcess {
 public:
     ToolProcess(const std::string& device, const QString& skin);
+    explicit ToolProcess(const QStringList& arguments);
     ~ToolProcess();
 
     // Its window, 0 when none appeared.

@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 namespace screentest {
@@ -60,6 +61,32 @@ QPoint XScreen::origin(unsigned long window) const
     Window child = 0;
     XTranslateCoordinates(m_display, window, DefaultRootWindow(m_display), 0, 0, &x, &y, &child);
     return {x, y};
+}
+
+QRect XScreen::frame(unsigned long window) const
+{
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(m_display, window, &attributes))
+        return {};
+    QRect frame(origin(window), QSize(attributes.width, attributes.height));
+    // Left, right, top and bottom, as the window manager announces them.
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const Atom extents = XInternAtom(m_display, "_NET_FRAME_EXTENTS", True);
+    if (extents != None
+        && XGetWindowProperty(m_display, window, extents, 0, 4, False, XA_CARDINAL, &type, &format, &count, &after, &data)
+            == Success
+        && data) {
+        if (count == 4 && format == 32) {
+            const auto* sides = reinterpret_cast<const long*>(data);
+            frame.adjust(-int(sides[0]), -int(sides[2]), int(sides[1]), int(sides[3]));
+        }
+        XFree(data);
+    }
+    return frame;
 }
 
 unsigned long findWindow(const QString& name, int timeoutMs)

@@ -25,6 +25,9 @@ public:
     QImage grab(const QRect& rect) const;
     // Where a window's top-left corner lies on the screen.
     QPoint origin(unsigned long window) const;
+    // The window with whatever the window manager draws around it, in root
+    // coordinates.
+    QRect frame(unsigned long window) const;
     QSize size() const;
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -19,4 +20,9 @@ inline void PrintTo(const QStringList& list, std::ostream* out)
         *out << ", ";
     }
     *out << '}';
+}
+
+inline void PrintTo(const QRect& rect, std::ostream* out)
+{
+    *out << '(' << rect.x() << ", " << rect.y() << ", " << rect.width() << " x " << rect.height() << ')';
 }
