@@ -6,8 +6,8 @@
 #include <string_view>
 
 // The main window's layout as data: every control with its class, name,
-// panel, position, text, font, range and skin object. Unit1 builds the
-// window from this table and hooks the handlers by name.
+// panel, position, text, font, range and skin object. The main window
+// builds its controls from this table and finds each once by its name.
 namespace layout {
 
 enum class Kind {

@@ -4,7 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/FlightControllerApplication.h"
 #include "app/link/TelemetryRecorder.h"
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 #include "app/WindowPlacement.h"
 
 #include "platform/MessageBox.h"
@@ -80,14 +80,14 @@ int main(int argc, char** argv)
 
     std::unique_ptr<BuiltInLink> demo;
     std::unique_ptr<BuiltInLink> replay;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
     QSettings settings(QStringLiteral("FlightControllerTool"), QStringLiteral("fctool"));
     try {
         if (options.demo)
             demo = BuiltInLink::demo();
         if (!options.replay.isEmpty())
             replay = BuiltInLink::replay(options.replay);
-        TForm1Options formOptions;
+        MainWindowOptions formOptions;
         if (!options.record.isEmpty())
             formOptions.recorder = std::make_unique<TelemetryRecorder>(options.record);
         formOptions.skinFile = options.skin;
@@ -115,7 +115,7 @@ int main(int argc, char** argv)
             }
             return ports;
         };
-        window = std::make_unique<TForm1>(std::move(formOptions));
+        window = std::make_unique<MainWindow>(std::move(formOptions));
     } catch (...) {
         showException(std::current_exception());
         return 1;
@@ -125,8 +125,8 @@ int main(int argc, char** argv)
     if (options.plots)
         afterFirstPaint(*window, [&window] { window->showPlots(); });
     if (options.connect) {
-        window->kvSkinButton1Click();
-        window->kvSkinButton2Click();
+        window->refreshClicked();
+        window->connectClicked();
     }
     if (!options.screenshot.isEmpty()) {
         QTimer::singleShot(options.afterMs, window.get(), [&] {

@@ -60,7 +60,7 @@ TEST_F(LinkStatistics, RatesAreCountedFromWhenTheWindowIsShownAndTakenEachSecond
 TEST_F(LinkStatistics, TheSystemMenuOpensOneSkinnedWindowOnTheDecodersCounters)
 {
     connect();
-    skin::TkvMenuItem* entry = form->kvSorvane1()->GetSystemMenu()->Find("LinkStatistics");
+    skin::TkvMenuItem* entry = form->frame()->GetSystemMenu()->Find("LinkStatistics");
     ASSERT_NE(entry, nullptr);
     entry->Click();
     entry->Click();
@@ -71,7 +71,7 @@ TEST_F(LinkStatistics, TheSystemMenuOpensOneSkinnedWindowOnTheDecodersCounters)
     EXPECT_TRUE(window.isWindow());
     const auto* frame = window.findChild<skin::TkvSorvane*>();
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->SkinData(), form->kvSkinData1()) << "it wears the window's skin";
+    EXPECT_EQ(frame->SkinData(), form->skinData()) << "it wears the window's skin";
 
     std::vector<uint8_t> bytes = {0x01, 0x02, 0x03};
     const auto attitude = frames(protocol::FrameType::Attitude, 4);

@@ -26,12 +26,12 @@ class Plots : public WindowFixture {
 protected:
     Plots()
     {
-        TForm1Options options;
+        MainWindowOptions options;
         options.driver = std::make_unique<serial::MemorySerialDriver>(device);
         options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
         options.clock = [this] { return nowMs; };
         options.settings = &settings;
-        form = std::make_unique<TForm1>(std::move(options));
+        form = std::make_unique<MainWindow>(std::move(options));
         connect();
     }
 
@@ -80,9 +80,9 @@ TEST_F(Plots, AReconnectLeavesAGapAndTheTimeAxisGoesOn)
 {
     for (int i = 0; i < 5; ++i)
         tick(10);
-    click(form->button("kvSkinButton2"));
+    click(form->button("connectButton"));
     nowMs += 3000;
-    click(form->button("kvSkinButton2"));
+    click(form->button("connectButton"));
     ASSERT_TRUE(form->connected());
     for (int i = 0; i < 5; ++i)
         tick(-10);
@@ -120,7 +120,7 @@ TEST_F(Plots, TheWindowRemembersItsValuesSpanAndScale)
 {
     PlotsWindow* plots = form->showPlots();
     EXPECT_TRUE(plots->isWindow());
-    EXPECT_EQ(plots->findChild<skin::TkvSorvane*>()->SkinData(), form->kvSkinData1()) << "it wears the skin";
+    EXPECT_EQ(plots->findChild<skin::TkvSorvane*>()->SkinData(), form->skinData()) << "it wears the skin";
     plots->setTraces(1, {TelemetryField::Mx, TelemetryField::My});
     plots->setScale(2, GraphView::Scale::Fixed, -5, 5);
     plots->setSpan(3);
@@ -130,7 +130,7 @@ TEST_F(Plots, TheWindowRemembersItsValuesSpanAndScale)
     EXPECT_FALSE(testsupport::timerActive(plots, "plotsFrame")) << "closed, it draws nothing";
     EXPECT_EQ(form->history().capacity(), FrameHistory::kFiveMinutes) << "closing loses nothing";
 
-    auto again = std::make_unique<PlotsWindow>(form->kvSkinData1(), form->history(), [] { return int64_t(0); },
+    auto again = std::make_unique<PlotsWindow>(form->skinData(), form->history(), [] { return int64_t(0); },
         &settings);
     EXPECT_EQ(again->span(), 3);
     ASSERT_EQ(again->graph(1)->traces().size(), 2u);
@@ -170,7 +170,7 @@ TEST_F(Plots, TheGraphsTakeTheirColoursFromTheSkinAndFollowAChange)
     };
     EXPECT_EQ(face(), QColor(Qt::white)) << "the built-in skin's fields are white";
     ASSERT_TRUE(form->chooseSkin(folder + "/skin.ini"));
-    const PlotColours grey = plotColours(form->kvSkinData1());
+    const PlotColours grey = plotColours(form->skinData());
     EXPECT_NE(grey.background, QColor(Qt::white));
     EXPECT_EQ(grey.text, QColor(Qt::red));
     EXPECT_EQ(face(), grey.background) << "the graphs follow the skin";

@@ -44,7 +44,7 @@ protected:
         return dir.filePath(name);
     }
 
-    void recordFromTheSystemMenu() { form->kvSorvane1()->SystemMenuTail->Find("RecordTelemetry")->Click(); }
+    void recordFromTheSystemMenu() { form->frame()->SystemMenuTail->Find("RecordTelemetry")->Click(); }
     void clickPlotsButton(PlotsWindow& plots, const char* name) { click(plots.findChild<QWidget*>(name)); }
 
     QTemporaryDir dir;

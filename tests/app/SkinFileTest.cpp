@@ -1,7 +1,7 @@
 // A skin chosen instead of the built-in one: what loads, and what is
 // refused with a message naming the file and what is wrong.
 
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 #include "app/WindowSkin.h"
 
 #include "platform/ByteStream.h"
@@ -94,16 +94,16 @@ TEST(SkinFile, WindowUsesTheChosenSkinOrSaysWhyNot)
     QStringList messages;
     const platform::ScopedMessageSink sink([&](const QString& text) { messages << text; });
     const auto window = [](const QString& skinFile) {
-        TForm1Options options;
+        MainWindowOptions options;
         options.driver = std::make_unique<serial::MemorySerialDriver>(std::make_shared<serial::MemorySerialDevice>());
         options.ports = [] { return QList<serial::PortEntry>(); };
         options.skinFile = skinFile;
-        return std::make_unique<TForm1>(std::move(options));
+        return std::make_unique<MainWindow>(std::move(options));
     };
-    EXPECT_EQ(window(kAssets + "/skins/daylight.skn")->kvSkinData1()->skinname, "Daylight");
+    EXPECT_EQ(window(kAssets + "/skins/daylight.skn")->skinData()->skinname, "Daylight");
     EXPECT_TRUE(messages.isEmpty());
     const auto fallback = window("/nowhere/skin.skn");
-    EXPECT_EQ(fallback->kvSkinData1()->skinname, "Graphite");
+    EXPECT_EQ(fallback->skinData()->skinname, "Graphite");
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains("/nowhere/skin.skn"));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/TImage.h"
 #include "serial/MemorySerialDriver.h"
@@ -29,7 +29,7 @@ protected:
         , messageSink([this](const QString& text) { messages << text; })
         , errorSink([this](const QString& text) { errors << text; })
     {
-        TForm1Options options;
+        MainWindowOptions options;
         options.driver = std::make_unique<serial::MemorySerialDriver>(device);
         options.ports = [this] {
             QList<serial::PortEntry> entries;
@@ -37,7 +37,7 @@ protected:
                 entries << serial::portEntryForDevice(location);
             return entries;
         };
-        form = std::make_unique<TForm1>(std::move(options));
+        form = std::make_unique<MainWindow>(std::move(options));
     }
 
     // Delivers bytes as the serial tick would.
@@ -46,7 +46,7 @@ protected:
     void receive(const std::vector<uint8_t>& bytes)
     {
         device->queue(bytes);
-        form->Comm1()->ProcTimer();
+        form->comm()->ProcTimer();
         nextPicture();
     }
     void nextPicture()
@@ -57,8 +57,8 @@ protected:
 
     void connect()
     {
-        form->kvSkinButton1Click();
-        form->kvSkinButton2Click();
+        form->refreshClicked();
+        form->connectClicked();
         device->written.clear();
     }
 
@@ -72,13 +72,13 @@ protected:
 
     // Another window on the same device, with no ports, remembering the
     // system menu's choices in settings: a start of the tool.
-    std::unique_ptr<TForm1> windowRemembering(QSettings& settings) const
+    std::unique_ptr<MainWindow> windowRemembering(QSettings& settings) const
     {
-        TForm1Options options;
+        MainWindowOptions options;
         options.driver = std::make_unique<serial::MemorySerialDriver>(device);
         options.ports = [] { return QList<serial::PortEntry>(); };
         options.settings = &settings;
-        return std::make_unique<TForm1>(std::move(options));
+        return std::make_unique<MainWindow>(std::move(options));
     }
 
     std::shared_ptr<serial::MemorySerialDevice> device;
@@ -88,5 +88,5 @@ protected:
     QStringList errors;
     platform::ScopedMessageSink messageSink;
     platform::ScopedErrorSink errorSink;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };

@@ -48,10 +48,10 @@ protected:
 };
 
 // A window on an in-memory device with one port, paced by the test's clock.
-TForm1Options pacedWindow(const int64_t& now,
+MainWindowOptions pacedWindow(const int64_t& now,
     std::shared_ptr<serial::MemorySerialDevice> device = std::make_shared<serial::MemorySerialDevice>())
 {
-    TForm1Options options;
+    MainWindowOptions options;
     options.driver = std::make_unique<serial::MemorySerialDriver>(std::move(device));
     options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
     options.clock = [&now] { return now; };
@@ -63,11 +63,11 @@ TForm1Options pacedWindow(const int64_t& now,
 TEST(WindowPaintPace, RepaintsWaitForTheNextFrameOfTheDisplay)
 {
     int64_t now = 1000;
-    TForm1 form(pacedWindow(now));
+    MainWindow form(pacedWindow(now));
     form.show();
     QCoreApplication::processEvents();
 
-    skin::TkvSkinEdit* roll = form.edit("kvSkinEdit1");
+    skin::TkvSkinEdit* roll = form.edit("rollValue");
     PaintCounter counter;
     roll->installEventFilter(&counter);
     const auto requestPaint = [&] {
@@ -97,10 +97,10 @@ TEST(WindowPaintPace, FieldsTakeTheLatestTextsTenTimesASecond)
 {
     int64_t now = 1000;
     auto device = std::make_shared<serial::MemorySerialDevice>();
-    TForm1 form(pacedWindow(now, device));
-    form.kvSkinButton1Click();
-    form.kvSkinButton2Click();
-    skin::TkvSkinEdit* ch1 = form.edit("kvSkinEdit10");
+    MainWindow form(pacedWindow(now, device));
+    form.refreshClicked();
+    form.connectClicked();
+    skin::TkvSkinEdit* ch1 = form.edit("ch1Value");
     int changes = 0;
     const auto following = ch1->OnChange;
     ch1->OnChange = [&](QObject* sender) {
@@ -110,7 +110,7 @@ TEST(WindowPaintPace, FieldsTakeTheLatestTextsTenTimesASecond)
     const auto channels = [&](uint16_t ch1Raw) {
         const auto bytes = protocol::makeFrame(protocol::FrameType::Channels123, ch1Raw, 18000, 18000);
         device->queue({bytes.begin(), bytes.end()});
-        form.Comm1()->ProcTimer();
+        form.comm()->ProcTimer();
     };
 
     channels(12000);
@@ -126,25 +126,25 @@ TEST(WindowPaintPace, FieldsTakeTheLatestTextsTenTimesASecond)
     testsupport::fireTimer(&form, "textFrame");
     EXPECT_EQ(ch1->Text(), "1400") << "the latest text, not each one in between";
     EXPECT_EQ(changes, 2);
-    EXPECT_EQ(form.gauge("kvSkinGauge1")->Value(), 3000 - 1400) << "what follows the field follows too";
+    EXPECT_EQ(form.gauge("ch1Gauge")->Value(), 3000 - 1400) << "what follows the field follows too";
 }
 
 TEST(WindowPaintPace, TelemetryRepaintsNeverReachTheFrame)
 {
     int64_t now = 1000;
-    TForm1 form(pacedWindow(now));
+    MainWindow form(pacedWindow(now));
     form.show();
     QCoreApplication::processEvents();
 
     PaintCounter frame;
     PaintCounter field;
     form.installEventFilter(&frame);
-    form.edit("kvSkinEdit1")->installEventFilter(&field);
+    form.edit("rollValue")->installEventFilter(&field);
     // Texts unlike the field's first "0", so that each one repaints it.
     for (int i = 1; i <= 20; ++i) {
         now += 100;
-        form.edit("kvSkinEdit1")->SetText(QString::number(i));
-        form.gauge("kvSkinGauge1")->SetValue(1000 + 40 * i);
+        form.edit("rollValue")->SetText(QString::number(i));
+        form.gauge("ch1Gauge")->SetValue(1000 + 40 * i);
         QEvent request(QEvent::UpdateRequest);
         QCoreApplication::sendEvent(&form, &request);
     }
@@ -158,7 +158,7 @@ TEST_F(WindowActivation, EachActivationRefillsThePortList)
 {
     form->show();
     QApplication::setActiveWindow(form.get());
-    auto* list = form->comboBox("kvSkinComboBox1");
+    auto* list = form->comboBox("portList");
     EXPECT_EQ(list->Items(), (QStringList{"COM3", "ttyUSB0"}));
 
     ports = {"/dev/ttyACM0"};
@@ -185,17 +185,17 @@ bool waitForItems(skin::TkvSkinComboBox* list)
 TEST(WindowPortsInBackground, TheFirstListFollowsOneSearchInTheBackground)
 {
     std::atomic<int> searches = 0;
-    TForm1Options options;
+    MainWindowOptions options;
     options.driver = std::make_unique<serial::MemorySerialDriver>(std::make_shared<serial::MemorySerialDevice>());
     options.ports = [&searches] {
         const int search = ++searches;
         return QList<serial::PortEntry>{{QStringLiteral("ttyUSB%1").arg(search), QStringLiteral("/dev/x")}};
     };
     options.searchPortsInBackground = true;
-    TForm1 form(std::move(options));
+    MainWindow form(std::move(options));
     form.show();
     QApplication::setActiveWindow(&form);
-    auto* list = form.comboBox("kvSkinComboBox1");
+    auto* list = form.comboBox("portList");
     EXPECT_TRUE(list->Items().isEmpty()) << "the activation does not wait for the search";
     // Activated again while the search runs: no second search.
     QApplication::setActiveWindow(nullptr);
@@ -205,7 +205,7 @@ TEST(WindowPortsInBackground, TheFirstListFollowsOneSearchInTheBackground)
     EXPECT_EQ(list->Text(), "ttyUSB1");
     EXPECT_EQ(searches, 1);
 
-    form.kvSkinButton1Click();
+    form.refreshClicked();
     EXPECT_EQ(list->Items(), QStringList{"ttyUSB2"}) << "\"Refresh \" asks the system again";
     QApplication::setActiveWindow(nullptr);
     QApplication::setActiveWindow(&form);

@@ -16,76 +16,76 @@ using WindowPorts = WindowFixture;
 
 TEST_F(WindowPorts, RefreshRefillsTheListAndSelectsTheFirstPort)
 {
-    form->kvSkinButton1Click();
-    form->kvSkinButton1Click();
-    auto* list = form->comboBox("kvSkinComboBox1");
+    form->refreshClicked();
+    form->refreshClicked();
+    auto* list = form->comboBox("portList");
     EXPECT_EQ(list->Items(), (QStringList{"COM3", "ttyUSB0"}));
     EXPECT_EQ(list->ItemIndex(), 0);
     EXPECT_EQ(list->Text(), "COM3");
 
     ports = {"/dev/ttyACM0"};
-    click(form->button("kvSkinButton1"));
+    click(form->button("refreshButton"));
     EXPECT_EQ(list->Items(), QStringList{"ttyACM0"});
 }
 
 TEST_F(WindowPorts, SimilarDevicesAreToldApartAndOpenedByTheirPath)
 {
     ports = {"/dev/ttyUSB0", "/dev/ttyUSB1"};
-    form->kvSkinButton1Click();
-    auto* list = form->comboBox("kvSkinComboBox1");
+    form->refreshClicked();
+    auto* list = form->comboBox("portList");
     EXPECT_EQ(list->Items(), (QStringList{"ttyUSB0", "ttyUSB1"}));
     EXPECT_EQ(list->toolTip(), "/dev/ttyUSB0");
     list->SetItemIndex(1);
     EXPECT_EQ(list->toolTip(), "/dev/ttyUSB1") << "the full path of the shown port";
-    click(form->button("kvSkinButton2"));
+    click(form->button("connectButton"));
     EXPECT_EQ(device->openedDevice, "/dev/ttyUSB1");
 }
 
 TEST_F(WindowPorts, AnEmptiedListShowsNothingAndConnectsNothing)
 {
-    form->kvSkinButton1Click();
+    form->refreshClicked();
     ports.clear();
-    form->kvSkinButton1Click();
-    auto* list = form->comboBox("kvSkinComboBox1");
+    form->refreshClicked();
+    auto* list = form->comboBox("portList");
     EXPECT_TRUE(list->Items().isEmpty());
     EXPECT_EQ(list->Text(), "") << "the unplugged port's name must go";
-    click(form->button("kvSkinButton2"));
-    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "Connect");
+    click(form->button("connectButton"));
+    EXPECT_EQ(form->button("connectButton")->Caption(), "Connect");
     EXPECT_TRUE(device->calls.empty());
 }
 
 TEST_F(WindowPorts, ConnectOpensTheChosenPortAndDisconnectCloses)
 {
-    form->kvSkinButton1Click();
-    click(form->button("kvSkinButton2"));
-    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "DisConnect");
+    form->refreshClicked();
+    click(form->button("connectButton"));
+    EXPECT_EQ(form->button("connectButton")->Caption(), "DisConnect");
     EXPECT_TRUE(form->connected());
-    EXPECT_EQ(form->Comm1()->CommPort(), serial::pnCOM3);
+    EXPECT_EQ(form->comm()->CommPort(), serial::pnCOM3);
     EXPECT_EQ(device->openedDevice, serial::devicePathForPort(serial::pnCOM3).toStdString());
-    EXPECT_EQ(form->Comm1()->BaudRate(), 115200);
+    EXPECT_EQ(form->comm()->BaudRate(), 115200);
 
     // Refreshing while connected keeps the link.
     ports = {"/dev/ttyUSB0", "COM3"};
-    form->kvSkinButton1Click();
+    form->refreshClicked();
     EXPECT_TRUE(device->open);
-    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "DisConnect");
+    EXPECT_EQ(form->button("connectButton")->Caption(), "DisConnect");
 
-    click(form->button("kvSkinButton2"));
-    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "Connect");
+    click(form->button("connectButton"));
+    EXPECT_EQ(form->button("connectButton")->Caption(), "Connect");
     EXPECT_FALSE(form->connected());
     EXPECT_FALSE(device->open);
 
     // The next connection uses the port now chosen, by its own path.
-    click(form->button("kvSkinButton2"));
+    click(form->button("connectButton"));
     EXPECT_EQ(device->openedDevice, "/dev/ttyUSB0");
 }
 
 TEST_F(WindowPorts, EmptyListConnectsNothing)
 {
     ports.clear();
-    form->kvSkinButton1Click();
-    click(form->button("kvSkinButton2"));
-    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "Connect");
+    form->refreshClicked();
+    click(form->button("connectButton"));
+    EXPECT_EQ(form->button("connectButton")->Caption(), "Connect");
     EXPECT_TRUE(device->calls.empty());
 }
 
@@ -94,15 +94,15 @@ TEST_F(WindowPorts, PortThatCannotOpenLeavesTheWindowDisconnected)
     device->failing.insert(serial::MemorySerialDevice::Operation::Open);
     device->openResult = {serial::OpenError::PermissionDenied, {}};
     ports = {"/dev/ttyUSB0"};
-    form->kvSkinButton1Click();
-    click(form->button("kvSkinButton2"));
-    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "Connect");
+    form->refreshClicked();
+    click(form->button("connectButton"));
+    EXPECT_EQ(form->button("connectButton")->Caption(), "Connect");
     EXPECT_FALSE(form->connected());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith("Error opening serial port\n"));
     EXPECT_TRUE(messages[0].contains("dialout"));
 
-    click(form->button("kvSkinButton7"));
+    click(form->button("gyroGainSave"));
     EXPECT_TRUE(device->written.empty());
     EXPECT_EQ(messages.size(), 1) << "no second message from a send";
 }
@@ -112,16 +112,16 @@ TEST_F(WindowPorts, WithoutReconnectingAPulledCableReturnsToConnectAndReconnectW
     form->setReconnectAutomatically(false);
     connect();
     device->failing.insert(serial::MemorySerialDevice::Operation::ClearError);
-    form->Comm1()->ProcTimer();
-    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "Connect");
+    form->comm()->ProcTimer();
+    EXPECT_EQ(form->button("connectButton")->Caption(), "Connect");
     EXPECT_FALSE(form->connected());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith("Connection lost")) << messages[0].toStdString();
 
     device->failing.clear();
-    click(form->button("kvSkinButton2"));
-    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "DisConnect");
-    EXPECT_TRUE(form->Comm1()->PortOpen());
+    click(form->button("connectButton"));
+    EXPECT_EQ(form->button("connectButton")->Caption(), "DisConnect");
+    EXPECT_TRUE(form->comm()->PortOpen());
 }
 
 namespace {
@@ -135,7 +135,7 @@ struct DeviceNode {
     void pull() { QFile::remove(path); }
 };
 
-void checkForTheDevice(TForm1& form)
+void checkForTheDevice(MainWindow& form)
 {
     testsupport::fireTimer(&form.link(), "deviceReturn");
 }
@@ -151,15 +151,15 @@ TEST_F(WindowPorts, APulledCableIsWaitedForWithoutAMessageAndTheLinkComesBack)
     ASSERT_TRUE(form->connected());
     node.pull();
     device->failing.insert(serial::MemorySerialDevice::Operation::ClearError);
-    form->Comm1()->ProcTimer();
+    form->comm()->ProcTimer();
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
     EXPECT_TRUE(form->waitingForDevice());
     EXPECT_FALSE(form->connected());
-    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "DisConnect") << "the pilot can stop the wait";
+    EXPECT_EQ(form->button("connectButton")->Caption(), "DisConnect") << "the pilot can stop the wait";
     // The port by the name the list gave it.
     EXPECT_EQ(form->windowTitle(), "Flight Controller Tool — " + node.path + " is gone, waiting for it to return");
     EXPECT_TRUE(form->staleTypesShown().all());
-    EXPECT_EQ(form->image("Image1")->dimming().mark, "NO DATA");
+    EXPECT_EQ(form->image("attitudeIndicator")->dimming().mark, "NO DATA");
 
     device->failing.clear();
     checkForTheDevice(*form);
@@ -177,7 +177,7 @@ TEST_F(WindowPorts, APulledCableIsWaitedForWithoutAMessageAndTheLinkComesBack)
     device->failing.clear();
     checkForTheDevice(*form);
     EXPECT_TRUE(form->connected());
-    EXPECT_TRUE(form->Comm1()->PortOpen());
+    EXPECT_TRUE(form->comm()->PortOpen());
     EXPECT_EQ(device->openedDevice, node.path.toStdString());
     EXPECT_EQ(form->windowTitle(), "Flight Controller Tool ");
     EXPECT_TRUE(messages.isEmpty());
@@ -193,18 +193,18 @@ TEST_F(WindowPorts, DisconnectStopsTheWaitAndTurningReconnectingOffIsRemembered)
     connect();
     node.pull();
     device->failing.insert(serial::MemorySerialDevice::Operation::ClearError);
-    form->Comm1()->ProcTimer();
+    form->comm()->ProcTimer();
     ASSERT_TRUE(form->waitingForDevice());
-    click(form->button("kvSkinButton2"));
+    click(form->button("connectButton"));
     EXPECT_FALSE(form->waitingForDevice());
-    EXPECT_EQ(form->button("kvSkinButton2")->Caption(), "Connect");
+    EXPECT_EQ(form->button("connectButton")->Caption(), "Connect");
     EXPECT_FALSE(testsupport::timerActive(&form->link(), "deviceReturn"));
     EXPECT_TRUE(form->staleTypesShown().none()) << "a closed link shows no staleness";
     EXPECT_EQ(form->windowTitle(), "Flight Controller Tool ");
 
     auto first = windowRemembering(settings);
     EXPECT_TRUE(first->reconnectsAutomatically()) << "on by default";
-    skin::TkvMenuItem* entry = first->kvSorvane1()->GetSystemMenu()->Find("ReconnectAutomatically");
+    skin::TkvMenuItem* entry = first->frame()->GetSystemMenu()->Find("ReconnectAutomatically");
     ASSERT_NE(entry, nullptr);
     EXPECT_TRUE(entry->Checked);
     entry->Click();
@@ -212,7 +212,7 @@ TEST_F(WindowPorts, DisconnectStopsTheWaitAndTurningReconnectingOffIsRemembered)
     first.reset();
     const auto second = windowRemembering(settings);
     EXPECT_FALSE(second->reconnectsAutomatically());
-    EXPECT_FALSE(second->kvSorvane1()->GetSystemMenu()->Find("ReconnectAutomatically")->Checked);
+    EXPECT_FALSE(second->frame()->GetSystemMenu()->Find("ReconnectAutomatically")->Checked);
 }
 
 TEST_F(WindowPorts, ShowingTheWindowListsThePortsWithoutActivation)
@@ -222,13 +222,13 @@ TEST_F(WindowPorts, ShowingTheWindowListsThePortsWithoutActivation)
     QShowEvent shown;
     QApplication::sendEvent(form.get(), &shown);
     EXPECT_FALSE(form->isActiveWindow());
-    EXPECT_EQ(form->comboBox("kvSkinComboBox1")->Items(), (QStringList{"COM3", "ttyUSB0"}));
+    EXPECT_EQ(form->comboBox("portList")->Items(), (QStringList{"COM3", "ttyUSB0"}));
 
     ports = {"/dev/ttyACM0"};
     form->show();
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    EXPECT_EQ(form->comboBox("kvSkinComboBox1")->Items(), QStringList{"ttyACM0"}) << "activation lists them again";
+    EXPECT_EQ(form->comboBox("portList")->Items(), QStringList{"ttyACM0"}) << "activation lists them again";
 }
 
 TEST_F(WindowPorts, TheFocusStartsOnConnect)
@@ -236,5 +236,5 @@ TEST_F(WindowPorts, TheFocusStartsOnConnect)
     form->show();
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    EXPECT_EQ(QApplication::focusWidget(), form->button("kvSkinButton2"));
+    EXPECT_EQ(QApplication::focusWidget(), form->button("connectButton"));
 }

@@ -1,5 +1,5 @@
 #include "app/link/TelemetryRecorder.h"
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 #include "platform/ClassicErrors.h"
 #include "platform/MessageBox.h"
 #include "recording/RecordingParser.h"
@@ -57,25 +57,25 @@ protected:
         // One file per test: tests may run at the same time.
         path = testsupport::testOutputDir() + "/recording/window-"
             + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".fcrec";
-        TForm1Options options;
+        MainWindowOptions options;
         options.recorder = std::make_unique<TelemetryRecorder>(path, nullptr, [this] { return clock; });
         recorder = options.recorder.get();
         options.driver = std::make_unique<serial::MemorySerialDriver>(device);
         options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
-        form = std::make_unique<TForm1>(std::move(options));
+        form = std::make_unique<MainWindow>(std::move(options));
     }
 
     void receive(const std::vector<uint8_t>& bytes)
     {
         device->queue(bytes);
-        form->Comm1()->ProcTimer();
+        form->comm()->ProcTimer();
         if (testsupport::timerActive(form.get(), "textFrame"))
             testsupport::fireTimer(form.get(), "textFrame");
     }
     void toggleConnection()
     {
-        form->kvSkinButton1Click();
-        form->kvSkinButton2Click();
+        form->refreshClicked();
+        form->connectClicked();
     }
 
     std::shared_ptr<serial::MemorySerialDevice> device;
@@ -85,7 +85,7 @@ protected:
     uint64_t clock = 0;
     // Owned by the window.
     TelemetryRecorder* recorder = nullptr;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 } // namespace
@@ -100,7 +100,7 @@ TEST_F(WindowRecording, RecordsEveryConnectionWithAMarker)
     toggleConnection();
     clock = 5010000;
     receive(kPitched);
-    EXPECT_EQ(form->edit("kvSkinEdit2")->Text(), "0.16");
+    EXPECT_EQ(form->edit("pitchValue")->Text(), "0.16");
     form.reset();
     EXPECT_EQ(readRecording(path), (QStringList{"0 connection /dev/ttyUSB0", "10000 received 9",
                                        "5000000 connection /dev/ttyUSB0", "5010000 received 9"}));
@@ -121,7 +121,7 @@ TEST_F(WindowRecording, ARemovedFileStopsTheRecordingWithAMessageAndTheDisplayGo
     EXPECT_EQ(messages, QStringList{"Recording stopped\n" + path + " was removed or replaced"});
     clock = 2000000;
     receive(kPitched);
-    EXPECT_EQ(form->edit("kvSkinEdit2")->Text(), "0.16");
+    EXPECT_EQ(form->edit("pitchValue")->Text(), "0.16");
     EXPECT_EQ(messages.size(), 1);
 }
 

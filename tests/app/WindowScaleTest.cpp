@@ -105,8 +105,8 @@ void WindowScale::expectOnScreen(const QImage& screen, qreal ratio)
 {
     const QImage fresh = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(fresh.size(), screen.size());
-    std::vector<QWidget*> parts{form->image("Image1"), form->image("Image2")};
-    for (const char* name : {"kvSkinEdit35", "kvSkinEdit38", "kvSkinEdit39", "kvSkinEdit1", "kvSkinEdit2"})
+    std::vector<QWidget*> parts{form->image("attitudeIndicator"), form->image("headingIndicator")};
+    for (const char* name : {"gpsHoldLamp", "altitudeHoldLamp", "manualLamp", "rollValue", "pitchValue"})
         parts.push_back(form->edit(name));
     for (QWidget* part : parts) {
         const QRect area = deviceArea(part, ratio);
@@ -118,7 +118,7 @@ TEST_F(WindowScale, OnEachScreenTheWindowIsDrawnAtThatScreensRatio)
 {
     feedAttitude();
     EXPECT_EQ(form->devicePixelRatioF(), 1.0);
-    EXPECT_EQ(form->image("Image1")->Picture().Ratio(), 1.0);
+    EXPECT_EQ(form->image("attitudeIndicator")->Picture().Ratio(), 1.0);
     const QImage low = screenImage();
     EXPECT_EQ(low.size(), form->size());
 
@@ -129,7 +129,7 @@ TEST_F(WindowScale, OnEachScreenTheWindowIsDrawnAtThatScreensRatio)
     const QImage high = screenImage();
     ASSERT_EQ(high.size(), form->size() * 2);
     // The instrument and the panel captions are drawn at the device pixels.
-    platform::TImage* attitude = form->image("Image1");
+    platform::TImage* attitude = form->image("attitudeIndicator");
     EXPECT_EQ(attitude->Picture().Ratio(), 2.0);
     EXPECT_GT(mixedBlocks(high, deviceArea(attitude, 2)), 100);
     auto* label = form->findChild<skin::TkvSkinStdLabel*>();
@@ -142,6 +142,6 @@ TEST_F(WindowScale, OnEachScreenTheWindowIsDrawnAtThatScreensRatio)
     feedAttitude();
     const QImage back = screenImage();
     EXPECT_EQ(back.size(), form->size());
-    EXPECT_EQ(form->image("Image1")->Picture().Ratio(), 1.0);
+    EXPECT_EQ(form->image("attitudeIndicator")->Picture().Ratio(), 1.0);
     expectOnScreen(back, 1);
 }

@@ -53,7 +53,7 @@ using WindowSkinSwitch = WindowFixture;
 
 TEST_F(WindowSkinSwitch, SystemMenuEndsWithTheSkins)
 {
-    skin::TkvMenuItem* menu = form->kvSorvane1()->GetSystemMenu();
+    skin::TkvMenuItem* menu = form->frame()->GetSystemMenu();
     QStringList items;
     for (int i = 0; i < menu->Count(); ++i)
         items << menu->Items(i)->Caption;
@@ -68,7 +68,7 @@ TEST_F(WindowSkinSwitch, SystemMenuEndsWithTheSkins)
 // own name; a skin that fails to load changes no mark.
 TEST_F(WindowSkinSwitch, TheSkinInUseIsChecked)
 {
-    skin::TkvSorvane& frame = *form->kvSorvane1();
+    skin::TkvSorvane& frame = *form->frame();
     // The frame copies the menu each time it is opened.
     const auto skins = [&] { return frame.GetSystemMenu()->Find("SkinMenu"); };
     const auto checked = [&] {
@@ -101,11 +101,11 @@ TEST_F(WindowSkinSwitch, ChoosingASkinRepaintsFrameAndControlsAndIsRemembered)
     QTemporaryDir dir;
     QSettings settings(dir.filePath("fctool.ini"), QSettings::IniFormat);
     auto window = windowRemembering(settings);
-    skin::TkvSorvane& frame = *window->kvSorvane1();
+    skin::TkvSorvane& frame = *window->frame();
     window->show();
     const QImage graphite = window->grab().toImage();
     skinEntry(frame, "Daylight")->Click();
-    EXPECT_EQ(window->kvSkinData1()->skinname, "Daylight");
+    EXPECT_EQ(window->skinData()->skinname, "Daylight");
     EXPECT_EQ(settings.value("skin").toString(), "Daylight");
     EXPECT_EQ(window->size(), QSize(720, 476));
     EXPECT_EQ(frame.Objects().size(), 6u);
@@ -116,7 +116,7 @@ TEST_F(WindowSkinSwitch, ChoosingASkinRepaintsFrameAndControlsAndIsRemembered)
     window.reset();
 
     // The next start takes the remembered skin.
-    EXPECT_EQ(windowRemembering(settings)->kvSkinData1()->skinname, "Daylight");
+    EXPECT_EQ(windowRemembering(settings)->skinData()->skinname, "Daylight");
 }
 
 TEST_F(WindowSkinSwitch, TheFeatureSkinRunsInTheWindow)
@@ -128,7 +128,7 @@ TEST_F(WindowSkinSwitch, TheFeatureSkinRunsInTheWindow)
     form->show();
     const QImage graphite = form->grab().toImage();
     ASSERT_TRUE(form->chooseSkin(QStringLiteral(FCT_TEST_SKINS_DIR) + "/features"));
-    skin::TkvSorvane& frame = *form->kvSorvane1();
+    skin::TkvSorvane& frame = *form->frame();
     const int roll = frame.GetIndex("rollupbutton");
     ASSERT_GE(roll, 0);
     auto* animation = dynamic_cast<skin::TkvSkinAnimateObject*>(frame.Objects()[size_t(roll)].get());
@@ -145,7 +145,7 @@ TEST_F(WindowSkinSwitch, TheFeatureSkinRunsInTheWindow)
 
 TEST_F(WindowSkinSwitch, HundredSwitchesKeepMemoryFlat)
 {
-    skin::TkvSorvane& frame = *form->kvSorvane1();
+    skin::TkvSorvane& frame = *form->frame();
     form->show();
     const auto switchTo = [&](const char* name) {
         skinEntry(frame, QString::fromLatin1(name))->Click();
@@ -158,14 +158,14 @@ TEST_F(WindowSkinSwitch, HundredSwitchesKeepMemoryFlat)
     for (int i = 0; i < 100; ++i)
         switchTo(i % 2 ? "Graphite" : "Daylight");
     const long after = residentKb();
-    EXPECT_EQ(form->kvSkinData1()->skinname, "Graphite");
+    EXPECT_EQ(form->skinData()->skinname, "Graphite");
     EXPECT_EQ(frame.Objects().size(), 6u);
     EXPECT_LT(after - before, 4096) << "kB grown over 100 switches: " << before << " -> " << after;
 }
 
 TEST_F(WindowSkinSwitch, SystemMenuStartsAndStopsARecording)
 {
-    skin::TkvSorvane& frame = *form->kvSorvane1();
+    skin::TkvSorvane& frame = *form->frame();
     const auto entry = [&frame](const char* name) { return frame.GetSystemMenu()->Find(QString::fromLatin1(name)); };
     ASSERT_NE(entry("RecordTelemetry"), nullptr);
     EXPECT_EQ(entry("RecordTelemetry")->Caption, "Record telemetry…");

@@ -115,7 +115,7 @@ public:
 
 class WindowSkin : public WindowFixture {
 protected:
-    const TkvSkinData& data() const { return *form->kvSkinData1(); }
+    const TkvSkinData& data() const { return *form->skinData(); }
 };
 
 } // namespace
@@ -125,8 +125,8 @@ TEST_F(WindowSkin, CarriedSkinLoadsAtStartWithItsShape)
     const TkvSkinData& d = data();
     ASSERT_FALSE(d.IsEmpty());
     EXPECT_EQ(d.parent(), form.get());
-    EXPECT_EQ(d.CompressedStoredSkin(), form->kvCompressedStoredSkin1());
-    const QByteArray& compressed = form->kvCompressedStoredSkin1()->CompressedData();
+    EXPECT_EQ(d.CompressedStoredSkin(), form->storedSkin());
+    const QByteArray& compressed = form->storedSkin()->CompressedData();
     ASSERT_GT(compressed.size(), 2);
     EXPECT_EQ(compressed.left(2), QByteArray("\x78\xDA")) << "zlib at level 9";
 
@@ -333,40 +333,40 @@ TEST_F(WindowSkin, SkinChangesReachEveryBoundControl)
     int bound = 0;
     for (const layout::Control& c : layout::controls()) {
         auto* skinned = qobject_cast<TkvSkinControl*>(form->control(QString::fromLatin1(c.name.data(), c.name.size())));
-        if (skinned && skinned->SkinData() == form->kvSkinData1())
+        if (skinned && skinned->SkinData() == form->skinData())
             ++bound;
     }
     EXPECT_EQ(bound, 8 + 13 + 3 + 4 + 6);
-    EXPECT_EQ(form->edit("kvSkinEdit35")->SkinData(), form->kvSkinData1());
-    EXPECT_EQ(form->edit("kvSkinEdit1")->SkinData(), nullptr);
-    EXPECT_EQ(form->button("kvSkinButton7")->SkinDataName(), "resizebutton");
-    EXPECT_EQ(form->button("kvSkinButton1")->SkinDataName(), "button");
+    EXPECT_EQ(form->edit("gpsHoldLamp")->SkinData(), form->skinData());
+    EXPECT_EQ(form->edit("rollValue")->SkinData(), nullptr);
+    EXPECT_EQ(form->button("gyroGainSave")->SkinDataName(), "resizebutton");
+    EXPECT_EQ(form->button("refreshButton")->SkinDataName(), "button");
 
-    auto* deep = new CountingControl(form->control("kvSkinGroupBox5"));
+    auto* deep = new CountingControl(form->control("receiverPanel"));
     deep->SetSkinDataName(QStringLiteral("button"));
-    deep->SetSkinData(form->kvSkinData1());
+    deep->SetSkinData(form->skinData());
     TkvSkinData other;
-    auto* stranger = new CountingControl(form->control("kvSkinGroupBox5"));
+    auto* stranger = new CountingControl(form->control("receiverPanel"));
     stranger->SetSkinData(&other);
     const int changesBefore = deep->change;
 
-    form->kvSkinData1()->LoadCompressedStoredSkin(form->kvCompressedStoredSkin1());
+    form->skinData()->LoadCompressedStoredSkin(form->storedSkin());
     EXPECT_EQ(deep->before, 1);
     EXPECT_EQ(deep->change, changesBefore + 1);
     EXPECT_EQ(deep->after, 1);
-    EXPECT_EQ(deep->RecordIndex(), form->kvSkinData1()->GetControlIndex("button"));
+    EXPECT_EQ(deep->RecordIndex(), form->skinData()->GetControlIndex("button"));
     EXPECT_EQ(stranger->before + stranger->change + stranger->after, 0) << "messages of another skin data";
 
     // A record of another class is refused.
     deep->SetSkinDataName(QStringLiteral("groupbox"));
-    form->kvSkinData1()->LoadCompressedStoredSkin(form->kvCompressedStoredSkin1());
+    form->skinData()->LoadCompressedStoredSkin(form->storedSkin());
     EXPECT_EQ(deep->RecordIndex(), -1);
 }
 
 TEST_F(WindowSkin, BoundControlsDrawFromTheSkinAndTheRestKeepTheirLook)
 {
-    const char* const bound[] = {"kvSkinGroupBox1", "kvSkinButton2", "kvSkinButton7", "kvSkinGauge1", "kvSkinSlider1"};
-    const char* const unbound[] = {"kvSkinEdit1", "kvSkinEdit10"};
+    const char* const bound[] = {"portPanel", "connectButton", "gyroGainSave", "ch1Gauge", "auxGainSlider"};
+    const char* const unbound[] = {"rollValue", "ch1Value"};
     const auto faceOf = [this](const char* name) { return form->control(name)->grab().toImage(); };
     QHash<QString, QImage> skinned;
     for (const char* name : bound)
@@ -374,8 +374,8 @@ TEST_F(WindowSkin, BoundControlsDrawFromTheSkinAndTheRestKeepTheirLook)
     for (const char* name : unbound)
         skinned[name] = faceOf(name);
     form->grab().save(testsupport::testOutputDir() + "/window-with-skin.png");
-    form->kvSkinData1()->ClearSkin();
-    ASSERT_TRUE(form->kvSkinData1()->IsEmpty());
+    form->skinData()->ClearSkin();
+    ASSERT_TRUE(form->skinData()->IsEmpty());
     const auto colours = [](const QImage& image) {
         QSet<QRgb> seen;
         for (int y = 0; y < image.height(); ++y)
@@ -393,7 +393,7 @@ TEST_F(WindowSkin, BoundControlsDrawFromTheSkinAndTheRestKeepTheirLook)
 
 TEST_F(WindowSkin, EveryLampIsWholeInBothSkins)
 {
-    const char* const lamps[] = {"kvSkinEdit35", "kvSkinEdit38", "kvSkinEdit39", "kvSkinEdit40", "kvSkinEdit41", "kvSkinEdit42"};
+    const char* const lamps[] = {"gpsHoldLamp", "altitudeHoldLamp", "manualLamp", "comeHomeLamp", "careFreeLamp", "ch6OffLamp"};
     for (const char* skinName : {"Graphite", "Daylight"}) {
         SCOPED_TRACE(skinName);
         ASSERT_TRUE(form->chooseSkin(QString::fromLatin1(skinName)));

@@ -4,7 +4,7 @@
 
 #include "SimulatorProcess.h"
 
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/TImage.h"
 #include "protocol/TelemetryFrame.h"
@@ -37,7 +37,7 @@ double msSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-uint64_t framesDecoded(const TForm1& form)
+uint64_t framesDecoded(const MainWindow& form)
 {
     uint64_t frames = 0;
     for (uint64_t count : form.linkCounters().frames)
@@ -63,19 +63,19 @@ bool runUntil(const std::function<bool()>& step, int timeoutMs)
 struct WindowOnDevice {
     QStringList messages;
     platform::ScopedMessageSink sink{[this](const QString& text) { messages << text; }};
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     // Unshown, nothing is painted: the memory a run takes is the link's,
     // without the texts the painting keeps.
     explicit WindowOnDevice(const QString& device, bool shown = true)
     {
-        TForm1Options options;
+        MainWindowOptions options;
         options.ports = [device] { return QList<serial::PortEntry>{serial::portEntryForDevice(device)}; };
-        form = std::make_unique<TForm1>(std::move(options));
+        form = std::make_unique<MainWindow>(std::move(options));
         if (shown)
             form->show();
-        form->kvSkinButton1Click();
-        form->kvSkinButton2Click();
+        form->refreshClicked();
+        form->connectClicked();
     }
 
     bool dimmed(const char* control) const { return form->edit(control)->dimming().on; }
@@ -95,7 +95,7 @@ TEST(LinkHealthOnSimulator, SilenceShowsWithinASecondAndAFifthAndTheNextFrameCle
     SimulatorProcess simulator({"--pause-after", "1.5", "--pause-for", "3.5", "--duration", "7"});
     ASSERT_TRUE(simulator.started());
     WindowOnDevice window(simulator.device());
-    TForm1& form = *window.form;
+    MainWindow& form = *window.form;
     ASSERT_TRUE(form.connected());
 
     uint64_t frames = 0;
@@ -109,9 +109,9 @@ TEST(LinkHealthOnSimulator, SilenceShowsWithinASecondAndAFifthAndTheNextFrameCle
     }, 4000));
     EXPECT_LE(msSince(lastFrame), 1200) << "staleness shown within 1.2 s of the last frame";
     EXPECT_GE(msSince(lastFrame), 900);
-    EXPECT_TRUE(form.image("Image1")->dimming().on);
-    EXPECT_EQ(form.image("Image1")->dimming().mark, "NO DATA");
-    EXPECT_TRUE(window.dimmed("kvSkinEdit1"));
+    EXPECT_TRUE(form.image("attitudeIndicator")->dimming().on);
+    EXPECT_EQ(form.image("attitudeIndicator")->dimming().mark, "NO DATA");
+    EXPECT_TRUE(window.dimmed("rollValue"));
     ASSERT_TRUE(runUntil([&] { return form.windowTitle() == "Flight Controller Tool — no data for 2 s"; }, 2500))
         << form.windowTitle().toStdString();
 
@@ -119,8 +119,8 @@ TEST(LinkHealthOnSimulator, SilenceShowsWithinASecondAndAFifthAndTheNextFrameCle
     const uint64_t before = framesDecoded(form);
     ASSERT_TRUE(runUntil([&] { return framesDecoded(form) != before; }, 4000));
     EXPECT_TRUE(form.staleTypesShown().none());
-    EXPECT_FALSE(form.image("Image1")->dimming().on);
-    EXPECT_FALSE(window.dimmed("kvSkinEdit1"));
+    EXPECT_FALSE(form.image("attitudeIndicator")->dimming().on);
+    EXPECT_FALSE(window.dimmed("rollValue"));
     EXPECT_EQ(form.windowTitle(), kName);
     EXPECT_TRUE(window.messages.isEmpty()) << window.messages.join('|').toStdString();
 }
@@ -151,7 +151,7 @@ TEST(LinkHealthOnSimulator, OneFrameTypeThatStopsGoesStaleAlone)
     SimulatorProcess simulator({"--replay", file});
     ASSERT_TRUE(simulator.started());
     WindowOnDevice window(simulator.device());
-    TForm1& form = *window.form;
+    MainWindow& form = *window.form;
     ASSERT_TRUE(form.connected());
 
     const auto start = Clock::now();
@@ -161,12 +161,12 @@ TEST(LinkHealthOnSimulator, OneFrameTypeThatStopsGoesStaleAlone)
     const size_t position = protocol::frameTypeIndex(protocol::FrameType::Position);
     EXPECT_EQ(form.staleTypesShown().count(), 1u);
     EXPECT_TRUE(form.staleTypesShown().test(position));
-    EXPECT_TRUE(window.dimmed("kvSkinEdit26")) << "Lat.";
-    EXPECT_TRUE(window.dimmed("kvSkinEdit30")) << "HAC";
-    EXPECT_FALSE(window.dimmed("kvSkinEdit1")) << "Roll";
-    EXPECT_FALSE(window.dimmed("kvSkinEdit28")) << "Mz";
+    EXPECT_TRUE(window.dimmed("latitudeValue")) << "Lat.";
+    EXPECT_TRUE(window.dimmed("accuracyValue")) << "HAC";
+    EXPECT_FALSE(window.dimmed("rollValue")) << "Roll";
+    EXPECT_FALSE(window.dimmed("magZValue")) << "Mz";
     EXPECT_EQ(form.windowTitle(), kName) << "the link itself is alive";
-    EXPECT_FALSE(form.image("Image1")->dimming().on);
+    EXPECT_FALSE(form.image("attitudeIndicator")->dimming().on);
 }
 
 TEST(LinkHealthOnSimulator, AReplugIsConnectedWithinASecondOverThirtyCyclesWithOneDescriptorAndFlatMemory)
@@ -175,7 +175,7 @@ TEST(LinkHealthOnSimulator, AReplugIsConnectedWithinASecondOverThirtyCyclesWithO
     ASSERT_TRUE(simulator.started());
     const QString path = simulator.device();
     WindowOnDevice window(path, false);
-    TForm1& form = *window.form;
+    MainWindow& form = *window.form;
     ASSERT_TRUE(form.connected());
 
     size_t heapAtFifth = 0;
@@ -212,9 +212,9 @@ TEST(LinkHealthOnSimulator, ThePilotsDisconnectWinsOverTheWait)
     ASSERT_TRUE(simulator.started());
     const QString path = simulator.device();
     WindowOnDevice window(path);
-    TForm1& form = *window.form;
+    MainWindow& form = *window.form;
     ASSERT_TRUE(runUntil([&] { return form.waitingForDevice(); }, 3000));
-    auto* connect = form.button("kvSkinButton2");
+    auto* connect = form.button("connectButton");
     QTest::mouseClick(connect, Qt::LeftButton, {}, connect->rect().center());
     EXPECT_FALSE(form.waitingForDevice());
     EXPECT_EQ(connect->Caption(), "Connect");

@@ -5,7 +5,7 @@
 #include "SimulatorProcess.h"
 
 #include "app/PlotsWindow.h"
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 #include "serial/PortNames.h"
 #include "tests/support/TestOutput.h"
 
@@ -26,12 +26,12 @@ TEST(PlotsOnSimulator, CsvOfTheVisibleSpanEqualsTheMonitorsOverTheSameReplay)
 
     SimulatorProcess simulator({"--replay", file});
     ASSERT_TRUE(simulator.started());
-    TForm1Options options;
+    MainWindowOptions options;
     const QString device = simulator.device();
     options.ports = [device] { return QList<serial::PortEntry>{serial::portEntryForDevice(device)}; };
-    TForm1 form(std::move(options));
-    form.kvSkinButton1Click();
-    form.kvSkinButton2Click();
+    MainWindow form(std::move(options));
+    form.refreshClicked();
+    form.connectClicked();
     ASSERT_TRUE(form.connected());
     ASSERT_TRUE(waitFor([&] { return form.history().size() >= size_t(expected.size() - 1); }, 15000))
         << form.history().size() << " of " << expected.size() - 1 << " frames";

@@ -1,6 +1,6 @@
 #include "SimulatorProcess.h"
 
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 #include "platform/ClassicErrors.h"
 #include "platform/MessageBox.h"
 #include "skin/controls/TkvSkinButton.h"
@@ -21,17 +21,17 @@ TEST(WindowOnSimulator, GyroGainSaveRoundTrip)
     SimulatorProcess simulator;
     ASSERT_TRUE(simulator.started());
 
-    TForm1Options options;
+    MainWindowOptions options;
     options.ports = [&] { return QList<serial::PortEntry>{serial::portEntryForDevice(simulator.device())}; };
-    TForm1 form(std::move(options));
+    MainWindow form(std::move(options));
     form.show();
-    form.kvSkinButton1Click();
-    QTest::mouseClick(form.button("kvSkinButton2"), Qt::LeftButton, {}, form.button("kvSkinButton2")->rect().center());
+    form.refreshClicked();
+    QTest::mouseClick(form.button("connectButton"), Qt::LeftButton, {}, form.button("connectButton")->rect().center());
     ASSERT_TRUE(form.connected()) << messages.join('|').toStdString();
 
-    auto* gain = form.edit("kvSkinEdit22");
-    auto* slider = form.slider("kvSkinSlider4");
-    auto* setting = form.edit("kvSkinEdit23");
+    auto* gain = form.edit("gyroGainReported");
+    auto* slider = form.slider("gyroGainSlider");
+    auto* setting = form.edit("gyroGainSetting");
     ASSERT_TRUE(waitFor([&] { return gain->Text() == "20.00"; }));
     EXPECT_EQ(slider->Value(), 20);
     EXPECT_EQ(setting->Text(), "20");
@@ -40,20 +40,20 @@ TEST(WindowOnSimulator, GyroGainSaveRoundTrip)
     const auto clickOn = [](QWidget* widget) {
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
     };
-    clickOn(form.button("kvSkinButton6"));
-    clickOn(form.button("kvSkinButton8"));
+    clickOn(form.button("airframeSave"));
+    clickOn(form.button("receiverSave"));
     // The refusal is an error the application's error box shows.
-    form.edit("kvSkinEdit44")->SetText("70000");
-    EXPECT_THROW(clickOn(form.button("kvSkinButton12")), platform::EConvertError);
-    form.edit("kvSkinEdit46")->SetText("-1");
-    EXPECT_THROW(clickOn(form.button("kvSkinButton13")), platform::EConvertError);
+    form.edit("rangeLimitSetting")->SetText("70000");
+    EXPECT_THROW(clickOn(form.button("rangeLimitSave")), platform::EConvertError);
+    form.edit("heightLimitSetting")->SetText("-1");
+    EXPECT_THROW(clickOn(form.button("heightLimitSave")), platform::EConvertError);
 
     // Four steps right with the keyboard, then Save.
     slider->setFocus();
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(slider, Qt::Key_Right);
     EXPECT_EQ(setting->Text(), "24");
-    auto* save = form.button("kvSkinButton7");
+    auto* save = form.button("gyroGainSave");
     QTest::mouseClick(save, Qt::LeftButton, {}, save->rect().center());
 
     ASSERT_TRUE(waitFor([&] { return simulator.commandLines().contains("55 18 00 AC"); }));

@@ -28,8 +28,8 @@ TEST(ConnectClicks, FiftyDisconnectsAndConnectsAtTheFullLinkRateShowNoMessage)
     ASSERT_NE(tool.window(), 0u) << "fctool's window did not appear";
     ASSERT_TRUE(controller.waitForClient(10000)) << "fctool did not open the device";
     const QPoint origin = screen.origin(tool.window());
-    const QRect button = reference.rectOf("kvSkinButton2").translated(origin);
-    const QRect attitude = reference.rectOf("Image1").translated(origin);
+    const QRect button = reference.rectOf("connectButton").translated(origin);
+    const QRect attitude = reference.rectOf("attitudeIndicator").translated(origin);
 
     // The pointer rests on the button, so its faces are the hot ones. The
     // first two clicks show the face of each state (the focus comes with

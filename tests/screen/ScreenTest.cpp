@@ -69,7 +69,7 @@ protected:
         // The tool's first picture on the screen before anything else: the
         // instruments keep their pen from one drawing to the next, as the
         // reference's did from its first paint.
-        const QRect attitude = reference->rectOf("Image1");
+        const QRect attitude = reference->rectOf("attitudeIndicator");
         const QImage first = reference->paint().copy(attitude);
         ASSERT_TRUE(waitFor([&] { return screen.grab(onScreen(attitude)) == first; }, kShowDeadlineMs).has_value())
             << "the tool's first picture never reached the screen";
@@ -86,8 +86,8 @@ protected:
             names.push_back(layout::fieldControl(static_cast<protocol::TelemetryField>(i)).data());
         for (const char* lamps : {kCh5Lamps[0], kCh5Lamps[1], kCh5Lamps[2], kCh6Lamps[0], kCh6Lamps[1], kCh6Lamps[2]})
             names.push_back(lamps);
-        for (const char* name : {"Image1", "Image2", "Image4", "kvSkinGauge1", "kvSkinGauge2", "kvSkinGauge3",
-                 "kvSkinGauge4", "kvSkinSlider5", "kvSkinSlider6"})
+        for (const char* name : {"attitudeIndicator", "headingIndicator", "airframePicture", "ch1Gauge", "ch2Gauge", "ch3Gauge",
+                 "ch4Gauge", "ch5Slider", "ch6Slider"})
             names.push_back(name);
         return names;
     }
@@ -156,7 +156,7 @@ TEST_P(OnScreen, LampsLightByTheRuleAtTheFullLinkRate)
 TEST_P(OnScreen, TheScreenShowsWhatTheLastFramesSay)
 {
     const QRect roll = reference->rectOf(layout::fieldControl(protocol::TelemetryField::Roll).data());
-    const QRect attitude = reference->rectOf("Image1");
+    const QRect attitude = reference->rectOf("attitudeIndicator");
     QImage rollBefore;
     QImage attitudeBefore;
     int set = 0;

@@ -40,14 +40,14 @@ int redPixels(const QImage& image)
 ReferenceWindow::ReferenceWindow(const QString& skin)
     : m_device(std::make_shared<serial::MemorySerialDevice>())
 {
-    TForm1Options options;
+    MainWindowOptions options;
     options.driver = std::make_unique<serial::MemorySerialDriver>(m_device);
     options.ports = [] { return QList<serial::PortEntry>{{QStringLiteral("COM3"), QStringLiteral("COM3")}}; };
     options.skinFile = skinFile(skin);
     options.clock = [this] { return steadyMilliseconds() + m_clockOffsetMs; };
-    m_form = std::make_unique<TForm1>(std::move(options));
-    m_form->kvSkinButton1Click();
-    m_form->kvSkinButton2Click();
+    m_form = std::make_unique<MainWindow>(std::move(options));
+    m_form->refreshClicked();
+    m_form->connectClicked();
     // The tool's first picture: the instruments keep their canvas, pen
     // included, from one drawing to the next.
     paint();
@@ -65,7 +65,7 @@ void ReferenceWindow::receive(const std::vector<protocol::FrameBytes>& frames)
     for (const protocol::FrameBytes& frame : frames)
         bytes.insert(bytes.end(), frame.begin(), frame.end());
     m_device->queue(bytes);
-    m_form->Comm1()->ProcTimer();
+    m_form->comm()->ProcTimer();
     if (testsupport::timerActive(m_form.get(), "textFrame"))
         testsupport::fireTimer(m_form.get(), "textFrame");
 }
@@ -80,7 +80,7 @@ QImage ReferenceWindow::paint() const { return m_form->grab().toImage().convertT
 
 QRect ReferenceWindow::systemMenuButton() const
 {
-    for (const auto& object : m_form->kvSorvane1()->Objects()) {
+    for (const auto& object : m_form->frame()->Objects()) {
         const auto* button = dynamic_cast<const skin::TkvSkinStdButtonObject*>(object.get());
         if (button && button->command == skin::TkvStdCommand::cmSysMenu) {
             const skin::TRect& r = button->ObjectRect;

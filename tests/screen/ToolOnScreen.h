@@ -2,7 +2,7 @@
 
 #include "XScreen.h"
 
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 #include "protocol/TelemetryFrame.h"
 #include "serial/MemorySerialDriver.h"
 
@@ -19,8 +19,8 @@ namespace screentest {
 
 // The lamps of each group from the high end of the stick travel to the low
 // end: Manual, Alt. Hold, GPS Hold; OFF, Care Free, Com Home.
-inline const char* const kCh5Lamps[] = {"kvSkinEdit39", "kvSkinEdit38", "kvSkinEdit35"};
-inline const char* const kCh6Lamps[] = {"kvSkinEdit42", "kvSkinEdit41", "kvSkinEdit40"};
+inline const char* const kCh5Lamps[] = {"manualLamp", "altitudeHoldLamp", "gpsHoldLamp"};
+inline const char* const kCh6Lamps[] = {"ch6OffLamp", "careFreeLamp", "comeHomeLamp"};
 
 // The ".skn" file fctool is given for a built-in skin; empty for the one it
 // carries.
@@ -41,7 +41,7 @@ class ReferenceWindow {
 public:
     explicit ReferenceWindow(const QString& skin);
 
-    TForm1& form() { return *m_form; }
+    MainWindow& form() { return *m_form; }
     QRect rectOf(const char* name) const;
     void receive(const std::vector<protocol::FrameBytes>& frames);
     // Moves the window's clock on and lets it look at its link: how it
@@ -56,7 +56,7 @@ public:
 private:
     std::shared_ptr<serial::MemorySerialDevice> m_device;
     int64_t m_clockOffsetMs = 0;
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<MainWindow> m_form;
 };
 
 // fctool on the X11 platform, connected to device, or started with the

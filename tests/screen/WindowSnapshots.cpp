@@ -9,7 +9,7 @@
 // the offscreen platform each visible pop-up is laid over the window.
 
 #include "app/FlightControllerApplication.h"
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 #include "serial/MemorySerialDriver.h"
 #include "simulator/SimulatedController.h"
 #include "skin/controls/TkvSkinComboBox.h"
@@ -35,7 +35,7 @@ void settle()
     }
 }
 
-QImage picture(TForm1& form)
+QImage picture(MainWindow& form)
 {
     const QRect area = form.frameGeometry();
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
@@ -64,13 +64,13 @@ std::vector<uint8_t> telemetry()
 bool snapshots(const QString& skin, const QString& folder)
 {
     auto device = std::make_shared<serial::MemorySerialDevice>();
-    TForm1Options options;
+    MainWindowOptions options;
     options.driver = std::make_unique<serial::MemorySerialDriver>(device);
     options.ports = [] {
         return QList<serial::PortEntry>{{QStringLiteral("COM3"), QStringLiteral("COM3")},
             {QStringLiteral("ttyUSB0"), QStringLiteral("/dev/ttyUSB0")}};
     };
-    TForm1 form(std::move(options));
+    MainWindow form(std::move(options));
     if (!form.chooseSkin(skin))
         return false;
     form.move(40, 40);
@@ -86,7 +86,7 @@ bool snapshots(const QString& skin, const QString& folder)
     };
     bool saved = save("idle");
 
-    auto* list = form.comboBox(QStringLiteral("kvSkinComboBox1"));
+    auto* list = form.comboBox(QStringLiteral("portList"));
     list->DropDown();
     settle();
     saved &= save("dropdown");
@@ -94,15 +94,15 @@ bool snapshots(const QString& skin, const QString& folder)
     settle();
 
     const QPoint corner = form.mapToGlobal(QPoint(12, 24));
-    form.kvSorvane1()->TrackSystemMenu(corner.x(), corner.y());
+    form.frame()->TrackSystemMenu(corner.x(), corner.y());
     settle();
     saved &= save("systemmenu");
-    form.kvSorvane1()->SkinMenu().Hide();
+    form.frame()->SkinMenu().Hide();
     settle();
 
-    form.kvSkinButton2Click();
+    form.connectClicked();
     device->queue(telemetry());
-    form.Comm1()->ProcTimer();
+    form.comm()->ProcTimer();
     settle();
     saved &= save("telemetry");
     return saved;

@@ -2,7 +2,7 @@
 // dimmed, and the caption says how long the link has been silent or that
 // the device is being waited for.
 
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 
 #include "app/LinkStatisticsWindow.h"
 #include "app/MainWindowLayout.h"
@@ -28,7 +28,7 @@ size_t typeIndex(protocol::FrameType type)
 
 } // namespace
 
-void TForm1::hookLinkHealth()
+void MainWindow::hookLinkHealth()
 {
     using protocol::FrameType;
     for (int i = 0; i < protocol::kTelemetryFieldCount; ++i) {
@@ -36,16 +36,16 @@ void TForm1::hookLinkHealth()
         m_typeViews[typeIndex(protocol::frameOf(field))].push_back(m_fields[static_cast<size_t>(i)]);
     }
     auto& channels123 = m_typeViews[typeIndex(FrameType::Channels123)];
-    channels123.insert(channels123.end(), {m_controls.kvSkinGauge1, m_controls.kvSkinGauge2, m_controls.kvSkinGauge3});
+    channels123.insert(channels123.end(), {m_controls.ch1Gauge, m_controls.ch2Gauge, m_controls.ch3Gauge});
     auto& channels456 = m_typeViews[typeIndex(FrameType::Channels456)];
-    channels456.insert(channels456.end(), {m_controls.kvSkinGauge4, m_controls.kvSkinSlider5, m_controls.kvSkinSlider6});
+    channels456.insert(channels456.end(), {m_controls.ch4Gauge, m_controls.ch5Slider, m_controls.ch6Slider});
     channels456.insert(channels456.end(), m_ch5Lamps.begin(), m_ch5Lamps.end());
     channels456.insert(channels456.end(), m_ch6Lamps.begin(), m_ch6Lamps.end());
-    m_typeViews[typeIndex(FrameType::Heading)].push_back(m_controls.Image2);
-    m_typeViews[typeIndex(FrameType::Settings)].push_back(m_controls.Image4);
+    m_typeViews[typeIndex(FrameType::Heading)].push_back(m_controls.headingIndicator);
+    m_typeViews[typeIndex(FrameType::Settings)].push_back(m_controls.airframePicture);
 }
 
-void TForm1::addLinkSystemMenuEntries()
+void MainWindow::addLinkSystemMenuEntries()
 {
     if (m_settings)
         m_link->setReconnectAutomatically(m_settings->value(kReconnectKey, true).toBool());
@@ -56,7 +56,7 @@ void TForm1::addLinkSystemMenuEntries()
         [this] { showLinkStatistics(); });
 }
 
-void TForm1::setReconnectAutomatically(bool on)
+void MainWindow::setReconnectAutomatically(bool on)
 {
     m_link->setReconnectAutomatically(on);
     if (m_systemMenuTail)
@@ -65,10 +65,10 @@ void TForm1::setReconnectAutomatically(bool on)
         m_settings->setValue(kReconnectKey, on);
 }
 
-void TForm1::showLinkStatistics()
+void MainWindow::showLinkStatistics()
 {
     if (!m_statisticsWindow) {
-        m_statisticsWindow = new LinkStatisticsWindow(m_kvSkinData1, [this] { return m_link->counters(); }, this,
+        m_statisticsWindow = new LinkStatisticsWindow(m_skinData, [this] { return m_link->counters(); }, this,
             m_clock);
         placeBeside(*m_statisticsWindow, *this, instruments());
     }
@@ -77,13 +77,13 @@ void TForm1::showLinkStatistics()
     m_statisticsWindow->activateWindow();
 }
 
-void TForm1::linkHealthChanged()
+void MainWindow::linkHealthChanged()
 {
     showStaleTypes(m_link->staleTypes());
     setCaptionNote(linkNote());
 }
 
-QString TForm1::linkNote() const
+QString MainWindow::linkNote() const
 {
     const QString& port = m_link->port().name;
     switch (m_link->state()) {
@@ -100,7 +100,7 @@ QString TForm1::linkNote() const
     return {};
 }
 
-void TForm1::showStaleTypes(FrameFreshness::Types stale)
+void MainWindow::showStaleTypes(FrameFreshness::Types stale)
 {
     const FrameFreshness::Types changed = stale ^ m_dimmedTypes;
     if (changed.none())
@@ -114,10 +114,10 @@ void TForm1::showStaleTypes(FrameFreshness::Types stale)
     }
     const size_t attitude = typeIndex(protocol::FrameType::Attitude);
     if (changed.test(attitude))
-        m_controls.Image1->setDimming({stale.test(attitude), kNoData});
+        m_controls.attitudeIndicator->setDimming({stale.test(attitude), kNoData});
 }
 
-void TForm1::setCaptionNote(const QString& note)
+void MainWindow::setCaptionNote(const QString& note)
 {
     if (note == m_captionNote)
         return;

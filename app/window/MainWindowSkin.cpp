@@ -1,7 +1,7 @@
-// The window's skin: the controls the layout binds to kvSkinData1, and the
+// The window's skin: the controls the layout binds to skinData, and the
 // one way a skin is chosen, at start-up or from the system menu.
 
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 
 #include "app/ControlFactory.h"
 #include "app/MainWindowLayout.h"
@@ -25,23 +25,23 @@ const QString kSkinKey = QStringLiteral("skin");
 
 } // namespace
 
-void TForm1::bindControlsToSkin()
+void MainWindow::bindControlsToSkin()
 {
     for (const layout::Control& control : layout::controls())
-        bindToSkin(control, this->control(layoutText(control.name)), m_kvSkinData1);
+        bindToSkin(control, this->control(layoutText(control.name)), m_skinData);
 }
 
-std::optional<QString> TForm1::storeSkin(const QString& choice)
+std::optional<QString> MainWindow::storeSkin(const QString& choice)
 {
     if (!windowskin::builtinSkinNames().contains(choice))
-        return windowskin::loadSkinFile(choice, *m_kvCompressedStoredSkin1);
-    m_kvCompressedStoredSkin1->SetCompressedData(windowskin::builtinSkinData(choice));
-    m_kvCompressedStoredSkin1->SetFileName(QString());
-    m_kvCompressedStoredSkin1->SetCompressedFileName(QString());
+        return windowskin::loadSkinFile(choice, *m_storedSkin);
+    m_storedSkin->SetCompressedData(windowskin::builtinSkinData(choice));
+    m_storedSkin->SetFileName(QString());
+    m_storedSkin->SetCompressedFileName(QString());
     return std::nullopt;
 }
 
-void TForm1::pickStartSkin(const QString& skinFile)
+void MainWindow::pickStartSkin(const QString& skinFile)
 {
     // A skin named on the command line wins over the one chosen last time.
     QString choice = skinFile;
@@ -55,10 +55,10 @@ void TForm1::pickStartSkin(const QString& skinFile)
         storeSkin(choice);
     }
     m_skinInUse = choice;
-    m_kvCompressedStoredSkin1->UnpackAhead();
+    m_storedSkin->UnpackAhead();
 }
 
-bool TForm1::chooseSkin(const QString& choice)
+bool MainWindow::chooseSkin(const QString& choice)
 {
     if (const std::optional<QString> problem = storeSkin(choice)) {
         platform::ShowMessage(*problem);
@@ -66,7 +66,7 @@ bool TForm1::chooseSkin(const QString& choice)
     }
     // The frame and every control hear the change from the skin data; the
     // graphs take their colours from it again.
-    m_kvSkinData1->LoadCompressedStoredSkin(m_kvCompressedStoredSkin1);
+    m_skinData->LoadCompressedStoredSkin(m_storedSkin);
     takeLampColours();
     // The lamps keep the colours the window gave them; a lit lamp takes
     // the new skin's red.
@@ -81,7 +81,7 @@ bool TForm1::chooseSkin(const QString& choice)
     return true;
 }
 
-void TForm1::markSkinInUse()
+void MainWindow::markSkinInUse()
 {
     if (!m_systemMenuTail)
         return;
@@ -96,17 +96,17 @@ void TForm1::markSkinInUse()
     file->Caption = fromFile ? QFileInfo(m_skinInUse).fileName() : QString();
 }
 
-void TForm1::loadSkin()
+void MainWindow::loadSkin()
 {
     // As when the layout is read: resolving the reference loads the skin,
     // and the change messages reach the window and its controls.
-    m_kvSkinData1->SetCompressedStoredSkin(m_kvCompressedStoredSkin1);
+    m_skinData->SetCompressedStoredSkin(m_storedSkin);
     takeLampColours();
 }
 
-void TForm1::takeLampColours()
+void MainWindow::takeLampColours()
 {
-    const LampColours colours = lampColours(m_kvSkinData1);
+    const LampColours colours = lampColours(m_skinData);
     m_litLampColour = colours.lit;
     m_unlitLampColour = colours.unlit;
 }

@@ -1,7 +1,7 @@
 // The window's frame: its settings as the layout stores them, the handler
 // of its user-drawn objects, and the skin entries of its system menu.
 
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 
 #include "app/MainWindowLayout.h"
 #include "app/SaveFileDialog.h"
@@ -19,33 +19,33 @@
 
 using namespace skin;
 
-void TForm1::setUpFrame()
+void MainWindow::setUpFrame()
 {
-    m_kvSorvane1 = new TkvSorvane(this);
-    m_kvSorvane1->setObjectName(QStringLiteral("kvSorvane1"));
-    m_kvSorvane1->SetBorderIcons({TkvBorderIcon::biSystemMenu, TkvBorderIcon::biMinimize, TkvBorderIcon::biRollUp});
-    m_kvSorvane1->UseDefaultSysMenu = true;
-    m_kvSorvane1->SetAlphaBlend(false);
-    m_kvSorvane1->AlphaBlendAnimation = true;
-    m_kvSorvane1->SetAlphaBlendValue(200);
-    m_kvSorvane1->Magnetic = false;
-    m_kvSorvane1->MagneticSize = 5;
-    m_kvSorvane1->SetShowIcon(false);
-    m_kvSorvane1->SetDefMenuItemHeight(20);
+    m_frame = new TkvSorvane(this);
+    m_frame->setObjectName(QStringLiteral("frame"));
+    m_frame->SetBorderIcons({TkvBorderIcon::biSystemMenu, TkvBorderIcon::biMinimize, TkvBorderIcon::biRollUp});
+    m_frame->UseDefaultSysMenu = true;
+    m_frame->SetAlphaBlend(false);
+    m_frame->AlphaBlendAnimation = true;
+    m_frame->SetAlphaBlendValue(200);
+    m_frame->Magnetic = false;
+    m_frame->MagneticSize = 5;
+    m_frame->SetShowIcon(false);
+    m_frame->SetDefMenuItemHeight(20);
     // A dialog frame: the layout is fixed, so the client keeps its size
     // under every skin.
-    m_kvSorvane1->SetSizeable(false);
-    m_kvSorvane1->SetClientWidth(layout::kClientWidth);
-    m_kvSorvane1->SetClientHeight(layout::kClientHeight);
-    m_kvSorvane1->OnPaintEvent = [this](const QString& IDName, platform::TCanvas& Canvas, const TRect& ObjectRect) {
-        kvSorvane1PaintEvent(IDName, Canvas, ObjectRect);
+    m_frame->SetSizeable(false);
+    m_frame->SetClientWidth(layout::kClientWidth);
+    m_frame->SetClientHeight(layout::kClientHeight);
+    m_frame->OnPaintEvent = [this](const QString& IDName, platform::TCanvas& Canvas, const TRect& ObjectRect) {
+        paintUserObject(IDName, Canvas, ObjectRect);
     };
-    m_kvSorvane1->OnActivate = [this](QObject*) { kvSorvane1Activate(); };
+    m_frame->OnActivate = [this](QObject*) { frameActivated(); };
     buildSkinMenu();
-    m_kvSorvane1->SetSkinData(m_kvSkinData1);
+    m_frame->SetSkinData(m_skinData);
 }
 
-void TForm1::kvSorvane1PaintEvent(const QString&, platform::TCanvas&, const TRect&)
+void MainWindow::paintUserObject(const QString&, platform::TCanvas&, const TRect&)
 {
     // The picture is read and let go; nothing is drawn with it. So a missing
     // or damaged file is nothing to report, and must not cost the frame the
@@ -56,7 +56,7 @@ void TForm1::kvSorvane1PaintEvent(const QString&, platform::TCanvas&, const TRec
     }
 }
 
-void TForm1::buildSkinMenu()
+void MainWindow::buildSkinMenu()
 {
     m_systemMenuTail = std::make_unique<TkvMenuItem>();
     m_systemMenuTail->Add(QStringLiteral("RecordTelemetry"), QStringLiteral("Record telemetry…"), [this] {
@@ -77,12 +77,12 @@ void TForm1::buildSkinMenu()
         if (!file.isEmpty())
             chooseSkin(file);
     });
-    m_kvSorvane1->SystemMenuTail = m_systemMenuTail.get();
+    m_frame->SystemMenuTail = m_systemMenuTail.get();
     updateRecordingEntries();
     markSkinInUse();
 }
 
-void TForm1::updateRecordingEntries()
+void MainWindow::updateRecordingEntries()
 {
     if (!m_systemMenuTail)
         return;
@@ -90,7 +90,7 @@ void TForm1::updateRecordingEntries()
     m_systemMenuTail->Find(QStringLiteral("StopRecording"))->Enabled = recording();
 }
 
-bool TForm1::startRecording(const QString& file)
+bool MainWindow::startRecording(const QString& file)
 {
     if (const auto problem = m_link->startRecording(file)) {
         platform::ShowMessage(*problem);
@@ -99,6 +99,6 @@ bool TForm1::startRecording(const QString& file)
     return true;
 }
 
-void TForm1::stopRecording() { m_link->stopRecording(); }
+void MainWindow::stopRecording() { m_link->stopRecording(); }
 
-void TForm1::recordingChanged(bool) { updateRecordingEntries(); }
+void MainWindow::recordingChanged(bool) { updateRecordingEntries(); }

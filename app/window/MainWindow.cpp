@@ -1,4 +1,4 @@
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 
 #include "app/ControlFactory.h"
 #include "app/MainWindowLayout.h"
@@ -48,7 +48,7 @@ platform::BmpImage airframeStrip()
     return bytes.isEmpty() ? platform::BmpImage() : platform::BmpImage::fromBytes(bytes);
 }
 
-LinkOptions linkOptions(TForm1Options& options, const MillisecondClock& clock)
+LinkOptions linkOptions(MainWindowOptions& options, const MillisecondClock& clock)
 {
     LinkOptions link;
     link.driver = std::move(options.driver);
@@ -61,12 +61,12 @@ LinkOptions linkOptions(TForm1Options& options, const MillisecondClock& clock)
 
 } // namespace
 
-TForm1::TForm1(TForm1Options options, QWidget* parent)
+MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     : QWidget(parent)
     , m_clock(options.clock ? std::move(options.clock) : MillisecondClock(steadyMilliseconds))
     , m_link(new LinkController(linkOptions(options, m_clock), *this, this))
-    , m_kvSkinData1(new TkvSkinData(this))
-    , m_kvCompressedStoredSkin1(new TkvCompressedStoredSkin(this))
+    , m_skinData(new TkvSkinData(this))
+    , m_storedSkin(new TkvCompressedStoredSkin(this))
     , m_portLister(new PortLister(options.ports, this))
     , m_textPacer(new PaintPacer(this, kTextFrameMs, m_clock, [this] { showLatestTexts(); }, "textFrame"))
     , m_paintPacer(new PaintPacer(this, kFrameMs, m_clock, [this] {
@@ -93,22 +93,22 @@ TForm1::TForm1(TForm1Options options, QWidget* parent)
     hookPanelLinks();
     hookInstruments();
     hookLinkHealth();
-    FormCreate();
+    showStartValues();
     // A pilot starts by connecting; no field or lamp holds the focus.
-    m_controls.kvSkinButton2->setFocus(Qt::OtherFocusReason);
+    m_controls.connectButton->setFocus(Qt::OtherFocusReason);
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-TForm1Options::TForm1Options() = default;
-TForm1Options::~TForm1Options() = default;
-TForm1Options::TForm1Options(TForm1Options&&) = default;
-TForm1Options& TForm1Options::operator=(TForm1Options&&) = default;
+MainWindowOptions::MainWindowOptions() = default;
+MainWindowOptions::~MainWindowOptions() = default;
+MainWindowOptions::MainWindowOptions(MainWindowOptions&&) = default;
+MainWindowOptions& MainWindowOptions::operator=(MainWindowOptions&&) = default;
 
-void TForm1::buildControls()
+void MainWindow::buildControls()
 {
     for (const layout::Control& control : layout::controls()) {
-        QWidget* parent = control.parent.empty() ? m_kvSorvane1->ClientArea() : this->control(layoutText(control.parent));
+        QWidget* parent = control.parent.empty() ? m_frame->ClientArea() : this->control(layoutText(control.parent));
         QWidget* widget = makeControl(control, parent);
         widget->setObjectName(layoutText(control.name));
     }
@@ -116,21 +116,21 @@ void TForm1::buildControls()
     for (int i = 0; i < protocol::kTelemetryFieldCount; ++i)
         m_fields[static_cast<size_t>(i)] = edit(layoutText(layout::fieldControl(static_cast<protocol::TelemetryField>(i))));
     // Lamps of each group from the high end of the stick travel to the low end.
-    m_ch5Lamps = {m_controls.kvSkinEdit39, m_controls.kvSkinEdit38, m_controls.kvSkinEdit35};
-    m_ch6Lamps = {m_controls.kvSkinEdit42, m_controls.kvSkinEdit41, m_controls.kvSkinEdit40};
+    m_ch5Lamps = {m_controls.manualLamp, m_controls.altitudeHoldLamp, m_controls.gpsHoldLamp};
+    m_ch6Lamps = {m_controls.ch6OffLamp, m_controls.careFreeLamp, m_controls.comeHomeLamp};
     // The strip's place in the layout lies under the airframe picture.
     m_airframeStrip = airframeStrip();
-    m_controls.Image4->raise();
+    m_controls.airframePicture->raise();
 }
 
-void TForm1::FormCreate()
+void MainWindow::showStartValues()
 {
     attitudeChanged(0, 0);
     headingChanged(0);
     airframeChanged(0);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The frame paints the window and keeps its paint events to itself;
     // this filter, installed after it, sees them first. What it starts
@@ -140,7 +140,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool TForm1::event(QEvent* event)
+bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::Show)
         listPortsOnView();
@@ -152,17 +152,17 @@ bool TForm1::event(QEvent* event)
     return QWidget::event(event);
 }
 
-QWidget* TForm1::control(const QString& name) const { return findChild<QWidget*>(name); }
+QWidget* MainWindow::control(const QString& name) const { return findChild<QWidget*>(name); }
 
 template <typename T>
-static T* controlAs(const TForm1& form, const QString& name)
+static T* controlAs(const MainWindow& form, const QString& name)
 {
     return dynamic_cast<T*>(form.control(name));
 }
 
-TkvSkinEdit* TForm1::edit(const QString& name) const { return controlAs<TkvSkinEdit>(*this, name); }
-TkvSkinButton* TForm1::button(const QString& name) const { return controlAs<TkvSkinButton>(*this, name); }
-TkvSkinComboBox* TForm1::comboBox(const QString& name) const { return controlAs<TkvSkinComboBox>(*this, name); }
-TkvSkinGauge* TForm1::gauge(const QString& name) const { return controlAs<TkvSkinGauge>(*this, name); }
-TkvSkinSlider* TForm1::slider(const QString& name) const { return controlAs<TkvSkinSlider>(*this, name); }
-platform::TImage* TForm1::image(const QString& name) const { return controlAs<platform::TImage>(*this, name); }
+TkvSkinEdit* MainWindow::edit(const QString& name) const { return controlAs<TkvSkinEdit>(*this, name); }
+TkvSkinButton* MainWindow::button(const QString& name) const { return controlAs<TkvSkinButton>(*this, name); }
+TkvSkinComboBox* MainWindow::comboBox(const QString& name) const { return controlAs<TkvSkinComboBox>(*this, name); }
+TkvSkinGauge* MainWindow::gauge(const QString& name) const { return controlAs<TkvSkinGauge>(*this, name); }
+TkvSkinSlider* MainWindow::slider(const QString& name) const { return controlAs<TkvSkinSlider>(*this, name); }
+platform::TImage* MainWindow::image(const QString& name) const { return controlAs<platform::TImage>(*this, name); }

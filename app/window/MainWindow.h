@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormControls.h"
+#include "app/window/WindowControls.h"
 #include "app/link/LinkController.h"
 #include "app/PaintPacer.h"
 #include "platform/BmpCodec.h"
@@ -49,11 +49,11 @@ class TkvMenuItem;
 // default, an in-memory one in tests), where the port list comes from, and
 // a recorder that gets every connection and received batch (none: no
 // recording).
-struct TForm1Options {
-    TForm1Options();
-    ~TForm1Options();
-    TForm1Options(TForm1Options&&);
-    TForm1Options& operator=(TForm1Options&&);
+struct MainWindowOptions {
+    MainWindowOptions();
+    ~MainWindowOptions();
+    MainWindowOptions(MainWindowOptions&&);
+    MainWindowOptions& operator=(MainWindowOptions&&);
 
     std::unique_ptr<serial::SerialDriver> driver;
     std::function<QList<serial::PortEntry>()> ports;
@@ -75,10 +75,10 @@ struct TForm1Options {
 
 // The main window: eight panels of controls built from the layout table,
 // the serial component, the telemetry decoder and the command handlers.
-class TForm1 : public QWidget, private protocol::TelemetrySink, private LinkListener {
+class MainWindow : public QWidget, private protocol::TelemetrySink, private LinkListener {
 public:
-    explicit TForm1(TForm1Options options = {}, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(MainWindowOptions options = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Controls by their layout name, for tests and tools that look at the
     // window; nullptr for an unknown name or kind. The window itself works
@@ -90,12 +90,14 @@ public:
     skin::TkvSkinSlider* slider(const QString& name) const;
     platform::TImage* image(const QString& name) const;
     QWidget* control(const QString& name) const;
+    // The controls the window works with, typed.
+    const WindowControls& controls() const { return m_controls; }
 
-    serial::TComm* Comm1() const { return &m_link->comm(); }
+    serial::TComm* comm() const { return &m_link->comm(); }
     LinkController& link() const { return *m_link; }
-    skin::TkvSkinData* kvSkinData1() const { return m_kvSkinData1; }
-    skin::TkvCompressedStoredSkin* kvCompressedStoredSkin1() const { return m_kvCompressedStoredSkin1; }
-    skin::TkvSorvane* kvSorvane1() const { return m_kvSorvane1; }
+    skin::TkvSkinData* skinData() const { return m_skinData; }
+    skin::TkvCompressedStoredSkin* storedSkin() const { return m_storedSkin; }
+    skin::TkvSorvane* frame() const { return m_frame; }
     // Loads a built-in skin by name ("Graphite", "Daylight") or a skin file
     // and remembers the choice; false (with a message) when it cannot be used.
     bool chooseSkin(const QString& choice);
@@ -127,22 +129,22 @@ public:
     const QByteArray& commandBuffer() const { return m_link->commandBuffer(); }
 
     // Handlers, named after their component and event.
-    void FormCreate();
-    void kvSorvane1Activate();
-    void kvSorvane1PaintEvent(const QString& IDName, platform::TCanvas& Canvas, const skin::TRect& ObjectRect);
-    void kvSkinButton1Click();
-    void kvSkinButton2Click();
-    void kvSkinButton3Click();
-    void kvSkinButton4Click();
-    void kvSkinButton5Click();
-    void kvSkinButton6Click();
-    void kvSkinButton7Click();
-    void kvSkinButton8Click();
-    void kvSkinButton9Click();
-    void kvSkinButton10Click();
-    void kvSkinButton11Click();
-    void kvSkinButton12Click();
-    void kvSkinButton13Click();
+    void showStartValues();
+    void frameActivated();
+    void paintUserObject(const QString& IDName, platform::TCanvas& Canvas, const skin::TRect& ObjectRect);
+    void refreshClicked();
+    void connectClicked();
+    void auxGainSaveClicked();
+    void altitudeGainSaveClicked();
+    void lowVoltageSaveClicked();
+    void airframeSaveClicked();
+    void gyroGainSaveClicked();
+    void receiverSaveClicked();
+    void startStickCalibrationClicked();
+    void stopStickCalibrationClicked();
+    void imuCalibrationClicked();
+    void rangeLimitSaveClicked();
+    void heightLimitSaveClicked();
 
 protected:
     bool event(QEvent* event) override;
@@ -212,7 +214,7 @@ private:
     void markSkinInUse();
     void airframeChanged(int index) override;
 
-    FormControls m_controls;
+    WindowControls m_controls;
     // What telemetry writes to, looked up once.
     std::array<skin::TkvSkinEdit*, protocol::kTelemetryFieldCount> m_fields{};
     // A read carries a dozen frames of each kind and the screen shows twenty
@@ -238,9 +240,9 @@ private:
     int m_airframeShown = -1;
     MillisecondClock m_clock;
     LinkController* m_link;
-    skin::TkvSkinData* m_kvSkinData1 = nullptr;
-    skin::TkvCompressedStoredSkin* m_kvCompressedStoredSkin1 = nullptr;
-    skin::TkvSorvane* m_kvSorvane1 = nullptr;
+    skin::TkvSkinData* m_skinData = nullptr;
+    skin::TkvCompressedStoredSkin* m_storedSkin = nullptr;
+    skin::TkvSorvane* m_frame = nullptr;
     std::unique_ptr<skin::TkvMenuItem> m_systemMenuTail;
     QSettings* m_settings = nullptr;
     PortLister* m_portLister;

@@ -2,7 +2,7 @@
 // instruments and the airframe picture, and the links from reported values
 // to sliders and gauges.
 
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 
 #include "instruments/Attitude.h"
 #include "instruments/Heading.h"
@@ -27,41 +27,41 @@ int truncated(long double value)
 
 } // namespace
 
-void TForm1::telemetryReceived() { showTextsAtPicturePace(); }
+void MainWindow::telemetryReceived() { showTextsAtPicturePace(); }
 
-void TForm1::showTextsAtPicturePace()
+void MainWindow::showTextsAtPicturePace()
 {
     if (m_textsWaiting.any() && m_textPacer->admit())
         showLatestTexts();
 }
 
-void TForm1::hookInstruments()
+void MainWindow::hookInstruments()
 {
     // Attitude and heading frames arrive a hundred times a second each; the
     // instruments draw the latest angles when they are shown.
-    m_controls.Image1->SetDrawing([this](platform::TBitmap& picture) {
+    m_controls.attitudeIndicator->SetDrawing([this](platform::TBitmap& picture) {
         instruments::DrawAttitude(m_roll, m_pitch, picture);
     });
-    m_controls.Image2->SetDrawing([this](platform::TBitmap& picture) {
+    m_controls.headingIndicator->SetDrawing([this](platform::TBitmap& picture) {
         instruments::DrawHeading(m_headingAngle, picture);
     });
 }
 
-void TForm1::attitudeChanged(double rollRadians, double pitchRadians)
+void MainWindow::attitudeChanged(double rollRadians, double pitchRadians)
 {
     m_roll = rollRadians;
     m_pitch = pitchRadians;
-    m_controls.Image1->InvalidateDrawing();
+    m_controls.attitudeIndicator->InvalidateDrawing();
 }
 
-void TForm1::fieldChanged(protocol::TelemetryField field, std::string_view text)
+void MainWindow::fieldChanged(protocol::TelemetryField field, std::string_view text)
 {
     const auto index = static_cast<size_t>(field);
     m_latestTexts[index] = text;
     m_textsWaiting.set(index);
 }
 
-void TForm1::showLatestTexts()
+void MainWindow::showLatestTexts()
 {
     for (size_t i = 0; i < m_fields.size(); ++i) {
         if (!m_textsWaiting.test(i))
@@ -72,19 +72,19 @@ void TForm1::showLatestTexts()
     m_textsWaiting.reset();
 }
 
-void TForm1::headingChanged(double headingRadians)
+void MainWindow::headingChanged(double headingRadians)
 {
     m_headingAngle = headingRadians;
-    m_controls.Image2->InvalidateDrawing();
+    m_controls.headingIndicator->InvalidateDrawing();
 }
 
-void TForm1::flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit)
+void MainWindow::flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit)
 {
     m_litLamps[static_cast<size_t>(group)] = lit;
     showLitLamp(group);
 }
 
-void TForm1::showLitLamp(protocol::ModeSwitch group)
+void MainWindow::showLitLamp(protocol::ModeSwitch group)
 {
     const std::optional<protocol::ModeLamp> lit = m_litLamps[static_cast<size_t>(group)];
     if (!lit)
@@ -100,7 +100,7 @@ void TForm1::showLitLamp(protocol::ModeSwitch group)
     }
 }
 
-void TForm1::airframeChanged(int index)
+void MainWindow::airframeChanged(int index)
 {
     // Settings frames repeat the airframe a hundred times a second; the
     // picture changes only when the airframe does.
@@ -109,8 +109,8 @@ void TForm1::airframeChanged(int index)
     m_airframeShown = index;
     platform::TBitmap cell;
     cell.setImage(m_airframeStrip.toQImage(QRect(kCell * index, 0, kCell, kCell)));
-    m_controls.Image4->Picture().Canvas().CopyRect({0, 0, kCell, kCell}, cell.Canvas(), {0, 0, kCell, kCell});
-    m_controls.Image4->Invalidate();
+    m_controls.airframePicture->Picture().Canvas().CopyRect({0, 0, kCell, kCell}, cell.Canvas(), {0, 0, kCell, kCell});
+    m_controls.airframePicture->Invalidate();
 }
 
 namespace {
@@ -142,16 +142,16 @@ void linkColumn(const SettingColumn& column)
 
 } // namespace
 
-void TForm1::hookPanelLinks()
+void MainWindow::hookPanelLinks()
 {
     const auto whole = [](int position) { return QString::number(position); };
     const auto tenths = [this](int position) {
         return QString::fromStdString(protocol::formatGeneral(position * 0.1L, m_link->decimalSeparator()));
     };
-    linkColumn({m_controls.kvSkinEdit22, m_controls.kvSkinSlider4, m_controls.kvSkinEdit23, 1, whole});
-    linkColumn({m_controls.kvSkinEdit7, m_controls.kvSkinSlider1, m_controls.kvSkinEdit8, 10, tenths});
-    linkColumn({m_controls.kvSkinEdit9, m_controls.kvSkinSlider2, m_controls.kvSkinEdit14, 1, whole});
-    linkColumn({m_controls.kvSkinEdit15, m_controls.kvSkinSlider3, m_controls.kvSkinEdit16, 10, tenths});
+    linkColumn({m_controls.gyroGainReported, m_controls.gyroGainSlider, m_controls.gyroGainSetting, 1, whole});
+    linkColumn({m_controls.auxGainReported, m_controls.auxGainSlider, m_controls.auxGainSetting, 10, tenths});
+    linkColumn({m_controls.altitudeGainReported, m_controls.altitudeGainSlider, m_controls.altitudeGainSetting, 1, whole});
+    linkColumn({m_controls.lowVoltageReported, m_controls.lowVoltageSlider, m_controls.lowVoltageSetting, 10, tenths});
 
     // Channels drive the gauges (CH1 and CH4 mirrored) and the switch sliders.
     const auto follow = [](skin::TkvSkinEdit* channel, auto* control, bool mirrored) {
@@ -160,10 +160,10 @@ void TForm1::hookPanelLinks()
             control->SetValue(mirrored ? 3000 - value : value);
         };
     };
-    follow(m_controls.kvSkinEdit10, m_controls.kvSkinGauge1, true);
-    follow(m_controls.kvSkinEdit11, m_controls.kvSkinGauge2, false);
-    follow(m_controls.kvSkinEdit12, m_controls.kvSkinGauge3, false);
-    follow(m_controls.kvSkinEdit19, m_controls.kvSkinGauge4, true);
-    follow(m_controls.kvSkinEdit20, m_controls.kvSkinSlider5, false);
-    follow(m_controls.kvSkinEdit21, m_controls.kvSkinSlider6, false);
+    follow(m_controls.ch1Value, m_controls.ch1Gauge, true);
+    follow(m_controls.ch2Value, m_controls.ch2Gauge, false);
+    follow(m_controls.ch3Value, m_controls.ch3Gauge, false);
+    follow(m_controls.ch4Value, m_controls.ch4Gauge, true);
+    follow(m_controls.ch5Value, m_controls.ch5Slider, false);
+    follow(m_controls.ch6Value, m_controls.ch6Slider, false);
 }

@@ -1,6 +1,6 @@
 // The "ComPort" panel: the port list and the connect button.
 
-#include "app/Unit1.h"
+#include "app/window/MainWindow.h"
 
 #include "app/link/PortLister.h"
 #include "platform/MessageBox.h"
@@ -17,9 +17,9 @@ const QString kDisconnect = QStringLiteral("DisConnect");
 
 } // namespace
 
-void TForm1::kvSorvane1Activate() { listPortsOnView(); }
+void MainWindow::frameActivated() { listPortsOnView(); }
 
-void TForm1::listPortsOnView()
+void MainWindow::listPortsOnView()
 {
     if (m_searchPortsInBackground) {
         // Once the window has painted (startQueuedPortSearch): the search
@@ -35,7 +35,7 @@ void TForm1::listPortsOnView()
     fillPortList();
 }
 
-void TForm1::startQueuedPortSearch()
+void MainWindow::startQueuedPortSearch()
 {
     if (!m_portSearchQueued)
         return;
@@ -46,19 +46,19 @@ void TForm1::startQueuedPortSearch()
     });
 }
 
-void TForm1::kvSkinButton1Click()
+void MainWindow::refreshClicked()
 {
     fillPortList();
 }
 
-void TForm1::fillPortList()
+void MainWindow::fillPortList()
 {
     showPorts(m_portLister->listNow());
 }
 
-void TForm1::showPorts(const QList<serial::PortEntry>& ports)
+void MainWindow::showPorts(const QList<serial::PortEntry>& ports)
 {
-    skin::TkvSkinComboBox* list = m_controls.kvSkinComboBox1;
+    skin::TkvSkinComboBox* list = m_controls.portList;
     m_ports = ports;
     QStringList names;
     for (const serial::PortEntry& port : m_ports)
@@ -71,21 +71,21 @@ void TForm1::showPorts(const QList<serial::PortEntry>& ports)
     showPortLocation();
 }
 
-void TForm1::showPortLocation()
+void MainWindow::showPortLocation()
 {
-    skin::TkvSkinComboBox* list = m_controls.kvSkinComboBox1;
+    skin::TkvSkinComboBox* list = m_controls.portList;
     const int index = list->ItemIndex();
     list->setToolTip(index >= 0 && index < m_ports.size() ? m_ports[index].location : QString());
 }
 
-void TForm1::kvSkinButton2Click()
+void MainWindow::connectClicked()
 {
     // While connected or waiting for the device, the button stops the link.
     if (m_link->state() != LinkState::Closed) {
         m_link->disconnect();
         return;
     }
-    const skin::TkvSkinComboBox* list = m_controls.kvSkinComboBox1;
+    const skin::TkvSkinComboBox* list = m_controls.portList;
     const int index = list->ItemIndex();
     if (list->Text().isEmpty() || index < 0 || index >= m_ports.size())
         return;
@@ -94,9 +94,9 @@ void TForm1::kvSkinButton2Click()
         platform::ShowMessage(*problem);
 }
 
-void TForm1::linkStateChanged(LinkState state)
+void MainWindow::linkStateChanged(LinkState state)
 {
-    m_controls.kvSkinButton2->SetCaption(state == LinkState::Closed ? kConnect : kDisconnect);
+    m_controls.connectButton->SetCaption(state == LinkState::Closed ? kConnect : kDisconnect);
 }
 
-void TForm1::linkProblem(const QString& message) { platform::ShowMessage(message); }
+void MainWindow::linkProblem(const QString& message) { platform::ShowMessage(message); }
