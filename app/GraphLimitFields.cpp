@@ -18,7 +18,12 @@ constexpr int kSpacing = 6;
 
 constexpr Control kField = {Kind::InputField, {}, {}, 0, 0, kFieldWidth, kFieldHeight, ""};
 // Texts on the legend row, in the legend's face.
-constexpr Control kLegendText = {Kind::Label, {}, {}, 0, 0, 0, 14, "", {"Arial", 11, layout::Weight::Regular}};
+constexpr layout::Font kLegendFont = {"Arial", 11, layout::Weight::Regular};
+constexpr Control kLegendText = {Kind::Label, {}, {}, 0, 0, 0, 14, "", kLegendFont};
+constexpr Control kMinimumLabel = {Kind::Label, {}, {}, 0, 0, 0, 14, "Minimum", kLegendFont};
+constexpr Control kMaximumLabel = {Kind::Label, {}, {}, 0, 0, 0, 14, "Maximum", kLegendFont};
+// Between a label and its field.
+constexpr int kLabelGap = 3;
 
 } // namespace
 
@@ -26,16 +31,19 @@ GraphLimitFields::GraphLimitFields(GraphView& graph, QWidget* parent)
     : m_graph(graph)
     , m_minimum(static_cast<skin::TkvSkinEdit*>(makeControl(kField, parent)))
     , m_maximum(static_cast<skin::TkvSkinEdit*>(makeControl(kField, parent)))
+    , m_minimumLabel(static_cast<skin::TkvSkinStdLabel*>(makeControl(kMinimumLabel, parent)))
+    , m_maximumLabel(static_cast<skin::TkvSkinStdLabel*>(makeControl(kMaximumLabel, parent)))
     , m_problem(static_cast<skin::TkvSkinStdLabel*>(makeControl(kLegendText, parent)))
 {
     const QString name = graph.objectName();
     m_minimum->setObjectName(name + QStringLiteral("Minimum"));
     m_maximum->setObjectName(name + QStringLiteral("Maximum"));
+    m_minimumLabel->setObjectName(name + QStringLiteral("MinimumLabel"));
+    m_maximumLabel->setObjectName(name + QStringLiteral("MaximumLabel"));
     m_problem->setObjectName(name + QStringLiteral("LimitsProblem"));
     // It grows to the left, away from the fields.
     m_problem->SetAlignment(skin::TAlignment::taRightJustify);
-    for (QWidget* control : {static_cast<QWidget*>(m_minimum), static_cast<QWidget*>(m_maximum),
-             static_cast<QWidget*>(m_problem)})
+    for (QWidget* control : controls())
         control->setVisible(false);
     m_minimum->OnChange = [this](QObject*) { applyTyped(); };
     m_maximum->OnChange = [this](QObject*) { applyTyped(); };
@@ -51,32 +59,49 @@ void GraphLimitFields::setShown(bool shown)
     } else {
         showProblem({});
     }
-    m_minimum->setVisible(shown);
-    m_maximum->setVisible(shown);
+    // The reason shows only with a refused pair.
+    for (QWidget* control : controls()) {
+        if (control != m_problem)
+            control->setVisible(shown);
+    }
     layOut();
 }
 
 void GraphLimitFields::layOut()
 {
     const QRect place = m_graph.geometry();
-    m_maximum->SetBounds(place.right() - kFieldWidth, place.top(), kFieldWidth, kFieldHeight);
-    m_minimum->SetBounds(m_maximum->x() - kSpacing - kFieldWidth, place.top(), kFieldWidth, kFieldHeight);
-    m_problem->SetBounds(m_minimum->x() - kSpacing - m_problem->width(), place.top() + 2, m_problem->width(), 14);
+    // Right to left: each field with its label before it, then the reason.
+    const auto leftOf = [](const QWidget* control, int width, int gap) { return control->x() - gap - width; };
+    m_maximum->SetBounds(place.right() + 1 - kFieldWidth, place.top(), kFieldWidth, kFieldHeight);
+    const int textTop = place.top() + 2;
+    m_maximumLabel->SetBounds(leftOf(m_maximum, m_maximumLabel->width(), kLabelGap), textTop,
+        m_maximumLabel->width(), m_maximumLabel->height());
+    m_minimum->SetBounds(leftOf(m_maximumLabel, kFieldWidth, kSpacing), place.top(), kFieldWidth, kFieldHeight);
+    m_minimumLabel->SetBounds(leftOf(m_minimum, m_minimumLabel->width(), kLabelGap), textTop,
+        m_minimumLabel->width(), m_minimumLabel->height());
+    m_problem->SetBounds(leftOf(m_minimumLabel, m_problem->width(), kSpacing), textTop, m_problem->width(),
+        m_problem->height());
     int legendEnd = place.width();
     if (m_shown)
-        legendEnd = (m_problem->isHidden() ? m_minimum->x() : m_problem->x()) - place.left() - kSpacing;
+        legendEnd = (m_problem->isHidden() ? m_minimumLabel->x() : m_problem->x()) - place.left() - kSpacing;
     m_graph.setLegendEnd(legendEnd);
-    for (QWidget* control : {static_cast<QWidget*>(m_problem), static_cast<QWidget*>(m_minimum),
-             static_cast<QWidget*>(m_maximum)})
+    for (QWidget* control : controls())
         control->raise();
 }
 
 void GraphLimitFields::setTextColour(const QColor& colour)
 {
-    platform::TFont font = m_problem->Font();
-    font.Color = platform::fromQRgb(colour.rgb());
-    m_problem->SetDefaultFont(font);
-    m_problem->SetFont(font);
+    for (skin::TkvSkinStdLabel* label : {m_minimumLabel, m_maximumLabel, m_problem}) {
+        platform::TFont font = label->Font();
+        font.Color = platform::fromQRgb(colour.rgb());
+        label->SetDefaultFont(font);
+        label->SetFont(font);
+    }
+}
+
+std::array<QWidget*, 5> GraphLimitFields::controls() const
+{
+    return {m_problem, m_minimumLabel, m_minimum, m_maximumLabel, m_maximum};
 }
 
 QString GraphLimitFields::problem() const
@@ -86,20 +111,11 @@ QString GraphLimitFields::problem() const
 
 void GraphLimitFields::applyTyped()
 {
-    bool lowOk = false;
-    bool highOk = false;
-    const double low = m_minimum->Text().toDouble(&lowOk);
-    const double high = m_maximum->Text().toDouble(&highOk);
-    // Half-typed limits leave the scale as it was.
-    if (!lowOk || !highOk) {
-        showProblem({});
-        return;
-    }
-    // So do limits the graph cannot draw, and the reason is shown.
-    const std::optional<QString> problem = refusedLimits(low, high);
-    showProblem(problem.value_or(QString()));
-    if (!problem)
-        m_graph.setScale(GraphView::Scale::Fixed, low, high);
+    // A refused pair leaves the scale as it was, and says why.
+    const TypedLimits typed = readTypedLimits(m_minimum->Text(), m_maximum->Text());
+    showProblem(typed.problem);
+    if (typed.problem.isEmpty())
+        m_graph.setScale(GraphView::Scale::Fixed, typed.minimum, typed.maximum);
 }
 
 void GraphLimitFields::showProblem(const QString& problem)

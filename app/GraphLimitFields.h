@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+#include <array>
+
 class GraphView;
 class QWidget;
 
@@ -12,8 +14,9 @@ class TkvSkinStdLabel;
 }
 
 // The typed limits of one graph's fixed scale, at the right end of its
-// legend row: a minimum and a maximum field and, left of them, why a typed
-// pair is refused. A pair the graph can draw becomes its scale at once.
+// legend row: a minimum and a maximum field, each after its label, and,
+// left of them, why a typed pair is refused. A pair the graph can draw
+// becomes its scale at once.
 class GraphLimitFields {
 public:
     // The controls are made in parent, the graph's parent.
@@ -31,10 +34,14 @@ public:
 private:
     void applyTyped();
     void showProblem(const QString& problem);
+    // All of them, left to right.
+    std::array<QWidget*, 5> controls() const;
 
     GraphView& m_graph;
     skin::TkvSkinEdit* m_minimum;
     skin::TkvSkinEdit* m_maximum;
+    skin::TkvSkinStdLabel* m_minimumLabel;
+    skin::TkvSkinStdLabel* m_maximumLabel;
     skin::TkvSkinStdLabel* m_problem;
     bool m_shown = false;
 };

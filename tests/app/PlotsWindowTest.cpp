@@ -268,7 +268,10 @@ TEST_F(Plots, TypedLimitsTheGraphCannotDrawAreRefusedWithTheReason)
         {"1e17", "100000000000000016", "Limits must lie within ±1000000"},
         {"-1.7976931348623157e308", "1.7976931348623157e308", "Limits must lie within ±1000000"},
         {"-inf", "inf", "Limits must lie within ±1000000"},
-        {"nan", "1", "Limits must be numbers"},
+        {"nan", "1", "'nan' is not a number"},
+        {"abc", "1", "'abc' is not a number"},
+        {"", "1", "Type a minimum"},
+        {"3", "1", "Minimum must be below maximum"},
         {"2", "2", "Minimum must be below maximum"},
         {"1", "1.000000000000001", "Limits must be at least 0.00001 apart"},
     };
@@ -303,4 +306,33 @@ TEST_F(Plots, ARememberedScaleTheGraphCannotDrawIsNotTaken)
     EXPECT_LT(high - low, 1e6);
     EXPECT_FALSE(refusedLimits(low, high).has_value());
     EXPECT_FALSE(plots->graph(0)->grab().isNull());
+}
+
+// The fields say what they hold, in the window's own labels, and only
+// while the scale is fixed.
+TEST_F(Plots, TheLimitFieldsAreLabelled)
+{
+    PlotsWindow* plots = form->showPlots();
+    auto* minimumLabel = plots->findChild<skin::TkvSkinStdLabel*>("graph2MinimumLabel");
+    auto* maximumLabel = plots->findChild<skin::TkvSkinStdLabel*>("graph2MaximumLabel");
+    ASSERT_TRUE(minimumLabel && maximumLabel);
+    EXPECT_EQ(minimumLabel->Caption(), "Minimum");
+    EXPECT_EQ(maximumLabel->Caption(), "Maximum");
+    EXPECT_FALSE(minimumLabel->isVisible()) << "auto scale: no fields";
+    plots->setScale(1, GraphView::Scale::Fixed, -5, 5);
+    const LimitFields fields = limitFields(*plots, 1);
+    ASSERT_TRUE(minimumLabel->isVisible() && maximumLabel->isVisible());
+    // Left to right: reason, Minimum, its field, Maximum, its field.
+    EXPECT_LT(minimumLabel->geometry().right(), fields.minimum->x());
+    EXPECT_LT(fields.minimum->geometry().right(), maximumLabel->x());
+    EXPECT_LT(maximumLabel->geometry().right(), fields.maximum->x());
+    EXPECT_EQ(fields.maximum->geometry().right(), plots->graph(1)->geometry().right()) << "at the legend row's end";
+    EXPECT_EQ(fields.maximum->y(), plots->graph(1)->y());
+    fields.maximum->SetText("abc");
+    EXPECT_EQ(fields.problem->Caption(), "'abc' is not a number");
+    EXPECT_LT(fields.problem->geometry().right(), minimumLabel->x());
+    plots->grab().save(testsupport::testOutputDir() + "/plots-limits-labelled.png");
+    plots->setScale(1, GraphView::Scale::Auto);
+    EXPECT_FALSE(maximumLabel->isVisible());
+    EXPECT_FALSE(fields.problem->isVisible());
 }
