@@ -1,6 +1,7 @@
 #include "app/PlotsWindow.h"
 
 #include "app/ControlFactory.h"
+#include "app/SaveFileDialog.h"
 #include "app/WindowPlacement.h"
 #include "platform/MessageBox.h"
 #include "protocol/LinkCounters.h"
@@ -12,7 +13,6 @@
 #include "skin/frame/TkvSorvane.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QSaveFile>
 #include <QMouseEvent>
 #include <QSettings>
@@ -136,14 +136,12 @@ void PlotsWindow::buildControls(skin::TkvSkinData* skinData)
     m_pauseButton = static_cast<skin::TkvSkinButton*>(bar[1]);
     m_pauseButton->OnClick = [this](QObject*) { setPaused(!paused()); };
     static_cast<skin::TkvSkinButton*>(bar[2])->OnClick = [this](QObject*) {
-        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save the graphs"), QString(),
-            QStringLiteral("PNG pictures (*.png)"));
+        const QString file = askSaveFileName(this, kPlotsPictureFile, m_settings);
         if (!file.isEmpty())
             exportPng(file);
     };
     static_cast<skin::TkvSkinButton*>(bar[3])->OnClick = [this](QObject*) {
-        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save the values"), QString(),
-            QStringLiteral("CSV files (*.csv)"));
+        const QString file = askSaveFileName(this, kPlotsValuesFile, m_settings);
         if (!file.isEmpty())
             exportCsv(file);
     };

@@ -4,6 +4,7 @@
 #include "app/Unit1.h"
 
 #include "app/MainWindowLayout.h"
+#include "app/SaveFileDialog.h"
 #include "app/TelemetryRecorder.h"
 #include "app/WindowSkin.h"
 #include "platform/BmpCodec.h"
@@ -59,8 +60,7 @@ void TForm1::buildSkinMenu()
 {
     m_systemMenuTail = std::make_unique<TkvMenuItem>();
     m_systemMenuTail->Add(QStringLiteral("RecordTelemetry"), QStringLiteral("Record telemetry…"), [this] {
-        const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Record telemetry"), QString(),
-            QStringLiteral("All files (*)"));
+        const QString file = askSaveFileName(this, kRecordingFile, m_settings);
         if (!file.isEmpty())
             startRecording(file);
     });
