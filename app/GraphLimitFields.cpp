@@ -59,9 +59,11 @@ void GraphLimitFields::setShown(bool shown)
     } else {
         showProblem({});
     }
-    for (QWidget* control : {static_cast<QWidget*>(m_minimumLabel), static_cast<QWidget*>(m_minimum),
-             static_cast<QWidget*>(m_maximumLabel), static_cast<QWidget*>(m_maximum)})
-        control->setVisible(shown);
+    // The reason shows only with a refused pair.
+    for (QWidget* control : controls()) {
+        if (control != m_problem)
+            control->setVisible(shown);
+    }
     layOut();
 }
 
@@ -69,9 +71,9 @@ void GraphLimitFields::layOut()
 {
     const QRect place = m_graph.geometry();
     // Right to left: each field with its label before it, then the reason.
-    const auto leftOf = [&](QWidget* control, int width, int gap) { return control->x() - gap - width; };
+    const auto leftOf = [](const QWidget* control, int width, int gap) { return control->x() - gap - width; };
     m_maximum->SetBounds(place.right() + 1 - kFieldWidth, place.top(), kFieldWidth, kFieldHeight);
-    const auto textTop = place.top() + 2;
+    const int textTop = place.top() + 2;
     m_maximumLabel->SetBounds(leftOf(m_maximum, m_maximumLabel->width(), kLabelGap), textTop,
         m_maximumLabel->width(), m_maximumLabel->height());
     m_minimum->SetBounds(leftOf(m_maximumLabel, kFieldWidth, kSpacing), place.top(), kFieldWidth, kFieldHeight);
