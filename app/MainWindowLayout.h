@@ -6,8 +6,9 @@
 #include <string_view>
 
 // The main window's layout as data: every control with its class, name,
-// panel, position, text, font, range and skin object. Unit1 builds the
-// window from this table and hooks the handlers by name.
+// panel, position, text, font, range and skin object. TForm1 builds the
+// window's controls from this table and finds them by name; it hooks its
+// handlers to them in code (TForm1::hookHandlers), not through the table.
 namespace layout {
 
 enum class Kind {
