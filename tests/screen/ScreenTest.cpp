@@ -18,7 +18,6 @@
 #include "tests/support/TestOutput.h"
 
 #include <QDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +34,9 @@ namespace {
 // far above what a pilot may wait for (a picture is due every 50 ms), so
 // only a change that never arrives fails, not a slow machine.
 constexpr int kShowDeadlineMs = 1500;
+// Openbox took over a fresh screen within 0.7 s on a busy machine; the
+// deadline only catches one that never does.
+constexpr int kWindowManagerDeadlineMs = 10000;
 
 std::vector<protocol::FrameBytes> allFramesAt(double seconds, uint32_t seed)
 {
@@ -219,15 +221,15 @@ INSTANTIATE_TEST_SUITE_P(Skins, OnScreen, ::testing::Values("Graphite", "Dayligh
 // A window manager, as a desktop has: it decides activation and focus.
 class WindowManager {
 public:
-    WindowManager()
+    // Waits until it has taken over the screen: windows mapped before
+    // would be placed without it.
+    explicit WindowManager(const XScreen& screen)
     {
         m_process.setStandardOutputFile(QProcess::nullDevice());
         m_process.setStandardErrorFile(QProcess::nullDevice());
         m_process.start(QStringLiteral("openbox"), {});
-        m_process.waitForStarted();
-        // Openbox takes over the screen in a moment; windows mapped before
-        // it would be placed without it.
-        QThread::msleep(1000);
+        m_running = m_process.waitForStarted()
+            && waitFor([&] { return screen.windowManagerRunning(); }, kWindowManagerDeadlineMs).has_value();
     }
     ~WindowManager()
     {
@@ -235,8 +237,11 @@ public:
         m_process.waitForFinished(3000);
     }
 
+    bool running() const { return m_running; }
+
 private:
     QProcess m_process;
+    bool m_running = false;
 };
 
 } // namespace
@@ -249,6 +254,15 @@ int main(int argc, char** argv)
     testsupport::prepareQtEnvironment();
     ::testing::InitGoogleTest(&argc, argv);
     FlightControllerApplication app(argc, argv);
-    WindowManager windowManager;
+    const XScreen screen;
+    if (!screen.open()) {
+        std::fprintf(stderr, "no X display: run under xvfb-run\n");
+        return 1;
+    }
+    const WindowManager windowManager(screen);
+    if (!windowManager.running()) {
+        std::fprintf(stderr, "openbox did not take over the screen within %d ms\n", kWindowManagerDeadlineMs);
+        return 1;
+    }
     return RUN_ALL_TESTS();
 }

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QThread>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -60,6 +61,24 @@ QPoint XScreen::origin(unsigned long window) const
     Window child = 0;
     XTranslateCoordinates(m_display, window, DefaultRootWindow(m_display), 0, 0, &x, &y, &child);
     return {x, y};
+}
+
+bool XScreen::windowManagerRunning() const
+{
+    if (!m_display)
+        return false;
+    const Atom check = XInternAtom(m_display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(m_display, DefaultRootWindow(m_display), check, 0, 1, False, XA_WINDOW,
+        &type, &format, &items, &after, &data);
+    const bool named = status == Success && type == XA_WINDOW && items == 1;
+    if (data)
+        XFree(data);
+    return named;
 }
 
 unsigned long findWindow(const QString& name, int timeoutMs)

@@ -26,6 +26,9 @@ public:
     // Where a window's top-left corner lies on the screen.
     QPoint origin(unsigned long window) const;
     QSize size() const;
+    // Whether a window manager has taken over the screen: it names its
+    // check window on the root window (_NET_SUPPORTING_WM_CHECK).
+    bool windowManagerRunning() const;
 
 private:
     _XDisplay* m_display = nullptr;
