@@ -63,6 +63,20 @@ QPoint XScreen::origin(unsigned long window) const
     return {x, y};
 }
 
+QRect XScreen::geometry(unsigned long window) const
+{
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(m_display, window, &attributes))
+        return {};
+    return QRect(origin(window), QSize(attributes.width, attributes.height));
+}
+
+bool XScreen::viewable(unsigned long window) const
+{
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(m_display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
 bool XScreen::windowManagerRunning() const
 {
     if (!m_display)
@@ -107,6 +121,34 @@ void clickAt(QPoint onScreen)
                                        QString::number(onScreen.y()), QStringLiteral("click"), QStringLiteral("1")});
 }
 
+void doubleClickAt(QPoint onScreen)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(onScreen.x()),
+                                       QString::number(onScreen.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
+                                       QStringLiteral("2"), QStringLiteral("--delay"), QStringLiteral("80"),
+                                       QStringLiteral("1")});
+}
+
+void rightClickAt(QPoint onScreen)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(onScreen.x()),
+                                       QString::number(onScreen.y()), QStringLiteral("click"), QStringLiteral("3")});
+}
+
+void pressAt(QPoint onScreen)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(onScreen.x()),
+                                       QString::number(onScreen.y()), QStringLiteral("mousedown"), QStringLiteral("1")});
+}
+
+void release() { run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")}); }
+
 void pressKey(const QString& key) { run(QStringLiteral("xdotool"), {QStringLiteral("key"), key}); }
+
+void restore(unsigned long window)
+{
+    const QString id = QString::number(window);
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowmap"), id, QStringLiteral("windowactivate"), id});
+}
 
 } // namespace screentest

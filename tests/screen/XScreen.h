@@ -25,6 +25,10 @@ public:
     QImage grab(const QRect& rect) const;
     // Where a window's top-left corner lies on the screen.
     QPoint origin(unsigned long window) const;
+    // A window's place and size on the screen.
+    QRect geometry(unsigned long window) const;
+    // Whether a window is mapped and shown (not minimized, not withdrawn).
+    bool viewable(unsigned long window) const;
     QSize size() const;
     // Whether a window manager has taken over the screen: it names its
     // check window on the root window (_NET_SUPPORTING_WM_CHECK).
@@ -39,7 +43,14 @@ private:
 unsigned long findWindow(const QString& name, int timeoutMs);
 // Real pointer and key input through the X test extension (xdotool).
 void clickAt(QPoint onScreen);
+void doubleClickAt(QPoint onScreen);
+void rightClickAt(QPoint onScreen);
 void moveTo(QPoint onScreen);
+// The left button pressed at a point, and let go wherever the pointer is.
+void pressAt(QPoint onScreen);
+void release();
 void pressKey(const QString& key);
+// Maps a minimized window again and activates it, as a task bar would.
+void restore(unsigned long window);
 
 } // namespace screentest
