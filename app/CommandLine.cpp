@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "cli/ParserProblem.h"
+
 #include <QCommandLineParser>
 
 namespace commandline {
@@ -42,7 +44,7 @@ std::variant<Options, QString> parse(const QStringList& arguments)
     parser.addOptions({demo, connect, record, replay, skin, screenshot, after, plots});
     parser.addPositionalArgument("DEVICE", {});
     if (!parser.parse(arguments))
-        return parser.errorText();
+        return cli::parserProblem(parser, arguments);
 
     Options options;
     options.demo = parser.isSet(demo);

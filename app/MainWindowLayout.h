@@ -6,8 +6,9 @@
 #include <string_view>
 
 // The main window's layout as data: every control with its class, name,
-// panel, position, text, font, range and skin object. The main window
-// builds its controls from this table and finds each once by its name.
+// panel, position, text, font, range and skin object. MainWindow builds the
+// window's controls from this table and finds them by name; it hooks its
+// handlers to them in code (MainWindow::hookHandlers), not through the table.
 namespace layout {
 
 enum class Kind {

@@ -55,6 +55,11 @@ int usageError(const Program& program, const std::string& problem)
     return kUsageError;
 }
 
+std::string unknownOption(const std::string& argument)
+{
+    return "unknown option '" + argument + "'";
+}
+
 int failure(const Program& program, const std::string& message)
 {
     std::fprintf(stderr, "%s: %s\n", program.name.c_str(), message.c_str());

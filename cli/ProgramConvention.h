@@ -34,6 +34,10 @@ std::optional<int> helpOrVersion(const Program& program, int argc, char** argv);
 // "name: problem" and the usage on stderr; returns the exit code.
 int usageError(const Program& program, const std::string& problem);
 
+// The problem of an argument that looks like an option the program does not
+// have, in the one wording every program uses; argument as it was given.
+std::string unknownOption(const std::string& argument);
+
 // "name: message" on stderr; returns the exit code.
 int failure(const Program& program, const std::string& message);
 

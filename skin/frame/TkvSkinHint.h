@@ -44,10 +44,11 @@ private:
 
 // A hint component: shows a short text in a small window next to the
 // pointer until it is hidden. The window never takes the activation, the
-// focus or the pointer.
+// focus or the pointer. A frame shows its objects' hints through one:
 //
-//     frame->SkinHint = new TkvSkinHint(window);
-//     frame->SkinHint->SetSkinData(skinData);
+//     auto* hint = new TkvSkinHint(window);
+//     hint->SetSkinData(skinData);
+//     frame->SetSkinHint(hint);
 //     frame->ShowObjectHint = true;
 class TkvSkinHint : public QObject {
     Q_OBJECT

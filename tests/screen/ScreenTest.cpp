@@ -19,7 +19,6 @@
 #include "tests/support/TestOutput.h"
 
 #include <QDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +35,9 @@ namespace {
 // far above what a pilot may wait for (a picture is due every 50 ms), so
 // only a change that never arrives fails, not a slow machine.
 constexpr int kShowDeadlineMs = 1500;
+// Openbox took over a fresh screen within 0.7 s on a busy machine; the
+// deadline only catches one that never does.
+constexpr int kWindowManagerDeadlineMs = 10000;
 
 std::vector<protocol::FrameBytes> allFramesAt(double seconds, uint32_t seed)
 {
@@ -76,6 +78,7 @@ protected:
     }
 
     QRect onScreen(const QRect& inWindow) const { return inWindow.translated(origin); }
+    QPoint onScreen(const QPoint& inWindow) const { return inWindow + origin; }
     QRect windowRect() { return onScreen(reference->form().rect()); }
 
     // The controls telemetry writes to, each as the reference paints it.
@@ -118,6 +121,20 @@ protected:
                 differing.push_back(name);
         }
         return differing;
+    }
+
+    // An open menu in the area: the Down key lights a row, so the picture
+    // changes again; Escape closes it, so the area looks as before.
+    void expectMenuWalkedAndClosed(const QRect& area, const QImage& closed, const QString& name)
+    {
+        const QImage open = screen.grab(area);
+        pressKey(QStringLiteral("Down"));
+        EXPECT_TRUE(waitFor([&] { return screen.grab(area) != open; }, kShowDeadlineMs).has_value())
+            << "the Down key lit no row";
+        saveShot(screen, windowRect().united(area), QStringLiteral("%1-down-%2").arg(name, GetParam()));
+        pressKey(QStringLiteral("Escape"));
+        EXPECT_TRUE(waitFor([&] { return screen.grab(area) == closed; }, kShowDeadlineMs).has_value())
+            << "Escape closes it";
     }
 
     XScreen screen;
@@ -200,9 +217,9 @@ TEST_P(OnScreen, SilenceDimsWhatTelemetryFeedsAndTheNextFramesClearIt)
     EXPECT_EQ(controlsStillDifferingFromReference(), "") << "fresh again";
 }
 
-TEST_P(OnScreen, OneClickOpensTheSystemMenu)
+TEST_P(OnScreen, OneClickOpensTheSystemMenuAndTheKeysWalkIt)
 {
-    const QRect button = onScreen(reference->systemMenuButton());
+    const QRect button = onScreen(reference->captionButton(skin::TkvStdCommand::cmSysMenu));
     ASSERT_FALSE(button.isEmpty());
     // Where the menu drops down, below the button.
     const QRect below(button.left(), button.bottom() + 4, 120, 50);
@@ -211,8 +228,7 @@ TEST_P(OnScreen, OneClickOpensTheSystemMenu)
     const auto opened = waitFor([&] { return screen.grab(below) != closed; }, kShowDeadlineMs);
     saveShot(screen, windowRect().united(below), QStringLiteral("system-menu-%1").arg(GetParam()));
     ASSERT_TRUE(opened.has_value()) << "one click on the system-menu button showed no menu";
-    pressKey(QStringLiteral("Escape"));
-    EXPECT_TRUE(waitFor([&] { return screen.grab(below) == closed; }, kShowDeadlineMs).has_value()) << "Escape closes it";
+    expectMenuWalkedAndClosed(below, closed, QStringLiteral("system-menu"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, OnScreen, ::testing::Values("Graphite", "Daylight"));
@@ -246,18 +262,113 @@ TEST(PlotsOnScreen, ThePlotsWindowOpensBesideTheMainWindowNotOverIt)
                                    << ::testing::PrintToString(plotsFrame);
 }
 
+// The window's own frame and menus under the window manager, driven as a
+// pilot drives them; one skin is enough, the skins differ in pictures only.
+using FrameOnScreen = OnScreen;
+
+TEST_P(FrameOnScreen, DraggingTheCaptionMovesTheWindowWithThePointer)
+{
+    const std::optional<QPoint> caption = reference->captionPoint();
+    ASSERT_TRUE(caption.has_value());
+    const QPoint start = screen.origin(tool->window());
+    const QPoint grip = onScreen(*caption);
+    pressAt(grip);
+    // The frame hands the move to the window manager at the first motion,
+    // and the window manager follows the motions it sees after that: the
+    // pointer wiggles until the window moves.
+    const QPoint firstStep(10, 8);
+    int wiggle = 0;
+    const auto following = waitFor(
+        [&] {
+            moveTo(grip + firstStep + QPoint(++wiggle % 2, 0));
+            return screen.origin(tool->window()) != start;
+        },
+        kShowDeadlineMs);
+    const QPoint path(100, 80);
+    moveTo(grip + path);
+    QPoint moved;
+    const auto arrived = waitFor(
+        [&] {
+            moved = screen.origin(tool->window()) - start;
+            return moved == path - firstStep || moved == path - firstStep - QPoint(1, 0);
+        },
+        kShowDeadlineMs);
+    release();
+    ASSERT_TRUE(following.has_value()) << "the window did not follow the pointer";
+    EXPECT_TRUE(arrived.has_value()) << "the window moved by " << moved.x() << "," << moved.y()
+                                     << ", not by the pointer's path from where the move began";
+}
+
+TEST_P(FrameOnScreen, TheCaptionAndTheRollUpButtonRollTheWindowUpAndDown)
+{
+    const std::optional<QPoint> caption = reference->captionPoint();
+    const QRect rollUpButton = reference->captionButton(skin::TkvStdCommand::cmRollUp);
+    ASSERT_TRUE(caption.has_value());
+    ASSERT_FALSE(rollUpButton.isEmpty());
+    const QSize full = reference->form().size();
+    const QSize rolledUp = reference->rolledUpSize();
+    ASSERT_LT(rolledUp.height(), full.height());
+    const auto sized = [&](QSize size) {
+        return waitFor([&] { return screen.geometry(tool->window()).size() == size; }, kShowDeadlineMs).has_value();
+    };
+    ASSERT_TRUE(sized(full));
+
+    doubleClickAt(onScreen(*caption));
+    EXPECT_TRUE(sized(rolledUp)) << "a double click on the caption rolls the window up";
+    doubleClickAt(onScreen(*caption));
+    EXPECT_TRUE(sized(full)) << "and another one down";
+    clickAt(onScreen(rollUpButton).center());
+    EXPECT_TRUE(sized(rolledUp)) << "the roll-up button rolls it up";
+    saveShot(screen, windowRect(), QStringLiteral("rolled-up-%1").arg(GetParam()));
+    clickAt(onScreen(rollUpButton).center());
+    EXPECT_TRUE(sized(full)) << "and down";
+}
+
+TEST_P(FrameOnScreen, TheMinimizeButtonHidesTheWindowAndTheCloseButtonEndsTheTool)
+{
+    const QRect minimize = reference->captionButton(skin::TkvStdCommand::cmMinimize);
+    const QRect close = reference->captionButton(skin::TkvStdCommand::cmClose);
+    ASSERT_FALSE(minimize.isEmpty());
+    ASSERT_FALSE(close.isEmpty());
+    clickAt(onScreen(minimize).center());
+    ASSERT_TRUE(waitFor([&] { return !screen.viewable(tool->window()); }, kShowDeadlineMs).has_value())
+        << "the minimize button left the window on the screen";
+    restore(tool->window());
+    ASSERT_TRUE(waitFor([&] { return screen.viewable(tool->window()); }, kShowDeadlineMs).has_value())
+        << "the window did not come back";
+    // The window manager may put it back elsewhere.
+    clickAt(close.translated(screen.origin(tool->window())).center());
+    EXPECT_EQ(tool->exitCode(kShowDeadlineMs), std::optional<int>(0)) << "the close button ends fctool";
+}
+
+TEST_P(FrameOnScreen, ARightClickOpensAnEditsMenuAndTheKeysWalkIt)
+{
+    const QRect edit = onScreen(reference->rectOf("rangeLimitSetting"));
+    // The menu opens at the pointer; below the edit, so that the edit's
+    // blinking text cursor stays out of the picture.
+    const QRect below(edit.center().x() + 2, edit.bottom() + 4, 100, 40);
+    const QImage closed = screen.grab(below);
+    rightClickAt(edit.center());
+    const auto opened = waitFor([&] { return screen.grab(below) != closed; }, kShowDeadlineMs);
+    saveShot(screen, windowRect().united(below), QStringLiteral("edit-menu-%1").arg(GetParam()));
+    ASSERT_TRUE(opened.has_value()) << "a right click on the edit showed no menu";
+    expectMenuWalkedAndClosed(below, closed, QStringLiteral("edit-menu"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Graphite, FrameOnScreen, ::testing::Values("Graphite"));
+
 // A window manager, as a desktop has: it decides activation and focus.
 class WindowManager {
 public:
-    WindowManager()
+    // Waits until it has taken over the screen: windows mapped before
+    // would be placed without it.
+    explicit WindowManager(const XScreen& screen)
     {
         m_process.setStandardOutputFile(QProcess::nullDevice());
         m_process.setStandardErrorFile(QProcess::nullDevice());
         m_process.start(QStringLiteral("openbox"), {});
-        m_process.waitForStarted();
-        // Openbox takes over the screen in a moment; windows mapped before
-        // it would be placed without it.
-        QThread::msleep(1000);
+        m_running = m_process.waitForStarted()
+            && waitFor([&] { return screen.windowManagerRunning(); }, kWindowManagerDeadlineMs).has_value();
     }
     ~WindowManager()
     {
@@ -265,8 +376,11 @@ public:
         m_process.waitForFinished(3000);
     }
 
+    bool running() const { return m_running; }
+
 private:
     QProcess m_process;
+    bool m_running = false;
 };
 
 } // namespace
@@ -279,6 +393,15 @@ int main(int argc, char** argv)
     testsupport::prepareQtEnvironment();
     ::testing::InitGoogleTest(&argc, argv);
     FlightControllerApplication app(argc, argv);
-    WindowManager windowManager;
+    const XScreen screen;
+    if (!screen.open()) {
+        std::fprintf(stderr, "no X display: run under xvfb-run\n");
+        return 1;
+    }
+    const WindowManager windowManager(screen);
+    if (!windowManager.running()) {
+        std::fprintf(stderr, "openbox did not take over the screen within %d ms\n", kWindowManagerDeadlineMs);
+        return 1;
+    }
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,6 @@
 #include "ToolOnScreen.h"
 
+#include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameObjects.h"
 #include "skin/frame/TkvSorvane.h"
 #include "tests/support/TestOutput.h"
@@ -78,11 +79,11 @@ void ReferenceWindow::advanceClock(int64_t ms)
 
 QImage ReferenceWindow::paint() const { return m_form->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-QRect ReferenceWindow::systemMenuButton() const
+QRect ReferenceWindow::captionButton(skin::TkvStdCommand command) const
 {
     for (const auto& object : m_form->frame()->Objects()) {
         const auto* button = dynamic_cast<const skin::TkvSkinStdButtonObject*>(object.get());
-        if (button && button->command == skin::TkvStdCommand::cmSysMenu) {
+        if (button && button->command == command) {
             const skin::TRect& r = button->ObjectRect;
             return QRect(r.left, r.top, r.width(), r.height());
         }
@@ -101,6 +102,31 @@ QStringList toolArguments(const std::string& device, const QString& skin)
 }
 
 } // namespace
+std::optional<QPoint> ReferenceWindow::captionPoint() const
+{
+    // The caption's middle, clear of the buttons at its ends; the frame's
+    // own hit test says where the caption lies.
+    const skin::TkvSorvane& frame = *m_form->frame();
+    const int middle = m_form->width() / 2;
+    int top = 0;
+    while (top < m_form->height() && frame.HitTest(QPoint(middle, top)) != skin::HTCAPTION)
+        ++top;
+    int bottom = top;
+    while (bottom < m_form->height() && frame.HitTest(QPoint(middle, bottom)) == skin::HTCAPTION)
+        ++bottom;
+    if (top == bottom)
+        return std::nullopt;
+    return QPoint(middle, (top + bottom) / 2);
+}
+
+QSize ReferenceWindow::rolledUpSize()
+{
+    skin::TkvSorvane& frame = *m_form->frame();
+    frame.SetRollUpState(true);
+    const QSize size = m_form->size();
+    frame.SetRollUpState(false);
+    return size;
+}
 
 ToolProcess::ToolProcess(const std::string& device, const QString& skin)
     : ToolProcess(toolArguments(device, skin))
@@ -121,6 +147,12 @@ ToolProcess::ToolProcess(const QStringList& arguments)
 }
 
 int ToolProcess::visibleWindowCount() const { return visibleWindowsOf(m_process.processId()); }
+std::optional<int> ToolProcess::exitCode(int deadlineMs)
+{
+    if (!m_process.waitForFinished(deadlineMs))
+        return std::nullopt;
+    return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}
 
 ToolProcess::~ToolProcess()
 {

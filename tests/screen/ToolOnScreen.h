@@ -5,6 +5,7 @@
 #include "app/window/MainWindow.h"
 #include "protocol/TelemetryFrame.h"
 #include "serial/MemorySerialDriver.h"
+#include "skin/data/SkinTypes.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -50,8 +51,14 @@ public:
     // The whole window painted afresh: a control's part of it includes any
     // sibling that overlaps it, as on the screen.
     QImage paint() const;
-    // The system-menu button of the frame, in window coordinates.
-    QRect systemMenuButton() const;
+    // A caption button of the frame, in window coordinates; empty when the
+    // skin has none for the command.
+    QRect captionButton(skin::TkvStdCommand command) const;
+    // A point of the caption that a press there drags the window by, in
+    // window coordinates; none when the frame has no caption.
+    std::optional<QPoint> captionPoint() const;
+    // The window's size while rolled up.
+    QSize rolledUpSize();
 
 private:
     std::shared_ptr<serial::MemorySerialDevice> m_device;
@@ -72,6 +79,8 @@ public:
     // Its windows on the screen: the main window alone, unless a message
     // box or another window is up.
     int visibleWindowCount() const;
+    // Its exit code once it ended within the deadline; -1 for a crash.
+    std::optional<int> exitCode(int deadlineMs);
 
 private:
     QTemporaryDir m_config;

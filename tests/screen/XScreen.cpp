@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QThread>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -64,6 +65,7 @@ QPoint XScreen::origin(unsigned long window) const
 }
 
 QRect XScreen::frame(unsigned long window) const
+QRect XScreen::geometry(unsigned long window) const
 {
     XWindowAttributes attributes{};
     if (!XGetWindowAttributes(m_display, window, &attributes))
@@ -87,6 +89,31 @@ QRect XScreen::frame(unsigned long window) const
         XFree(data);
     }
     return frame;
+    return QRect(origin(window), QSize(attributes.width, attributes.height));
+}
+
+bool XScreen::viewable(unsigned long window) const
+{
+    XWindowAttributes attributes{};
+    return XGetWindowAttributes(m_display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+bool XScreen::windowManagerRunning() const
+{
+    if (!m_display)
+        return false;
+    const Atom check = XInternAtom(m_display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(m_display, DefaultRootWindow(m_display), check, 0, 1, False, XA_WINDOW,
+        &type, &format, &items, &after, &data);
+    const bool named = status == Success && type == XA_WINDOW && items == 1;
+    if (data)
+        XFree(data);
+    return named;
 }
 
 unsigned long findWindow(const QString& name, int timeoutMs)
@@ -122,6 +149,34 @@ void clickAt(QPoint onScreen)
                                        QString::number(onScreen.y()), QStringLiteral("click"), QStringLiteral("1")});
 }
 
+void doubleClickAt(QPoint onScreen)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(onScreen.x()),
+                                       QString::number(onScreen.y()), QStringLiteral("click"), QStringLiteral("--repeat"),
+                                       QStringLiteral("2"), QStringLiteral("--delay"), QStringLiteral("80"),
+                                       QStringLiteral("1")});
+}
+
+void rightClickAt(QPoint onScreen)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(onScreen.x()),
+                                       QString::number(onScreen.y()), QStringLiteral("click"), QStringLiteral("3")});
+}
+
+void pressAt(QPoint onScreen)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(onScreen.x()),
+                                       QString::number(onScreen.y()), QStringLiteral("mousedown"), QStringLiteral("1")});
+}
+
+void release() { run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")}); }
+
 void pressKey(const QString& key) { run(QStringLiteral("xdotool"), {QStringLiteral("key"), key}); }
+
+void restore(unsigned long window)
+{
+    const QString id = QString::number(window);
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowmap"), id, QStringLiteral("windowactivate"), id});
+}
 
 } // namespace screentest

@@ -1,6 +1,6 @@
-// A window with a combo box for checking the drop-down by hand (or by
-// xdotool) on a real display: every event, focus change and the visible
-// top-level windows are written to stdout.
+// A window with a combo box whose drop-down dropdown_check_xvfb.sh drives
+// on a real display: every event, focus change and the visible top-level
+// windows are written to stdout, where the check waits for them.
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinComboBox.h"
 

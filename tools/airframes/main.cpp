@@ -24,7 +24,11 @@ int main(int argc, char** argv)
 {
     if (const auto exitCode = cli::helpOrVersion(kProgram, argc, argv))
         return *exitCode;
-    if (argc != 2 || argv[1][0] == '-')
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '-')
+            return cli::usageError(kProgram, cli::unknownOption(argv[i]));
+    }
+    if (argc != 2)
         return cli::usageError(kProgram, argc < 2 ? "no output file given" : "unexpected argument " + std::string(argv[argc - 1]));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -50,6 +50,8 @@ int main(int argc, char** argv)
     if (args.isEmpty())
         return usage("no instrument given");
     const QString instrument = args.first();
+    if (instrument.startsWith('-'))
+        return usage(cli::unknownOption(instrument.toStdString()).c_str());
     const QStringList allowed = instrument == "attitude" ? QStringList{"--roll", "--pitch", "--out"}
         : instrument == "heading"                        ? QStringList{"--heading", "--out"}
                                                          : QStringList{};
@@ -57,7 +59,10 @@ int main(int argc, char** argv)
         return usage(qPrintable("unknown instrument " + instrument + ": it is attitude or heading"));
 
     QMap<QString, QString> options;
+    const QStringList known{"--roll", "--pitch", "--heading", "--out"};
     for (int i = 1; i < args.size(); i += 2) {
+        if (args[i].startsWith('-') && !known.contains(args[i]))
+            return usage(cli::unknownOption(args[i].toStdString()).c_str());
         if (!allowed.contains(args[i]) || i + 1 >= args.size())
             return usage(qPrintable("unexpected argument " + args[i]));
         options[args[i]] = args[i + 1];

@@ -12,6 +12,7 @@
 #include "protocol/TelemetryDecoder.h"
 #include "recording/LiveRecording.h"
 #include "serial/Comm.h"
+#include "cli/ParserProblem.h"
 #include "cli/ProgramConvention.h"
 
 #include <QCommandLineParser>
@@ -64,6 +65,8 @@ const cli::Program kProgram{
 Options parse(const QStringList& arguments)
 {
     QCommandLineParser parser;
+    // Our options are all long ones: "-port" is "--port", not six letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption({"port", {}, "DEVICE"});
     parser.addOption({"input", {}, "FILE"});
     parser.addOption({"count", {}, "N"});
@@ -72,7 +75,7 @@ Options parse(const QStringList& arguments)
     parser.addOption({"every", {}, "MS"});
     parser.addOption({"stats", {}});
     if (!parser.parse(arguments))
-        usageError(parser.errorText());
+        usageError(cli::parserProblem(parser, arguments));
 
     if (!parser.positionalArguments().isEmpty())
         usageError("unexpected argument " + parser.positionalArguments().first());

@@ -107,7 +107,7 @@ Arguments parse(int argc, char** argv)
             continue;
         }
         if (std::find(std::begin(kValued), std::end(kValued), option) == std::end(kValued))
-            usageError((option.rfind("-", 0) == 0 ? "unknown option " : "unexpected argument ") + option);
+            usageError(option.rfind("-", 0) == 0 ? cli::unknownOption(option) : "unexpected argument " + option);
         if (i + 1 >= argc)
             usageError(option + " needs a value");
         arguments.values[option] = argv[++i];

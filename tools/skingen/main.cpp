@@ -44,7 +44,7 @@ int main(int argc, char** argv)
         } else if (argument == "--features") {
             kind = skingen::SkinKind::Features;
         } else if (argument.startsWith('-')) {
-            return cli::usageError(kProgram, "unknown option " + argument.toStdString());
+            return cli::usageError(kProgram, cli::unknownOption(argument.toStdString()));
         } else {
             folders << argument;
         }

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <initializer_list>
 #include <optional>
 
 namespace {
@@ -64,6 +65,21 @@ int usageError(const QString& problem)
     return cli::usageError(kProgram, problem.toStdString());
 }
 
+int unknownOption(const QString& argument)
+{
+    return cli::usageError(kProgram, cli::unknownOption(argument.toStdString()));
+}
+
+// An option of a command that takes a value: known to it, and followed by one.
+std::optional<int> valueProblem(const QStringList& args, int i, std::initializer_list<const char*> known)
+{
+    if (std::none_of(known.begin(), known.end(), [&](const char* option) { return args[i] == QLatin1String(option); }))
+        return unknownOption(args[i]);
+    if (i + 1 >= args.size())
+        return usageError(QStringLiteral("%1 needs a value").arg(args[i]));
+    return std::nullopt;
+}
+
 std::optional<skntool::State> stateNamed(const QString& name)
 {
     using skntool::State;
@@ -95,8 +111,8 @@ int renderCommand(const QStringList& args)
             request.textFrame = true;
             continue;
         }
-        if (i + 1 >= args.size())
-            return usageError(QStringLiteral("%1 needs a value").arg(arg));
+        if (const auto problem = valueProblem(args, i, {"--state", "--scale", "--frame", "--out"}))
+            return *problem;
         const QString value = args[++i];
         if (arg == QStringLiteral("--state")) {
             const std::optional<skntool::State> state = stateNamed(value);
@@ -113,10 +129,8 @@ int renderCommand(const QStringList& args)
             request.frame = value.toInt(&ok);
             if (!ok || request.frame < 1)
                 return usageError(QStringLiteral("--frame takes a frame number from 1, not \"%1\"").arg(value));
-        } else if (arg == QStringLiteral("--out")) {
-            request.out = value;
         } else {
-            return usageError(QStringLiteral("unknown option %1").arg(arg));
+            request.out = value;
         }
     }
     if (positional.size() != 3)
@@ -146,8 +160,8 @@ int previewCommand(const QStringList& args)
             positional.append(arg);
             continue;
         }
-        if (i + 1 >= args.size())
-            return usageError(QStringLiteral("%1 needs a value").arg(arg));
+        if (const auto problem = valueProblem(args, i, {"--open", "--screenshot", "--after"}))
+            return *problem;
         const QString value = args[++i];
         if (arg == QStringLiteral("--open")) {
             const std::pair<const char*, skntool::PreviewOpen> opens[] = {{"menu", skntool::PreviewOpen::SystemMenu},
@@ -159,13 +173,11 @@ int previewCommand(const QStringList& args)
             request.open = found->second;
         } else if (arg == QStringLiteral("--screenshot")) {
             request.screenshot = value;
-        } else if (arg == QStringLiteral("--after")) {
+        } else {
             bool ok = false;
             request.afterMs = value.toInt(&ok);
             if (!ok || request.afterMs < 100 || request.afterMs > 60000)
                 return usageError(QStringLiteral("--after takes milliseconds from 100 to 60000, not \"%1\"").arg(value));
-        } else {
-            return usageError(QStringLiteral("unknown option %1").arg(arg));
         }
     }
     if (positional.size() != 1)
@@ -179,6 +191,8 @@ int run(const QStringList& args)
     if (args.isEmpty())
         return usageError(QStringLiteral("no command given"));
     const QString& command = args[0];
+    if (command.startsWith(QLatin1Char('-')))
+        return unknownOption(command);
     const QStringList rest = args.mid(1);
     if (command == QStringLiteral("render"))
         return renderCommand(rest);
@@ -189,6 +203,11 @@ int run(const QStringList& args)
                                                                                    : -1;
     if (expected < 0)
         return usageError(QStringLiteral("unknown command \"%1\"").arg(command));
+    // pack, unpack and info have no options.
+    for (const QString& arg : rest) {
+        if (arg.startsWith(QLatin1Char('-')))
+            return unknownOption(arg);
+    }
     if (rest.size() != expected)
         return usageError(QStringLiteral("%1 takes %2 argument%3").arg(command).arg(expected).arg(expected > 1 ? "s" : ""));
     if (command == QStringLiteral("pack"))
