@@ -65,7 +65,6 @@ QPoint XScreen::origin(unsigned long window) const
 }
 
 QRect XScreen::frame(unsigned long window) const
-QRect XScreen::geometry(unsigned long window) const
 {
     XWindowAttributes attributes{};
     if (!XGetWindowAttributes(m_display, window, &attributes))
@@ -89,6 +88,13 @@ QRect XScreen::geometry(unsigned long window) const
         XFree(data);
     }
     return frame;
+}
+
+QRect XScreen::geometry(unsigned long window) const
+{
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(m_display, window, &attributes))
+        return {};
     return QRect(origin(window), QSize(attributes.width, attributes.height));
 }
 
