@@ -1,5 +1,7 @@
 #include "skin/controls/SkinLink.h"
 
+#include "skin/data/SkinFont.h"
+
 namespace skin {
 
 SkinLink::SkinLink(QString defaultName) : m_name(std::move(defaultName)) {}
@@ -58,12 +60,7 @@ platform::TFont SkinLink::skinFont(const platform::TFont& fallback, bool useSkin
     const auto* font = dynamic_cast<const SkinFontFields*>(m_record.get());
     if (!font)
         return fallback;
-    platform::TFont result = fallback;
-    if (useSkinFont) {
-        result.Name = font->fontname;
-        result.Height = font->fontheight;
-        result.Style = platform::TFontStyles::fromInt(font->fontstyle.bits);
-    }
+    platform::TFont result = useSkinFont ? recordFont(*font) : fallback;
     result.Color = font->fontcolor;
     return result;
 }

@@ -3,6 +3,7 @@
 
 #include "skin/frame/TkvSkinPopupWindow.h"
 
+#include "skin/data/SkinFont.h"
 #include "skin/data/SkinRegions.h"
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/TkvMenuItem.h"
@@ -59,13 +60,7 @@ int TkvSkinPopupWindow::itemHeight(const TkvSkinMenuItem& row) const
 void TkvSkinPopupWindow::applyFont(platform::TCanvas& canvas) const
 {
     if (m_itemRecord && m_engine.UseSkinFont) {
-        canvas.Font.Name = m_itemRecord->fontname;
-        canvas.Font.Height = m_itemRecord->fontheight;
-        canvas.Font.Style = {};
-        if (m_itemRecord->fontstyle.has(TFontStyle::fsBold))
-            canvas.Font.Style |= platform::FontStyle::Bold;
-        if (m_itemRecord->fontstyle.has(TFontStyle::fsItalic))
-            canvas.Font.Style |= platform::FontStyle::Italic;
+        canvas.Font = recordFont(*m_itemRecord);
     } else {
         canvas.Font = m_engine.DefItemFont;
     }
