@@ -54,7 +54,7 @@ FrameGeometry CalcRects(const TkvSkinData& skin, int width, int height)
     if (!isNullRect(g.buttonsrect) && g.buttonsrect.left > g.pictureWidth / 2)
         g.buttonsrect = {clampedSum(g.buttonsrect.left, dx), g.buttonsrect.top, clampedSum(g.buttonsrect.right, dx),
             g.buttonsrect.bottom};
-    g.buttonsoffset = skin.buttonsoffset;
+    g.buttonsoffset = clampCoordinate(skin.buttonsoffset);
     g.buttonsinleft = skin.buttonsinleft;
     g.hitLeftTop = skin.hittestlefttoppoint;
     g.hitRightTop = moved(skin.hittestrighttoppoint, dx, 0);
