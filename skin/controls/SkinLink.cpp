@@ -1,6 +1,27 @@
 #include "skin/controls/SkinLink.h"
 
+#include "skin/data/SkinFont.h"
+
+#include <algorithm>
+
 namespace skin {
+
+namespace {
+
+// Coordinates held to 0 .. the width or height of size.
+TPoint within(TPoint p, QSize size)
+{
+    return {std::clamp(p.x, 0, std::max(size.width(), 0)), std::clamp(p.y, 0, std::max(size.height(), 0))};
+}
+
+TRect within(const TRect& r, QSize size)
+{
+    const TPoint topLeft = within(TPoint{r.left, r.top}, size);
+    const TPoint bottomRight = within(TPoint{r.right, r.bottom}, size);
+    return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
+} // namespace
 
 SkinLink::SkinLink(QString defaultName) : m_name(std::move(defaultName)) {}
 
@@ -37,6 +58,18 @@ void SkinLink::GetSkinData()
     static const platform::TBitmap none;
     m_picture.Assign(picture ? *picture : none);
     m_mask.Assign(mask ? *mask : none);
+    // The control takes its size from the skin area and draws its parts
+    // within it: an area reaching beyond its picture, or a cut beyond its
+    // area, would size the control or its parts past any screen.
+    if (!m_picture.Empty())
+        m_record->skinrect = within(m_record->skinrect, QSize(m_picture.Width(), m_picture.Height()));
+    if (auto* custom = dynamic_cast<TkvDataSkinCustomControl*>(m_record.get())) {
+        const QSize area(custom->skinrect.width(), custom->skinrect.height());
+        custom->clientrect = within(custom->clientrect, area);
+        for (TPoint* p :
+            {&custom->lefttoppoint, &custom->righttoppoint, &custom->leftbottompoint, &custom->rightbottompoint})
+            *p = within(*p, area);
+    }
 }
 
 void SkinLink::BeforeChangeSkinData()
@@ -58,12 +91,7 @@ platform::TFont SkinLink::skinFont(const platform::TFont& fallback, bool useSkin
     const auto* font = dynamic_cast<const SkinFontFields*>(m_record.get());
     if (!font)
         return fallback;
-    platform::TFont result = fallback;
-    if (useSkinFont) {
-        result.Name = font->fontname;
-        result.Height = font->fontheight;
-        result.Style = platform::TFontStyles::fromInt(font->fontstyle.bits);
-    }
+    platform::TFont result = useSkinFont ? recordFont(*font) : fallback;
     result.Color = font->fontcolor;
     return result;
 }

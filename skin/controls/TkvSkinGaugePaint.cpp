@@ -18,6 +18,11 @@ namespace {
 void drawProgress(platform::TCanvas& canvas, const platform::TCanvas& picture, const TRect& p, const TRect& source,
     int begin, int end, bool vertical)
 {
+    // The caps are parts of the progress picture: offsets beyond it are
+    // held to it, so that no skin asks for millions of tiles.
+    const int sourceLength = std::max(vertical ? source.height() : source.width(), 0);
+    begin = std::clamp(begin, 0, sourceLength);
+    end = std::clamp(end, 0, sourceLength);
     const int length = vertical ? p.height() : p.width();
     if (length - begin - end > 0) {
         const int tile = (vertical ? source.height() : source.width()) - begin - end;

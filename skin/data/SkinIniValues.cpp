@@ -2,6 +2,7 @@
 
 #include "platform/ClassicErrors.h"
 #include "platform/IniFile.h"
+#include "skin/data/SkinCut.h"
 
 #include <array>
 
@@ -13,7 +14,8 @@ using platform::StrToInt;
 namespace {
 
 // Collects the digits of each comma-separated field; fields past the
-// last one wanted are ignored.
+// last one wanted are ignored. Each number is held to the range the image
+// builders accept, so no sum of a few skin numbers can overflow.
 template<size_t N>
 std::array<int, N> parseFields(const QString& text)
 {
@@ -27,7 +29,7 @@ std::array<int, N> parseFields(const QString& text)
     }
     std::array<int, N> values {};
     for (size_t i = 0; i < N; ++i)
-        values[i] = StrToInt(fields[i]);
+        values[i] = clampCoordinate(StrToInt(fields[i]));
     return values;
 }
 

@@ -15,8 +15,9 @@ using platform::CustomIniFile;
 
 // Rectangles and points: digits are collected per comma-separated field and
 // everything else is dropped, so "-5" reads as 5. A field without digits,
-// or too few fields, throws EConvertError; fields after the fourth (second
-// for points) are ignored.
+// a number beyond the 32-bit range or too few fields throws EConvertError;
+// fields after the fourth (second for points) are ignored. Numbers beyond
+// kCoordinateLimit read as the limit.
 TRect GetRect(const QString& text);
 TPoint GetPoint(const QString& text);
 QString SetRect(const TRect& rect);

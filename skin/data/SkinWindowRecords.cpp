@@ -2,7 +2,25 @@
 
 #include "platform/IniFile.h"
 
+#include <algorithm>
+
 namespace skin {
+
+namespace {
+
+// A window's cut with its points and client held within its picture:
+// numbers beyond it would ask for a window millions of pixels wide.
+SkinCut withinPicture(QSize picture, const TRect& client, TPoint leftTop, TPoint rightTop, TPoint leftBottom,
+    TPoint rightBottom)
+{
+    const auto x = [&](int value) { return std::clamp(value, 0, std::max(picture.width(), 0)); };
+    const auto y = [&](int value) { return std::clamp(value, 0, std::max(picture.height(), 0)); };
+    const auto point = [&](TPoint p) { return TPoint{x(p.x), y(p.y)}; };
+    return {picture, {x(client.left), y(client.top), x(client.right), y(client.bottom)}, point(leftTop),
+        point(rightTop), point(leftBottom), point(rightBottom)};
+}
+
+} // namespace
 
 void TkvDataSkinPopupWindow::LoadFromFile(const CustomIniFile& ini) { readOwnFields(*this, ini, Section); }
 
@@ -31,7 +49,7 @@ void TkvDataSkinPopupWindow::visitOwnFields(SkinFieldVisitor& v)
 
 SkinCut TkvDataSkinPopupWindow::cut(QSize picture) const
 {
-    return {picture, itemsrect, lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint};
+    return withinPicture(picture, itemsrect, lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint);
 }
 
 void TkvDataSkinHintWindow::LoadFromFile(const CustomIniFile& ini) { readOwnFields(*this, ini, Section); }
@@ -60,7 +78,7 @@ void TkvDataSkinHintWindow::visitOwnFields(SkinFieldVisitor& v)
 
 SkinCut TkvDataSkinHintWindow::cut(QSize picture) const
 {
-    return {picture, clientrect, lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint};
+    return withinPicture(picture, clientrect, lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint);
 }
 
 } // namespace skin

@@ -2,6 +2,7 @@
 
 #include "platform/BmpCodec.h"
 #include "platform/ByteStream.h"
+#include "platform/ClassicErrors.h"
 #include "platform/IniFile.h"
 #include "skin/data/SkinIniValues.h"
 #include "skin/data/StoredSkinStream.h"
@@ -19,6 +20,15 @@ using platform::MemoryStream;
 namespace {
 
 constexpr qint32 sknVersion = 3;
+// The version and the length of the compressed bytes.
+constexpr qint64 sknHeaderSize = 8;
+
+// Where reading a ".skn" stopped and why, worded as for recordings; the
+// file's reader puts the file's name in front.
+[[noreturn]] void stopped(qint64 offset, const QString& why)
+{
+    throw platform::EReadError(QStringLiteral("reading stopped at byte %1: %2").arg(offset).arg(why));
+}
 
 QByteArray compress(MemoryStream& stored)
 {
@@ -141,15 +151,35 @@ void TkvCompressedStoredSkin::LoadFromCompressFile(const QString& fileName)
 {
     m_compressed.clear();
     platform::FileStream file(fileName, platform::FileStream::Mode::Read);
-    loadFromCompressStream(file);
+    try {
+        loadFromCompressStream(file);
+    } catch (const platform::EReadError& error) {
+        throw platform::EReadError(QStringLiteral("%1: %2").arg(fileName, error.message()));
+    }
 }
 
 void TkvCompressedStoredSkin::loadFromCompressStream(platform::Stream& stream)
 {
     m_compressed.clear();
+    const qint64 start = stream.position();
+    if (stream.remaining() == 0)
+        stopped(start, QStringLiteral("the file is empty, not a skin"));
+    if (stream.remaining() < sknHeaderSize) {
+        stopped(start, QStringLiteral("the file ends inside the header (cut short after %1 of its %2 bytes)")
+                           .arg(stream.remaining())
+                           .arg(sknHeaderSize));
+    }
     if (stream.readInt32() > sknVersion)
         return;
     const qint32 length = stream.readInt32();
+    if (length < 0)
+        stopped(start + 4, QStringLiteral("the length %1 is below zero (damaged file)").arg(length));
+    if (length > stream.remaining()) {
+        stopped(stream.position(),
+            QStringLiteral("the file ends inside the compressed skin (cut short after %1 of its %2 bytes)")
+                .arg(stream.remaining())
+                .arg(length));
+    }
     m_compressed = stream.readBytes(length);
 }
 

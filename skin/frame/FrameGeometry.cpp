@@ -1,12 +1,23 @@
 #include "skin/frame/FrameGeometry.h"
 
+#include "skin/data/SkinCut.h"
 #include "skin/data/TkvSkinData.h"
 
 namespace skin {
 
 namespace {
 
-TPoint moved(TPoint p, int dx, int dy) { return {p.x + dx, p.y + dy}; }
+// A skin coordinate moved with the frame's size, held to the range the
+// image builders accept whatever numbers the skin holds.
+int clampedSum(int value, int by) { return clampCoordinate(qint64(value) + by); }
+
+TPoint moved(TPoint p, int dx, int dy) { return {clampedSum(p.x, dx), clampedSum(p.y, dy)}; }
+
+// The right and bottom edges moved, the left and top kept.
+TRect grown(const TRect& r, int dx, int dy)
+{
+    return {r.left, r.top, clampedSum(r.right, dx), clampedSum(r.bottom, dy)};
+}
 
 bool isZeroRect(const TRect& r) { return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0; }
 
@@ -35,24 +46,21 @@ FrameGeometry CalcRects(const TkvSkinData& skin, int width, int height)
     g.righttoppoint = moved(skin.righttoppoint, dx, 0);
     g.leftbottompoint = moved(skin.leftbottompoint, 0, dy);
     g.rightbottompoint = moved(skin.rightbottompoint, dx, dy);
-    const TRect& c = skin.clientrect;
-    g.clientrect = {c.left, c.top, c.right + dx, c.bottom + dy};
+    g.clientrect = grown(skin.clientrect, dx, dy);
     g.captionrect = skin.captionrect;
     if (!isZeroRect(g.captionrect))
-        g.captionrect.right += dx;
+        g.captionrect.right = clampedSum(g.captionrect.right, dx);
     g.buttonsrect = skin.buttonsrect;
-    if (!isNullRect(g.buttonsrect) && g.buttonsrect.left > g.pictureWidth / 2) {
-        g.buttonsrect.left += dx;
-        g.buttonsrect.right += dx;
-    }
-    g.buttonsoffset = skin.buttonsoffset;
+    if (!isNullRect(g.buttonsrect) && g.buttonsrect.left > g.pictureWidth / 2)
+        g.buttonsrect = {clampedSum(g.buttonsrect.left, dx), g.buttonsrect.top, clampedSum(g.buttonsrect.right, dx),
+            g.buttonsrect.bottom};
+    g.buttonsoffset = clampCoordinate(skin.buttonsoffset);
     g.buttonsinleft = skin.buttonsinleft;
     g.hitLeftTop = skin.hittestlefttoppoint;
     g.hitRightTop = moved(skin.hittestrighttoppoint, dx, 0);
     g.hitLeftBottom = moved(skin.hittestleftbottompoint, 0, dy);
     g.hitRightBottom = moved(skin.hittestrightbottompoint, dx, dy);
-    const TRect& m = skin.maskrectarea;
-    g.maskrectarea = {m.left, m.top, m.right + dx, m.bottom + dy};
+    g.maskrectarea = grown(skin.maskrectarea, dx, dy);
     return g;
 }
 

@@ -184,7 +184,7 @@ int FrameLayout::hitTest(HitTestState s, const TkvSkinData* skin, const Objects&
         s.captions.push_back(m_geometry.captionrect);
         return DefaultNCHitTest(s, p);
     }
-    s.borderwidth = skin->borderwidth;
+    s.borderwidth = clampCoordinate(skin->borderwidth);
     s.mask = m_hasRegion ? &m_region : nullptr;
     for (const auto& object : objects) {
         if (dynamic_cast<const TkvSkinCaptionObject*>(object.get()))

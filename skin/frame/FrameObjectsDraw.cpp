@@ -4,6 +4,7 @@
 
 #include "platform/Color.h"
 #include "skin/data/SkinDrawing.h"
+#include "skin/data/SkinFont.h"
 #include "skin/data/SkinImageBuilders.h"
 #include "skin/data/SkinTiling.h"
 #include "skin/data/TkvEffectBmp.h"
@@ -263,13 +264,7 @@ void TkvSkinCaptionObject::drawText(TCanvas& canvas, QPoint at, bool active) con
 {
     if (isNullRect(textrect))
         return;
-    canvas.Font.Name = fontname;
-    canvas.Font.Height = fontheight;
-    canvas.Font.Style = {};
-    if (fontstyle.has(TFontStyle::fsBold))
-        canvas.Font.Style |= platform::FontStyle::Bold;
-    if (fontstyle.has(TFontStyle::fsItalic))
-        canvas.Font.Style |= platform::FontStyle::Italic;
+    canvas.Font = recordFont({fontname, fontheight, fontstyle, fontcolor});
     const TRect t = textRect();
     const QString text = fittedText(canvas, t.width());
     if (text.isEmpty())

@@ -37,6 +37,18 @@ QBrush tileBrush(const QImage& tile)
     return QBrush(QColor::fromRgb(first));
 }
 
+// The part of the main picture under the client rectangle, which tiles the
+// client area; only what lies inside the picture, so that a skin's client
+// rectangle cannot ask for a tile millions of pixels wide.
+QRect clientTile(const TkvSkinData& skin)
+{
+    const TBitmap* picture = skin.decodedPicture();
+    const TRect& c = skin.clientrect;
+    if (!picture || isNullRect(c))
+        return {};
+    return QRect(c.left, c.top, c.width(), c.height()).intersected(picture->image().rect());
+}
+
 } // namespace
 
 void FramePainter::paintSkin(QPainter& painter, const QRegion& region, const Frame& frame, const TkvSkinData& skin)
@@ -134,9 +146,8 @@ void FramePainter::paintClient(QPainter& painter, const QRegion& region, const T
         const TBitmap* background = skin.decodedActivePicture(skin.bgpictureindex);
         if (background && !background->Empty())
             m_clientBrush = tileBrush(background->image());
-        else if (!isNullRect(skin.clientrect) && skin.decodedPicture())
-            m_clientBrush = tileBrush(skin.decodedPicture()->image().copy(skin.clientrect.left, skin.clientrect.top,
-                skin.clientrect.width(), skin.clientrect.height()));
+        else if (const QRect tile = clientTile(skin); !tile.isEmpty())
+            m_clientBrush = tileBrush(skin.decodedPicture()->image().copy(tile));
     }
     if (skinInUse && m_clientBrush.style() != Qt::NoBrush)
         platform::fillRegion(painter, region, m_clientBrush);

@@ -11,11 +11,19 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace skin {
 
 namespace {
 
 QRect toQRect(const TRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+// The frame's part of the picture's width or height around the client,
+// never less than none nor more than the picture: a client rectangle
+// beyond the picture or inverted would shrink the window to nothing or
+// stretch it past any screen.
+int frameMargin(int picture, int client) { return std::clamp(picture - client, 0, std::max(picture, 0)); }
 
 } // namespace
 
@@ -31,7 +39,8 @@ int FrameSizer::minWidth() const
 int FrameSizer::minHeight() const
 {
     const TkvSkinData* skin = m_frame.skinInUse();
-    const int frameOnly = skin ? skin->PictureBitmap.height() - skin->clientrect.height() : kDefCaptionHeight + 6;
+    const int frameOnly
+        = skin ? frameMargin(skin->PictureBitmap.height(), skin->clientrect.height()) : kDefCaptionHeight + 6;
     const FrameWindowState& state = m_frame.frameState();
     if (frameOnly >= m_frame.MinHeight || state.rolledUp() || state.minimized())
         return frameOnly;
@@ -105,11 +114,11 @@ void FrameSizer::fitClient()
     int height = realHeight();
     // Each applies on its own: a window may fix only its client width.
     if (m_frame.ClientWidth() > 0) {
-        const int marginX = skin ? skin->PictureBitmap.width() - skin->clientrect.width() : 2 * kDefBorder;
+        const int marginX = skin ? frameMargin(skin->PictureBitmap.width(), skin->clientrect.width()) : 2 * kDefBorder;
         width = m_frame.ClientWidth() + marginX;
     }
     if (m_frame.ClientHeight() > 0) {
-        const int marginY = skin ? skin->PictureBitmap.height() - skin->clientrect.height()
+        const int marginY = skin ? frameMargin(skin->PictureBitmap.height(), skin->clientrect.height())
                                  : kDefCaptionHeight + 2 * kDefBorder;
         height = m_frame.ClientHeight() + marginY;
     }

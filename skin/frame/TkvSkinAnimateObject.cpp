@@ -3,6 +3,7 @@
 
 #include "skin/frame/FrameObjects.h"
 
+#include "skin/data/SkinCut.h"
 #include "skin/frame/TkvSorvane.h"
 
 #include <algorithm>
@@ -23,9 +24,12 @@ TkvSkinAnimateObject::TkvSkinAnimateObject(TkvSorvane& owner, const TkvDataSkinA
 
 TRect TkvSkinAnimateObject::frameRect(int n) const
 {
-    const int w = skinrect.width();
-    const int x = activeskinrect.left + (n - 1) * w;
-    return {x, activeskinrect.top, x + w, activeskinrect.top + skinrect.height()};
+    // A skin may ask for millions of frames of a wide object: frame n lies
+    // far beyond any picture then, but within the range the builders accept.
+    const qint64 w = skinrect.width();
+    const qint64 x = activeskinrect.left + (n - 1) * w;
+    return {clampCoordinate(x), activeskinrect.top, clampCoordinate(x + w),
+        clampCoordinate(qint64(activeskinrect.top) + skinrect.height())};
 }
 
 void TkvSkinAnimateObject::SetFrame(int n)

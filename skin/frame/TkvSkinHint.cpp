@@ -4,6 +4,7 @@
 
 #include "platform/Color.h"
 #include "platform/RegionPaint.h"
+#include "skin/data/SkinFont.h"
 #include "skin/data/SkinImageBuilders.h"
 #include "skin/data/SkinRegions.h"
 #include "skin/data/TkvSkinData.h"
@@ -68,11 +69,7 @@ HintFace::HintFace(const TkvSkinData* skin, QString text) : m_text(std::move(tex
 void HintFace::applyFont(TCanvas& canvas) const
 {
     if (m_picture) {
-        const TkvDataSkinHintWindow& r = m_skin->HintWindowRecord;
-        canvas.Font.Name = r.fontname;
-        canvas.Font.Height = r.fontheight;
-        canvas.Font.Style = platform::TFontStyles::fromInt(r.fontstyle.bits);
-        canvas.Font.Color = r.fontcolor;
+        canvas.Font = recordFont(m_skin->HintWindowRecord);
     } else {
         canvas.Font.Name = QStringLiteral("Arial");
         canvas.Font.Height = 14;

@@ -3,6 +3,7 @@
 
 #include "skin/frame/TkvSkinPopupWindow.h"
 
+#include "skin/data/SkinFont.h"
 #include "skin/data/SkinRegions.h"
 #include "skin/data/TkvSkinData.h"
 #include "skin/frame/TkvMenuItem.h"
@@ -10,6 +11,8 @@
 
 #include <QResizeEvent>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace skin {
 
@@ -59,13 +62,7 @@ int TkvSkinPopupWindow::itemHeight(const TkvSkinMenuItem& row) const
 void TkvSkinPopupWindow::applyFont(platform::TCanvas& canvas) const
 {
     if (m_itemRecord && m_engine.UseSkinFont) {
-        canvas.Font.Name = m_itemRecord->fontname;
-        canvas.Font.Height = m_itemRecord->fontheight;
-        canvas.Font.Style = {};
-        if (m_itemRecord->fontstyle.has(TFontStyle::fsBold))
-            canvas.Font.Style |= platform::FontStyle::Bold;
-        if (m_itemRecord->fontstyle.has(TFontStyle::fsItalic))
-            canvas.Font.Style |= platform::FontStyle::Italic;
+        canvas.Font = recordFont(*m_itemRecord);
     } else {
         canvas.Font = m_engine.DefItemFont;
     }
@@ -122,9 +119,10 @@ void TkvSkinPopupWindow::CreateMenu(TkvMenuItem* item, int startIndex)
     int width = kGlyphColumn + widest + 19;
     int margin = 4;
     if (m_record && m_itemRecord) {
-        width += m_windowPicture->Width() - m_record->itemsrect.width();
+        const TRect items = windowCut().client;
+        width += m_windowPicture->Width() - items.width();
         width += m_itemRecord->skinrect.width() - m_itemRecord->textrect.width();
-        margin = m_windowPicture->Height() - m_record->itemsrect.height();
+        margin = m_windowPicture->Height() - items.height();
     } else {
         width += 10;
     }
@@ -139,13 +137,21 @@ void TkvSkinPopupWindow::CreateMenu(TkvMenuItem* item, int startIndex)
         m_scrollMode = m_limitScroll = true;
     }
     const TRect& area = m_engine.workArea();
+    // Item records whose text area is far narrower than the item would make
+    // the window wider than any screen.
+    if (area.width() > 0)
+        width = std::min(width, area.width());
     if (area.height() > 0 && height > area.height()) {
         height = area.height();
         m_scrollMode = true;
     }
+    // An item record whose text is wider than the item leaves the window
+    // at least a pixel.
+    width = std::max(width, 1);
+    height = std::max(height, 1);
     resize(width, height);
     if (m_record) {
-        const TRect& r = m_record->itemsrect;
+        const TRect r = windowCut().client;
         m_itemsRect = {r.left, r.top, r.right + width - m_windowPicture->Width(),
             r.bottom + height - m_windowPicture->Height()};
     } else {

@@ -349,9 +349,21 @@ TEST(SknFile, LayoutAndFailures)
         platform::writeWholeFile(folder.filePath(name), content);
         return folder.filePath(name);
     };
-    // Shorter than its length field: a read error, nothing kept.
+    // Shorter than its length field: a read error naming the file and the
+    // byte where the cut part begins, nothing kept.
     const QString shortFile = writeFile("short.skn", bytes.left(bytes.size() - 3));
-    EXPECT_THROW(loaded.LoadFromCompressFile(shortFile), platform::EReadError);
+    try {
+        loaded.LoadFromCompressFile(shortFile);
+        ADD_FAILURE() << "a cut file loaded";
+    } catch (const platform::EReadError& error) {
+        EXPECT_EQ(error.message().toStdString(),
+            QStringLiteral("%1: reading stopped at byte 8: the file ends inside the compressed skin (cut short after "
+                           "%2 of its %3 bytes)")
+                .arg(shortFile)
+                .arg(bytes.size() - 11)
+                .arg(bytes.size() - 8)
+                .toStdString());
+    }
     EXPECT_TRUE(loaded.GetEmpty());
     const QString negative = writeFile("negative.skn", QByteArray("\x03\x00\x00\x00\xFF\xFF\xFF\xFF", 8));
     EXPECT_THROW(loaded.LoadFromCompressFile(negative), platform::EReadError);
@@ -373,6 +385,13 @@ TEST(SknFile, LayoutAndFailures)
     data.LoadFromCompressedFile(newerFile);
     EXPECT_FALSE(data.IsEmpty());
     EXPECT_TRUE(log.isEmpty());
+    try {
+        data.LoadFromCompressedFile(shortFile);
+        ADD_FAILURE() << "the skin data loaded a cut file";
+    } catch (const platform::EReadError& error) {
+        EXPECT_TRUE(error.message().startsWith(shortFile + QStringLiteral(": reading stopped at byte 8: ")))
+            << error.message().toStdString();
+    }
 }
 
 TEST(SkinRoundTrip, FolderPackUnpackSaveGivesTheSameTextAndPictures)

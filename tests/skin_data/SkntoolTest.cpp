@@ -93,8 +93,43 @@ TEST(Skntool, ErrorsAndUsage)
     platform::writeWholeFile(root.filePath("bad.skn"), QByteArray("\x03\x00\x00\x00\x10\x00\x00\x00\x78", 9));
     const ToolRun info = skntool({"info", root.filePath("bad.skn")});
     EXPECT_EQ(info.exitCode, 1);
-    EXPECT_TRUE(info.err.contains("Stream read error")) << info.err.toStdString();
+    EXPECT_TRUE(info.err.contains(root.filePath("bad.skn") + ": reading stopped at byte 8: the file ends inside the "
+                                  "compressed skin (cut short after 1 of its 16 bytes)"))
+        << info.err.toStdString();
     EXPECT_EQ(skntool({"unpack", root.filePath("missing.skn"), root.filePath("o")}).exitCode, 1);
+}
+
+TEST(Skntool, InfoOnACutFileNamesItAndWhereReadingStopped)
+{
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    root.mkpath("skin");
+    const QString skn = root.filePath("whole.skn");
+    ASSERT_EQ(skntool({"pack", skintest::writeFolderSkin(QDir(root.filePath("skin"))), skn}).exitCode, 0);
+    const QByteArray whole = platform::readWholeFile(skn);
+    const qsizetype compressed = whole.size() - 8;
+
+    struct Cut {
+        qsizetype keep;
+        QString says;
+    } const cuts[] = {
+        {whole.size() - 1, QStringLiteral(": reading stopped at byte 8: the file ends inside the compressed skin (cut "
+                                          "short after %1 of its %2 bytes)")
+                               .arg(compressed - 1)
+                               .arg(compressed)},
+        {20, QStringLiteral(": reading stopped at byte 8: the file ends inside the compressed skin (cut short after 12 "
+                            "of its %1 bytes)")
+                 .arg(compressed)},
+        // Too short for the version and the length: the tool says so before reading.
+        {5, QStringLiteral(" is not a skin file: it is too short")},
+    };
+    for (const Cut& cut : cuts) {
+        const QString file = root.filePath(QStringLiteral("cut%1.skn").arg(cut.keep));
+        platform::writeWholeFile(file, whole.left(cut.keep));
+        const ToolRun info = skntool({"info", file});
+        EXPECT_EQ(info.exitCode, 1) << cut.keep;
+        EXPECT_EQ(info.err.toStdString(), QStringLiteral("skntool: %1%2\n").arg(file, cut.says).toStdString());
+    }
 }
 
 TEST(Skntool, HelpVersionAndUsageErrors)

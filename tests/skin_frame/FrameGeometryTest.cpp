@@ -3,7 +3,13 @@
 
 #include "skin/frame/FrameGeometry.h"
 
+#include "skin/data/SkinCut.h"
+#include "skin/data/TkvSkinData.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <limits>
 
 using namespace skin;
 
@@ -153,6 +159,33 @@ TEST(FrameObjectPlacement, ZoneRulesAtSevenHundredTwentyWide)
     };
     for (const Case& c : cases)
         EXPECT_EQ(CalcRealObjectRect(g, c.record), c.placed) << c.rule;
+}
+
+TEST(FrameGeometryRange, NumbersNearTheIntLimitStayWithinTheBuildersRange)
+{
+    // Records built in code skip the reader's bounds; the frame holds its
+    // own sums to the builders' range all the same.
+    constexpr int big = std::numeric_limits<int>::max() - 47;
+    skin::TkvSkinData skin;
+    skin.clientrect = {5, 24, big, big};
+    skin.maskrectarea = {4, 3, big, big};
+    skin.captionrect = {54, 3, big, 21};
+    skin.buttonsrect = {big - 62, 5, big, 21};
+    skin.righttoppoint = skin.hittestrighttoppoint = {big, 30};
+    skin.rightbottompoint = skin.hittestrightbottompoint = {big, big};
+    skin.leftbottompoint = skin.hittestleftbottompoint = {40, big};
+    const FrameGeometry g = CalcRects(skin, 720, 476);
+    const auto inRange = [](const TRect& r) {
+        return std::abs(r.left) <= kCoordinateLimit && std::abs(r.top) <= kCoordinateLimit
+            && std::abs(r.right) <= kCoordinateLimit && std::abs(r.bottom) <= kCoordinateLimit;
+    };
+    const auto pointInRange = [&](const TPoint& p) { return inRange({p.x, p.y, p.x, p.y}); };
+    for (const TRect& r : {g.clientrect, g.maskrectarea, g.captionrect, g.buttonsrect})
+        EXPECT_TRUE(inRange(r)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+    for (const TPoint& p : {g.righttoppoint, g.leftbottompoint, g.rightbottompoint, g.hitRightTop, g.hitLeftBottom,
+             g.hitRightBottom})
+        EXPECT_TRUE(pointInRange(p)) << p.x << "," << p.y;
+    EXPECT_EQ(g.clientrect.right, kCoordinateLimit);
 }
 
 TEST(FrameSnapping, SnapsWithinTheDistanceOnly)
