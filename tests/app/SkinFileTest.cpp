@@ -101,6 +101,7 @@ TEST(SkinFile, WindowUsesTheChosenSkinOrSaysWhyNot)
         return std::make_unique<TForm1>(std::move(options));
     };
     EXPECT_EQ(window(kAssets + "/skins/daylight.skn")->kvSkinData1()->skinname, "Daylight");
+    EXPECT_EQ(window("Daylight")->kvSkinData1()->skinname, "Daylight") << "a built-in skin by its name";
     EXPECT_TRUE(messages.isEmpty());
     const auto fallback = window("/nowhere/skin.skn");
     EXPECT_EQ(fallback->kvSkinData1()->skinname, "Graphite");
