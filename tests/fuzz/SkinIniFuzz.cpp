@@ -1,6 +1,7 @@
 // Reads arbitrary text as a skin definition: the INI layout, the check of
-// its sections and every value reader through the records. Writing the
-// skin back is fuzz_skin_ini_write's work.
+// its sections and every value reader through the records. What walks the
+// whole skin afterwards has targets of its own (skin_ini_check,
+// skin_ini_write), so this one stays as quick as reading.
 
 #include "ReadSkinRecords.h"
 
