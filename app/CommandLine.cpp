@@ -11,14 +11,15 @@ const cli::Program& program()
     static const cli::Program fctool{
         "fctool",
         "Ground tool for a multirotor flight controller on a serial port.",
-        {"fctool [--demo | --replay FILE] [--connect [DEVICE]] [--record FILE] [--skin FILE] [--plots]",
-            "[--screenshot FILE [--after MS]]"},
+        {"fctool [--demo | --replay FILE] [--connect [DEVICE]] [--record FILE] [--skin FILE|NAME] [--plots] "
+         "[--screenshot FILE [--after MS]]"},
         {
             {"--demo", "run the built-in simulated flight controller and list it first"},
             {"--replay FILE", "serve a recording like a controller and list it first"},
             {"--connect [DEVICE]", "connect at start, to DEVICE or to the first port of the list"},
             {"--record FILE", "record everything received while connected into FILE"},
-            {"--skin FILE", "use a \".skn\" file or a skin folder instead of the built-in skin"},
+            {"--skin FILE|NAME", "use a \".skn\" file, a skin definition file, a skin folder or a built-in skin by "
+                                 "NAME (Graphite or Daylight) instead of the skin chosen last time"},
             {"--plots", "open the plots window at start"},
             {"--screenshot FILE", "save the window as PNG (BMP for a .bmp file) and quit; messages go to stderr"},
             {"--after MS", "milliseconds before the screenshot (default 1000)"},
@@ -37,7 +38,7 @@ std::variant<Options, QString> parse(const QStringList& arguments)
     const QCommandLineOption connect("connect");
     const QCommandLineOption record("record", {}, "FILE");
     const QCommandLineOption replay("replay", {}, "FILE");
-    const QCommandLineOption skin("skin", {}, "FILE");
+    const QCommandLineOption skin("skin", {}, "FILE|NAME");
     const QCommandLineOption screenshot("screenshot", {}, "FILE");
     const QCommandLineOption after("after", {}, "MS");
     const QCommandLineOption plots("plots");

@@ -10,7 +10,7 @@ std::string usageText(const Program& program)
 {
     std::string text;
     for (size_t i = 0; i < program.synopsis.size(); ++i)
-        text += (i == 0 ? "usage: " : "       ") + program.synopsis[i] + "\n";
+        text += (i == 0 ? "Usage: " : "   or: ") + program.synopsis[i] + "\n";
     return text;
 }
 
@@ -22,7 +22,7 @@ std::string helpText(const Program& program)
     size_t width = 0;
     for (const auto& option : program.options)
         width = std::max(width, option.first.size());
-    text += "\noptions:\n";
+    text += "\nOptions:\n";
     for (const auto& [option, meaning] : program.options)
         text += "  " + option + std::string(width - option.size() + 2, ' ') + meaning + "\n";
     return text;

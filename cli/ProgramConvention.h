@@ -17,7 +17,9 @@ inline constexpr int kFailure = 1;
 struct Program {
     std::string name;
     std::string description;
-    // One line per way of calling the program, without "usage: ".
+    // One whole line per way of calling the program, without "Usage: ";
+    // help2man makes the manual page's synopsis of the "Usage:" line and
+    // the "or:" lines after it, so a line is never a wrapped part of another.
     std::vector<std::string> synopsis;
     // Option (with its argument) and what it does.
     std::vector<std::pair<std::string, std::string>> options;

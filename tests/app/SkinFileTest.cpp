@@ -102,6 +102,7 @@ TEST(SkinFile, WindowUsesTheChosenSkinOrSaysWhyNot)
         return std::make_unique<MainWindow>(std::move(options));
     };
     EXPECT_EQ(window(kAssets + "/skins/daylight.skn")->skinData()->skinname, "Daylight");
+    EXPECT_EQ(window("Daylight")->skinData()->skinname, "Daylight") << "a built-in skin by its name";
     EXPECT_TRUE(messages.isEmpty());
     const auto fallback = window("/nowhere/skin.skn");
     EXPECT_EQ(fallback->skinData()->skinname, "Graphite");

@@ -59,6 +59,23 @@ TEST(CommandLine, HelpListsEveryOptionOnStandardOutput)
     }
 }
 
+// The manual pages are made from --help by help2man, whose synopsis is the
+// "Usage:" line and the "or:" lines after it: each names the program and is
+// a whole way of calling it, not the wrapped end of the line before.
+TEST(CommandLine, HelpGivesEachWayOfCallingOnALineOfItsOwn)
+{
+    for (const auto& [program, options] : kPrograms) {
+        const QStringList help = QString::fromUtf8(runToEnd(program, {"--help"}, withoutDisplay()).out).split('\n');
+        const QString usage = QStringLiteral("Usage: %1 ").arg(program);
+        const QString alternative = QStringLiteral("   or: %1 ").arg(program);
+        const auto first = std::find_if(help.begin(), help.end(), [](const QString& line) { return line.startsWith("Usage: "); });
+        ASSERT_NE(first, help.end()) << program;
+        EXPECT_TRUE(first->startsWith(usage)) << qPrintable(*first);
+        for (auto line = first + 1; line != help.end() && !line->isEmpty(); ++line)
+            EXPECT_TRUE(line->startsWith(alternative)) << program << ": " << qPrintable(*line);
+    }
+}
+
 TEST(CommandLine, VersionNamesTheProgram)
 {
     for (const auto& [program, options] : kPrograms) {

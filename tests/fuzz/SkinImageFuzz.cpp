@@ -9,6 +9,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <climits>
 #include <cstdlib>
 
 using namespace skin;
@@ -16,16 +17,39 @@ using platform::TBitmap;
 
 namespace {
 
-// Mostly small numbers around a picture's size, now and then anything.
+// A number around a picture's size.
+int near(FuzzedDataProvider& in) { return in.ConsumeIntegralInRange(-40, 120); }
+
+// Mostly 0; now and then a shift far beyond any picture (2^27 and up, either
+// sign), where the builders' sums overflow and their clamps act.
+int shift(FuzzedDataProvider& in)
+{
+    if (in.ConsumeIntegralInRange(0, 63) != 0)
+        return 0;
+    const int far = in.ConsumeIntegralInRange(1 << 27, INT_MAX - 1000);
+    return in.ConsumeBool() ? far : -far;
+}
+
 int coordinate(FuzzedDataProvider& in)
 {
-    if (in.ConsumeIntegralInRange(0, 63) == 0)
-        return in.ConsumeIntegral<int>();
-    return in.ConsumeIntegralInRange(-40, 120);
+    const int s = shift(in);
+    return near(in) + s;
 }
 
 TPoint point(FuzzedDataProvider& in) { return {coordinate(in), coordinate(in)}; }
-TRect rect(FuzzedDataProvider& in) { return {coordinate(in), coordinate(in), coordinate(in), coordinate(in)}; }
+
+// At most a few hundred pixels each way, but anywhere. Sizes stay near a
+// picture's too: an edge far out and the other near, or a cut millions of
+// pixels high, ask for bands and pictures of up to 64M pixels, which the
+// builders rightly draw, seconds an input; that held the target to some
+// 30 inputs a second and reaches no code a small picture does not.
+TRect rect(FuzzedDataProvider& in)
+{
+    const int dx = shift(in);
+    const int dy = shift(in);
+    return {near(in) + dx, near(in) + dy, near(in) + dx, near(in) + dy};
+}
+
 
 void picture(FuzzedDataProvider& in, TBitmap& bitmap, bool mask)
 {
@@ -67,9 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     TBitmap mask;
     picture(in, source, false);
     picture(in, mask, true);
-    const SkinCut cut{QSize(coordinate(in), coordinate(in)), rect(in), point(in), point(in), point(in), point(in)};
-    const int width = in.ConsumeIntegralInRange(-5, 300);
-    const int height = in.ConsumeIntegralInRange(-5, 300);
+    const SkinCut cut{QSize(near(in), near(in)), rect(in), point(in), point(in), point(in), point(in)};
+    // Up to two pictures and a bit: every tiling case, no more pixels.
+    const int width = in.ConsumeIntegralInRange(-5, 140);
+    const int height = in.ConsumeIntegralInRange(-5, 140);
     const TRect area = rect(in);
     const EdgeStretch stretch{in.ConsumeBool(), in.ConsumeBool(), in.ConsumeBool(), in.ConsumeBool()};
     CutTarget target = stretchedTarget(cut, width, height);

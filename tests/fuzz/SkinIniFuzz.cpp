@@ -1,39 +1,18 @@
-// Reads arbitrary text as a skin definition: the INI layout, every value
-// reader through the records, the list of what the engine does not read,
-// then writes the skin and checks that the written text reads back to the
-// same text.
+// Reads arbitrary text as a skin definition: the INI layout, the check of
+// its sections and every value reader through the records. What walks the
+// whole skin afterwards has targets of its own (skin_ini_check,
+// skin_ini_write), so this one stays as quick as reading.
 
-#include "platform/ClassicErrors.h"
-#include "platform/IniFile.h"
-#include "skin/data/SkinDefinitionCheck.h"
+#include "ReadSkinRecords.h"
+
 #include "skin/data/SkinIniValues.h"
-#include "skin/data/TkvSkinData.h"
-
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QByteArray text(reinterpret_cast<const char*>(data), qsizetype(size));
-    const platform::MemIniFile ini(platform::MemIniFile::splitLines(text));
+    const platform::MemIniFile ini(
+        platform::MemIniFile::splitLines(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))));
     skin::CheckSkinSections(ini);
-
     skin::TkvSkinData skinData;
-    try {
-        skinData.mask = ini.readString(QStringLiteral("PICTURES"), QStringLiteral("mask"), QString());
-        skinData.ReadFormInfo(ini);
-        skinData.PopupWindowRecord.LoadFromFile(ini);
-        skinData.HintWindowRecord.LoadFromFile(ini);
-        skinData.ReadObjects(ini);
-        skinData.ReadCtrls(ini);
-    } catch (const platform::EConvertError&) {
-        return 0;
-    }
-
-    skin::notUnderstood(ini, skinData);
-    platform::MemIniFile written;
-    skinData.SaveToCustomIniFile(written);
-    const platform::MemIniFile again(written.getStrings());
-    if (again.toText() != written.toText())
-        std::abort();
+    readSkinRecords(ini, skinData);
     return 0;
 }

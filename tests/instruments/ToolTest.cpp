@@ -56,7 +56,7 @@ TEST(Fcinstruments, RefusesBadArguments)
              QStringList{"attitude", "--heading", "5", "--out", file}, QStringList{"attitude", "--roll"}}) {
         const ToolRun run = fcinstruments(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.errors.contains("usage:")) << run.errors.toStdString();
+        EXPECT_TRUE(run.errors.contains("Usage:")) << run.errors.toStdString();
     }
     EXPECT_FALSE(QFile::exists(file));
 }

@@ -166,7 +166,7 @@ TEST(Skntool, HelpVersionAndUsageErrors)
         const ToolRun run = skntool(w.args);
         EXPECT_EQ(run.exitCode, 2) << w.named;
         EXPECT_TRUE(run.err.contains(w.named)) << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains("usage: skntool")) << w.named;
+        EXPECT_TRUE(run.err.contains("Usage: skntool")) << w.named;
         EXPECT_TRUE(run.out.isEmpty());
     }
 }
