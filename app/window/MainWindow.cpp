@@ -88,7 +88,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     setUpFrame();
     buildControls();
     bindControlsToSkin();
-    loadSkin();
+    showStoredSkin();
     hookHandlers();
     hookPanelLinks();
     hookInstruments();

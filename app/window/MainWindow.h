@@ -166,8 +166,10 @@ private:
     // time, else the one the window carries, and has it unpacked while the
     // controls are built.
     void pickStartSkin(const QString& skinFile);
-    // Loads the chosen skin into the skin data.
-    void loadSkin();
+    // The one way a skin reaches the window: the stored skin is loaded into
+    // the skin data, which the frame and the controls draw from, and the
+    // lamps, the graphs and the system menu follow it.
+    void showStoredSkin();
     void hookHandlers();
     void hookPanelLinks();
     void hookInstruments();

@@ -79,7 +79,6 @@ void MainWindow::buildSkinMenu()
     });
     m_frame->SystemMenuTail = m_systemMenuTail.get();
     updateRecordingEntries();
-    markSkinInUse();
 }
 
 void MainWindow::updateRecordingEntries()

@@ -64,21 +64,24 @@ bool MainWindow::chooseSkin(const QString& choice)
         platform::ShowMessage(*problem);
         return false;
     }
+    m_skinInUse = choice;
+    showStoredSkin();
+    if (m_settings)
+        m_settings->setValue(kSkinKey, choice);
+    return true;
+}
+
+void MainWindow::showStoredSkin()
+{
     // The frame and every control hear the change from the skin data; the
-    // graphs take their colours from it again.
-    m_skinData->LoadCompressedStoredSkin(m_storedSkin);
+    // lamps and the graphs take their colours from it again.
+    m_skinData->SetCompressedStoredSkin(m_storedSkin);
     takeLampColours();
-    // The lamps keep the colours the window gave them; a lit lamp takes
-    // the new skin's red.
     showLitLamp(protocol::ModeSwitch::Ch5);
     showLitLamp(protocol::ModeSwitch::Ch6);
     if (m_plotsWindow)
         m_plotsWindow->applyColours();
-    if (m_settings)
-        m_settings->setValue(kSkinKey, choice);
-    m_skinInUse = choice;
     markSkinInUse();
-    return true;
 }
 
 void MainWindow::markSkinInUse()
@@ -94,14 +97,6 @@ void MainWindow::markSkinInUse()
     file->Visible = fromFile;
     file->Checked = fromFile;
     file->Caption = fromFile ? QFileInfo(m_skinInUse).fileName() : QString();
-}
-
-void MainWindow::loadSkin()
-{
-    // As when the layout is read: resolving the reference loads the skin,
-    // and the change messages reach the window and its controls.
-    m_skinData->SetCompressedStoredSkin(m_storedSkin);
-    takeLampColours();
 }
 
 void MainWindow::takeLampColours()
