@@ -5,7 +5,7 @@
 #include "app/FlightControllerApplication.h"
 #include "app/link/TelemetryRecorder.h"
 #include "app/window/MainWindow.h"
-#include "app/WindowPlacement.h"
+#include "app/widgets/WindowPlacement.h"
 
 #include "platform/MessageBox.h"
 #include "serial/PortNames.h"

@@ -1,7 +1,7 @@
 #include "app/window/MainWindow.h"
 
-#include "app/ControlFactory.h"
-#include "app/MainWindowLayout.h"
+#include "app/widgets/ControlFactory.h"
+#include "app/window/MainWindowLayout.h"
 #include "app/link/PortLister.h"
 #include "app/link/TelemetryRecorder.h"
 #include "instruments/Attitude.h"

@@ -2,7 +2,7 @@
 
 #include "app/window/WindowControls.h"
 #include "app/link/LinkController.h"
-#include "app/PaintPacer.h"
+#include "app/window/PaintPacer.h"
 #include "platform/BmpCodec.h"
 #include "platform/Color.h"
 #include "protocol/CommandFrame.h"

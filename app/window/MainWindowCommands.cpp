@@ -3,7 +3,7 @@
 
 #include "app/window/MainWindow.h"
 
-#include "app/CommandArguments.h"
+#include "app/window/CommandArguments.h"
 #include "protocol/CommandFrame.h"
 #include "skin/controls/TkvSkinButton.h"
 #include "skin/controls/TkvSkinComboBox.h"

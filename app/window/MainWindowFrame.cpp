@@ -3,10 +3,10 @@
 
 #include "app/window/MainWindow.h"
 
-#include "app/MainWindowLayout.h"
-#include "app/SaveFileDialog.h"
+#include "app/window/MainWindowLayout.h"
+#include "app/widgets/SaveFileDialog.h"
 #include "app/link/TelemetryRecorder.h"
-#include "app/WindowSkin.h"
+#include "app/window/WindowSkin.h"
 #include "platform/BmpCodec.h"
 #include "platform/ClassicErrors.h"
 #include "platform/MessageBox.h"

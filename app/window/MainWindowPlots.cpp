@@ -2,8 +2,8 @@
 
 #include "app/window/MainWindow.h"
 
-#include "app/PlotsWindow.h"
-#include "app/WindowPlacement.h"
+#include "app/plots/PlotsWindow.h"
+#include "app/widgets/WindowPlacement.h"
 #include "platform/TImage.h"
 
 std::vector<const QWidget*> MainWindow::instruments() const

@@ -3,10 +3,10 @@
 
 #include "app/window/MainWindow.h"
 
-#include "app/ControlFactory.h"
-#include "app/MainWindowLayout.h"
-#include "app/PlotsWindow.h"
-#include "app/WindowSkin.h"
+#include "app/widgets/ControlFactory.h"
+#include "app/window/MainWindowLayout.h"
+#include "app/plots/PlotsWindow.h"
+#include "app/window/WindowSkin.h"
 #include "platform/MessageBox.h"
 #include "skin/controls/TkvSkinControl.h"
 #include "skin/controls/TkvSkinEdit.h"
