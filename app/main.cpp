@@ -89,7 +89,7 @@ int main(int argc, char** argv)
             replay = BuiltInLink::replay(options.replay);
         MainWindowOptions formOptions;
         if (!options.record.isEmpty())
-            formOptions.recorder = std::make_unique<TelemetryRecorder>(options.record);
+            formOptions.link.recorder = std::make_unique<TelemetryRecorder>(options.record);
         formOptions.skinFile = options.skin;
         formOptions.searchPortsInBackground = true;
         // A screenshot shows what the command line asks for, not a skin
@@ -105,7 +105,7 @@ int main(int argc, char** argv)
             extra << serial::portEntryForDevice(options.device);
         if (demo)
             extra << demo->port();
-        formOptions.ports = [extra] {
+        formOptions.link.ports = [extra] {
             QList<serial::PortEntry> ports = extra;
             for (const serial::PortEntry& port : serial::availablePorts()) {
                 const bool listed = std::any_of(ports.begin(), ports.end(),

@@ -8,8 +8,8 @@
 // only axes, legend and drawing differ.
 
 #include "app/link/FrameHistory.h"
-#include "app/GraphView.h"
-#include "app/ScrollingTraces.h"
+#include "app/plots/GraphView.h"
+#include "app/plots/ScrollingTraces.h"
 #include "simulator/SimulatedController.h"
 
 #include <QAbstractScrollArea>

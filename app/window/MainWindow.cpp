@@ -48,12 +48,10 @@ platform::BmpImage airframeStrip()
     return bytes.isEmpty() ? platform::BmpImage() : platform::BmpImage::fromBytes(bytes);
 }
 
-LinkOptions linkOptions(MainWindowOptions& options, const MillisecondClock& clock)
+// The link counts silence on the window's clock and writes numbers with
+// the system's decimal separator, as the fields show them.
+LinkOptions withClockAndSeparator(LinkOptions link, const MillisecondClock& clock)
 {
-    LinkOptions link;
-    link.driver = std::move(options.driver);
-    link.ports = options.ports;
-    link.recorder = std::move(options.recorder);
     link.clock = clock;
     link.decimalSeparator = platform::DecimalSeparator();
     return link;
@@ -63,11 +61,11 @@ LinkOptions linkOptions(MainWindowOptions& options, const MillisecondClock& cloc
 
 MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     : QWidget(parent)
-    , m_clock(options.clock ? std::move(options.clock) : MillisecondClock(steadyMilliseconds))
-    , m_link(new LinkController(linkOptions(options, m_clock), *this, this))
+    , m_clock(options.link.clock ? options.link.clock : MillisecondClock(steadyMilliseconds))
+    , m_portLister(new PortLister(options.link.ports, this))
+    , m_link(new LinkController(withClockAndSeparator(std::move(options.link), m_clock), *this, this))
     , m_skinData(new TkvSkinData(this))
     , m_storedSkin(new TkvCompressedStoredSkin(this))
-    , m_portLister(new PortLister(options.ports, this))
     , m_textPacer(new PaintPacer(this, kTextFrameMs, m_clock, [this] { showLatestTexts(); }, "textFrame"))
     , m_paintPacer(new PaintPacer(this, kFrameMs, m_clock, [this] {
         QEvent request(QEvent::UpdateRequest);

@@ -45,22 +45,16 @@ class TkvSorvane;
 class TkvMenuItem;
 }
 
-// What the window is started with: the serial driver (the platform's by
-// default, an in-memory one in tests), where the port list comes from, and
-// a recorder that gets every connection and received batch (none: no
-// recording).
+// What the window is started with: the link's options (the serial driver,
+// where the port list comes from, a recorder, the clock that also paces
+// the repaints) and the window's own.
 struct MainWindowOptions {
     MainWindowOptions();
     ~MainWindowOptions();
     MainWindowOptions(MainWindowOptions&&);
     MainWindowOptions& operator=(MainWindowOptions&&);
 
-    std::unique_ptr<serial::SerialDriver> driver;
-    std::function<QList<serial::PortEntry>()> ports;
-    std::unique_ptr<TelemetryRecorder> recorder;
-    // The clock that paces repaints and times the link's silence (the
-    // system's steady clock by default).
-    MillisecondClock clock;
+    LinkOptions link;
     // A ".skn" file or a skin folder used instead of the built-in skin.
     QString skinFile;
     // The first activation asks the system for its ports on a thread of its
@@ -241,13 +235,14 @@ private:
     double m_headingAngle = 0;
     int m_airframeShown = -1;
     MillisecondClock m_clock;
+    // Built before the link, which takes the options' port listing over.
+    PortLister* m_portLister;
     LinkController* m_link;
     skin::TkvSkinData* m_skinData = nullptr;
     skin::TkvCompressedStoredSkin* m_storedSkin = nullptr;
     skin::TkvSorvane* m_frame = nullptr;
     std::unique_ptr<skin::TkvMenuItem> m_systemMenuTail;
     QSettings* m_settings = nullptr;
-    PortLister* m_portLister;
     // The devices behind the port list's items, in the list's order.
     QList<serial::PortEntry> m_ports;
     bool m_searchPortsInBackground = false;

@@ -30,8 +30,8 @@ protected:
         , errorSink([this](const QString& text) { errors << text; })
     {
         MainWindowOptions options;
-        options.driver = std::make_unique<serial::MemorySerialDriver>(device);
-        options.ports = [this] {
+        options.link.driver = std::make_unique<serial::MemorySerialDriver>(device);
+        options.link.ports = [this] {
             QList<serial::PortEntry> entries;
             for (const QString& location : ports)
                 entries << serial::portEntryForDevice(location);
@@ -75,8 +75,8 @@ protected:
     std::unique_ptr<MainWindow> windowRemembering(QSettings& settings) const
     {
         MainWindowOptions options;
-        options.driver = std::make_unique<serial::MemorySerialDriver>(device);
-        options.ports = [] { return QList<serial::PortEntry>(); };
+        options.link.driver = std::make_unique<serial::MemorySerialDriver>(device);
+        options.link.ports = [] { return QList<serial::PortEntry>(); };
         options.settings = &settings;
         return std::make_unique<MainWindow>(std::move(options));
     }

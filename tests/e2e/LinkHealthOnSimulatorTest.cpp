@@ -70,7 +70,7 @@ struct WindowOnDevice {
     explicit WindowOnDevice(const QString& device, bool shown = true)
     {
         MainWindowOptions options;
-        options.ports = [device] { return QList<serial::PortEntry>{serial::portEntryForDevice(device)}; };
+        options.link.ports = [device] { return QList<serial::PortEntry>{serial::portEntryForDevice(device)}; };
         form = std::make_unique<MainWindow>(std::move(options));
         if (shown)
             form->show();

@@ -4,7 +4,7 @@
 
 #include "SimulatorProcess.h"
 
-#include "app/PlotsWindow.h"
+#include "app/plots/PlotsWindow.h"
 #include "app/window/MainWindow.h"
 #include "serial/PortNames.h"
 #include "tests/support/TestOutput.h"
@@ -28,7 +28,7 @@ TEST(PlotsOnSimulator, CsvOfTheVisibleSpanEqualsTheMonitorsOverTheSameReplay)
     ASSERT_TRUE(simulator.started());
     MainWindowOptions options;
     const QString device = simulator.device();
-    options.ports = [device] { return QList<serial::PortEntry>{serial::portEntryForDevice(device)}; };
+    options.link.ports = [device] { return QList<serial::PortEntry>{serial::portEntryForDevice(device)}; };
     MainWindow form(std::move(options));
     form.refreshClicked();
     form.connectClicked();

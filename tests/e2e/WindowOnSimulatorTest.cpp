@@ -22,7 +22,7 @@ TEST(WindowOnSimulator, GyroGainSaveRoundTrip)
     ASSERT_TRUE(simulator.started());
 
     MainWindowOptions options;
-    options.ports = [&] { return QList<serial::PortEntry>{serial::portEntryForDevice(simulator.device())}; };
+    options.link.ports = [&] { return QList<serial::PortEntry>{serial::portEntryForDevice(simulator.device())}; };
     MainWindow form(std::move(options));
     form.show();
     form.refreshClicked();

@@ -13,7 +13,7 @@
 #include "XScreen.h"
 
 #include "app/FlightControllerApplication.h"
-#include "app/MainWindowLayout.h"
+#include "app/window/MainWindowLayout.h"
 #include "simulator/SimulatedController.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TestOutput.h"

@@ -42,10 +42,10 @@ ReferenceWindow::ReferenceWindow(const QString& skin)
     : m_device(std::make_shared<serial::MemorySerialDevice>())
 {
     MainWindowOptions options;
-    options.driver = std::make_unique<serial::MemorySerialDriver>(m_device);
-    options.ports = [] { return QList<serial::PortEntry>{{QStringLiteral("COM3"), QStringLiteral("COM3")}}; };
+    options.link.driver = std::make_unique<serial::MemorySerialDriver>(m_device);
+    options.link.ports = [] { return QList<serial::PortEntry>{{QStringLiteral("COM3"), QStringLiteral("COM3")}}; };
     options.skinFile = skinFile(skin);
-    options.clock = [this] { return steadyMilliseconds() + m_clockOffsetMs; };
+    options.link.clock = [this] { return steadyMilliseconds() + m_clockOffsetMs; };
     m_form = std::make_unique<MainWindow>(std::move(options));
     m_form->refreshClicked();
     m_form->connectClicked();

@@ -65,8 +65,8 @@ bool snapshots(const QString& skin, const QString& folder)
 {
     auto device = std::make_shared<serial::MemorySerialDevice>();
     MainWindowOptions options;
-    options.driver = std::make_unique<serial::MemorySerialDriver>(device);
-    options.ports = [] {
+    options.link.driver = std::make_unique<serial::MemorySerialDriver>(device);
+    options.link.ports = [] {
         return QList<serial::PortEntry>{{QStringLiteral("COM3"), QStringLiteral("COM3")},
             {QStringLiteral("ttyUSB0"), QStringLiteral("/dev/ttyUSB0")}};
     };

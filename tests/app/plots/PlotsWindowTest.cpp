@@ -27,9 +27,9 @@ protected:
     Plots()
     {
         MainWindowOptions options;
-        options.driver = std::make_unique<serial::MemorySerialDriver>(device);
-        options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
-        options.clock = [this] { return nowMs; };
+        options.link.driver = std::make_unique<serial::MemorySerialDriver>(device);
+        options.link.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
+        options.link.clock = [this] { return nowMs; };
         options.settings = &settings;
         form = std::make_unique<MainWindow>(std::move(options));
         connect();

@@ -96,8 +96,8 @@ TEST(SkinFile, WindowUsesTheChosenSkinOrSaysWhyNot)
     const platform::ScopedMessageSink sink([&](const QString& text) { messages << text; });
     const auto window = [](const QString& skinFile) {
         MainWindowOptions options;
-        options.driver = std::make_unique<serial::MemorySerialDriver>(std::make_shared<serial::MemorySerialDevice>());
-        options.ports = [] { return QList<serial::PortEntry>(); };
+        options.link.driver = std::make_unique<serial::MemorySerialDriver>(std::make_shared<serial::MemorySerialDevice>());
+        options.link.ports = [] { return QList<serial::PortEntry>(); };
         options.skinFile = skinFile;
         return std::make_unique<MainWindow>(std::move(options));
     };

@@ -52,9 +52,9 @@ MainWindowOptions pacedWindow(const int64_t& now,
     std::shared_ptr<serial::MemorySerialDevice> device = std::make_shared<serial::MemorySerialDevice>())
 {
     MainWindowOptions options;
-    options.driver = std::make_unique<serial::MemorySerialDriver>(std::move(device));
-    options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
-    options.clock = [&now] { return now; };
+    options.link.driver = std::make_unique<serial::MemorySerialDriver>(std::move(device));
+    options.link.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
+    options.link.clock = [&now] { return now; };
     return options;
 }
 
@@ -186,8 +186,8 @@ TEST(WindowPortsInBackground, TheFirstListFollowsOneSearchInTheBackground)
 {
     std::atomic<int> searches = 0;
     MainWindowOptions options;
-    options.driver = std::make_unique<serial::MemorySerialDriver>(std::make_shared<serial::MemorySerialDevice>());
-    options.ports = [&searches] {
+    options.link.driver = std::make_unique<serial::MemorySerialDriver>(std::make_shared<serial::MemorySerialDevice>());
+    options.link.ports = [&searches] {
         const int search = ++searches;
         return QList<serial::PortEntry>{{QStringLiteral("ttyUSB%1").arg(search), QStringLiteral("/dev/x")}};
     };

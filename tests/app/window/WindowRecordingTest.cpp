@@ -58,10 +58,10 @@ protected:
         path = testsupport::testOutputDir() + "/recording/window-"
             + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".fcrec";
         MainWindowOptions options;
-        options.recorder = std::make_unique<TelemetryRecorder>(path, nullptr, [this] { return clock; });
-        recorder = options.recorder.get();
-        options.driver = std::make_unique<serial::MemorySerialDriver>(device);
-        options.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
+        options.link.recorder = std::make_unique<TelemetryRecorder>(path, nullptr, [this] { return clock; });
+        recorder = options.link.recorder.get();
+        options.link.driver = std::make_unique<serial::MemorySerialDriver>(device);
+        options.link.ports = [] { return QList<serial::PortEntry>{serial::portEntryForDevice("/dev/ttyUSB0")}; };
         form = std::make_unique<MainWindow>(std::move(options));
     }
 
