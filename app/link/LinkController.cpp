@@ -16,6 +16,10 @@ constexpr int kReturnCheckMs = 200;
 // Listing the ports to find a USB adapter by its identity costs more than
 // looking at one path: every third check.
 constexpr int kListEveryChecks = 3;
+// A frame of the display: twenty pictures a second move the instruments
+// and lamps smoothly. Each batch read a hundred times a second would
+// otherwise repaint them.
+constexpr int kViewFrameMs = 50;
 
 } // namespace
 
@@ -31,6 +35,7 @@ LinkController::LinkController(LinkOptions options, protocol::TelemetrySink& vie
     , m_comm(new serial::TComm(this, std::move(options.driver)))
     , m_returnLister(new PortLister(std::move(options.ports), this))
     , m_decoder(*this, options.decimalSeparator)
+    , m_viewPacer(new DisplayPacer(this, kViewFrameMs, m_clock, [this] { handOverTelemetry(); }, "viewFrame"))
     , m_recorder(std::move(options.recorder))
     , m_commandBuffer(protocol::kCommandSize, '\0')
     , m_healthTimer(new QTimer(this))
@@ -145,7 +150,8 @@ void LinkController::receive()
     m_batchMs = m_clock();
     m_decoder.feed(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(batch.constData()),
         static_cast<size_t>(batch.size())));
-    tell([](LinkListener& listener) { listener.telemetryReceived(); });
+    if (m_latest.waiting() && m_viewPacer->admit())
+        handOverTelemetry();
     // The next frame clears what it makes fresh at once, not at the next
     // check.
     if (m_staleTypes.any())
@@ -185,6 +191,12 @@ void LinkController::setHealth(FrameFreshness::Types stale, int64_t silentMs)
     m_staleTypes = stale;
     m_silentMs = silentMs;
     tell([](LinkListener& listener) { listener.linkHealthChanged(); });
+}
+
+void LinkController::handOverTelemetry()
+{
+    m_latest.handTo(m_view);
+    tell([](LinkListener& listener) { listener.telemetryHandedOver(); });
 }
 
 void LinkController::lookForReturnedDevice()
@@ -255,33 +267,28 @@ void LinkController::stopRecording()
 
 int64_t LinkController::historyTimeUs() const { return (m_clock() - m_historyStartMs) * 1000; }
 
-void LinkController::frameStarted(uint8_t type)
-{
-    m_freshness.frameArrived(type, m_batchMs);
-    m_view.frameStarted(type);
-}
+void LinkController::frameStarted(uint8_t type) { m_freshness.frameArrived(type, m_batchMs); }
 
 void LinkController::frameDecoded(const protocol::FrameBytes& frame)
 {
     m_history.append((m_batchMs - m_historyStartMs) * 1000, frame);
-    m_view.frameDecoded(frame);
 }
 
 void LinkController::attitudeChanged(double rollRadians, double pitchRadians)
 {
-    m_view.attitudeChanged(rollRadians, pitchRadians);
+    m_latest.attitudeChanged(rollRadians, pitchRadians);
 }
 
 void LinkController::fieldChanged(protocol::TelemetryField field, std::string_view text)
 {
-    m_view.fieldChanged(field, text);
+    m_latest.fieldChanged(field, text);
 }
 
-void LinkController::headingChanged(double headingRadians) { m_view.headingChanged(headingRadians); }
+void LinkController::headingChanged(double headingRadians) { m_latest.headingChanged(headingRadians); }
 
 void LinkController::flightModeChanged(protocol::ModeSwitch group, protocol::ModeLamp lit)
 {
-    m_view.flightModeChanged(group, lit);
+    m_latest.flightModeChanged(group, lit);
 }
 
-void LinkController::airframeChanged(int index) { m_view.airframeChanged(index); }
+void LinkController::airframeChanged(int index) { m_latest.airframeChanged(index); }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/link/DisplayPacer.h"
 #include "app/link/FrameFreshness.h"
 #include "app/link/FrameHistory.h"
+#include "app/link/LatestTelemetry.h"
 #include "app/link/LinkState.h"
 #include "app/link/PortLister.h"
 #include "app/link/SteadyClock.h"
@@ -34,9 +36,8 @@ public:
     // What is stale, how long the link has been silent, or why a device
     // that came back does not open.
     virtual void linkHealthChanged() {}
-    // A batch of received bytes has been decoded: the telemetry sink has
-    // heard its frames.
-    virtual void telemetryReceived() {}
+    // The view has been handed the newest decoded values.
+    virtual void telemetryHandedOver() {}
     // What the pilot must be told: a device lost with nobody waiting for
     // it, a command that did not go out.
     virtual void linkProblem(const QString& /*message*/) {}
@@ -63,8 +64,9 @@ struct LinkOptions {
 // The link to the flight controller, without a window: the serial
 // component, the link's state and its transitions, the watch for a device
 // that went away, the freshness of every frame type, the recording and the
-// history of frames. Decoded values go to the telemetry sink it is given;
-// what happens to the link goes to its listeners.
+// history of frames. The newest decoded values go to the telemetry sink it
+// is given at most once a frame of the display; what happens to the link
+// goes to its listeners.
 class LinkController : public QObject, private protocol::TelemetrySink {
 public:
     LinkController(LinkOptions options, protocol::TelemetrySink& view, QObject* parent = nullptr);
@@ -117,6 +119,7 @@ private:
     // Looks at the link's freshness and tells the listeners what changed.
     void checkHealth();
     void setHealth(FrameFreshness::Types stale, int64_t silentMs);
+    void handOverTelemetry();
     void lookForReturnedDevice();
     void tryReturnedDevice(const QString& location);
     template <typename Call>
@@ -135,6 +138,8 @@ private:
     serial::TComm* m_comm;
     PortLister* m_returnLister;
     protocol::TelemetryDecoder m_decoder;
+    LatestTelemetry m_latest;
+    DisplayPacer* m_viewPacer;
     std::unique_ptr<TelemetryRecorder> m_recorder;
     std::vector<LinkListener*> m_listeners;
     LinkState m_state = LinkState::Closed;

@@ -32,9 +32,6 @@ using layout::Kind;
 
 namespace {
 
-// A frame of the display, as far as repaints are concerned: twenty pictures
-// a second move the instruments and lamps smoothly.
-constexpr int kFrameMs = 50;
 // Numbers rewritten more than ten times a second cannot be read, and each
 // rewrite of the thirty fields (and the gauges and sliders that follow
 // them) costs a paint of every one.
@@ -66,11 +63,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     , m_link(new LinkController(withClockAndSeparator(std::move(options.link), m_clock), *this, this))
     , m_skinData(new TkvSkinData(this))
     , m_storedSkin(new TkvCompressedStoredSkin(this))
-    , m_textPacer(new PaintPacer(this, kTextFrameMs, m_clock, [this] { showLatestTexts(); }, "textFrame"))
-    , m_paintPacer(new PaintPacer(this, kFrameMs, m_clock, [this] {
-        QEvent request(QEvent::UpdateRequest);
-        QWidget::event(&request);
-    }, "paintFrame"))
+    , m_textPacer(new DisplayPacer(this, kTextFrameMs, m_clock, [this] { showLatestTexts(); }, "textFrame"))
 {
     m_searchPortsInBackground = options.searchPortsInBackground;
     m_link->addListener(this);
@@ -142,11 +135,6 @@ bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::Show)
         listPortsOnView();
-    // The serial tick lets paints through a hundred times a second. Paints
-    // closer together than a frame of the display wait for the next one;
-    // the region still to paint is kept by Qt meanwhile.
-    if (event->type() == QEvent::UpdateRequest && !m_paintPacer->admit())
-        return true;
     return QWidget::event(event);
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/window/WindowControls.h"
 #include "app/link/LinkController.h"
-#include "app/window/PaintPacer.h"
+#include "app/link/DisplayPacer.h"
 #include "platform/BmpCodec.h"
 #include "platform/Color.h"
 #include "protocol/CommandFrame.h"
@@ -181,7 +181,7 @@ private:
     // dimmed, and the caption says why.
     void linkStateChanged(LinkState state) override;
     void linkHealthChanged() override;
-    void telemetryReceived() override;
+    void telemetryHandedOver() override;
     void linkProblem(const QString& message) override;
     void recordingChanged(bool recording) override;
     void hookLinkHealth();
@@ -257,6 +257,5 @@ private:
     QPointer<PlotsWindow> m_plotsWindow;
     // Painting is held to the display's pace, not the telemetry's, and so
     // are the texts of the fields.
-    PaintPacer* m_textPacer;
-    PaintPacer* m_paintPacer;
+    DisplayPacer* m_textPacer;
 };

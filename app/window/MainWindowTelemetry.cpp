@@ -27,7 +27,7 @@ int truncated(long double value)
 
 } // namespace
 
-void MainWindow::telemetryReceived() { showTextsAtPicturePace(); }
+void MainWindow::telemetryHandedOver() { showTextsAtPicturePace(); }
 
 void MainWindow::showTextsAtPicturePace()
 {

@@ -20,6 +20,16 @@
 
 #include <memory>
 
+// What the window shows by its next picture: the telemetry the link holds
+// for it, then the field texts waiting for their frame.
+inline void showNextPicture(MainWindow& form)
+{
+    if (testsupport::timerActive(&form.link(), "viewFrame"))
+        testsupport::fireTimer(&form.link(), "viewFrame");
+    if (testsupport::timerActive(&form, "textFrame"))
+        testsupport::fireTimer(&form, "textFrame");
+}
+
 // The main window on an in-memory serial device, with its messages and
 // error boxes captured.
 class WindowFixture : public ::testing::Test {
@@ -40,20 +50,15 @@ protected:
         form = std::make_unique<MainWindow>(std::move(options));
     }
 
-    // Delivers bytes as the serial tick would.
-    // Delivers the bytes to the next tick; the fields show them by the next
-    // picture, which comes at once here.
+    // Delivers the bytes to the next tick; the window shows them by the
+    // next picture, which comes at once here.
     void receive(const std::vector<uint8_t>& bytes)
     {
         device->queue(bytes);
         form->comm()->ProcTimer();
         nextPicture();
     }
-    void nextPicture()
-    {
-        if (testsupport::timerActive(form.get(), "textFrame"))
-            testsupport::fireTimer(form.get(), "textFrame");
-    }
+    void nextPicture() { showNextPicture(*form); }
 
     void connect()
     {

@@ -67,6 +67,10 @@ void ReferenceWindow::receive(const std::vector<protocol::FrameBytes>& frames)
         bytes.insert(bytes.end(), frame.begin(), frame.end());
     m_device->queue(bytes);
     m_form->comm()->ProcTimer();
+    // What the window shows by its next picture: the telemetry the link
+    // holds for it, then the field texts waiting for their frame.
+    if (testsupport::timerActive(&m_form->link(), "viewFrame"))
+        testsupport::fireTimer(&m_form->link(), "viewFrame");
     if (testsupport::timerActive(m_form.get(), "textFrame"))
         testsupport::fireTimer(m_form.get(), "textFrame");
 }

@@ -24,22 +24,28 @@ using Operation = serial::MemorySerialDevice::Operation;
 struct Heard : LinkListener {
     void linkStateChanged(LinkState state) override { states.push_back(state); }
     void linkHealthChanged() override { ++healthChanges; }
-    void telemetryReceived() override { ++batches; }
+    void telemetryHandedOver() override { ++handOvers; }
     void linkProblem(const QString& message) override { problems << message; }
 
     std::vector<LinkState> states;
     int healthChanges = 0;
-    int batches = 0;
+    int handOvers = 0;
     QStringList problems;
 };
 
+// What the view was handed, in order.
 struct Fields : protocol::TelemetrySink {
+    void attitudeChanged(double, double) override { calls << "attitude"; }
     void fieldChanged(protocol::TelemetryField field, std::string_view text) override
     {
         if (field == protocol::TelemetryField::Roll)
             roll = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        if (field == protocol::TelemetryField::Roll || field == protocol::TelemetryField::Heading)
+            calls << "field";
     }
+    void headingChanged(double) override { calls << "heading"; }
     QString roll;
+    QStringList calls;
 };
 
 // A device path that can be taken away and brought back, as a device node.
@@ -68,10 +74,14 @@ protected:
         port = {QStringLiteral("ttyUSB7"), node.path, QStringLiteral("A1B2"), 0x0403, 0x6001};
     }
 
-    void receiveAttitude()
+    void receiveAttitude(uint16_t roll = 1000) { receive({protocol::makeFrame(protocol::FrameType::Attitude, roll, 0, 0)}); }
+    // One batch of frames, read by one serial tick.
+    void receive(const std::vector<protocol::FrameBytes>& frames)
     {
-        const protocol::FrameBytes frame = protocol::makeFrame(protocol::FrameType::Attitude, 1000, 0, 0);
-        device->queue(std::vector<uint8_t>(frame.begin(), frame.end()));
+        std::vector<uint8_t> bytes;
+        for (const protocol::FrameBytes& frame : frames)
+            bytes.insert(bytes.end(), frame.begin(), frame.end());
+        device->queue(bytes);
         link->comm().ProcTimer();
     }
     void checkHealth() { testsupport::fireTimer(link.get(), "linkHealth"); }
@@ -167,7 +177,7 @@ TEST_F(LinkControllerTest, ConnectsDecodesAndDisconnects)
 
     receiveAttitude();
     EXPECT_EQ(fields.roll, "-170.00") << "decoded values reach the sink";
-    EXPECT_EQ(heard.batches, 1);
+    EXPECT_EQ(heard.handOvers, 1);
     EXPECT_EQ(link->history().size(), 1u);
 
     link->disconnect();
@@ -176,6 +186,39 @@ TEST_F(LinkControllerTest, ConnectsDecodesAndDisconnects)
     EXPECT_FALSE(testsupport::timerActive(link.get(), "linkHealth"));
     EXPECT_EQ(heard.states, (std::vector<S>{S::Open, S::Closed}));
     EXPECT_TRUE(heard.problems.isEmpty());
+}
+
+TEST_F(LinkControllerTest, TheViewIsHandedTheNewestValuesAtMostOnceAFrame)
+{
+    link->connectTo(port);
+    receiveAttitude(1000);
+    EXPECT_EQ(fields.roll, "-170.00") << "the first batch is handed over at once";
+    EXPECT_EQ(heard.handOvers, 1);
+
+    nowMs += 10;
+    receiveAttitude(2000);
+    receiveAttitude(3000);
+    EXPECT_EQ(fields.roll, "-170.00") << "within the frame the view waits";
+    EXPECT_EQ(heard.handOvers, 1);
+    EXPECT_EQ(link->history().size(), 3u) << "the history takes every frame at once";
+    ASSERT_TRUE(testsupport::timerActive(link.get(), "viewFrame"));
+    EXPECT_EQ(testsupport::timerInterval(link.get(), "viewFrame"), 40);
+
+    fields.calls.clear();
+    nowMs += 40;
+    testsupport::fireTimer(link.get(), "viewFrame");
+    EXPECT_EQ(fields.roll, "-150.00") << "the newest value, not each one in between";
+    EXPECT_EQ(fields.calls, (QStringList{"attitude", "field"})) << "one call per value, none repeated";
+    EXPECT_EQ(heard.handOvers, 2);
+
+    // A frame's order holds across a hand-over: the instrument before the
+    // fields, the heading after them.
+    fields.calls.clear();
+    nowMs += 100;
+    receive({protocol::makeFrame(protocol::FrameType::Heading, 900, 0, 0),
+        protocol::makeFrame(protocol::FrameType::Attitude, 1500, 0, 0)});
+    EXPECT_EQ(fields.calls, (QStringList{"attitude", "field", "field", "heading"}));
+    EXPECT_FALSE(testsupport::timerActive(link.get(), "viewFrame")) << "nothing is held";
 }
 
 TEST_F(LinkControllerTest, APortThatWillNotOpenLeavesTheLinkClosedAndSaysWhy)

@@ -1,6 +1,5 @@
 #include "WindowFixture.h"
 
-#include "app/window/PaintPacer.h"
 #include "protocol/TelemetryFrame.h"
 
 #include <QCoreApplication>
@@ -8,29 +7,6 @@
 #include <QPaintEvent>
 
 #include <atomic>
-
-TEST(PaintPacer, LetsOnePaintThroughPerFrame)
-{
-    int64_t now = 5000;
-    QObject owner;
-    int heldRuns = 0;
-    PaintPacer pacer(&owner, 40, [&] { return now; }, [&] { ++heldRuns; }, "frame");
-    EXPECT_TRUE(pacer.admit()) << "the first paint goes at once";
-    now += 10;
-    EXPECT_FALSE(pacer.admit());
-    EXPECT_TRUE(pacer.held());
-    EXPECT_EQ(testsupport::timerInterval(&owner, "frame"), 30) << "held for the rest of the frame";
-    now += 29;
-    EXPECT_FALSE(pacer.admit()) << "a held paint is already due";
-    now += 1;
-    testsupport::fireTimer(&owner, "frame");
-    EXPECT_EQ(heldRuns, 1);
-    EXPECT_FALSE(pacer.held());
-    now += 500;
-    EXPECT_TRUE(pacer.admit()) << "a long pause lets the next paint through";
-    EXPECT_FALSE(pacer.admit()) << "a paint counts as painted";
-    EXPECT_EQ(testsupport::timerInterval(&owner, "frame"), 40);
-}
 
 namespace {
 
@@ -59,37 +35,6 @@ MainWindowOptions pacedWindow(const int64_t& now,
 }
 
 } // namespace
-
-TEST(WindowPaintPace, RepaintsWaitForTheNextFrameOfTheDisplay)
-{
-    int64_t now = 1000;
-    MainWindow form(pacedWindow(now));
-    form.show();
-    QCoreApplication::processEvents();
-
-    skin::TkvSkinEdit* roll = form.edit("rollValue");
-    PaintCounter counter;
-    roll->installEventFilter(&counter);
-    const auto requestPaint = [&] {
-        QEvent request(QEvent::UpdateRequest);
-        QCoreApplication::sendEvent(&form, &request);
-    };
-
-    now += 100;
-    roll->SetText("1.00");
-    requestPaint();
-    EXPECT_EQ(counter.paints, 1);
-
-    now += 10;
-    roll->SetText("2.00");
-    requestPaint();
-    EXPECT_EQ(counter.paints, 1) << "10 ms after a paint the next one waits";
-
-    now += 40;
-    requestPaint();
-    EXPECT_EQ(counter.paints, 2) << "a frame (50 ms) later the waiting change is painted";
-    EXPECT_EQ(roll->Text(), "2.00");
-}
 
 // Telemetry comes a dozen frames a read and a hundred reads a second; the
 // fields, and what follows them, take the latest texts ten times a second.
@@ -121,9 +66,10 @@ TEST(WindowPaintPace, FieldsTakeTheLatestTextsTenTimesASecond)
     EXPECT_EQ(ch1->Text(), "1000") << "60 ms later, a picture later, the texts still wait";
     ASSERT_TRUE(testsupport::timerActive(&form, "textFrame"));
     EXPECT_EQ(testsupport::timerInterval(&form, "textFrame"), 40);
+    ASSERT_TRUE(testsupport::timerActive(&form.link(), "viewFrame")) << "the link holds the last batch";
 
     now += 40;
-    testsupport::fireTimer(&form, "textFrame");
+    testsupport::fireTimer(&form.link(), "viewFrame");
     EXPECT_EQ(ch1->Text(), "1400") << "the latest text, not each one in between";
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(form.gauge("ch1Gauge")->Value(), 3000 - 1400) << "what follows the field follows too";

@@ -1,3 +1,5 @@
+#include "WindowFixture.h"
+
 #include "app/link/TelemetryRecorder.h"
 #include "app/window/MainWindow.h"
 #include "platform/ClassicErrors.h"
@@ -69,8 +71,7 @@ protected:
     {
         device->queue(bytes);
         form->comm()->ProcTimer();
-        if (testsupport::timerActive(form.get(), "textFrame"))
-            testsupport::fireTimer(form.get(), "textFrame");
+        showNextPicture(*form);
     }
     void toggleConnection()
     {

@@ -1,9 +1,8 @@
-#include "app/window/PaintPacer.h"
+#include "app/link/DisplayPacer.h"
 
 #include <QTimer>
 
-
-PaintPacer::PaintPacer(
+DisplayPacer::DisplayPacer(
     QObject* parent, int frameMs, Clock clock, std::function<void()> heldAction, const char* timerName)
     : QObject(parent)
     , m_frameMs(frameMs)
@@ -22,14 +21,14 @@ PaintPacer::PaintPacer(
     });
 }
 
-int64_t PaintPacer::now() const
+int64_t DisplayPacer::now() const
 {
     if (m_clock)
         return m_clock();
     return steadyMilliseconds();
 }
 
-bool PaintPacer::admit()
+bool DisplayPacer::admit()
 {
     const int64_t time = now();
     const int64_t since = time - m_lastRun;

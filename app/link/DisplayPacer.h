@@ -21,12 +21,12 @@ class QTimer;
 //         |                           | stopped, Ready          | action runs, Ready
 //
 // The first admit() is after a frame.
-class PaintPacer : public QObject {
+class DisplayPacer : public QObject {
 public:
     using Clock = MillisecondClock;
 
     // timerName names the frame's timer, for tests to drive it.
-    PaintPacer(QObject* parent, int frameMs, Clock clock, std::function<void()> heldAction, const char* timerName);
+    DisplayPacer(QObject* parent, int frameMs, Clock clock, std::function<void()> heldAction, const char* timerName);
 
     // Whether the action may run now (it then counts as run); otherwise
     // the held action runs when the frame is over.
