@@ -4,8 +4,8 @@
 #include "app/CommandLine.h"
 #include "app/FlightControllerApplication.h"
 #include "app/link/TelemetryRecorder.h"
-#include "app/window/MainWindow.h"
 #include "app/widgets/WindowPlacement.h"
+#include "app/window/MainWindow.h"
 
 #include "platform/MessageBox.h"
 #include "serial/PortNames.h"

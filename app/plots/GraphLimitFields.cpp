@@ -1,8 +1,8 @@
 #include "app/plots/GraphLimitFields.h"
 
-#include "app/widgets/ControlFactory.h"
 #include "app/plots/GraphView.h"
 #include "app/plots/ScaleLimits.h"
+#include "app/widgets/ControlFactory.h"
 #include "platform/Color.h"
 #include "skin/controls/TkvSkinEdit.h"
 #include "skin/controls/TkvSkinStdLabel.h"

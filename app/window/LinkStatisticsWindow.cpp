@@ -1,7 +1,7 @@
 #include "app/window/LinkStatisticsWindow.h"
 
-#include "app/widgets/ControlFactory.h"
 #include "app/link/SteadyClock.h"
+#include "app/widgets/ControlFactory.h"
 #include "protocol/TelemetryField.h"
 #include "skin/controls/TkvSkinEdit.h"
 #include "skin/frame/TkvSorvane.h"

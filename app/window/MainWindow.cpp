@@ -1,9 +1,9 @@
 #include "app/window/MainWindow.h"
 
-#include "app/widgets/ControlFactory.h"
-#include "app/window/MainWindowLayout.h"
 #include "app/link/PortLister.h"
 #include "app/link/TelemetryRecorder.h"
+#include "app/widgets/ControlFactory.h"
+#include "app/window/MainWindowLayout.h"
 #include "instruments/Attitude.h"
 #include "instruments/Heading.h"
 #include "platform/BmpCodec.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/window/WindowControls.h"
-#include "app/link/LinkController.h"
 #include "app/link/DisplayPacer.h"
+#include "app/link/LinkController.h"
+#include "app/window/WindowControls.h"
 #include "platform/BmpCodec.h"
 #include "platform/Color.h"
 #include "protocol/CommandFrame.h"

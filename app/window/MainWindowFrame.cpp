@@ -3,9 +3,9 @@
 
 #include "app/window/MainWindow.h"
 
-#include "app/window/MainWindowLayout.h"
-#include "app/widgets/SaveFileDialog.h"
 #include "app/link/TelemetryRecorder.h"
+#include "app/widgets/SaveFileDialog.h"
+#include "app/window/MainWindowLayout.h"
 #include "app/window/WindowSkin.h"
 #include "platform/BmpCodec.h"
 #include "platform/ClassicErrors.h"

@@ -4,9 +4,9 @@
 
 #include "app/window/MainWindow.h"
 
+#include "app/widgets/WindowPlacement.h"
 #include "app/window/LinkStatisticsWindow.h"
 #include "app/window/MainWindowLayout.h"
-#include "app/widgets/WindowPlacement.h"
 #include "platform/Dimming.h"
 #include "platform/TImage.h"
 #include "skin/controls/TkvSkinEdit.h"

@@ -3,9 +3,9 @@
 
 #include "app/window/MainWindow.h"
 
+#include "app/plots/PlotsWindow.h"
 #include "app/widgets/ControlFactory.h"
 #include "app/window/MainWindowLayout.h"
-#include "app/plots/PlotsWindow.h"
 #include "app/window/WindowSkin.h"
 #include "platform/MessageBox.h"
 #include "skin/controls/TkvSkinControl.h"

@@ -1,27 +1,9 @@
 #include "skin/controls/SkinLink.h"
 
+#include "skin/data/SkinCut.h"
 #include "skin/data/SkinFont.h"
 
-#include <algorithm>
-
 namespace skin {
-
-namespace {
-
-// Coordinates held to 0 .. the width or height of size.
-TPoint within(TPoint p, QSize size)
-{
-    return {std::clamp(p.x, 0, std::max(size.width(), 0)), std::clamp(p.y, 0, std::max(size.height(), 0))};
-}
-
-TRect within(const TRect& r, QSize size)
-{
-    const TPoint topLeft = within(TPoint{r.left, r.top}, size);
-    const TPoint bottomRight = within(TPoint{r.right, r.bottom}, size);
-    return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
-}
-
-} // namespace
 
 SkinLink::SkinLink(QString defaultName) : m_name(std::move(defaultName)) {}
 
@@ -62,13 +44,13 @@ void SkinLink::GetSkinData()
     // within it: an area reaching beyond its picture, or a cut beyond its
     // area, would size the control or its parts past any screen.
     if (!m_picture.Empty())
-        m_record->skinrect = within(m_record->skinrect, QSize(m_picture.Width(), m_picture.Height()));
+        m_record->skinrect = rectWithin(m_record->skinrect, QSize(m_picture.Width(), m_picture.Height()));
     if (auto* custom = dynamic_cast<TkvDataSkinCustomControl*>(m_record.get())) {
         const QSize area(custom->skinrect.width(), custom->skinrect.height());
-        custom->clientrect = within(custom->clientrect, area);
+        custom->clientrect = rectWithin(custom->clientrect, area);
         for (TPoint* p :
             {&custom->lefttoppoint, &custom->righttoppoint, &custom->leftbottompoint, &custom->rightbottompoint})
-            *p = within(*p, area);
+            *p = pointWithin(*p, area);
     }
 }
 

@@ -155,4 +155,16 @@ TRect moveRectToSize(const SkinCut& cut, ResizeMode mode, const TRect& r, QSize 
     return rect;
 }
 
+TPoint pointWithin(TPoint p, QSize size)
+{
+    return {std::clamp(p.x, 0, std::max(size.width(), 0)), std::clamp(p.y, 0, std::max(size.height(), 0))};
+}
+
+TRect rectWithin(const TRect& r, QSize size)
+{
+    const TPoint topLeft = pointWithin({r.left, r.top}, size);
+    const TPoint bottomRight = pointWithin({r.right, r.bottom}, size);
+    return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
 } // namespace skin

@@ -86,4 +86,10 @@ TRect clampRect(const TRect& r);
 SkinCut clampCut(const SkinCut& cut);
 CutTarget clampTarget(const CutTarget& target);
 
+// Coordinates held to 0 .. the width or height of size (a picture or an
+// area): a skin's numbers beyond it would size a window or a part past any
+// screen.
+TPoint pointWithin(TPoint p, QSize size);
+TRect rectWithin(const TRect& r, QSize size);
+
 } // namespace skin

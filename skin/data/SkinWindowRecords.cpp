@@ -2,8 +2,6 @@
 
 #include "platform/IniFile.h"
 
-#include <algorithm>
-
 namespace skin {
 
 namespace {
@@ -13,11 +11,8 @@ namespace {
 SkinCut withinPicture(QSize picture, const TRect& client, TPoint leftTop, TPoint rightTop, TPoint leftBottom,
     TPoint rightBottom)
 {
-    const auto x = [&](int value) { return std::clamp(value, 0, std::max(picture.width(), 0)); };
-    const auto y = [&](int value) { return std::clamp(value, 0, std::max(picture.height(), 0)); };
-    const auto point = [&](TPoint p) { return TPoint{x(p.x), y(p.y)}; };
-    return {picture, {x(client.left), y(client.top), x(client.right), y(client.bottom)}, point(leftTop),
-        point(rightTop), point(leftBottom), point(rightBottom)};
+    return {picture, rectWithin(client, picture), pointWithin(leftTop, picture), pointWithin(rightTop, picture),
+        pointWithin(leftBottom, picture), pointWithin(rightBottom, picture)};
 }
 
 } // namespace
